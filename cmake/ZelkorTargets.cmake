@@ -1,0 +1,27 @@
+# Shared compile settings for every Zelkor target.
+add_library(zelkor_warnings INTERFACE)
+target_compile_options(zelkor_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(ZELKOR_WERROR)
+  target_compile_options(zelkor_warnings INTERFACE -Werror)
+endif()
+
+if(ZELKOR_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# zelkor_library(NAME SOURCES ... [DEPS ...]) - one static library per code folder.
+function(zelkor_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE zelkor_warnings ${ARG_PRIVATE_DEPS})
+endfunction()
+
+# zelkor_program(NAME SOURCES ... [DEPS ...]) - an executable staged into the game folder.
+function(zelkor_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE zelkor_warnings ${ARG_DEPS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ZELKOR_DIST_DIR}")
+endfunction()

@@ -1,0 +1,1 @@
+// The shared level-file, number and settings code lands here.

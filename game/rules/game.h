@@ -1,0 +1,183 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/rules/clock.h"
+#include "game/rules/one_based.h"
+#include "game/rules/random.h"
+#include "game/rules/timers.h"
+#include "game/rules/world.h"
+
+namespace zelkor {
+
+inline constexpr int kMaxRequiredFiles = 32;
+inline constexpr const char* kArchivePassword = "kt90472";
+
+// The level's settings: what "ResetLevel" restores and the level file changes.
+struct LevelSettings {
+    std::string LevelFile;
+    std::string LevelName;      // kept from the previous level
+    std::string NextLevelPath;  // cleared by the level reset (a level without one is the last)
+    double TimeLimit = 0;
+    double ReqYellow = 0, ReqRed = 0, ReqBlue = 0, ReqBlack = 0;
+    std::int16_t ReqScore = 0;
+    double blueRate = 40;
+    std::int16_t powerRate = 200;
+    bool HideCollected = false;
+    bool hasOpenWalls = false;
+    std::string BkgPic = "\\gfx\\bkg_standart.bmp";
+    std::string MusicFile;  // kept from the previous level
+    OneBased<std::string, kMaxRequiredFiles> RequiredFiles;
+
+    // Which graphics the level uses, in this order.
+    enum UsesGfx { VerticalWalls, HorizontalWalls, SingleBricks, RedItems, BlueItems,
+                   BlackItems, TntItems, PowerItems, OpenWalls, kUsesGfxCount };
+    std::array<bool, kUsesGfxCount> usesGfx{};
+    bool UserItemGfx = false;
+
+    bool SpeedUp = false;    // "increase=" / option "IncSpeed"
+    double SpeedStep = 0.5;  // "incrBy=" / option "Speed"
+    double maxSpd = 20;      // "maxSpd=" / option "MaxSpeed"
+    double minSpd = 250;     // "minSpd=" / option "MinSpeed"
+    std::string InfoText = "Welcome to Zelkor";
+    std::int16_t LastStart = 0;
+};
+
+// The stored options that are not level values.
+struct Options {
+    std::int16_t globalSpeed = 100;  // "gSpeed"
+    bool noSpeedReset = false;       // "RsetSpeed"
+    bool showFPS = true;
+    bool animatedItems = true;  // "3D Items"
+    bool sndEnabled = true;
+    bool kiSndEnabled = true;
+    bool musicEnabled = true;
+    std::int16_t musicVolume = 30;
+    bool noCleanUp = false;
+    bool newInstall = true;
+};
+
+// What the command line set for the whole run.
+struct RunValues {
+    std::string gameMode;  // "DM" in deathmatch, otherwise empty
+    bool huntingMode = false;
+    std::int16_t limit = 0;
+    bool aisOn = false;           // computer snakes on
+    std::int16_t snakeCount = 1;  // snakes in play, the player's included
+    double cmdAIS = 0;            // the "/AIS=" value, kept for every level load
+    bool aisGiven = false;
+    std::string keyMap = "US";
+    std::string cmdLevel;
+    std::string cmdLevelPath;
+    bool levelGiven = false;
+    bool debug = false;
+    std::string credits;
+
+    bool Deathmatch() const { return gameMode == "DM" || gameMode == "NDM"; }
+};
+
+// The loop and screen flags through which screens, keys and rules steer the main loop.
+struct LoopFlags {
+    bool running = false;
+    bool menuShown = false;
+    bool stopped = false;
+    bool infoScreen = false;
+    bool infoShown = false;
+    bool displayReady = false;
+    bool Pause = false;
+    bool clockRunning = false;
+    bool speedTick = false;
+    bool messageScroll = false;
+    std::int16_t scrollCounter = 0;
+    std::int16_t levelClock = 0;
+    std::int64_t frameCount = 0;
+    std::int16_t FPS = 0;
+    double speedIncrease = 0;  // the speed increase so far
+    int speedTickCount = 0;    // tmr1 firings since the last speed tick
+    bool wallHitWait = false;
+    bool deathSuppression = false;
+    bool immortal = false;
+    bool timeLimitHit = false;
+    bool lifeLostBox = false;     // the player's life-lost box waits for Enter
+    bool waitingForKey = false;   // a key wait of the death or level sequence runs
+    bool skipDeath = false;       // Escape or a focus regain ends that wait
+    std::int16_t savedInterval = 0;
+    std::int16_t animFrame = 1;     // 1..45
+    std::int16_t lightCounter = 0;  // 0..4
+    bool blink = false;
+    bool nameTags = false;
+    bool statistics = false;
+    bool deathDetails = false;
+};
+
+struct MenuState {
+    std::int16_t menuRow = 1;     // 1 new game .. 4 exit
+    std::int16_t optionsRow = 1;  // 1..14
+    std::string optionsCommand;   // "+", "-", "cycle" or empty
+    std::int16_t hallOfFamePage = 0;
+    std::int16_t optionsPage = 0;
+    bool typingAllowed = false;
+    std::string typingTarget;  // "PlayerName" or "Cheat"
+    std::string statusLine;
+    std::array<bool, 4> highlights{};
+    double tickerPos = 0;
+    std::string tickerLine;
+};
+
+struct CentredLine {
+    std::string text;
+    std::int16_t y = 0;
+    std::int16_t font = 0;
+};
+
+struct HallOfFameEntry {
+    std::string name = "Unknown";
+    std::string score;  // held as read
+};
+
+struct Cheats {
+    bool cheatUsed = false;
+    bool godMode = false;
+    bool noClip = false;
+    bool noTimeCheck = false;
+    std::string consoleText;
+};
+
+struct KeyState {
+    std::array<std::uint8_t, 256> snapshot{};
+    std::array<bool, 256> ready{};
+    bool shift = false;
+    int lastKey = 0;
+};
+
+// One run of the game: every table and flag, owned in one place.
+struct Game {
+    explicit Game(Clock& clock) : clock(clock) {}
+
+    Clock& clock;
+    Random rng;
+    Timers timers;
+
+    World world;
+    LevelSettings level;
+    Options options;
+    RunValues run;
+    LoopFlags flags;
+    MenuState menu;
+    Cheats cheats;
+    KeyState keys;
+
+    std::array<std::string, 5> messages;  // message lines 1..5
+    std::array<CentredLine, 16> centredLines;
+    std::array<std::string, 5> console;  // the start-up console
+    std::array<HallOfFameEntry, 10> hallOfFame;
+
+    SnakeRecord& Snake(int n) { return world.Snakes[n]; }
+    const SnakeRecord& Snake(int n) const { return world.Snakes[n]; }
+    SnakeRecord& Player() { return world.Snakes[1]; }
+    std::int64_t Now() const { return clock.NowMs(); }
+};
+
+}  // namespace zelkor

@@ -1,0 +1,40 @@
+#include "game/rules/random.h"
+
+#include <gtest/gtest.h>
+
+namespace zelkor {
+namespace {
+
+TEST(Random, DrawsStayInsideTheUnitInterval) {
+    Random r(7);
+    for (int i = 0; i < 10000; ++i) {
+        const double v = r.Rnd();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+    }
+}
+
+TEST(Random, TheSameSeedGivesTheSameDraws) {
+    Random a(1234), b(1234);
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(a.Rnd(), b.Rnd());
+}
+
+TEST(Random, ReseedingWithinOneMillisecondKeepsTheSequenceMoving) {
+    Random r(5);
+    r.Mix(1000);
+    const double first = r.Rnd();
+    r.Mix(1000);
+    const double second = r.Rnd();
+    EXPECT_NE(first, second);
+}
+
+TEST(Random, FirstDrawsForSeedZeroArePinned) {
+    // Replays depend on these: a change of generator must be deliberate.
+    Random r(0);
+    EXPECT_EQ(r.Below(1000000), 601262);
+    EXPECT_EQ(r.Below(1000000), 747774);
+    EXPECT_EQ(r.Below(1000000), 103019);
+}
+
+}  // namespace
+}  // namespace zelkor
