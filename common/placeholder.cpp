@@ -1,1 +1,0 @@
-// The shared level-file, number and settings code lands here.
