@@ -25,3 +25,17 @@ function(zelkor_program name)
   target_link_libraries(${name} PRIVATE zelkor_warnings ${ARG_DEPS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${ZELKOR_DIST_DIR}")
 endfunction()
+
+# zelkor_folder_library(NAME [DEPS ...] [PRIVATE_DEPS ...]) - the library of one code folder,
+# made of every .cpp file in it, so that people adding files never edit the same list.
+function(zelkor_folder_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(NOT sources)  # a folder that holds only headers so far
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  zelkor_library(${name} SOURCES ${sources} DEPS ${ARG_DEPS} PRIVATE_DEPS ${ARG_PRIVATE_DEPS})
+endfunction()
