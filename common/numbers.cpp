@@ -8,8 +8,12 @@
 namespace zelkor {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 template <typename Int>
 std::optional<Int> ToWhole(double value) {
@@ -22,8 +26,10 @@ std::optional<Int> ToWhole(double value) {
 }
 
 std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -73,7 +79,8 @@ double ReadNumber(std::string_view text) {
         tmp[0] = '-';
         tmp[1] = '0';
         std::size_t m = 2;
-        for (const char* p = first + 1; p < last; ++p) tmp[m++] = *p;
+        for (const char* p = first + 1; p < last; ++p)
+            tmp[m++] = *p;
         std::from_chars(tmp.data(), tmp.data() + m, value);
         return value;
     }
@@ -81,7 +88,8 @@ double ReadNumber(std::string_view text) {
         std::array<char, 402> tmp{};
         tmp[0] = '0';
         std::size_t m = 1;
-        for (const char* p = first; p < last; ++p) tmp[m++] = *p;
+        for (const char* p = first; p < last; ++p)
+            tmp[m++] = *p;
         std::from_chars(tmp.data(), tmp.data() + m, value);
         return value;
     }
@@ -89,10 +97,18 @@ double ReadNumber(std::string_view text) {
     return value;
 }
 
-std::optional<std::int16_t> ToInt16(double value) { return ToWhole<std::int16_t>(value); }
-std::optional<std::int32_t> ToInt32(double value) { return ToWhole<std::int32_t>(value); }
-std::optional<std::int16_t> ReadInt16(std::string_view text) { return ToInt16(ReadNumber(text)); }
-std::optional<std::int32_t> ReadInt32(std::string_view text) { return ToInt32(ReadNumber(text)); }
+std::optional<std::int16_t> ToInt16(double value) {
+    return ToWhole<std::int16_t>(value);
+}
+std::optional<std::int32_t> ToInt32(double value) {
+    return ToWhole<std::int32_t>(value);
+}
+std::optional<std::int16_t> ReadInt16(std::string_view text) {
+    return ToInt16(ReadNumber(text));
+}
+std::optional<std::int32_t> ReadInt32(std::string_view text) {
+    return ToInt32(ReadNumber(text));
+}
 
 std::optional<bool> ReadTruth(std::string_view text) {
     const std::string_view t = TrimBlanks(text);
@@ -112,17 +128,21 @@ std::optional<bool> ReadTruth(std::string_view text) {
     return ReadNumber(t) != 0.0;
 }
 
-bool IsExactTrue(std::string_view text) { return text == "True"; }
+bool IsExactTrue(std::string_view text) {
+    return text == "True";
+}
 
 std::string NumberText(double value) {
     if (value == 0) return "0";
     std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::fixed);
+    auto [end, ec] =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
     if (ec != std::errc{}) return "0";
     return std::string(buf.data(), end);
 }
 
-std::string_view TruthText(bool value) { return value ? "True" : "False"; }
+std::string_view TruthText(bool value) {
+    return value ? "True" : "False";
+}
 
 }  // namespace zelkor

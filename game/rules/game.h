@@ -32,8 +32,18 @@ struct LevelSettings {
     OneBased<std::string, kMaxRequiredFiles> RequiredFiles;
 
     // Which graphics the level uses, in this order.
-    enum UsesGfx { VerticalWalls, HorizontalWalls, SingleBricks, RedItems, BlueItems,
-                   BlackItems, TntItems, PowerItems, OpenWalls, kUsesGfxCount };
+    enum UsesGfx {
+        VerticalWalls,
+        HorizontalWalls,
+        SingleBricks,
+        RedItems,
+        BlueItems,
+        BlackItems,
+        TntItems,
+        PowerItems,
+        OpenWalls,
+        kUsesGfxCount
+    };
     std::array<bool, kUsesGfxCount> usesGfx{};
     bool UserItemGfx = false;
 
@@ -100,9 +110,9 @@ struct LoopFlags {
     bool deathSuppression = false;
     bool immortal = false;
     bool timeLimitHit = false;
-    bool lifeLostBox = false;     // the player's life-lost box waits for Enter
-    bool waitingForKey = false;   // a key wait of the death or level sequence runs
-    bool skipDeath = false;       // Escape or a focus regain ends that wait
+    bool lifeLostBox = false;    // the player's life-lost box waits for Enter
+    bool waitingForKey = false;  // a key wait of the death or level sequence runs
+    bool skipDeath = false;      // Escape or a focus regain ends that wait
     std::int16_t savedInterval = 0;
     std::int16_t animFrame = 1;     // 1..45
     std::int16_t lightCounter = 0;  // 0..4

@@ -22,7 +22,8 @@ void ShowMessage(Game& game, std::string_view text) {
 
 void ScrollMessages(Game& game) {
     auto& lines = game.messages;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) lines[i].swap(lines[i + 1]);
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+        lines[i].swap(lines[i + 1]);
     lines.back().clear();
 }
 
@@ -34,7 +35,8 @@ void SetCentredLine(Game& game, int index, std::string_view text, int y, int fon
 }
 
 void ClearCentredLines(Game& game) {
-    for (CentredLine& line : game.centredLines) line = CentredLine{};
+    for (CentredLine& line : game.centredLines)
+        line = CentredLine{};
 }
 
 }  // namespace zelkor

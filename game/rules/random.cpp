@@ -12,18 +12,22 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t Rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 }  // namespace
 
 void Random::Seed(std::uint64_t seed) {
     std::uint64_t x = seed;
-    for (auto& s : s_) s = SplitMix(x);
+    for (auto& s : s_)
+        s = SplitMix(x);
 }
 
 void Random::Mix(std::int64_t clockValue) {
     std::uint64_t x = static_cast<std::uint64_t>(clockValue) ^ Next();
-    for (auto& s : s_) s ^= SplitMix(x);
+    for (auto& s : s_)
+        s ^= SplitMix(x);
     if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;
 }
 
@@ -40,7 +44,9 @@ std::uint64_t Random::Next() {
     return result;
 }
 
-double Random::Rnd() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+double Random::Rnd() {
+    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
+}
 
 int Random::Below(double n) {
     if (n <= 0) return 0;

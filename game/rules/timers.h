@@ -34,7 +34,8 @@ struct Timers {
     Timer tmr1{1000, true, 0};
 
     Timers() {
-        for (Timer& t : iWait) t.interval = 1;
+        for (Timer& t : iWait)
+            t.interval = 1;
     }
 };
 

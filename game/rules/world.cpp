@@ -9,15 +9,19 @@ std::string_view ItemKindName(ItemKind kind) {
 }
 
 std::string_view WallKindName(WallKind kind) {
-    static constexpr std::array<std::string_view, 7> kNames{"v", "h", "v_l", "v_r", "h_t", "h_b", "s"};
+    static constexpr std::array<std::string_view, 7> kNames{"v",   "h",   "v_l", "v_r",
+                                                            "h_t", "h_b", "s"};
     return kNames[static_cast<std::size_t>(kind)];
 }
 
 std::string SpawnState::Text() const {
     switch (kind) {
-        case Kind::Free: return {};
-        case Kind::New: return "new";
-        case Kind::Item: return std::to_string(slot);
+        case Kind::Free:
+            return {};
+        case Kind::New:
+            return "new";
+        case Kind::Item:
+            return std::to_string(slot);
     }
     return {};
 }

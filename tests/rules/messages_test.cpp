@@ -8,7 +8,8 @@ namespace {
 TEST(ShowMessage, FillsTheFirstFreeLineThenPushesOutTheOldest) {
     ManualClock clock;
     Game game(clock);
-    for (int i = 1; i <= 5; ++i) ShowMessage(game, "m" + std::to_string(i));
+    for (int i = 1; i <= 5; ++i)
+        ShowMessage(game, "m" + std::to_string(i));
     EXPECT_EQ(game.messages[0], "m1");
     EXPECT_EQ(game.messages[4], "m5");
     ShowMessage(game, "m6");

@@ -1,0 +1,112 @@
+#include "game/rules/movement.h"
+
+namespace zelkor {
+
+void AdvanceHead(SnakeRecord& snake) {
+    const Step step = StepOf(snake.dir);
+    snake.x = static_cast<std::int16_t>(snake.x + step.dx);
+    snake.y = static_cast<std::int16_t>(snake.y + step.dy);
+}
+
+void TakePlayerDirection(SnakeRecord& player) {
+    if (player.nextDir != player.dir && player.nextDir != Opposite(player.dir))
+        player.dir = player.nextDir;
+}
+
+namespace {
+
+// A straight piece perpendicular to the new direction turns into a corner.
+Piece Follow(Piece old, Dir travel) {
+    const Dir oldDir = PieceDir(old);
+    if (Perpendicular(oldDir, travel)) return Corner(oldDir, travel);
+    return StraightPiece(travel);
+}
+
+}  // namespace
+
+void StepBody(Game& game, int n) {
+    SnakeRecord& snake = game.Snake(n);
+    auto& body = snake.body;
+
+    // Slot 0: the cell the head has just left.
+    const Step step = StepOf(snake.dir);
+    body[0].x = static_cast<std::int16_t>(snake.x - step.dx);
+    body[0].y = static_cast<std::int16_t>(snake.y - step.dy);
+    body[0].piece = Follow(body[0].piece, snake.dir);
+
+    for (int i = snake.length; i >= 1; --i) {
+        BodySegment& seg = body[static_cast<std::size_t>(i)];
+        BodySegment& ahead = body[static_cast<std::size_t>(i - 1)];
+        seg.x = ahead.x;
+        seg.y = ahead.y;
+        if (IsCorner(ahead.piece)) ahead.piece = StraightPiece(Straight(ahead.piece));
+        seg.piece = Follow(seg.piece, PieceDir(ahead.piece));
+    }
+
+    const BodySegment& last = body[static_cast<std::size_t>(snake.length)];
+    snake.tailPiece = last.piece;
+    snake.tailX = last.x;
+    snake.tailY = last.y;
+}
+
+void GrowSnakes(Game& game) {
+    for (int n = 1; n <= game.world.NumSnakes; ++n) {
+        SnakeRecord& s = game.Snake(n);
+        if (s.grow > 0) {
+            ++s.length;
+            --s.grow;
+        }
+    }
+}
+
+void CapLengths(Game& game) {
+    for (int n = 1; n <= game.world.NumSnakes; ++n) {
+        SnakeRecord& s = game.Snake(n);
+        if (s.length >= kMaxLength) s.length = kMaxLength;
+    }
+}
+
+void ResetBody(Game& game, int n) {
+    SnakeRecord& s = game.Snake(n);
+    for (int i = 1; i <= s.length; ++i)
+        s.body[static_cast<std::size_t>(i)] = BodySegment{};
+    s.length = 1;
+    s.grow = 0;
+}
+
+void ClearPieces(Game& game, int n) {
+    SnakeRecord& s = game.Snake(n);
+    for (int i = 1; i <= s.length; ++i)
+        s.body[static_cast<std::size_t>(i)].piece = Piece::None;
+    s.dir = Dir::None;
+    s.tailPiece = Piece::None;
+}
+
+void WrapAround(SnakeRecord& s) {
+    if (s.x < 1) s.x = 600;
+    if (s.x > 614) s.x = 15;
+    if (s.y < 1) s.y = 440;
+    if (s.y > 454) s.y = 15;
+}
+
+bool InsidePlayfield(int x, int y) {
+    return x >= 1 && x <= 614 && y >= 1 && y <= 454;
+}
+
+void ResetLists(Game& game) {
+    World& w = game.world;
+    for (ItemSlot& slot : w.Items(ItemKind::Power).slots)
+        slot.visible = false;
+    for (WallPiece& piece : w.WallPieces)
+        piece.standing = false;
+    for (SpawnPoint& point : w.SpawnPoints) {
+        point.usable = false;
+        point.state = SpawnState::Free();
+    }
+    for (int i = 1; i <= 300; ++i) {
+        w.UserItemCells[i].hasGfx = false;
+        w.UserItemCells[i].gfx.clear();
+    }
+}
+
+}  // namespace zelkor

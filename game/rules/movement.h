@@ -1,0 +1,42 @@
+#pragma once
+
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// Moves the head of snake n one cell (20 pixels) in its `dir`.
+void AdvanceHead(SnakeRecord& snake);
+
+// The player's direction for the next step: `nextDir` unless it would reverse.
+void TakePlayerDirection(SnakeRecord& player);
+
+// `StepBody`(n): the body follows the head that has just advanced; corner codes
+// travel down the body one segment per step, and the tail fields take the last
+// segment's piece and position.
+void StepBody(Game& game, int n);
+
+// `GrowSnakes`: pending growth is paid out at one segment per frame.
+void GrowSnakes(Game& game);
+
+// `CapLengths`: no snake is longer than 99 segments.
+void CapLengths(Game& game);
+
+// `ResetBody`(n): every segment out of play at (-20, -20); length 1, no growth owed.
+void ResetBody(Game& game, int n);
+
+// `ClearPieces`(n): every segment's piece, `dir` and `tailPiece` become empty.
+void ClearPieces(Game& game, int n);
+
+// The wrap-around of a head that left the playfield, tested in this order:
+// X < 1 -> 600, X > 614 -> 15, Y < 1 -> 440, Y > 454 -> 15.
+void WrapAround(SnakeRecord& snake);
+
+// True while 1 <= X <= 614 and 1 <= Y <= 454.
+bool InsidePlayfield(int x, int y);
+
+// The list resets of a level reset: power items hidden, every wall piece fallen,
+// every spawn point cleared, the graphic flag and letter of the first 300
+// user-item cells cleared.
+void ResetLists(Game& game);
+
+}  // namespace zelkor

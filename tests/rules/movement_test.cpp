@@ -1,0 +1,158 @@
+#include "game/rules/movement.h"
+
+#include <gtest/gtest.h>
+
+namespace zelkor {
+namespace {
+
+class MovementTest : public ::testing::Test {
+protected:
+    MovementTest() : game(clock) {}
+
+    // Puts snake 1 at (x, y) moving `dir` with a straight body behind it.
+    SnakeRecord& PlaceSnake(int x, int y, Dir dir, int length) {
+        SnakeRecord& s = game.Snake(1);
+        s.x = static_cast<std::int16_t>(x);
+        s.y = static_cast<std::int16_t>(y);
+        s.dir = dir;
+        s.length = static_cast<std::int16_t>(length);
+        return s;
+    }
+
+    // One step: head advance and body step, as the main loop does it.
+    void Step(Dir dir) {
+        SnakeRecord& s = game.Snake(1);
+        s.dir = dir;
+        AdvanceHead(s);
+        StepBody(game, 1);
+    }
+
+    ManualClock clock;
+    Game game;
+};
+
+TEST_F(MovementTest, ATurnLeavesACornerThatTravelsDownTheBody) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 3);
+    Step(Dir::Forw);
+    Step(Dir::Forw);
+    Step(Dir::Forw);
+    Step(Dir::Left);
+    EXPECT_EQ(s.body[1].piece, Piece::FL);
+    EXPECT_EQ(s.body[2].piece, Piece::Forw);
+    Step(Dir::Left);
+    EXPECT_EQ(s.body[1].piece, Piece::Left);
+    EXPECT_EQ(s.body[2].piece, Piece::FL);
+    EXPECT_EQ(s.body[3].piece, Piece::Forw);
+    Step(Dir::Left);
+    EXPECT_EQ(s.body[3].piece, Piece::FL);
+    EXPECT_EQ(s.tailPiece, Piece::FL);
+}
+
+TEST_F(MovementTest, SlotsHoldTheHeadPositionsOfEarlierSteps) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Right, 3);
+    Step(Dir::Right);  // head 330
+    Step(Dir::Right);  // head 350
+    Step(Dir::Back);   // head (350, 250)
+    EXPECT_EQ(s.body[0].x, 350);
+    EXPECT_EQ(s.body[0].y, 230);
+    EXPECT_EQ(s.body[1].x, 350);
+    EXPECT_EQ(s.body[1].y, 230);
+    EXPECT_EQ(s.body[2].x, 330);
+    EXPECT_EQ(s.body[3].x, 310);
+    EXPECT_EQ(s.tailX, 310);
+    EXPECT_EQ(s.tailY, 230);
+    EXPECT_EQ(PieceDir(s.body[0].piece), Dir::Back) << "slot 0 always holds a direction word";
+}
+
+TEST_F(MovementTest, ALengthOneSnakeCarriesItsCornerOnSegmentOneOnly) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 1);
+    Step(Dir::Forw);
+    Step(Dir::Right);
+    EXPECT_EQ(s.body[1].piece, Piece::FR);
+    EXPECT_EQ(s.body[2].piece, Piece::None);
+    EXPECT_EQ(s.tailPiece, Piece::FR);
+}
+
+TEST_F(MovementTest, TwoTurnsInARowTravelTogether) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 4);
+    for (int i = 0; i < 4; ++i)
+        Step(Dir::Forw);
+    Step(Dir::Left);
+    Step(Dir::Back);
+    EXPECT_EQ(s.body[1].piece, Piece::LB);
+    EXPECT_EQ(s.body[2].piece, Piece::FL);
+    Step(Dir::Back);
+    EXPECT_EQ(s.body[2].piece, Piece::LB);
+    EXPECT_EQ(s.body[3].piece, Piece::FL);
+}
+
+TEST_F(MovementTest, AReversalRequestIsIgnoredAndKept) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 1);
+    s.nextDir = Dir::Back;
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::Forw);
+    EXPECT_EQ(s.nextDir, Dir::Back);
+    s.nextDir = Dir::Left;
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::Left);
+    s.dir = Dir::None;
+    s.nextDir = Dir::Back;
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::Back) << "a standing snake may start any way";
+}
+
+TEST_F(MovementTest, GrowthIsPaidOneSegmentPerFrameAndLengthIsCapped) {
+    game.world.NumSnakes = 2;
+    game.Snake(1).grow = 3;
+    GrowSnakes(game);
+    EXPECT_EQ(game.Snake(1).length, 2);
+    EXPECT_EQ(game.Snake(1).grow, 2);
+    GrowSnakes(game);
+    GrowSnakes(game);
+    GrowSnakes(game);
+    EXPECT_EQ(game.Snake(1).length, 4);
+    game.Snake(2).length = 120;
+    CapLengths(game);
+    EXPECT_EQ(game.Snake(2).length, 99);
+}
+
+TEST_F(MovementTest, WrapTargetsAreFixed) {
+    SnakeRecord s;
+    s.x = -5;
+    s.y = 100;
+    WrapAround(s);
+    EXPECT_EQ(s.x, 600);
+    s.x = 630;
+    WrapAround(s);
+    EXPECT_EQ(s.x, 15);
+    s.x = 100;
+    s.y = -10;
+    WrapAround(s);
+    EXPECT_EQ(s.y, 440);
+    s.y = 470;
+    WrapAround(s);
+    EXPECT_EQ(s.y, 15);
+    EXPECT_TRUE(InsidePlayfield(614, 454));
+    EXPECT_FALSE(InsidePlayfield(615, 10));
+    EXPECT_FALSE(InsidePlayfield(10, 0));
+}
+
+TEST_F(MovementTest, ResetBodyPutsSegmentsOutOfPlay) {
+    SnakeRecord& s = PlaceSnake(310, 230, Dir::Left, 5);
+    for (int i = 0; i < 6; ++i)
+        Step(Dir::Left);
+    s.grow = 2;
+    ResetBody(game, 1);
+    EXPECT_EQ(s.length, 1);
+    EXPECT_EQ(s.grow, 0);
+    EXPECT_EQ(s.body[3].x, -20);
+    EXPECT_EQ(s.body[3].piece, Piece::None);
+    s.body[1].piece = Piece::Left;
+    ClearPieces(game, 1);
+    EXPECT_EQ(s.body[1].piece, Piece::None);
+    EXPECT_EQ(s.dir, Dir::None);
+    EXPECT_EQ(s.tailPiece, Piece::None);
+}
+
+}  // namespace
+}  // namespace zelkor
