@@ -105,4 +105,13 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const Decoded d = DecodeOne(text);
+        if (!d.valid) return false;
+        text.remove_prefix(d.length);
+    }
+    return true;
+}
+
 }  // namespace zelkor

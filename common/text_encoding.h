@@ -19,4 +19,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // UTF-8 (a stray byte, a cut-off or overlong sequence, a surrogate).
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// True when the text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
+
 }  // namespace zelkor

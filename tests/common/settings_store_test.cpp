@@ -1,0 +1,204 @@
+#include "common/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace zelkor {
+namespace {
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteBytes(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "zelkor-settings-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        file_ = dir_ / "Zelkor" / "settings.ini";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path dir_;
+    fs::path file_;
+};
+
+TEST_F(SettingsFileTest, ValuesComeBackExactlyAsWritten) {
+    const std::string awkward[] = {
+        "  two blanks before and after  ",
+        "\"quoted\"",
+        "\"",
+        "",
+        "a=b ; c # d",
+        "J\xFCrgen \x80 \x9F",  // Windows-1252 bytes
+        "\tTab",
+    };
+    {
+        IniSettingsStore store(file_);
+        EXPECT_FALSE(store.Read("Options", "Player Name").has_value()) << "fresh store";
+        for (std::size_t i = 0; i < std::size(awkward); ++i)
+            ASSERT_TRUE(store.Write("Test", "Key " + std::to_string(i), awkward[i]));
+    }
+    IniSettingsStore again(file_);  // a new run reads the file from scratch
+    for (std::size_t i = 0; i < std::size(awkward); ++i)
+        EXPECT_EQ(again.Read("Test", "Key " + std::to_string(i)), awkward[i]) << i;
+    EXPECT_EQ(again.Read("test", "KEY 0"), awkward[0]) << "names ignore letter case";
+
+    const std::string onDisk = ReadBytes(file_);
+    EXPECT_NE(onDisk.find("J\xC3\xBCrgen \xE2\x82\xAC \xC5\xB8"), std::string::npos)
+        << "the file holds UTF-8";
+    EXPECT_FALSE(again.Damaged());
+}
+
+TEST_F(SettingsFileTest, ALineBreakInAValueCannotAddSettings) {
+    IniSettingsStore store(file_);
+    store.Write("Options", "Player Name", "x\r\n[Options]\nNoCleanUp=True");
+    IniSettingsStore again(file_);
+    EXPECT_FALSE(again.Read("Options", "NoCleanUp").has_value());
+    EXPECT_EQ(again.Read("Options", "Player Name"), "x  [Options] NoCleanUp=True");
+}
+
+TEST_F(SettingsFileTest, GameAndEditorNeverEraseEachOthersValues) {
+    IniSettingsStore game(file_);
+    IniSettingsStore editor(file_);
+    EXPECT_FALSE(game.Read("Options", "gSpeed").has_value());  // both have read the empty file
+    EXPECT_FALSE(editor.Read("lvlEdit", "Author").has_value());
+
+    ASSERT_TRUE(game.Write("Options", "gSpeed", "120"));
+    ASSERT_TRUE(editor.Write("lvlEdit", "Author", "Mara"));
+    const SettingsEntry batch[] = {{"Options", "gSpeed", "90"}, {"HiScore", "Name 1", "Ann"}};
+    ASSERT_TRUE(game.WriteBatch(batch));
+    ASSERT_TRUE(editor.Write("lvlEdit", "Grid", "1"));
+
+    for (IniSettingsStore* store : {&game, &editor}) {
+        EXPECT_EQ(store->Read("Options", "gSpeed"), "90");
+        EXPECT_EQ(store->Read("HiScore", "Name 1"), "Ann");
+        EXPECT_EQ(store->Read("lvlEdit", "Author"), "Mara");
+        EXPECT_EQ(store->Read("lvlEdit", "Grid"), "1");
+    }
+    IniSettingsStore fresh(file_);
+    EXPECT_EQ(fresh.Read("lvlEdit", "Author"), "Mara");
+    EXPECT_EQ(fresh.Read("Options", "gSpeed"), "90");
+}
+
+TEST_F(SettingsFileTest, SeesAFileChangedByHand) {
+    IniSettingsStore store(file_);
+    store.Write("Options", "MusicVolume", "30");
+    EXPECT_EQ(store.Read("Options", "MusicVolume"), "30");
+    WriteBytes(file_, "[Options]\n; a comment\nMusicVolume = 75\n");
+    EXPECT_EQ(store.Read("Options", "MusicVolume"), "75");
+    store.Write("Options", "SndEnabled", "False");
+    EXPECT_NE(ReadBytes(file_).find("; a comment"), std::string::npos)
+        << "lines the store does not own stay";
+}
+
+TEST_F(SettingsFileTest, AWriteBrokenOffBeforeTheFileIsReplacedLosesNothing) {
+    {
+        IniSettingsStore store(file_);
+        ASSERT_TRUE(store.Write("Options", "Player Name", "Old"));
+    }
+    const std::string before = ReadBytes(file_);
+    EXPECT_EXIT(
+        {
+            IniSettingsStore store(file_);
+            store.SetBeforeReplaceHook([] { ::_exit(7); });
+            store.Write("Options", "Player Name", "New");
+        },
+        ::testing::ExitedWithCode(7), "");
+    EXPECT_EQ(ReadBytes(file_), before);
+
+    // The dead writer's lock went with it and its half-done file is no obstacle.
+    IniSettingsStore store(file_);
+    EXPECT_EQ(store.Read("Options", "Player Name"), "Old");
+    ASSERT_TRUE(store.Write("Options", "gSpeed", "80"));
+    IniSettingsStore fresh(file_);
+    EXPECT_EQ(fresh.Read("Options", "Player Name"), "Old");
+    EXPECT_EQ(fresh.Read("Options", "gSpeed"), "80");
+}
+
+TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing) {
+    fs::create_directories(file_.parent_path());
+    const std::string damaged = std::string(
+                                    "[Options]\n"
+                                    "gSpeed=140\n"
+                                    "\x01\x02\xFF\xFE junk\n"
+                                    "MusicVolume=\xC3(\n"  // broken UTF-8: unreadable
+                                    "just words\n"
+                                    "[HiScore\n"  // broken header: its keys are not trusted
+                                    "Name 1=Ghost\n"
+                                    "[Tweak]\n"
+                                    "Speed=0.7\n") +
+                                std::string("\0\0\0", 3);
+    WriteBytes(file_, damaged);
+
+    IniSettingsStore store(file_);
+    EXPECT_TRUE(store.Damaged());
+    EXPECT_EQ(store.Read("Options", "gSpeed"), "140");
+    EXPECT_EQ(store.Read("Tweak", "Speed"), "0.7");
+    EXPECT_FALSE(store.Read("Options", "MusicVolume").has_value());
+    EXPECT_FALSE(store.Read("Options", "Name 1").has_value());
+    EXPECT_FALSE(store.Read("HiScore", "Name 1").has_value());
+
+    ASSERT_TRUE(store.Write("Options", "Player Name", "Zed"));
+    EXPECT_EQ(ReadBytes(fs::path(file_.string() + ".damaged")), damaged);
+    IniSettingsStore fresh(file_);
+    EXPECT_FALSE(fresh.Damaged());
+    EXPECT_EQ(fresh.Read("Options", "gSpeed"), "140");
+    EXPECT_EQ(fresh.Read("Options", "Player Name"), "Zed");
+    EXPECT_EQ(fresh.Read("Tweak", "Speed"), "0.7");
+}
+
+TEST_F(SettingsFileTest, PureJunkReadsAsAnEmptyStore) {
+    fs::create_directories(file_.parent_path());
+    std::string junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 37) & 0xFF);
+    WriteBytes(file_, junk);
+    IniSettingsStore store(file_);
+    EXPECT_FALSE(store.Read("Options", "gSpeed").has_value());
+    EXPECT_TRUE(store.Write("Options", "gSpeed", "100"));
+    EXPECT_EQ(IniSettingsStore(file_).Read("Options", "gSpeed"), "100");
+}
+
+TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRun) {
+    WriteBytes(dir_ / "blocker", "a file where the settings folder should be");
+    IniSettingsStore store(dir_ / "blocker" / "settings.ini");
+    EXPECT_FALSE(store.Write("Options", "gSpeed", "150"));
+    EXPECT_EQ(store.Read("Options", "gSpeed"), "150");
+}
+
+TEST(DefaultSettingsFile, FollowsTheConfigFolderConvention) {
+    EXPECT_EQ(DefaultSettingsFile("/cfg", "/home/u"), fs::path("/cfg/Zelkor/settings.ini"));
+    EXPECT_EQ(DefaultSettingsFile(nullptr, "/home/u"),
+              fs::path("/home/u/.config/Zelkor/settings.ini"));
+    EXPECT_EQ(DefaultSettingsFile("relative/cfg", "/home/u"),
+              fs::path("/home/u/.config/Zelkor/settings.ini"))
+        << "a relative config folder is ignored";
+}
+
+TEST(MemorySettingsStore, KeepsValuesByCaseInsensitiveNames) {
+    MemorySettingsStore store;
+    EXPECT_FALSE(store.Read("Options", "gSpeed").has_value());
+    store.Write("Options", "gSpeed", " 7 ");
+    EXPECT_EQ(store.Read("OPTIONS", "gspeed"), " 7 ");
+    EXPECT_FALSE(store.Read("Tweak", "gSpeed").has_value());
+}
+
+}  // namespace
+}  // namespace zelkor
