@@ -1,0 +1,270 @@
+#include "game/control/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+using Name = std::pair<std::string, std::string>;  // section, key
+
+// A memory store that remembers which keys were read and written, in order.
+class RecordingStore final : public SettingsStore {
+public:
+    std::optional<std::string> Read(std::string_view section, std::string_view key) override {
+        reads.emplace_back(section, key);
+        return values.Read(section, key);
+    }
+    bool WriteBatch(std::span<const SettingsEntry> entries) override {
+        ++batches;
+        for (const SettingsEntry& e : entries)
+            writes.emplace_back(e.section, e.key);
+        return values.WriteBatch(entries);
+    }
+    std::string Value(std::string_view section, std::string_view key) {
+        return values.Read(section, key).value_or("<missing>");
+    }
+
+    MemorySettingsStore values;
+    std::vector<Name> reads;
+    std::vector<Name> writes;
+    int batches = 0;
+};
+
+std::vector<Name> HallOfFameKeys() {
+    std::vector<Name> keys;
+    for (int n = 1; n <= 10; ++n) {
+        keys.emplace_back("HiScore", "Name " + std::to_string(n));
+        keys.emplace_back("HiScore", "Score " + std::to_string(n));
+    }
+    return keys;
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Game> NewGame(std::string_view mode = "") {
+        auto game = std::make_unique<Game>(clock_);
+        game->run.gameMode = mode;
+        return game;
+    }
+    std::vector<std::string> Scores(const Game& game) {
+        std::vector<std::string> scores;
+        for (const auto& e : game.hallOfFame)
+            scores.push_back(e.score);
+        return scores;
+    }
+
+    ManualClock clock_;
+    RecordingStore store_;
+};
+
+TEST_F(SettingsTest, AFreshStoreGivesTheDefaults) {
+    auto game = NewGame();
+    game->level.SpeedStep = 3;
+    game->options.noSpeedReset = true;
+    std::vector<std::int16_t> volumes;
+    LoadSettings(*game, store_, [&](std::int16_t v) { volumes.push_back(v); });
+
+    EXPECT_EQ(game->level.minSpd, 250);
+    EXPECT_EQ(game->level.maxSpd, 20);
+    EXPECT_EQ(game->level.SpeedStep, 0.5);
+    EXPECT_FALSE(game->options.noSpeedReset);
+    EXPECT_FALSE(game->level.SpeedUp);
+    EXPECT_EQ(game->options.globalSpeed, 100);
+    for (int n = 1; n <= kMaxSnakes; ++n)
+        EXPECT_EQ(game->Snake(n).speed, 100) << n;
+    EXPECT_TRUE(game->options.showFPS);
+    EXPECT_TRUE(game->options.animatedItems);
+    EXPECT_TRUE(game->options.sndEnabled);
+    EXPECT_TRUE(game->options.kiSndEnabled);
+    EXPECT_TRUE(game->options.musicEnabled);
+    EXPECT_EQ(game->options.musicVolume, 30);
+    EXPECT_EQ(volumes, std::vector<std::int16_t>{30});
+    EXPECT_FALSE(game->options.noCleanUp);
+    EXPECT_TRUE(game->options.newInstall);
+    EXPECT_EQ(game->Player().name, "Unknown");
+    EXPECT_EQ(game->Player().model, 1);
+    for (const auto& e : game->hallOfFame)
+        EXPECT_EQ(e.name, "Unknown");
+    EXPECT_EQ(Scores(*game), (std::vector<std::string>{"10000", "9000", "8000", "7000", "6000",
+                                                       "5000", "4000", "3000", "2000", "1000"}));
+}
+
+TEST_F(SettingsTest, EverySavedOptionComesBack) {
+    auto game = NewGame();
+    game->level.minSpd = 180;
+    game->level.maxSpd = 45;
+    game->level.SpeedStep = 1.5;
+    game->options.noSpeedReset = true;
+    game->level.SpeedUp = true;
+    game->options.globalSpeed = 70;
+    game->options.showFPS = false;
+    game->options.animatedItems = false;
+    game->options.sndEnabled = false;
+    game->options.kiSndEnabled = false;
+    game->options.musicEnabled = false;
+    game->options.musicVolume = 85;
+    game->options.noCleanUp = true;
+    game->Player().name = " Zo\xEB ";
+    game->Player().model = 7;
+    for (int i = 0; i < 10; ++i)
+        game->hallOfFame[i] = {"P" + std::to_string(i), std::to_string(i)};
+    SaveSettings(*game, store_);
+
+    auto loaded = NewGame();
+    LoadSettings(*loaded, store_);
+    EXPECT_EQ(loaded->level.minSpd, 180);
+    EXPECT_EQ(loaded->level.maxSpd, 45);
+    EXPECT_EQ(loaded->level.SpeedStep, 1.5);
+    EXPECT_TRUE(loaded->options.noSpeedReset);
+    EXPECT_TRUE(loaded->level.SpeedUp);
+    EXPECT_EQ(loaded->options.globalSpeed, 70);
+    EXPECT_EQ(loaded->Snake(16).speed, 70);
+    EXPECT_FALSE(loaded->options.showFPS);
+    EXPECT_FALSE(loaded->options.animatedItems);
+    EXPECT_FALSE(loaded->options.sndEnabled);
+    EXPECT_FALSE(loaded->options.kiSndEnabled);
+    EXPECT_FALSE(loaded->options.musicEnabled);
+    EXPECT_EQ(loaded->options.musicVolume, 85);
+    EXPECT_TRUE(loaded->options.noCleanUp);
+    EXPECT_EQ(loaded->Player().name, " Zo\xEB ");
+    EXPECT_EQ(loaded->Player().model, 7);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(loaded->hallOfFame[i].name, "P" + std::to_string(i));
+        EXPECT_EQ(loaded->hallOfFame[i].score, std::to_string(i));
+    }
+    EXPECT_EQ(store_.Value("Options", "Show FPS"), "False") << "truth values are words";
+    EXPECT_EQ(store_.Value("Options", "NewInstall"), "<missing>") << "the quit routine's key";
+}
+
+TEST_F(SettingsTest, KeysAreReadAndWrittenInTheGamesOrder) {
+    auto game = NewGame();
+    LoadSettings(*game, store_);
+    std::vector<Name> reads = {
+        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},        {"Tweak", "Speed"},
+        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},        {"Options", "gSpeed"},
+        {"Options", "Show FPS"},     {"Options", "AnimatedItems"}, {"Options", "SndEnabled"},
+        {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"},  {"Options", "MusicVolume"},
+        {"Options", "NoCleanUp"},    {"Options", "NewInstall"},    {"Options", "Player Name"},
+        {"Options", "Player Color"}};
+    for (const Name& k : HallOfFameKeys())
+        reads.push_back(k);
+    EXPECT_EQ(store_.reads, reads);
+
+    SaveSettings(*game, store_);
+    std::vector<Name> writes = {
+        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},        {"Tweak", "Speed"},
+        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},        {"Options", "gSpeed"},
+        {"Options", "Show FPS"},     {"Options", "AnimatedItems"}, {"Options", "Player Name"},
+        {"Options", "SndEnabled"},   {"Options", "Player Color"},  {"Options", "KiSndEnabled"},
+        {"Options", "MusicEnabled"}, {"Options", "MusicVolume"},   {"Options", "NoCleanUp"}};
+    for (const Name& k : HallOfFameKeys())
+        writes.push_back(k);
+    EXPECT_EQ(store_.writes, writes);
+    EXPECT_EQ(store_.batches, 1) << "one locked write, not one per key";
+}
+
+TEST_F(SettingsTest, DeathmatchNeitherReadsNorWritesTheSpeedTweaks) {
+    store_.values.Write("Tweak", "Speed", "2");
+    store_.values.Write("Tweak", "RsetSpeed", "False");
+    store_.values.Write("Tweak", "IncSpeed", "True");
+    for (std::string_view mode : {"DM", "NDM"}) {
+        auto game = NewGame(mode);
+        store_.reads.clear();
+        store_.writes.clear();
+        LoadSettings(*game, store_);
+        EXPECT_EQ(game->level.SpeedStep, 0.5);
+        EXPECT_TRUE(game->options.noSpeedReset);
+        EXPECT_FALSE(game->level.SpeedUp);
+        SaveSettings(*game, store_);
+        for (const auto* keys : {&store_.reads, &store_.writes}) {
+            for (const Name& k : *keys) {
+                const bool tweak = k.first == "Tweak";
+                EXPECT_TRUE(!tweak || k.second == "MinSpeed" || k.second == "MaxSpeed") << k.second;
+            }
+        }
+        EXPECT_EQ(store_.Value("Tweak", "Speed"), "2") << "the normal game's value is kept";
+        EXPECT_EQ(store_.Value("Tweak", "IncSpeed"), "True");
+    }
+}
+
+TEST_F(SettingsTest, UnreadableValuesLeaveTheirVariableAndReadingGoesOn) {
+    store_.values.Write("Options", "gSpeed", "99999");
+    store_.values.Write("Options", "Show FPS", "maybe");
+    store_.values.Write("Options", "Player Color", "-40000");
+    store_.values.Write("Options", "MusicVolume", " 4 5 ");
+    store_.values.Write("Tweak", "MinSpeed", "120ms");
+    store_.values.Write("HiScore", "Name 3", "ABCDEFGHIJKLMNOPQRST");
+    auto game = NewGame();
+    game->options.globalSpeed = 60;
+    game->options.showFPS = false;
+    game->Player().model = 4;
+    LoadSettings(*game, store_);
+    EXPECT_EQ(game->options.globalSpeed, 60);
+    EXPECT_EQ(game->Snake(2).speed, 60) << "snakes take the global speed as it stands";
+    EXPECT_FALSE(game->options.showFPS);
+    EXPECT_EQ(game->Player().model, 4);
+    EXPECT_EQ(game->options.musicVolume, 45) << "numbers are read like level values";
+    EXPECT_EQ(game->level.minSpd, 120);
+    EXPECT_EQ(game->hallOfFame[2].name, "ABCDEFGHIJKLMN");
+    EXPECT_EQ(game->hallOfFame[3].name, "Unknown") << "reading went on";
+}
+
+class EnterHighScoreTest : public SettingsTest {
+protected:
+    void SetUp() override {
+        game_ = NewGame();
+        LoadSettings(*game_, store_);
+        game_->Player().name = "Ace";
+    }
+    HighScoreResult Enter(std::int32_t total) {
+        game_->Player().totalScore = total;
+        return EnterHighScore(*game_, store_);
+    }
+    std::unique_ptr<Game> game_;
+};
+
+TEST_F(EnterHighScoreTest, ANewEntryMovesTheLowerOnesDown) {
+    const HighScoreResult r = Enter(9500);
+    EXPECT_EQ(r.outcome, HighScoreOutcome::Entered);
+    EXPECT_EQ(r.place, 2);
+    EXPECT_EQ(r.text, "This is a new High Score!");
+    EXPECT_EQ(Scores(*game_), (std::vector<std::string>{"10000", "9500", "9000", "8000", "7000",
+                                                        "6000", "5000", "4000", "3000", "2000"}));
+    EXPECT_EQ(game_->hallOfFame[1].name, "Ace");
+    EXPECT_EQ(game_->hallOfFame[2].name, "Unknown");
+    EXPECT_EQ(store_.Value("HiScore", "Name 2"), "Ace") << "saved at once";
+    EXPECT_EQ(store_.Value("HiScore", "Score 2"), "9500");
+    EXPECT_EQ(store_.Value("HiScore", "Score 10"), "2000");
+
+    EXPECT_EQ(Enter(2500).place, 10) << "the last place drops 2000";
+    EXPECT_EQ(game_->hallOfFame[9].score, "2500");
+    EXPECT_EQ(game_->hallOfFame[8].score, "3000");
+}
+
+TEST_F(EnterHighScoreTest, AnEqualScoreKeepsItsPlace) {
+    EXPECT_EQ(Enter(10000).place, 2);
+    EXPECT_EQ(game_->hallOfFame[0].name, "Unknown");
+    EXPECT_EQ(Enter(9000).place, 4) << "above 9000 stand 10000, 10000 and 9000";
+}
+
+TEST_F(EnterHighScoreTest, TooLowOrCheatedChangesNothing) {
+    const auto before = Scores(*game_);
+    EXPECT_EQ(Enter(1000).outcome, HighScoreOutcome::NotEntered);
+    EXPECT_TRUE(Enter(1000).text.empty());
+
+    game_->cheats.cheatUsed = true;
+    const HighScoreResult r = Enter(50000);
+    EXPECT_EQ(r.outcome, HighScoreOutcome::Cheated);
+    EXPECT_EQ(r.text, "This would be a new High Score! - But you cheated!");
+    EXPECT_EQ(Scores(*game_), before);
+    EXPECT_EQ(game_->hallOfFame[0].name, "Unknown");
+    EXPECT_EQ(store_.batches, 0);
+}
+
+}  // namespace
+}  // namespace zelkor
