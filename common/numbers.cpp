@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace zelkor {
 namespace {
@@ -18,7 +19,11 @@ bool IsDigit(char c) {
 template <typename Int>
 std::optional<Int> ToWhole(double value) {
     if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = std::nearbyint(value);  // the default mode rounds half to even
+    // The nearest whole number, a half going to the even neighbour, whatever the
+    // floating-point rounding mode is.
+    double rounded = std::floor(value);
+    const double fraction = value - rounded;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1.0;
     if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<Int>::max()))
         return std::nullopt;
@@ -45,56 +50,40 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }  // namespace
 
 double ReadNumber(std::string_view text) {
-    // Gather the characters of the number with the blanks taken out, then let the
-    // standard conversion read them.
-    std::array<char, 400> buf{};
-    std::size_t n = 0;
-    bool signAllowed = true, pointSeen = false, digitSeen = false;
+    // Gather the characters of the number with the blanks taken out, in the form
+    // the standard conversion reads: "-0.5" for "- .5", "7" for "7.".
+    std::string digits;
+    bool negative = false, signAllowed = true, pointSeen = false, digitSeen = false;
+    bool wholePartNonZero = false;
     for (char c : text) {
         if (IsBlank(c)) continue;
         if ((c == '-' || c == '+') && signAllowed) {
-            if (c == '-') buf[n++] = c;
+            negative = c == '-';
             signAllowed = false;
             continue;
         }
+        signAllowed = false;
         if (IsDigit(c)) {
             digitSeen = true;
+            if (!pointSeen && c != '0') wholePartNonZero = true;
+            digits += c;
         } else if (c == '.' && !pointSeen) {
             pointSeen = true;
+            digits += c;
         } else {
             break;
         }
-        signAllowed = false;
-        if (n + 1 >= buf.size()) break;
-        buf[n++] = c;
     }
     if (!digitSeen) return 0.0;
+    if (digits.front() == '.') digits.insert(digits.begin(), '0');
+    if (digits.back() == '.') digits.pop_back();
     double value = 0.0;
-    const char* first = buf.data();
-    const char* last = buf.data() + n;
-    if (n > 0 && buf[n - 1] == '.') --last;  // "3." reads as 3
-    if (*first == '-' && first + 1 < last && first[1] == '.') {
-        // "-.5": from_chars wants a digit before the point
-        std::array<char, 402> tmp{};
-        tmp[0] = '-';
-        tmp[1] = '0';
-        std::size_t m = 2;
-        for (const char* p = first + 1; p < last; ++p)
-            tmp[m++] = *p;
-        std::from_chars(tmp.data(), tmp.data() + m, value);
-        return value;
-    }
-    if (*first == '.') {
-        std::array<char, 402> tmp{};
-        tmp[0] = '0';
-        std::size_t m = 1;
-        for (const char* p = first; p < last; ++p)
-            tmp[m++] = *p;
-        std::from_chars(tmp.data(), tmp.data() + m, value);
-        return value;
-    }
-    std::from_chars(first, last, value);
-    return value;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        // Too many digits for a double: huge numbers become infinite, so that every
+        // range check refuses them, and tiny ones become 0.
+        value = wholePartNonZero ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 std::optional<std::int16_t> ToInt16(double value) {
@@ -114,13 +103,15 @@ std::optional<bool> ReadTruth(std::string_view text) {
     const std::string_view t = TrimBlanks(text);
     if (EqualsIgnoringCase(t, "True")) return true;
     if (EqualsIgnoringCase(t, "False")) return false;
-    // A number: an optional sign, digits and point, nothing else after it.
-    bool digit = false;
+    // A number: an optional sign, digits with at most one point, nothing else.
+    bool digit = false, point = false;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const char c = t[i];
         if (IsDigit(c)) {
             digit = true;
-        } else if (!((c == '-' || c == '+') && i == 0) && c != '.' && !IsBlank(c)) {
+        } else if (c == '.' && !point) {
+            point = true;
+        } else if (!((c == '-' || c == '+') && i == 0) && !IsBlank(c)) {
             return std::nullopt;
         }
     }
@@ -134,7 +125,11 @@ bool IsExactTrue(std::string_view text) {
 
 std::string NumberText(double value) {
     if (value == 0) return "0";
-    std::array<char, 64> buf{};
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    // The longest plain form of a double: 309 whole digits, or "0." and 324 places
+    // before the last significant digit of the smallest one.
+    std::array<char, 400> buf{};
     auto [end, ec] =
         std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
     if (ec != std::errc{}) return "0";
