@@ -12,7 +12,6 @@
 
 namespace zelkor {
 
-inline constexpr int kMaxRequiredFiles = 32;
 inline constexpr const char* kArchivePassword = "kt90472";
 
 // The level's settings: what "ResetLevel" restores and the level file changes.

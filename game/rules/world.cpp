@@ -8,12 +8,6 @@ std::string_view ItemKindName(ItemKind kind) {
     return kNames[static_cast<std::size_t>(kind)];
 }
 
-std::string_view WallKindName(WallKind kind) {
-    static constexpr std::array<std::string_view, 7> kNames{"v",   "h",   "v_l", "v_r",
-                                                            "h_t", "h_b", "s"};
-    return kNames[static_cast<std::size_t>(kind)];
-}
-
 std::string SpawnState::Text() const {
     switch (kind) {
         case Kind::Free:

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/level_format.h"
 #include "game/rules/directions.h"
 #include "game/rules/one_based.h"
 
@@ -13,10 +14,6 @@ namespace zelkor {
 inline constexpr int kMaxSnakes = 16;
 inline constexpr int kBodySlots = 101;  // slot 0 is the working slot, 1..100 the body
 inline constexpr int kMaxLength = 99;
-inline constexpr int kMaxItems = 300;
-inline constexpr int kMaxWallPieces = 681;
-inline constexpr int kMaxSpawnPoints = 300;
-inline constexpr int kMaxUserItemCells = 681;
 
 struct BodySegment {
     std::int16_t x = -20;
@@ -75,10 +72,6 @@ struct ItemList {
     std::int16_t count = 0;
     OneBased<ItemSlot, kMaxItems> slots;
 };
-
-// The wall graphics a grid code places ("v" for "|", "h_t" for "^", ...).
-enum class WallKind : std::uint8_t { v, h, v_l, v_r, h_t, h_b, s };
-std::string_view WallKindName(WallKind kind);
 
 struct WallPiece {
     std::int16_t x = 0;
