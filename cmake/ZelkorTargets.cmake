@@ -10,6 +10,13 @@ if(ZELKOR_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Fuzz builds: every library carries the fuzzer's coverage hooks and the sanitizers;
+# the fuzz targets themselves link libFuzzer (tests/fuzz).
+if(ZELKOR_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # zelkor_library(NAME SOURCES ... [DEPS ...]) - one static library per code folder.
 function(zelkor_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
