@@ -171,16 +171,6 @@ TEST(LevelKeys, ConvertEachValueAsItsTypeSays) {
     EXPECT_EQ(OnlyValue<std::string>("Requires= bricks.zkr"), "bricks.zkr");
 }
 
-TEST(LevelKeys, RepeatedKeysYieldEveryLine) {
-    const std::vector<KeyRead> keys =
-        Keys("Requires=a.zkr\nnumRed= 1\nRequires=b.zkr\nnumRed= 2\n");
-    const std::vector<KeyRead> expected{{LevelKey::Requires, std::string("a.zkr")},
-                                        {LevelKey::numRed, std::int16_t{1}},
-                                        {LevelKey::Requires, std::string("b.zkr")},
-                                        {LevelKey::numRed, std::int16_t{2}}};
-    EXPECT_EQ(keys, expected);
-}
-
 TEST(LevelUserItems, TakeTheFifthCharacterAndTheValueFromTheSeventh) {
     const LevelReadResult result =
         ReadLevelText(AfterGrid("let:a=wall\n"
