@@ -1,0 +1,57 @@
+#include "game/control/program_options.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+ParsedProgramOptions Parse(std::vector<std::string_view> args) {
+    return ParseProgramOptions(args, "/opt/zelkor");
+}
+
+TEST(ProgramOptions, OurOptionsComeFirstAndTheRestIsTheGamesCommandLine) {
+    const auto parsed = Parse({"--game-dir", "/games/z", "--window", "--settings=/tmp/s.ini",
+                               "/L=EditTemp.dat", "/AIS=3", "/DM"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.options.gameDir, "/games/z");
+    EXPECT_TRUE(parsed.options.window);
+    EXPECT_EQ(parsed.options.settingsFile, "/tmp/s.ini");
+    EXPECT_EQ(parsed.options.commandLine, "/L=EditTemp.dat /AIS=3 /DM");
+
+    const auto plain = Parse({"/DM", "--window"});
+    EXPECT_EQ(plain.options.gameDir, "/opt/zelkor") << "the program's folder by default";
+    EXPECT_FALSE(plain.options.window) << "after the first switch everything is the game's";
+    EXPECT_EQ(plain.options.commandLine, "/DM --window");
+
+    EXPECT_EQ(Parse({"--", "--odd"}).options.commandLine, "--odd");
+    EXPECT_EQ(Parse({}).options.commandLine, "");
+}
+
+TEST(ProgramOptions, ReadsTheHeadlessRunnersOptions) {
+    const auto parsed = Parse({"--headless", "--seed", "42", "--frame-ms=16", "--run-ms", "5000",
+                               "--keys", "k.txt", "--dump", "out.json", "--check-level", "x.dat"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    const ProgramOptions& o = parsed.options;
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.seed, 42u);
+    EXPECT_EQ(o.frameMs, 16);
+    EXPECT_EQ(o.runMs, 5000);
+    EXPECT_EQ(o.keysFile, "k.txt");
+    EXPECT_EQ(o.dumpFile, "out.json");
+    EXPECT_EQ(o.checkLevel, "x.dat");
+}
+
+TEST(ProgramOptions, MistakesGiveAClearError) {
+    EXPECT_EQ(Parse({"--fullscreen"}).error, "unknown option --fullscreen");
+    EXPECT_EQ(Parse({"--game-dir"}).error, "--game-dir needs a value");
+    EXPECT_EQ(Parse({"--seed", "x1"}).error, "--seed needs a whole number");
+    EXPECT_EQ(Parse({"--frame-ms", "0"}).error,
+              "--frame-ms needs a number of milliseconds above 0");
+    EXPECT_EQ(Parse({"--run-ms=-5"}).error, "--run-ms needs a number of milliseconds");
+    EXPECT_EQ(Parse({"--window=yes"}).error, "--window takes no value");
+}
+
+}  // namespace
+}  // namespace zelkor
