@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/settings_store.h"
+#include "game/control/check_level.h"
 #include "game/control/command_line.h"
 #include "game/control/message_box.h"
 #include "game/control/program_options.h"
@@ -42,10 +43,7 @@ int main(int argc, char** argv) {
         std::cout << ProgramUsage();
         return 0;
     }
-    if (options.checkLevel) {
-        std::cerr << "Zelkor: --check-level is not available in this build yet\n";
-        return 2;
-    }
+    if (options.checkLevel) return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout);
 
     const auto settings = OpenSettings(options);
     const auto messageBoxes = OpenMessageBoxes(options);
