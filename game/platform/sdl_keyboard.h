@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/control/keyboard.h"
+#include "game/platform/sdl_controllers.h"
+
+namespace zelkor {
+
+// The system keyboard through SDL, with the game controllers standing in for their keys.
+//
+// Events: each poll pumps SDL's event queue itself (SDL_PumpEvents) so the held states are
+// fresh however often the display's event loop runs; pumping only fills the queue, so the
+// display still receives every window event. SDL reports keys only while the game window has
+// the keyboard focus; without it every key reads as up.
+class SdlKeyboard final : public Keyboard {
+public:
+    SdlKeyboard() = default;
+    ~SdlKeyboard() override;
+    SdlKeyboard(const SdlKeyboard&) = delete;
+    SdlKeyboard& operator=(const SdlKeyboard&) = delete;
+
+    bool DI_Init(KeyboardStartError& error) override;
+    void DI_Release() override;
+    void Poll(KeySnapshot& snapshot) override;
+
+    int ControllerCount() const { return controllers_.Count(); }
+
+private:
+    bool opened_ = false;
+    Controllers controllers_;
+};
+
+// Turns SDL's keyboard state (one byte per SDL scancode) into the set-1 snapshot.
+void FillSnapshot(const std::uint8_t* sdlState, int sdlKeyCount, KeySnapshot& snapshot);
+
+}  // namespace zelkor

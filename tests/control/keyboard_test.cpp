@@ -1,0 +1,121 @@
+#include "game/control/keyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+constexpr int kG = 34, kO = 24, kD = 32, kRightShift = 54;
+
+// A scripted keyboard on a manual clock, polled every 10 ms like the keyboard timer.
+struct ScriptedRun {
+    ManualClock clock;
+    ScriptedKeyboard keyboard{clock};
+    KeyState keys;
+
+    ScriptedRun() {
+        KeyboardStartError error;
+        EXPECT_TRUE(keyboard.DI_Init(error));
+    }
+
+    // Polls once after 10 ms; returns the codes that went down since the last poll.
+    std::vector<int> NextPoll() {
+        const KeySnapshot before = keys.snapshot;
+        clock.Advance(10);
+        PollKeyboard(keyboard, keys);
+        std::vector<int> pressed;
+        for (int k = 0; k < 256; ++k) {
+            if (keys.snapshot[k] != 0 && before[k] == 0) pressed.push_back(k);
+        }
+        return pressed;
+    }
+    bool Held(int code) const { return keys.snapshot[code] != 0; }
+};
+
+TEST(ScriptedKeyboard, PressAndReleaseBetweenTwoPollsAreSeenOneAfterTheOther) {
+    ScriptedRun run;
+    run.keyboard.Press(3, kG);
+    run.keyboard.Release(4, kG);
+    run.keyboard.Press(5, kG);
+    run.keyboard.Release(6, kG);
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kG});
+    EXPECT_TRUE(run.NextPoll().empty());
+    EXPECT_FALSE(run.Held(kG));
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kG});
+    run.NextPoll();
+    EXPECT_FALSE(run.Held(kG));
+}
+
+TEST(ScriptedKeyboard, KeysTypedAtOnceArriveInTypingOrder) {
+    // All at the same moment: a single poll would show "d", "g", "o" in scan-code order.
+    ScriptedRun run;
+    for (int key : {kG, kO, kD}) {
+        run.keyboard.Press(1, key);
+        run.keyboard.Release(1, key);
+    }
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kG});
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kO});
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kD});
+    run.NextPoll();
+    EXPECT_FALSE(run.Held(kD));
+}
+
+TEST(ScriptedKeyboard, ChangesPlayAtTheFirstPollAtOrAfterTheirTimeInTheOrderAdded) {
+    ScriptedRun run;
+    run.keyboard.Press(35, kD);
+    run.keyboard.Release(45, kD);
+    run.keyboard.Press(5, kG);
+    run.keyboard.Release(5, kG);
+    run.keyboard.Press(5, kO);
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kG});  // 10
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kO});  // 20
+    EXPECT_FALSE(run.Held(kG));
+    EXPECT_TRUE(run.NextPoll().empty());              // 30
+    EXPECT_EQ(run.NextPoll(), std::vector<int>{kD});  // 40
+    EXPECT_TRUE(run.Held(kD));
+    run.NextPoll();  // 50
+    EXPECT_FALSE(run.Held(kD));
+    EXPECT_EQ(run.keyboard.Pending(), 0u);
+}
+
+TEST(PollKeyboard, OnlyTheLeftShiftKeySetsShift) {
+    ScriptedRun run;
+    run.keyboard.Press(1, kRightShift);
+    run.NextPoll();
+    EXPECT_FALSE(run.keys.shift);
+    run.keyboard.Press(11, kLeftShiftCode);
+    run.NextPoll();
+    EXPECT_TRUE(run.keys.shift);
+    run.keyboard.Release(21, kLeftShiftCode);
+    run.NextPoll();
+    EXPECT_FALSE(run.keys.shift);
+}
+
+TEST(ScriptedKeyboard, AClosedKeyboardDeliversNoKeysAndCanFailToOpen) {
+    ManualClock clock;
+    ScriptedKeyboard keyboard(clock);
+    KeyState keys;
+    keyboard.Press(0, kG);
+    PollKeyboard(keyboard, keys);  // not opened yet
+    EXPECT_EQ(keys.snapshot[kG], 0);
+
+    KeyboardStartError error;
+    ASSERT_TRUE(keyboard.DI_Init(error));
+    PollKeyboard(keyboard, keys);
+    EXPECT_NE(keys.snapshot[kG], 0);
+    keyboard.DI_Release();
+    PollKeyboard(keyboard, keys);
+    EXPECT_EQ(keys.snapshot[kG], 0);
+
+    ScriptedKeyboard broken(clock);
+    broken.FailStart({-2147024894, "no input service"});
+    EXPECT_FALSE(broken.DI_Init(error));
+    EXPECT_EQ(error.number, -2147024894);
+    EXPECT_EQ(error.description, "no input service");
+    EXPECT_FALSE(broken.Opened());
+}
+
+}  // namespace
+}  // namespace zelkor
