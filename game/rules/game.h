@@ -90,6 +90,7 @@ struct RunValues {
 // The loop and screen flags through which screens, keys and rules steer the main loop.
 struct LoopFlags {
     bool running = false;
+    bool ending = false;  // the program is ending: every loop returns at once
     bool menuShown = false;
     bool stopped = false;
     bool infoScreen = false;

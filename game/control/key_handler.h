@@ -1,0 +1,48 @@
+#pragma once
+
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// Scan codes the handler acts on (set-1 numbering).
+namespace key {
+inline constexpr int Escape = 1;
+inline constexpr int Backspace = 14;
+inline constexpr int Enter = 28;
+inline constexpr int LeftShift = 42;
+inline constexpr int N = 49;
+inline constexpr int RightShift = 54;
+inline constexpr int F1 = 59;
+inline constexpr int F2 = 60;
+inline constexpr int F3 = 61;
+inline constexpr int F4 = 62;
+inline constexpr int Pause = 197;
+inline constexpr int Up = 200;
+inline constexpr int Left = 203;
+inline constexpr int Right = 205;
+inline constexpr int Down = 208;
+}  // namespace key
+
+// What the key handler asks of the rest of the main window.
+class KeyHandlerActions {
+public:
+    virtual ~KeyHandlerActions() = default;
+    virtual void MenuSelect() = 0;
+    // Escape before the display is ready: the quit routine, then the end of the program.
+    virtual void QuitAndEnd() = 0;
+    virtual void SaveSettings() = 0;
+    // A typed key while typing is allowed (player name or cheat console).
+    virtual void TypeKey(int scanCode) = 0;
+    // Debug mode draws the number of every held key at (1, 1).
+    virtual void DrawKeyNumber(int scanCode) = 0;
+};
+
+// True while the player's life-lost box or a key wait of the death or level
+// sequence runs.
+bool DeathSequenceRunning(const Game& game);
+
+// `KeyHandler`: one run over the key snapshot (already polled into game.keys).
+// A held key acts once; it acts again only after it was seen released.
+void KeyHandler(Game& game, KeyHandlerActions& actions);
+
+}  // namespace zelkor

@@ -1,0 +1,64 @@
+#include "game/control/timer_events.h"
+
+#include <cmath>
+
+#include "game/rules/messages.h"
+
+namespace zelkor {
+
+int IncreasedPlayerInterval(const Game& game) {
+    const double v = std::floor(game.Snake(1).speed - game.flags.speedIncrease);
+    return static_cast<int>(std::nearbyint(v >= game.level.maxSpd ? v : game.level.maxSpd));
+}
+
+void SetStepInterval(Game& game, int snake, double ms) {
+    game.timers.iWait.at(static_cast<std::size_t>(snake - 1))
+        .SetInterval(static_cast<int>(std::nearbyint(ms)), game.Now());
+}
+
+void OnTmr1(Game& game) {
+    LoopFlags& f = game.flags;
+    ++f.scrollCounter;
+    if (f.messageScroll && f.scrollCounter == 2) {
+        ScrollMessages(game);
+        f.scrollCounter = 0;
+    }
+    f.deathSuppression = false;
+    f.FPS = static_cast<std::int16_t>(f.frameCount);
+    f.frameCount = 0;
+    for (int n = 1; n <= game.world.NumSnakes; ++n) {
+        SnakeRecord& s = game.Snake(n);
+        if (s.atomic) --s.atomicLeft;
+    }
+    // While the speed increase is on, every second second asks for one step of it.
+    if (game.level.SpeedUp && ++f.speedTickCount >= 2) {
+        f.speedTickCount = 0;
+        f.speedTick = true;
+    }
+    if (f.speedTick) {
+        f.speedIncrease += game.level.SpeedStep;
+        SetStepInterval(game, 1, IncreasedPlayerInterval(game));
+        f.speedTick = false;
+    }
+    if (f.clockRunning && f.levelClock < 32001) ++f.levelClock;
+}
+
+void OnPicChange(Game& game) {
+    LoopFlags& f = game.flags;
+    if (++f.animFrame >= 46) f.animFrame = 1;
+    if (++f.lightCounter >= 5) f.lightCounter = 0;
+}
+
+void OnResetSpeed(Game& game) {
+    if (!game.options.noSpeedReset) {
+        // With the speed increase on, a speed effect ends at the increased speed.
+        SetStepInterval(game, 1,
+                        game.level.SpeedUp ? IncreasedPlayerInterval(game) : game.Snake(1).speed);
+        const int r = game.rng.Below(5);
+        ItemList& red = game.world.Items(ItemKind::Red);
+        if (r == 2 && !game.level.HideCollected) red.slots[1].visible = true;
+    }
+    game.timers.ResetSpeed.Disable();
+}
+
+}  // namespace zelkor

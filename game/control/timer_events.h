@@ -1,0 +1,25 @@
+#pragma once
+
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// What each window timer does when it fires (inside DoEvents only).
+
+// `tmr1`, every second: message scroll, death suppression, frames per second,
+// atomic power, the speed increase and the level clock.
+void OnTmr1(Game& game);
+
+// `picChange`, every 66 ms: the animation frame 1..45 and the light counter 0..4.
+void OnPicChange(Game& game);
+
+// `ResetSpeed`, 4 to 9 seconds after a red or black item changed a speed.
+void OnResetSpeed(Game& game);
+
+// The player's step interval after the speed increase so far, never below maxSpd.
+int IncreasedPlayerInterval(const Game& game);
+
+// Sets a snake's step-timer interval in milliseconds (as window timers take it).
+void SetStepInterval(Game& game, int snake, double ms);
+
+}  // namespace zelkor

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// The drawing side of the game. The main loop calls these at the points of a
+// frame where the picture is composed; every change a frame makes to the game's
+// state is made by the loop itself, so a screen only reads the game. The base
+// class draws nothing, which is what tests and the headless runner use.
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    // Game frame: black fill, background, start markers, the frame's text style.
+    virtual void BeginGameFrame(const Game&) {}
+    // The computer snakes 2..NumSnakes, drawn whole after their steps.
+    virtual void DrawComputerSnakes(const Game&) {}
+    // Items, walls, user items; all snakes too when `allSnakes` (no player step).
+    virtual void DrawPlayfield(const Game&, bool /*allSnakes*/) {}
+    // The player's body, tail and head after its step.
+    virtual void DrawPlayer(const Game&) {}
+    // Name tags and the statistics list.
+    virtual void DrawOverlays(const Game&) {}
+    virtual void DrawMessages(const Game&) {}
+    // Score line, frags, FPS counter, counter bar.
+    virtual void DrawHud(const Game&) {}
+    // The wall-hit banner, straight to the visible surface.
+    virtual void DrawWallHitBanner(const Game&) {}
+    // The whole still scene with the centred box lines (pause, info screen, waits).
+    virtual void RenderScene(const Game&) {}
+    virtual void DrawPauseBanner(const Game&) {}
+    virtual void DrawLevelInfo(const Game&) {}
+    virtual void DrawTimeLimitHit(const Game&) {}
+    virtual void DrawGameOverPicture(const Game&) {}
+    // One pass of the menu screens (main menu, options or hall of fame).
+    virtual void DrawMenu(const Game&) {}
+    // Fills the visible surface with one colour (the menu's fade).
+    virtual void FillVisible(std::uint8_t /*r*/, std::uint8_t /*g*/, std::uint8_t /*b*/) {}
+    virtual void DrawKeyNumber(int /*scanCode*/) {}
+    // Shows the back buffer; paced by the display.
+    virtual void Flip() {}
+};
+
+}  // namespace zelkor

@@ -1,0 +1,197 @@
+#include "game/control/key_handler.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zelkor {
+namespace {
+
+class RecordingActions final : public KeyHandlerActions {
+public:
+    void MenuSelect() override { calls.push_back("MenuSelect"); }
+    void QuitAndEnd() override { calls.push_back("QuitAndEnd"); }
+    void SaveSettings() override { calls.push_back("SaveSettings"); }
+    void TypeKey(int k) override { calls.push_back("Type " + std::to_string(k)); }
+    void DrawKeyNumber(int) override {}
+    std::vector<std::string> calls;
+};
+
+class KeyHandlerTest : public ::testing::Test {
+protected:
+    KeyHandlerTest() : game(clock) {
+        game.flags.displayReady = true;
+        game.keys.ready.fill(true);
+    }
+
+    // One handler run with exactly these keys held.
+    void Run(std::initializer_list<int> held) {
+        game.keys.snapshot.fill(0);
+        for (int k : held)
+            game.keys.snapshot[static_cast<std::size_t>(k)] = 1;
+        KeyHandler(game, actions);
+    }
+    void Tap(int k) {
+        Run({k});
+        Run({});
+    }
+
+    ManualClock clock;
+    Game game;
+    RecordingActions actions;
+};
+
+TEST_F(KeyHandlerTest, AHeldKeyActsOnceAndAgainAfterRelease) {
+    game.menu.menuRow = 2;
+    game.flags.menuShown = true;
+    for (int i = 0; i < 100; ++i)
+        Run({key::Down});
+    EXPECT_EQ(game.menu.menuRow, 3);
+    Run({});
+    Run({key::Down});
+    EXPECT_EQ(game.menu.menuRow, 4);
+}
+
+TEST_F(KeyHandlerTest, AKeyHeldAtStartActsOnlyAfterItWasSeenUp) {
+    game.keys.ready.fill(false);
+    game.flags.menuShown = true;
+    Run({key::Down});
+    EXPECT_EQ(game.menu.menuRow, 1);
+    Run({});
+    Run({key::Down});
+    EXPECT_EQ(game.menu.menuRow, 2);
+}
+
+TEST_F(KeyHandlerTest, ArrowsInPlaySteerClearTheWallWaitAndReleaseTheComputerSnakes) {
+    game.world.Frozen = true;
+    game.flags.wallHitWait = true;
+    Tap(key::Left);
+    EXPECT_EQ(game.Player().nextDir, Dir::Left);
+    EXPECT_FALSE(game.flags.wallHitWait);
+    EXPECT_FALSE(game.world.Frozen);
+    Tap(key::Up);
+    EXPECT_EQ(game.Player().nextDir, Dir::Forw);
+    game.world.Frozen = true;
+    Tap(key::F2);
+    EXPECT_FALSE(game.world.Frozen) << "any key acting in play starts them";
+}
+
+TEST_F(KeyHandlerTest, KeysDoNotSteerWhilePausedOrOnTheInformationScreen) {
+    game.flags.Pause = true;
+    Tap(key::Right);
+    EXPECT_EQ(game.Player().nextDir, Dir::None);
+    game.flags.Pause = false;
+    game.flags.infoShown = true;
+    Tap(key::Right);
+    EXPECT_EQ(game.Player().nextDir, Dir::None);
+}
+
+TEST_F(KeyHandlerTest, OptionsPageKeysPostCommandWordsAndEditTheName) {
+    game.flags.menuShown = true;
+    game.menu.optionsPage = 1;
+    game.menu.optionsRow = 8;
+    Tap(key::Right);
+    EXPECT_EQ(game.menu.optionsCommand, "+");
+    Tap(key::Left);
+    EXPECT_EQ(game.menu.optionsCommand, "-");
+    game.Player().name = "Alice";
+    Tap(key::Backspace);
+    EXPECT_EQ(game.Player().name, "Alic");
+    Tap(key::Enter);
+    EXPECT_EQ(game.menu.optionsCommand, "cycle");
+    EXPECT_EQ(game.Player().name, "");
+    Tap(key::Down);
+    EXPECT_EQ(game.menu.optionsRow, 9);
+}
+
+TEST_F(KeyHandlerTest, EnterOnTheMainMenuSelects) {
+    game.flags.menuShown = true;
+    Tap(key::Enter);
+    ASSERT_EQ(actions.calls.size(), 1u);
+    EXPECT_EQ(actions.calls[0], "MenuSelect");
+}
+
+TEST_F(KeyHandlerTest, TypingGoesToTheTargetExceptShiftAndEnter) {
+    game.menu.typingAllowed = true;
+    game.flags.menuShown = true;
+    game.menu.hallOfFamePage = 1;
+    Tap(30);
+    Tap(key::LeftShift);
+    Tap(key::RightShift);
+    Tap(57);
+    Tap(58);
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"Type 30", "Type 57"}));
+}
+
+TEST_F(KeyHandlerTest, F1SwitchesTheInformationScreenOnlyInPlay) {
+    Tap(key::F1);
+    EXPECT_TRUE(game.flags.infoScreen);
+    Tap(key::F1);
+    EXPECT_FALSE(game.flags.infoScreen);
+    game.flags.wallHitWait = true;
+    Tap(key::F1);
+    EXPECT_FALSE(game.flags.infoScreen);
+    game.flags.wallHitWait = false;
+    game.flags.lifeLostBox = true;
+    Tap(key::F1);
+    EXPECT_FALSE(game.flags.infoScreen);
+}
+
+TEST_F(KeyHandlerTest, PauseIsRefusedInTheMenuAndDuringTheWallWait) {
+    Tap(key::Pause);
+    EXPECT_TRUE(game.flags.Pause);
+    Tap(key::Pause);
+    EXPECT_FALSE(game.flags.Pause);
+    game.flags.menuShown = true;
+    Tap(key::Pause);
+    EXPECT_FALSE(game.flags.Pause);
+}
+
+TEST_F(KeyHandlerTest, EscapeInPlayClosesTheInformationScreenAndOpensTheMenuInOnePress) {
+    game.flags.infoScreen = true;
+    game.flags.Pause = true;
+    Tap(key::Escape);
+    EXPECT_FALSE(game.flags.infoScreen);
+    EXPECT_FALSE(game.flags.Pause);
+    EXPECT_TRUE(game.flags.menuShown);
+    Tap(key::Escape);
+    EXPECT_FALSE(game.flags.menuShown) << "and back into the game";
+}
+
+TEST_F(KeyHandlerTest, EscapeLeavesPagesSkipsDeathsAndQuitsBeforeTheDisplay) {
+    game.flags.menuShown = true;
+    game.menu.optionsPage = 1;
+    Tap(key::Escape);
+    EXPECT_EQ(game.menu.optionsPage, 0);
+    EXPECT_EQ(actions.calls.back(), "SaveSettings");
+    game.menu.hallOfFamePage = 1;
+    Tap(key::Escape);
+    EXPECT_EQ(game.menu.hallOfFamePage, 0);
+    EXPECT_TRUE(game.flags.menuShown);
+
+    game.flags.menuShown = false;
+    game.flags.waitingForKey = true;
+    Tap(key::Escape);
+    EXPECT_TRUE(game.flags.skipDeath);
+
+    game.flags.stopped = true;
+    game.flags.menuShown = true;
+    Tap(key::Escape);
+    EXPECT_TRUE(game.flags.menuShown) << "no game to go back to";
+
+    game.flags.displayReady = false;
+    Tap(key::Escape);
+    EXPECT_EQ(actions.calls.back(), "QuitAndEnd");
+}
+
+TEST_F(KeyHandlerTest, ShiftFlagComesFromTheLeftShiftOnly) {
+    Run({key::RightShift});
+    EXPECT_FALSE(game.keys.shift);
+    Run({key::LeftShift});
+    EXPECT_TRUE(game.keys.shift);
+    Run({});
+    EXPECT_EQ(game.keys.lastKey, key::LeftShift);
+}
+
+}  // namespace
+}  // namespace zelkor
