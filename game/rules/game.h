@@ -162,6 +162,14 @@ struct KeyState {
     int lastKey = 0;
 };
 
+// The start-up progress counters: unpacking advances count up to total; the picture
+// loader also uses base.
+struct ProgressCounters {
+    std::int16_t count = 0;
+    std::int16_t base = 0;
+    std::int16_t total = 0;
+};
+
 // One run of the game: every table and flag, owned in one place.
 struct Game {
     explicit Game(Clock& clock) : clock(clock) {}
@@ -178,6 +186,7 @@ struct Game {
     MenuState menu;
     Cheats cheats;
     KeyState keys;
+    ProgressCounters progress;
 
     std::array<std::string, 5> messages;  // message lines 1..5
     std::array<CentredLine, 16> centredLines;

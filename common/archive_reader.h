@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace zelkor {
+
+// No entry of a game archive comes near this; a larger one is a damaged or hostile
+// archive and fails instead of filling the disk.
+inline constexpr std::uint64_t kMaxEntryBytes = 256ull << 20;
+
+// One entry header of an archive.
+struct ArchiveEntry {
+    enum class Kind {
+        File,
+        Folder,
+        Link,  // symbolic or hard link, device, pipe: anything that is no plain file
+    };
+    std::string name;  // as stored, in UTF-8; separators may be '/' or '\'
+    Kind kind = Kind::File;
+};
+
+// Reads one archive entry by entry, in the order of its headers. The game decides
+// where each entry goes; a reader only ever writes the file it is handed.
+class ArchiveReader {
+public:
+    enum class Purpose { Extract, List };
+
+    virtual ~ArchiveReader() = default;
+
+    // Opens the archive. A non-empty password opens encrypted entries and
+    // encrypted headers. False when the archive cannot be read at all.
+    virtual bool Open(const std::filesystem::path& archive, std::string_view password,
+                      Purpose purpose) = 0;
+    // The next entry's header. False at the end of the archive or on damage.
+    virtual bool ReadHeader(ArchiveEntry& entry) = 0;
+    // Writes the current file entry's contents into `file` (created or emptied; a
+    // link there is not followed). True only when every byte came out and checked
+    // out; on false the file may hold a part and the caller removes it. Only for
+    // archives opened to extract.
+    virtual bool Extract(const std::filesystem::path& file) = 0;
+    // Passes over the current entry without writing anything.
+    virtual bool Skip() = 0;
+    virtual void Close() = 0;
+};
+
+// Picks the reader for an archive by its content, not by its name ("gfx.zkr" may be
+// a RAR or a ZIP archive).
+class ArchiveReaderFactory {
+public:
+    virtual ~ArchiveReaderFactory() = default;
+    // Nothing when the file is missing or unreadable.
+    virtual std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path& archive) = 0;
+};
+
+}  // namespace zelkor

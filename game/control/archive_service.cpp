@@ -1,0 +1,59 @@
+#include "game/control/archive_service.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "common/paths.h"
+#include "common/text_encoding.h"
+
+namespace zelkor {
+namespace fs = std::filesystem;
+namespace {
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameEntryName(std::string_view a, std::string_view b) {
+    const std::string x = ToRelativePath(a), y = ToRelativePath(b);
+    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
+                      [](char p, char q) { return Lower(p) == Lower(q); });
+}
+
+}  // namespace
+
+GameArchiveService::GameArchiveService(Game& game, fs::path gameFolder,
+                                       ArchiveReaderFactory& readers, UnextractHooks hooks)
+    : game_(game),
+      gameFolder_(fs::absolute(std::move(gameFolder))),
+      readers_(readers),
+      hooks_(std::move(hooks)) {}
+
+std::optional<fs::path> GameArchiveService::InGameFolder(std::string_view gamePath) const {
+    const fs::path path = ResolvePath(gameFolder_, Cp1252ToUtf8(gamePath));
+    if (!IsInside(gameFolder_, path)) return std::nullopt;
+    return path;
+}
+
+void GameArchiveService::Unextract(std::string_view archive, std::string_view destination,
+                                   std::string_view password) {
+    const auto archivePath = InGameFolder(archive);
+    const auto destinationPath = InGameFolder(destination);
+    if (!archivePath || !destinationPath) return;
+    const UnextractContext context{readers_,        gameFolder_,    game_.options.newInstall,
+                                   game_.run.debug, game_.progress, hooks_};
+    ZkUnextractFile(context, *archivePath, *destinationPath, Cp1252ToUtf8(password));
+}
+
+bool GameArchiveService::HoldsEntry(std::string_view archive, std::string_view password,
+                                    std::string_view name) {
+    const auto archivePath = InGameFolder(archive);
+    if (!archivePath) return false;
+    const std::string wanted = Cp1252ToUtf8(name);
+    const std::vector<std::string> names =
+        ListArchiveEntries(readers_, *archivePath, Cp1252ToUtf8(password));
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& entry) { return SameEntryName(entry, wanted); });
+}
+
+}  // namespace zelkor

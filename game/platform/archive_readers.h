@@ -1,0 +1,14 @@
+#pragma once
+
+#include "common/archive_reader.h"
+
+namespace zelkor {
+
+// RAR archives (RAR 4 and RAR 5 signatures) go to libunrar, everything else to
+// libarchive.
+class LibraryArchiveReaders final : public ArchiveReaderFactory {
+public:
+    std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path& archive) override;
+};
+
+}  // namespace zelkor

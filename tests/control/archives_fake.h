@@ -1,0 +1,100 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/archive_reader.h"
+
+namespace zelkor::testing {
+
+// A temporary folder per test, removed afterwards.
+class ArchiveFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        root_ = std::filesystem::temp_directory_path() /
+                (std::string("zelkor-") + test->test_suite_name() + "-" + test->name());
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_);
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    static std::string Read(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    static void Write(const std::filesystem::path& file, const std::string& text) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << text;
+    }
+    // Every path below `folder`, relative, sorted.
+    static std::vector<std::string> Tree(const std::filesystem::path& folder) {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+            out.push_back(e.path().lexically_relative(folder).generic_string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    std::filesystem::path root_;
+};
+
+struct FakeEntry {
+    FakeEntry(std::string name, ArchiveEntry::Kind kind = ArchiveEntry::Kind::File,
+              std::string contents = "x", bool breaks = false)
+        : name(std::move(name)), kind(kind), contents(std::move(contents)), breaks(breaks) {}
+    std::string name;
+    ArchiveEntry::Kind kind = ArchiveEntry::Kind::File;
+    std::string contents;
+    bool breaks = false;  // extraction writes half of the contents, then fails
+};
+
+// Archives held in memory, by path; any other path cannot be opened.
+class FakeArchives final : public ArchiveReaderFactory {
+public:
+    std::map<std::filesystem::path, std::vector<FakeEntry>> archives;
+
+    std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path& archive) override {
+        const auto found = archives.find(archive);
+        if (found == archives.end()) return nullptr;
+        return std::make_unique<Reader>(found->second);
+    }
+
+private:
+    class Reader final : public ArchiveReader {
+    public:
+        explicit Reader(const std::vector<FakeEntry>& entries) : entries_(entries) {}
+        bool Open(const std::filesystem::path&, std::string_view, Purpose) override { return true; }
+        bool ReadHeader(ArchiveEntry& entry) override {
+            if (++next_ > entries_.size()) return false;
+            entry.name = entries_[next_ - 1].name;
+            entry.kind = entries_[next_ - 1].kind;
+            return true;
+        }
+        bool Extract(const std::filesystem::path& file) override {
+            const FakeEntry& entry = entries_[next_ - 1];
+            std::ofstream out(file, std::ios::binary);
+            out << (entry.breaks ? entry.contents.substr(0, entry.contents.size() / 2)
+                                 : entry.contents);
+            return !entry.breaks;
+        }
+        bool Skip() override { return true; }
+        void Close() override {}
+
+    private:
+        const std::vector<FakeEntry>& entries_;
+        std::size_t next_ = 0;
+    };
+};
+
+}  // namespace zelkor::testing

@@ -1,0 +1,138 @@
+#include "game/control/unextract.h"
+
+#include <gtest/gtest.h>
+
+#include "game/control/archive_service.h"
+#include "tests/control/archives_fake.h"
+
+namespace zelkor {
+namespace {
+namespace fs = std::filesystem;
+using Kind = ArchiveEntry::Kind;
+using testing::FakeArchives;
+
+class UnextractTest : public testing::ArchiveFolderTest {
+protected:
+    void SetUp() override {
+        ArchiveFolderTest::SetUp();
+        game_ = root_ / "game";
+        dest_ = game_ / "gfx";
+        fs::create_directories(dest_);
+        hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
+        hooks_.setValue = [this](double percent) { percents_.push_back(percent); };
+    }
+    void Unpack(const std::vector<testing::FakeEntry>& entries) {
+        readers_.archives[game_ / "lvl.zkr"] = entries;
+        const UnextractContext context{readers_, game_, newInstall_, true, progress_, hooks_};
+        ZkUnextractFile(context, game_ / "lvl.zkr", dest_, "kt90472");
+    }
+    std::string List() const { return Read(game_ / "cleanup-lvl.zkr.zkc"); }
+    std::string Line(const fs::path& p) const { return p.string() + "\r\n"; }
+
+    fs::path game_, dest_;
+    FakeArchives readers_;
+    bool newInstall_ = true;
+    ProgressCounters progress_;
+    UnextractHooks hooks_;
+    std::vector<std::string> lines_;
+    std::vector<double> percents_;
+};
+
+TEST_F(UnextractTest, ListsUnpackedFilesButNotFoldersAndUsesExistingFoldersOfAnyCase) {
+    fs::create_directories(dest_ / "snd");
+    Unpack({{"Snd", Kind::Folder},
+            {"Snd\\collect.wav", Kind::File, "wave"},
+            {"New/deep/x.bmp", Kind::File, "bmp"}});
+    EXPECT_EQ(Read(dest_ / "snd" / "collect.wav"), "wave");
+    EXPECT_EQ(Read(dest_ / "New" / "deep" / "x.bmp"), "bmp");
+    EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"New", "New/deep", "New/deep/x.bmp", "snd",
+                                                     "snd/collect.wav"}));
+    EXPECT_EQ(List(), Line(dest_ / "snd" / "collect.wav") + Line(dest_ / "New" / "deep" / "x.bmp"));
+}
+
+TEST_F(UnextractTest, PresentFilesAreSkippedButListedUnlessNewInstall) {
+    const std::vector<testing::FakeEntry> archive = {{"a.bmp", Kind::File, "packed"}};
+    Unpack(archive);
+    Write(dest_ / "a.bmp", "changed");
+    newInstall_ = false;
+    Unpack(archive);
+    EXPECT_EQ(Read(dest_ / "a.bmp"), "changed");
+    EXPECT_EQ(List(), Line(dest_ / "a.bmp"));  // rewritten from empty: listed once
+    newInstall_ = true;
+    Unpack(archive);
+    EXPECT_EQ(Read(dest_ / "a.bmp"), "packed");
+    EXPECT_EQ(lines_, (std::vector<std::string>{"ZkUnextractFile: processing a.bmp",
+                                                "ZkUnextractFile: skipping a.bmp",
+                                                "ZkUnextractFile: processing a.bmp"}));
+}
+
+TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
+    const fs::path outside = root_ / "outside";
+    fs::create_directories(outside);
+    fs::create_directory_symlink(outside, dest_ / "away");
+    Unpack({{"../up.txt"},
+            {"/abs.txt"},
+            {"C:\\drive.txt"},
+            {"ok\\..\\..\\up2.txt"},
+            {"away/through.txt"},
+            {"link.txt", Kind::Link},
+            {"good.txt", Kind::File, "fine"}});
+    EXPECT_EQ(Tree(root_ / "outside"), std::vector<std::string>{});
+    EXPECT_EQ(Tree(game_),
+              (std::vector<std::string>{"cleanup-lvl.zkr.zkc", "gfx", "gfx/away", "gfx/good.txt"}));
+    EXPECT_FALSE(fs::exists("/abs.txt"));
+    EXPECT_EQ(List(), Line(dest_ / "good.txt"));
+    EXPECT_EQ(lines_.size(), 7u);
+    EXPECT_EQ(lines_[0], "ZkUnextractFile: refusing ../up.txt");
+    EXPECT_EQ(lines_[4], "ZkUnextractFile: refusing away/through.txt");
+    EXPECT_EQ(lines_[5], "ZkUnextractFile: refusing link.txt");
+}
+
+TEST_F(UnextractTest, AFailedEntryLeavesNothingBehindAndIsNotListed) {
+    Write(dest_ / "old.bmp", "old");
+    Unpack({{"old.bmp", Kind::File, "broken new", true},
+            {"new.bmp", Kind::File, "broken", true},
+            {"fine.bmp", Kind::File, "fine"}});
+    EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"fine.bmp", "old.bmp"}));
+    EXPECT_EQ(Read(dest_ / "old.bmp"), "old");
+    EXPECT_EQ(List(), Line(dest_ / "fine.bmp"));
+    EXPECT_EQ(progress_.count, 1);
+}
+
+TEST_F(UnextractTest, AnArchiveThatCannotBeOpenedWritesNoList) {
+    const UnextractContext context{readers_, game_, true, true, progress_, hooks_};
+    ZkUnextractFile(context, game_ / "missing.zkr", dest_, "");
+    EXPECT_EQ(Tree(game_), std::vector<std::string>{"gfx"});
+}
+
+TEST_F(UnextractTest, ProgressAdvancesPerEntryAndShowsOnlyUpToTheTotal) {
+    progress_.total = 2;
+    Unpack({{"a.bmp"}, {"b.bmp"}, {"c.bmp"}});
+    EXPECT_EQ(progress_.count, 3);
+    EXPECT_EQ(percents_, (std::vector<double>{50, 100}));
+}
+
+TEST_F(UnextractTest, TheServiceBindsTheGameAndFindsArchivesAndEntriesInAnyCase) {
+    ManualClock clock;
+    Game game(clock);
+    game.run.debug = false;
+    game.progress.total = 1;
+    readers_.archives[game_ / "Bricks.ZKR"] = {{"bricks\\Brick2_v.bmp", Kind::File, "b"}};
+    Write(game_ / "Bricks.ZKR", "");
+    GameArchiveService service(game, game_, readers_, hooks_);
+
+    EXPECT_TRUE(service.HoldsEntry("bricks.zkr", "kt90472", "Bricks\\brick2_v.BMP"));
+    EXPECT_FALSE(service.HoldsEntry("bricks.zkr", "kt90472", "brick2_v.bmp"));
+    EXPECT_FALSE(service.HoldsEntry("..\\game\\bricks.zkr", "kt90472", "bricks\\brick2_v.bmp"));
+    service.Unextract("\\bricks.zkr", "\\GFX\\", "kt90472");
+    EXPECT_EQ(Read(dest_ / "bricks" / "Brick2_v.bmp"), "b");
+    EXPECT_EQ(game.progress.count, 1);
+    EXPECT_EQ(percents_, std::vector<double>{100});
+    EXPECT_TRUE(lines_.empty());  // no debug lines without "/Debug"
+    service.Unextract("..\\outside.zkr", "\\gfx\\", "");
+    service.Unextract("bricks.zkr", "..\\..\\", "");
+    EXPECT_EQ(game.progress.count, 1);
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "game/control/unextract.h"
+#include "game/platform/archive_readers.h"
+#include "tests/control/archives_fake.h"
+#include "tools/zkpack/archive_writer.h"
+
+namespace zelkor {
+namespace {
+namespace fs = std::filesystem;
+using zkpack::ArchiveFormat;
+using zkpack::ArchiveWriter;
+
+const fs::path kFixtures = fs::path(ZELKOR_TEST_DATA_DIR) / "archives";
+
+class ArchivesTest : public testing::ArchiveFolderTest {
+protected:
+    void SetUp() override {
+        ArchiveFolderTest::SetUp();
+        game_ = root_ / "game";
+        dest_ = game_ / "gfx";
+        fs::create_directories(dest_);
+    }
+    // Unpacks into gfx/ with new install on; returns the clean-up list.
+    std::string Unpack(const fs::path& archive, std::string_view password) {
+        const UnextractContext context{readers_, game_, true, false, progress_, hooks_};
+        ZkUnextractFile(context, archive, dest_, password);
+        return Read(CleanUpListPath(game_, archive));
+    }
+    std::string Line(const std::string& name) const { return (dest_ / name).string() + "\r\n"; }
+
+    fs::path game_, dest_;
+    LibraryArchiveReaders readers_;
+    ProgressCounters progress_;
+    UnextractHooks hooks_;
+};
+
+TEST_F(ArchivesTest, UnpacksRarArchivesWithAndWithoutPasswordAndEncryptedHeaders) {
+    EXPECT_EQ(Unpack(kFixtures / "plain.rar", ""), Line("hello.txt"));
+    EXPECT_EQ(Read(dest_ / "hello.txt"), "hello\n");
+    for (const char* name : {"password.rar", "headers.rar"}) {
+        fs::remove_all(dest_);
+        EXPECT_EQ(Unpack(kFixtures / name, "kt90472"), Line("hello.txt") + Line("Snd/collect.wav"))
+            << name;
+        EXPECT_EQ(Read(dest_ / "Snd" / "collect.wav"), "wave\n") << name;
+    }
+}
+
+TEST_F(ArchivesTest, UnpacksRarFoldersNonAsciiNamesAndRar4) {
+    fs::create_directories(dest_ / "snd");
+    EXPECT_EQ(Unpack(kFixtures / "subfolder.rar", ""),
+              Line("snd/collect.wav") + Line("snd/deep/x.bmp"));
+    EXPECT_EQ(Read(dest_ / "snd" / "deep" / "x.bmp"), "deep\n");
+    EXPECT_EQ(Unpack(kFixtures / "nonascii.rar", ""), Line("\xc3\xa9t\xc3\xa9.txt"));
+    EXPECT_EQ(Read(dest_ / "\xc3\xa9t\xc3\xa9.txt"), "summer\n");
+    EXPECT_EQ(Unpack(kFixtures / "rar4-stored.rar", ""), Line("docs/rar4.txt") + Line("top.txt"));
+    EXPECT_EQ(Read(dest_ / "docs" / "rar4.txt"), "stored in a RAR 4 archive\n");
+}
+
+TEST_F(ArchivesTest, AWrongPasswordExtractsNothing) {
+    EXPECT_EQ(Unpack(kFixtures / "password.rar", "wrong"), "");
+    EXPECT_EQ(Unpack(kFixtures / "password.rar", ""), "");
+    EXPECT_EQ(Unpack(kFixtures / "headers.rar", "wrong"), "");
+    ArchiveWriter(root_ / "aes.zip", ArchiveFormat::Zip, "kt90472").AddFile("a.bmp", "secret");
+    EXPECT_EQ(Unpack(root_ / "aes.zip", "wrong"), "");
+    // Only folders the entries needed may be left; no file, not even an empty one.
+    for (const std::string& path : Tree(dest_))
+        EXPECT_TRUE(fs::is_directory(dest_ / path)) << path;
+}
+
+TEST_F(ArchivesTest, EntriesClimbingOutOfTheFolderAreRefused) {
+    EXPECT_EQ(Unpack(kFixtures / "escape.rar", ""), Line("hello.txt"));
+    EXPECT_EQ(Tree(root_), (std::vector<std::string>{"game", "game/cleanup-escape.rar.zkc",
+                                                     "game/gfx", "game/gfx/hello.txt"}));
+}
+
+TEST_F(ArchivesTest, UnpacksZipWithEitherEncryptionSevenZipAndTarRecognisedByContent) {
+    struct Case {
+        const char* file;
+        ArchiveFormat format;
+        const char* password;
+        zkpack::ZipEncryption encryption;
+    } cases[] = {
+        {"aes.zkr", ArchiveFormat::Zip, "kt90472", zkpack::ZipEncryption::Aes256},
+        {"zipcrypt.zkr", ArchiveFormat::Zip, "kt90472", zkpack::ZipEncryption::Traditional},
+        {"plain.7z.zkr", ArchiveFormat::SevenZip, "", {}},
+        {"plain.tar.zmp", ArchiveFormat::Tar, "", {}}};
+    for (const Case& c : cases) {
+        fs::remove_all(dest_);
+        {
+            ArchiveWriter writer(root_ / c.file, c.format, c.password, c.encryption);
+            writer.AddFolder("Bricks/");
+            writer.AddFile("Bricks/brick.bmp", std::string(70000, 'b'));
+            writer.Finish();
+        }
+        EXPECT_EQ(Unpack(root_ / c.file, c.password), Line("Bricks/brick.bmp")) << c.file;
+        EXPECT_EQ(Read(dest_ / "Bricks" / "brick.bmp"), std::string(70000, 'b')) << c.file;
+    }
+    fs::copy_file(kFixtures / "plain.rar", root_ / "rar.zip");
+    EXPECT_EQ(Unpack(root_ / "rar.zip", ""), Line("hello.txt"));
+}
+
+TEST_F(ArchivesTest, LinksInsideArchivesAreNeverCreated) {
+    for (const ArchiveFormat format :
+         {ArchiveFormat::Tar, ArchiveFormat::Zip}) {  // ZIP has no hard links
+        fs::remove_all(dest_);
+        {
+            ArchiveWriter writer(root_ / "links", format);
+            writer.AddSymlink("sym.bmp", "/etc/passwd");
+            writer.AddFile("real.bmp", "real");
+            if (format == ArchiveFormat::Tar) writer.AddHardlink("hard.bmp", "real.bmp");
+            writer.Finish();
+        }
+        Unpack(root_ / "links", "");
+        EXPECT_EQ(Tree(dest_), std::vector<std::string>{"real.bmp"});
+    }
+}
+
+TEST_F(ArchivesTest, MissingOrUnknownArchivesAreIgnoredAndListingExtractsNothing) {
+    Write(root_ / "garbage.zkr", "this is no archive of any kind");
+    Write(root_ / "empty.zkr", "");
+    for (const char* name : {"garbage.zkr", "empty.zkr", "missing.zkr"}) {
+        Unpack(root_ / name, "");
+        EXPECT_FALSE(fs::exists(CleanUpListPath(game_, name))) << name;
+    }
+    EXPECT_EQ(ListArchiveEntries(readers_, kFixtures / "headers.rar", "kt90472"),
+              (std::vector<std::string>{"hello.txt", "Snd/collect.wav"}));
+    EXPECT_TRUE(ListArchiveEntries(readers_, kFixtures / "headers.rar", "").empty());
+    EXPECT_EQ(Tree(game_), std::vector<std::string>{"gfx"});
+}
+
+}  // namespace
+}  // namespace zelkor
