@@ -164,18 +164,6 @@ TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing
     EXPECT_EQ(fresh.Read("Tweak", "Speed"), "0.7");
 }
 
-TEST_F(SettingsFileTest, PureJunkReadsAsAnEmptyStore) {
-    fs::create_directories(file_.parent_path());
-    std::string junk;
-    for (int i = 0; i < 4096; ++i)
-        junk += static_cast<char>((i * 37) & 0xFF);
-    WriteBytes(file_, junk);
-    IniSettingsStore store(file_);
-    EXPECT_FALSE(store.Read("Options", "gSpeed").has_value());
-    EXPECT_TRUE(store.Write("Options", "gSpeed", "100"));
-    EXPECT_EQ(IniSettingsStore(file_).Read("Options", "gSpeed"), "100");
-}
-
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRun) {
     WriteBytes(dir_ / "blocker", "a file where the settings folder should be");
     IniSettingsStore store(dir_ / "blocker" / "settings.ini");
