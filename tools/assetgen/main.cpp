@@ -1,0 +1,67 @@
+// assetgen: draws and synthesises every picture, font, sound and music file of the
+// game, writes them below an output folder and packs the game's archives.
+//
+//   assetgen --out DIR [--dist DIR]   generate into DIR; pack and stage into the game folder
+//   assetgen --contact-sheet FILE.png one labelled overview picture of every picture
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "tools/assetgen/contact_sheet.h"
+#include "tools/assetgen/generate.h"
+#include "tools/assetgen/png.h"
+#include "tools/assetgen/stage.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: assetgen --out DIR [--dist DIR]\n"
+                 "       assetgen --contact-sheet FILE.png\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zelkor::assetgen;
+    std::filesystem::path out, dist, sheet;
+    int zoom = 2;
+    std::string only;  // review aid: only pictures whose path starts with this
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (i + 1 >= argc) return Usage();
+        if (arg == "--out") {
+            out = argv[++i];
+        } else if (arg == "--dist") {
+            dist = argv[++i];
+        } else if (arg == "--zoom") {
+            zoom = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--only") {
+            only = argv[++i];
+        } else if (arg == "--contact-sheet") {
+            sheet = argv[++i];
+        } else {
+            return Usage();
+        }
+    }
+    if (out.empty() && sheet.empty()) return Usage();
+    try {
+        AssetSet set = GenerateAll();
+        if (!only.empty()) set.KeepOnly(only);
+        if (!out.empty()) WriteTree(set, out);
+        if (!dist.empty()) StageGameFolder(set, dist);
+        if (!sheet.empty()) {
+            WriteIfChanged(sheet, EncodePng(ContactSheet(set, zoom)));
+            std::printf("assetgen: contact sheet written to %s\n", sheet.string().c_str());
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "assetgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
