@@ -12,7 +12,9 @@ namespace {
 
 // The surrounding a chrome surface mirrors: bright sky above, a dark horizon band, warm ground.
 Color ChromeSurrounding(Vec3 reflected) {
-    const float up = -reflected.y;  // y points down
+    // Seen from the front, what a surface mirrors straight back is the bright sky above
+    // and behind the viewer; surfaces that turn downwards pick up the horizon and ground.
+    const float up = Dot(reflected, Normalize({0, -0.6f, 0.8f}));
     if (up > 0.08f) return Mix(Rgb255(150, 175, 215), Rgb255(245, 250, 255), Clamp01(up * 1.6f));
     if (up > -0.05f) return Rgb255(40, 45, 60);
     return Mix(Rgb255(120, 95, 70), Rgb255(200, 170, 130), Clamp01(-up * 1.5f));

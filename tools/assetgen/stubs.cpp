@@ -1,12 +1,8 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/audio/audio.h"
 namespace zelkor::assetgen {
-void MakeBackgrounds(AssetSet&) {}
 void MakeInterface(AssetSet&) {}
 void MakeMenuBackgrounds(AssetSet&) {}
-void MakeItems(AssetSet&) {}
-void MakeSnakeModels(AssetSet&) {}
-void MakeFonts(AssetSet&) {}
 void MakeUserItems(AssetSet&) {}
 void MakeEmbeddedPictures(AssetSet&) {}
 void MakeAudio(AssetSet&) {}

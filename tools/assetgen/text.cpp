@@ -42,15 +42,20 @@ void Prepare(FT_Face face, float pixelSize, float xScale) {
 
 }  // namespace
 
-Mask TypeFace::Glyph(unsigned char ch, float pixelSize, float xScale) const {
+Mask TypeFace::Glyph(unsigned char ch, float pixelSize, float xScale, bool crisp) const {
     FT_Face face = library_->face;
     Prepare(face, pixelSize, xScale);
-    if (FT_Load_Char(face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0) return {};
+    const FT_Int32 flags = crisp ? FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME
+                                 : FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT;
+    if (FT_Load_Char(face, ch, flags) != 0) return {};
     const FT_Bitmap& bm = face->glyph->bitmap;
     Mask mask(static_cast<int>(bm.width), static_cast<int>(bm.rows));
     for (int y = 0; y < mask.height; ++y) {
         for (int x = 0; x < mask.width; ++x) {
-            mask.at(x, y) = bm.buffer[y * bm.pitch + x] / 255.0f;
+            const unsigned char* row = bm.buffer + y * bm.pitch;
+            mask.at(x, y) = bm.pixel_mode == FT_PIXEL_MODE_MONO
+                                ? ((row[x / 8] >> (7 - x % 8)) & 1 ? 1.0f : 0.0f)
+                                : row[x] / 255.0f;
         }
     }
     mask.left = -face->glyph->bitmap_left;

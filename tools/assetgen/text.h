@@ -36,7 +36,8 @@ public:
 
     // One glyph at the given pixel height, squeezed horizontally by xScale. The mask
     // is cut to the ink; baseline and left say where the pen origin lies in it.
-    Mask Glyph(unsigned char ch, float pixelSize, float xScale = 1.0f) const;
+    // With `crisp` the glyph is hinted to whole pixels and has no grey edge pixels.
+    Mask Glyph(unsigned char ch, float pixelSize, float xScale = 1.0f, bool crisp = false) const;
     // A line of text; the mask spans ascender to descender and the advance widths.
     Mask Line(std::string_view text, float pixelSize, float xScale = 1.0f,
               float letterSpacing = 0.0f) const;

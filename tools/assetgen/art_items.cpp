@@ -1,0 +1,345 @@
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/noise.h"
+#include "tools/assetgen/raymarch.h"
+
+namespace zelkor::assetgen {
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr int kFrames = 45;
+
+// Where an object stands in a picture: picture point -> object point.
+struct Pose {
+    Vec3 centre;
+    Mat3 toObject;  // rotation from picture axes to object axes
+    float scale = 1;
+
+    Vec3 ToObject(Vec3 p) const { return toObject * (p - centre) * (1.0f / scale); }
+};
+
+// Frame f of an animation: a turn about the vertical axis with a slight forward tilt.
+// Frame 1 shows the object side-on.
+Mat3 SpinRotation(int frame) {
+    const float turn = 2 * kPi * (frame - 1) / kFrames;
+    return RotateY(-turn) * RotateX(0.28f);
+}
+
+enum Material {
+    kSkin = 0,
+    kEnds = 1,
+    kMark = 2,
+    kBand = 3,
+    kFuse = 4,
+    kSpark = 5,
+    kCore = 6,
+    kRing = 7
+};
+
+// ---- Bananas ---------------------------------------------------------------------------
+
+enum class Fruit { Yellow, Red, Blue, Black };
+
+struct FruitLook {
+    Color base, highlight, shadow;
+};
+
+FruitLook LookOf(Fruit f) {
+    switch (f) {
+        case Fruit::Yellow:
+            return {Rgb255(240, 200, 40), Rgb255(255, 250, 190), Rgb255(150, 100, 20)};
+        case Fruit::Red:
+            return {Rgb255(220, 40, 40), Rgb255(255, 170, 150), Rgb255(110, 20, 20)};
+        case Fruit::Blue:
+            return {Rgb255(50, 110, 230), Rgb255(170, 210, 255), Rgb255(20, 40, 120)};
+        case Fruit::Black:
+            break;
+    }
+    return {Rgb255(60, 55, 70), Rgb255(160, 150, 180), Rgb255(30, 28, 36)};
+}
+
+// A curved banana in the x-y plane: an arc around (8, 0) of radius 11, thick in the middle.
+class BananaScene {
+public:
+    BananaScene(Fruit fruit, Pose pose) : fruit_(fruit), pose_(pose) {}
+
+    float Distance(Vec3 p, int& material) const {
+        const Vec3 q = pose_.ToObject(p);
+        return ObjectDistance(q, material) * pose_.scale;
+    }
+
+    Color Paint(const SurfaceHit& hit) const {
+        const Vec3 q = pose_.ToObject(hit.position);
+        const FruitLook look = LookOf(fruit_);
+        Surface s{look.base, 0.55f, 30.0f, 1.0f, Outline()};
+        if (hit.material == kEnds) {
+            s.base = fruit_ == Fruit::Black ? Rgb255(70, 60, 50) : Rgb255(95, 70, 35);
+            s.specular = 0.1f;
+            return Shade(s, hit.normal);
+        }
+        const float t = Along(q);
+        const float dx = q.x - kArcX, dy = q.y;
+        const float radial = std::sqrt(dx * dx + dy * dy) - kArcR;  // > 0 on the outer side
+        const float around = std::atan2(q.z, -radial);  // 0 inner side, +-pi/2 the flat faces
+        // A soft ridge along the peel and a little colour drift towards the ends.
+        s.base = Mix(look.shadow, look.base, 0.75f + 0.25f * std::cos(around * 5.0f));
+        s.base = Mix(s.base, look.highlight, 0.25f * SmoothStep(0.3f, 0.0f, std::fabs(t - 0.5f)));
+        const float face = std::fabs(std::fabs(around) - kPi / 2);  // 0 in the middle of a face
+        switch (fruit_) {
+            case Fruit::Red: {
+                // A white lightning zig-zag along both faces.
+                const float zig =
+                    0.45f * (std::fmod(t * 6.0f, 1.0f) < 0.5f ? std::fmod(t * 6.0f, 1.0f) * 4 - 1
+                                                              : 3 - std::fmod(t * 6.0f, 1.0f) * 4);
+                const float offset = (std::fabs(around) - kPi / 2) - zig * 0.6f;
+                if (std::fabs(offset) < 0.32f && t > 0.12f && t < 0.88f) {
+                    s.base = Rgb255(250, 248, 240);
+                    s.glow = Rgb255(40, 30, 30);
+                }
+                break;
+            }
+            case Fruit::Blue:
+                // Three small bright dots on each face.
+                for (float c : {0.25f, 0.5f, 0.75f}) {
+                    if (std::hypot((t - c) * 3.4f, face) < 0.27f) {
+                        s.base = Rgb255(235, 250, 255);
+                        s.glow = Rgb255(70, 110, 150);
+                    }
+                }
+                break;
+            case Fruit::Black:
+                // Two pale spots.
+                for (float c : {0.35f, 0.66f}) {
+                    if (std::hypot((t - c) * 3.0f, face * 0.9f) < 0.36f)
+                        s.base = Rgb255(175, 168, 150);
+                }
+                s.specular = 0.25f;
+                break;
+            case Fruit::Yellow:
+                break;
+        }
+        return Shade(s, hit.normal);
+    }
+
+    Color Outline() const {
+        return fruit_ == Fruit::Black ? Rgb255(30, 26, 34) : Rgb255(60, 40, 22);
+    }
+
+private:
+    static constexpr float kArcX = 8.0f;
+    static constexpr float kArcR = 11.0f;
+    static constexpr float kSpan = 58.0f * kPi / 180.0f;
+
+    static Vec3 ArcPoint(float t) {
+        const float phi = (t * 2 - 1) * kSpan;
+        return {kArcX - kArcR * std::cos(phi), kArcR * std::sin(phi), 0};
+    }
+    static float Along(Vec3 q) {
+        const float phi = std::atan2(q.y, kArcX - q.x);
+        return Clamp01((phi / kSpan + 1) * 0.5f);
+    }
+    float Radius(float t) const {
+        const float swell = std::sin(kPi * (0.08f + 0.84f * t));
+        return 0.8f + 3.0f * swell;
+    }
+
+    float ObjectDistance(Vec3 q, int& material) const {
+        constexpr int kPieces = 8;
+        float d = 1e9f;
+        for (int i = 0; i < kPieces; ++i) {
+            const float t0 = static_cast<float>(i) / kPieces,
+                        t1 = static_cast<float>(i + 1) / kPieces;
+            d = std::min(d, SdRoundCone(q, ArcPoint(t0), ArcPoint(t1), Radius(t0), Radius(t1)));
+        }
+        if (fruit_ == Fruit::Black) {
+            // Wrinkles: shallow dents across the peel.
+            d += 0.22f * std::sin(q.y * 2.3f + q.x * 1.1f) * std::sin(q.z * 2.7f + q.y * 0.6f);
+        }
+        // The stalk at the top and the dark tip at the bottom.
+        const Vec3 top = ArcPoint(0.0f), tip = ArcPoint(1.0f);
+        const float stalk = SdCapsule(q, top, top + Vec3{0.9f, -2.2f, 0}, 0.9f);
+        const float end = SdSphere(q - tip, 1.05f);
+        material = kSkin;
+        if (stalk < d) {
+            d = stalk;
+            material = kEnds;
+        }
+        if (end < d) {
+            d = end;
+            material = kEnds;
+        }
+        return d;
+    }
+
+    Fruit fruit_;
+    Pose pose_;
+};
+
+// ---- TNT -------------------------------------------------------------------------------
+
+class TntScene {
+public:
+    TntScene(Pose pose, int frame) : pose_(pose), frame_(frame) {}
+
+    float Distance(Vec3 p, int& material) const {
+        const Vec3 q = pose_.ToObject(p);
+        float d = 1e9f;
+        material = kSkin;
+        for (const Vec3 at : kSticks)
+            d = std::min(d, SdCylinder(q - at, 2.45f, 7.0f, 0.7f));
+        const float band = SdCylinder(q - Vec3{0, 1.5f, 0.8f}, 5.7f, 1.4f, 0.5f);
+        if (band < d) {
+            d = band;
+            material = kBand;
+        }
+        const Vec3 f0{0, -7.0f, 2.2f}, f1{1.3f, -9.2f, 2.2f}, f2{3.0f, -10.2f, 2.0f};
+        const float fuse = std::min(SdCapsule(q, f0, f1, 0.6f), SdCapsule(q, f1, f2, 0.6f));
+        if (fuse < d) {
+            d = fuse;
+            material = kFuse;
+        }
+        const float spark = SdSphere(q - f2, SparkSize());
+        if (spark < d) {
+            d = spark;
+            material = kSpark;
+        }
+        return d * pose_.scale;
+    }
+
+    Color Paint(const SurfaceHit& hit) const {
+        const Vec3 q = pose_.ToObject(hit.position);
+        Surface s{Rgb255(200, 30, 25), 0.45f, 24.0f, 1.0f, Outline()};
+        switch (hit.material) {
+            case kBand:
+                s.base = Rgb255(230, 220, 200);
+                // A dark print line round the band.
+                if (std::fabs(q.y - 1.5f) < 0.35f) s.base = Rgb255(60, 40, 30);
+                break;
+            case kFuse:
+                s.base = Rgb255(70, 60, 50);
+                s.specular = 0.1f;
+                break;
+            case kSpark:
+                s.base = Rgb255(255, 230, 120);
+                s.glow = Rgb255(255, 200, 80) * 0.8f;
+                s.rim = 0.2f;
+                break;
+            default:
+                // Lighter paper caps at the stick ends.
+                if (std::fabs(q.y) > 6.3f) s.base = Rgb255(235, 190, 160);
+                break;
+        }
+        return Shade(s, hit.normal);
+    }
+
+    Color Outline() const { return Rgb255(60, 16, 14); }
+
+private:
+    // The spark flickers: its size jumps from frame to frame.
+    float SparkSize() const { return 0.9f + 0.9f * Hash01(frame_, 5, 901); }
+
+    static constexpr std::array<Vec3, 3> kSticks = {Vec3{-2.5f, 1, -0.9f}, Vec3{2.5f, 1, -0.9f},
+                                                    Vec3{0, 1, 2.2f}};
+    Pose pose_;
+    int frame_;
+};
+
+// ---- Atomic power ----------------------------------------------------------------------
+
+class AtomScene {
+public:
+    AtomScene(Pose pose, int frame) : pose_(pose), frame_(frame) {
+        for (int i = 0; i < 3; ++i) {
+            rings_[i] = RotateX(1.15f) * RotateZ(-i * kPi / 3);
+        }
+    }
+
+    float Distance(Vec3 p, int& material) const {
+        const Vec3 q = pose_.ToObject(p);
+        material = kCore;
+        float d = SdSphere(q, 3.2f);
+        for (int i = 0; i < 3; ++i) {
+            const Vec3 r = rings_[i] * q;
+            const float ring = SdTorus(r, 8.4f, 0.85f);
+            if (ring < d) {
+                d = ring;
+                material = kRing;
+            }
+            // An electron running round each ring.
+            const float a = 2 * kPi * ((frame_ - 1) / static_cast<float>(kFrames) * 2 + i / 3.0f);
+            const float e = SdSphere(r - Vec3{8.4f * std::cos(a), 8.4f * std::sin(a), 0}, 1.5f);
+            if (e < d) {
+                d = e;
+                material = kSpark;
+            }
+        }
+        return d * pose_.scale;
+    }
+
+    Color Paint(const SurfaceHit& hit) const {
+        Surface s{Rgb255(60, 230, 90), 0.6f, 36.0f, 0.8f, Outline()};
+        if (hit.material == kCore) {
+            s.base = Rgb255(220, 255, 220);
+            s.glow = Rgb255(60, 120, 60);
+        } else if (hit.material == kSpark) {
+            s.base = Rgb255(240, 255, 200);
+            s.glow = Rgb255(120, 160, 60);
+            s.rim = 0.3f;
+        }
+        return Shade(s, hit.normal);
+    }
+
+    Color Outline() const { return Rgb255(16, 60, 30); }
+
+private:
+    Pose pose_;
+    int frame_;
+    std::array<Mat3, 3> rings_;
+};
+
+Pose SpinPose(Vec3 centre, int frame, float scale = 1) {
+    return {centre, SpinRotation(frame), scale};
+}
+
+// The flat pictures lie the object diagonally so that it fills a 16 x 16 square.
+Pose FlatPose(float tilt, float scale) {
+    return {{8, 8, 0}, RotateX(0.2f) * RotateZ(tilt), scale};
+}
+
+}  // namespace
+
+void MakeItems(AssetSet& set) {
+    struct Kind {
+        const char* folder;
+        const char* flat;
+        Fruit fruit;
+    };
+    const Kind kinds[] = {{"Yellow_animated", "banana.bmp", Fruit::Yellow},
+                          {"red_animated", "red_banana.bmp", Fruit::Red},
+                          {"blue_animated", "blue_banana.bmp", Fruit::Blue},
+                          {"black_animated", "black_banana.bmp", Fruit::Black}};
+    for (const Kind& k : kinds) {
+        for (int f = 1; f <= kFrames; ++f) {
+            const BananaScene scene(k.fruit, SpinPose({8.6f, 12.8f, 0}, f, 0.95f));
+            set.AddPicture(std::string("gfx/") + k.folder + "/" + std::to_string(f) + ".bmp",
+                           RayCast(scene, 16, 24), KeyMode::Grey131);
+        }
+        const BananaScene flat(k.fruit, FlatPose(0.75f, 0.72f));
+        set.AddPicture(std::string("gfx/") + k.flat, RayCast(flat, 16, 16), KeyMode::NearBlack);
+    }
+    for (int f = 1; f <= kFrames; ++f) {
+        const TntScene tnt(SpinPose({8, 13, 0}, f), f);
+        set.AddPicture("gfx/tnt_animated/" + std::to_string(f) + ".bmp", RayCast(tnt, 16, 24),
+                       KeyMode::Grey128);
+        const AtomScene atom(SpinPose({11, 10.5f, 0}, f), f);
+        set.AddPicture("gfx/atomic_animated/" + std::to_string(f) + ".bmp", RayCast(atom, 22, 21),
+                       KeyMode::Grey131);
+    }
+    const TntScene flatTnt({{8.3f, 9.6f, 0}, RotateX(0.2f) * RotateZ(0.35f), 0.66f}, 1);
+    set.AddPicture("gfx/TNT.bmp", RayCast(flatTnt, 16, 16), KeyMode::NearBlack);
+}
+
+}  // namespace zelkor::assetgen
