@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "tools/assetgen/asset_set.h"
 #include "tools/assetgen/canvas.h"
 
@@ -29,5 +31,8 @@ struct StoneStyle {
 inline constexpr StoneStyle kRedBrick{Rgb255(150, 90, 60), Rgb255(90, 85, 80), 0.12f, 1};
 // One 20 x 20 wall piece; `vertical` runs the bricks top to bottom.
 Canvas WallTile(const StoneStyle& style, bool vertical, RunPart part);
+
+// A raised plate in the plate colour with bevelled white letters (deathmatch pictures).
+Canvas TeamBanner(int w, int h, const std::string& label, Color plate, Color plateDark, float size);
 
 }  // namespace zelkor::assetgen

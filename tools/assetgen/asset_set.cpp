@@ -31,9 +31,18 @@ void AssetSet::Merge(AssetSet&& other) {
               [](const PictureEntry& a, const PictureEntry& b) { return a.path < b.path; });
 }
 
-void AssetSet::KeepOnly(const std::string& prefix) {
-    std::erase_if(pictures_, [&](const PictureEntry& p) { return p.path.rfind(prefix, 0) != 0; });
-    std::erase_if(files_, [&](const FileEntry& f) { return f.path.rfind(prefix, 0) != 0; });
+void AssetSet::KeepOnly(const std::string& prefixes) {
+    auto wanted = [&](const std::string& path) {
+        std::size_t start = 0;
+        while (start <= prefixes.size()) {
+            const std::size_t comma = std::min(prefixes.find(',', start), prefixes.size());
+            if (path.rfind(prefixes.substr(start, comma - start), 0) == 0) return true;
+            start = comma + 1;
+        }
+        return false;
+    };
+    std::erase_if(pictures_, [&](const PictureEntry& p) { return !wanted(p.path); });
+    std::erase_if(files_, [&](const FileEntry& f) { return !wanted(f.path); });
 }
 
 std::vector<FileEntry> AssetSet::Files() const {

@@ -26,8 +26,8 @@ public:
     void AddPicture(std::string path, const Canvas& canvas, KeyMode key);
     void AddFile(std::string path, std::vector<unsigned char> bytes);
     void Merge(AssetSet&& other);
-    // Drops every picture and file whose path does not start with prefix.
-    void KeepOnly(const std::string& prefix);
+    // Drops every picture and file whose path starts with none of the comma-separated prefixes.
+    void KeepOnly(const std::string& prefixes);
 
     const std::vector<PictureEntry>& Pictures() const { return pictures_; }
     // Pictures encoded as bitmaps (PNG for ".png" paths) and the other files, sorted by path.
