@@ -1,0 +1,304 @@
+// Every picture the game loads by path, checked at the size and colour key the game
+// loads it with.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/tools/assets/game_folder.h"
+#include "tools/assetgen/font_grid.h"
+
+namespace zelkor::assetgen::testing {
+namespace {
+
+struct Expected {
+    std::string path;
+    int width, height, key;
+};
+
+std::string Describe(const Expected& e) {
+    return e.path + " (key mode " + std::to_string(e.key) + ")";
+}
+
+bool NearBlack(Pixel p) {
+    return p.r <= 10 && p.g <= 10 && p.b <= 10;
+}
+
+// Checks size and colour key; returns the number of visible pixels.
+int CheckPicture(const Expected& e) {
+    const auto image = LoadPicture(e.path);
+    if (!image) {
+        ADD_FAILURE() << "missing or unreadable: " << e.path;
+        return 0;
+    }
+    EXPECT_EQ(image->width, e.width) << e.path;
+    EXPECT_EQ(image->height, e.height) << e.path;
+    int visible = 0;
+    for (int y = 0; y < image->height; ++y) {
+        for (int x = 0; x < image->width; ++x) {
+            const Pixel p = image->at(x, y);
+            if (e.key == 1 || e.key == 2) {
+                const int k = e.key == 1 ? 131 : 128;
+                if (p == Pixel{static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k),
+                               static_cast<std::uint8_t>(k)})
+                    continue;
+                ++visible;
+                // No grey fringe: a visible pixel is never a near miss of the key colour.
+                const bool fringe =
+                    std::abs(p.r - k) <= 3 && std::abs(p.g - k) <= 3 && std::abs(p.b - k) <= 3;
+                EXPECT_FALSE(fringe) << Describe(e) << " pixel " << x << "," << y;
+            } else {
+                if (p == Pixel{0, 0, 0}) continue;
+                ++visible;
+                // Visible pixels stay well clear of the near-black transparent range.
+                EXPECT_FALSE(NearBlack(p)) << Describe(e) << " pixel " << x << "," << y;
+                EXPECT_GE(std::max({p.r, p.g, p.b}), 24)
+                    << Describe(e) << " pixel " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(visible, 0) << e.path << " shows nothing";
+    return visible;
+}
+
+TEST(GamePictures, FixedPicturesHaveTheirSizeAndKey) {
+    const std::vector<Expected> fixed = {
+        {"gfx/brik_v.bmp", 20, 20, 0},       {"gfx/brik_h.bmp", 20, 20, 0},
+        {"gfx/brik_h_t.bmp", 20, 20, 0},     {"gfx/brik_h_b.bmp", 20, 20, 0},
+        {"gfx/brik_v_l.bmp", 20, 20, 0},     {"gfx/brik_v_r.bmp", 20, 20, 0},
+        {"gfx/brik.bmp", 20, 20, 0},         {"gfx/pause.bmp", 174, 44, 0},
+        {"gfx/hitwall.bmp", 203, 24, 0},     {"gfx/gover.bmp", 174, 44, 0},
+        {"gfx/statistics.bmp", 315, 201, 0}, {"gfx/menu/bkg.bmp", 640, 480, 0},
+        {"gfx/menu/bkg_o.bmp", 640, 480, 0}, {"gfx/menu/bkg_hs.bmp", 640, 480, 0},
+        {"gfx/LED_Yellow.bmp", 6, 5, 0},     {"gfx/LED_Red.bmp", 6, 5, 0},
+        {"gfx/LED_Blue.bmp", 6, 5, 0},       {"gfx/LED_Green.bmp", 6, 5, 0},
+        {"gfx/dm.bmp", 54, 21, 3},           {"gfx/dm_red.bmp", 250, 70, 3},
+        {"gfx/dm_blue.bmp", 250, 70, 3},
+    };
+    for (const Expected& e : fixed)
+        CheckPicture(e);
+    for (const char* button : {"Exit", "HiScore", "NewGame", "Options"}) {
+        for (const char* state : {"_h", "_n"}) {
+            CheckPicture({std::string("gfx/menu/") + button + state + ".bmp", 250, 30, 0});
+        }
+    }
+    // Every background a level may name: the five in the picture archive and the two in
+    // the level archive "bkg.zkr".
+    for (const char* bkg :
+         {"bkg_standart.bmp", "bkg_circuit.bmp", "bkg_steel.bmp", "bkg_jungle.bmp", "bkg_fire.bmp",
+          "bkg/bkg_tech.bmp", "bkg/bkg_bricks.bmp"}) {
+        CheckPicture({std::string("gfx/") + bkg, 640, 480, 0});
+    }
+}
+
+TEST(GamePictures, BackgroundsStayDarkAndQuiet) {
+    for (const char* bkg :
+         {"bkg_standart.bmp", "bkg_circuit.bmp", "bkg_steel.bmp", "bkg_jungle.bmp", "bkg_fire.bmp",
+          "bkg/bkg_tech.bmp", "bkg/bkg_bricks.bmp"}) {
+        const auto image = LoadPicture(std::string("gfx/") + bkg);
+        ASSERT_TRUE(image) << bkg;
+        double sum = 0;
+        for (const Pixel p : image->pixels)
+            sum += 0.299 * p.r + 0.587 * p.g + 0.114 * p.b;
+        EXPECT_LT(sum / image->pixels.size(), 60.0) << bkg << " is too bright to play on";
+    }
+}
+
+TEST(GamePictures, ItemPicturesCoverEveryFrame) {
+    const struct {
+        const char* folder;
+        int width, height, key;
+    } animated[] = {{"Yellow_animated", 16, 24, 1}, {"red_animated", 16, 24, 1},
+                    {"blue_animated", 16, 24, 1},   {"black_animated", 16, 24, 1},
+                    {"tnt_animated", 16, 24, 2},    {"atomic_animated", 22, 21, 1}};
+    for (const auto& a : animated) {
+        for (int f = 1; f <= 45; ++f) {
+            CheckPicture({std::string("gfx/") + a.folder + "/" + std::to_string(f) + ".bmp",
+                          a.width, a.height, a.key});
+        }
+    }
+    // The counter bar asks for some of them with other letter cases; the game resolves
+    // paths case-insensitively, so only one spelling needs to exist.
+    for (const char* flat :
+         {"banana.bmp", "red_banana.bmp", "blue_banana.bmp", "black_banana.bmp", "TNT.bmp"}) {
+        CheckPicture({std::string("gfx/") + flat, 16, 16, 0});
+    }
+}
+
+TEST(GamePictures, AnimatedItemsTurn) {
+    // Frames of a turn differ from each other; a picture repeated 45 times would not move.
+    for (const char* folder : {"Yellow_animated", "tnt_animated", "atomic_animated"}) {
+        std::set<std::vector<unsigned char>> distinct;
+        for (int f = 1; f <= 45; ++f) {
+            distinct.insert(ReadBytes(
+                GameFile(std::string("gfx/") + folder + "/" + std::to_string(f) + ".bmp")));
+        }
+        EXPECT_GE(distinct.size(), 30u) << folder;
+    }
+}
+
+TEST(GamePictures, FruitKindsDifferInGreyscale) {
+    // A colour-blind player tells the fruit apart by shape and marking: compare the
+    // greyscale pictures pixel by pixel.
+    const char* flats[] = {"banana.bmp", "red_banana.bmp", "blue_banana.bmp", "black_banana.bmp"};
+    std::vector<std::vector<double>> grey;
+    for (const char* flat : flats) {
+        const auto image = LoadPicture(std::string("gfx/") + flat);
+        ASSERT_TRUE(image) << flat;
+        std::vector<double> g;
+        for (const Pixel p : image->pixels)
+            g.push_back(0.299 * p.r + 0.587 * p.g + 0.114 * p.b);
+        grey.push_back(g);
+    }
+    for (std::size_t a = 0; a < grey.size(); ++a) {
+        for (std::size_t b = a + 1; b < grey.size(); ++b) {
+            double diff = 0;
+            int counted = 0;
+            for (std::size_t i = 0; i < grey[a].size(); ++i) {
+                if (grey[a][i] == 0 && grey[b][i] == 0) continue;
+                diff += std::fabs(grey[a][i] - grey[b][i]);
+                ++counted;
+            }
+            EXPECT_GT(diff / std::max(counted, 1), 12.0)
+                << flats[a] << " and " << flats[b] << " look alike in grey";
+        }
+    }
+}
+
+TEST(GamePictures, UserItemGraphicsExist) {
+    for (const char* still : {"brick2_v.bmp", "brick2_h.bmp", "brick3_v_l.bmp", "brick3_v_r.bmp",
+                              "brick3_h_t.bmp", "brick3_h_b.bmp"}) {
+        CheckPicture({std::string("gfx/bricks/") + still, 20, 20, 0});
+    }
+    for (const char* folder :
+         {"brick1_animated", "brick1_animated_h", "wall2_animated", "wall2_animated_h",
+          "wall3_animated", "wall3_animated_h", "brick4_animated", "brick4_animated_h",
+          "wall4_animated", "wall4_animated_h"}) {
+        for (int f = 1; f <= 45; ++f) {
+            CheckPicture({std::string("gfx/bricks/") + folder + "/" + std::to_string(f) + ".bmp",
+                          20, 20, 1});
+        }
+    }
+}
+
+TEST(GamePictures, FontsKeepEveryGlyphInsideItsCell) {
+    for (const FontGrid& grid : kFontGrids) {
+        const std::string path = "gfx/fonts/" + std::string(grid.file);
+        CheckPicture({path, grid.pictureWidth, grid.pictureHeight, 3});
+        const auto image = LoadPicture(path);
+        ASSERT_TRUE(image) << path;
+        std::vector<bool> claimed(image->pixels.size(), false);
+        auto inkIn = [&](const CellRect& r, bool claim) {
+            int ink = 0;
+            for (int y = r.top; y < r.bottom; ++y) {
+                for (int x = r.left; x < r.right; ++x) {
+                    if (image->at(x, y) == Pixel{0, 0, 0}) continue;
+                    ++ink;
+                    if (claim) claimed[static_cast<std::size_t>(y) * image->width + x] = true;
+                }
+            }
+            return ink;
+        };
+        const std::string glyphs = "AZaz09.:-+*/()=\\_!?";
+        for (char c = 'A'; c <= 'Z'; ++c)
+            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
+        for (char c = 'a'; c <= 'z'; ++c)
+            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
+        for (char c = '0'; c <= '9'; ++c)
+            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
+        for (char c : kRowTwoSigns)
+            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
+        // The blank cell (space and every other character) shows nothing.
+        EXPECT_FALSE(CellOf(' ').has_value());
+        EXPECT_EQ(inkIn(CellRectOf(grid, {10, 2}), false), 0) << path;
+        // No ink outside the copied part of a glyph's cell: nothing spills into a neighbour.
+        for (std::size_t i = 0; i < image->pixels.size(); ++i) {
+            if (image->pixels[i] == Pixel{0, 0, 0}) continue;
+            EXPECT_TRUE(claimed[i])
+                << path << " stray ink at " << i % image->width << "," << i / image->width;
+        }
+    }
+}
+
+TEST(GamePictures, FontCellsFollowTheTextRoutinesRounding) {
+    // Font 2 has fractional cells: 9.05 x 16.5. Halves round to even.
+    const FontGrid& font2 = kFontGrids[1];
+    const CellRect z = CellRectOf(font2, {25, 1});
+    EXPECT_EQ(z.left, 226);   // 25 x 9.05 = 226.25
+    EXPECT_EQ(z.right, 234);  // 26 x 9.05 - 1 = 234.3
+    EXPECT_EQ(z.top, 16);     // 16.5 rounds to the even 16
+    EXPECT_EQ(z.bottom, 33);
+    EXPECT_EQ(CellRectOf(font2, {0, 2}).bottom, 50);  // 49.5 -> 50
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    // Font 3's last column reaches past the picture and is cut at its edge.
+    EXPECT_EQ(CellRectOf(kFontGrids[2], {25, 0}).right, 439);
+}
+
+std::vector<std::string> ModelNames() {
+    std::vector<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(ZELKOR_ASSET_DIR) / "models")) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(GamePictures, ModelPacksHoldAllSpriteSlots) {
+    const std::vector<std::string> names = ModelNames();
+    ASSERT_GE(names.size(), 6u);
+    EXPECT_EQ(names[1], "Standart") << "the default player model (1) is the standard snake";
+    const char* slots[] = {
+        "head_forw.bmp",   "head_back.bmp",   "head_left.bmp",   "head_right.bmp",
+        "Snake_forw.bmp",  "Snake_back.bmp",  "Snake_left.bmp",  "Snake_right.bmp",
+        "Snake_b_l.bmp",   "Snake_b_r.bmp",   "Snake_f_l.bmp",   "Snake_f_r.bmp",
+        "Snake_b_l_i.bmp", "Snake_b_r_i.bmp", "Snake_f_l_i.bmp", "Snake_f_r_i.bmp",
+        "tail_forw.bmp",   "tail_back.bmp",   "tail_left.bmp",   "tail_right.bmp",
+        "Tail_b_l.bmp",    "Tail_b_r.bmp",    "Tail_f_l.bmp",    "Tail_f_r.bmp",
+        "Tail_f_l_2.bmp",  "Tail_r_f.bmp",    "Tail_l_b.bmp",    "Tail_b_r_2.bmp",
+        "start.bmp"};
+    for (const std::string& name : names) {
+        for (const char* slot : slots)
+            CheckPicture({"gfx/" + name + "/" + slot, 20, 20, 0});
+        const auto bytes = ReadBytes(GameFile("gfx/" + name + "/model.ini"));
+        const std::string ini(bytes.begin(), bytes.end());
+        for (const char* key : {"NAME=", "AUTHOR=", "EDGES=1", "EDGES_INVERS=", "TAIL_EDGES=1"}) {
+            EXPECT_NE(ini.find(key), std::string::npos) << name << " model.ini lacks " << key;
+        }
+        // The four heads look four ways.
+        std::set<std::vector<unsigned char>> heads;
+        for (const char* head :
+             {"head_forw.bmp", "head_back.bmp", "head_left.bmp", "head_right.bmp"}) {
+            heads.insert(ReadBytes(GameFile("gfx/" + name + "/" + head)));
+        }
+        EXPECT_EQ(heads.size(), 4u) << name;
+    }
+}
+
+int Step(Pixel a, Pixel b) {
+    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+}
+
+// Where two straight body pieces meet (the last row of one against the first row of the
+// next), the colour changes no more than it does between neighbouring rows inside a
+// piece: a run of body cells shows no seam.
+TEST(GamePictures, StraightBodyPiecesJoinSeamlessly) {
+    for (const std::string& name : ModelNames()) {
+        const auto up = LoadPicture("gfx/" + name + "/Snake_forw.bmp");
+        ASSERT_TRUE(up) << name;
+        int inside = 0, seam = 0;
+        for (int x = 0; x < 20; ++x) {
+            for (int y = 0; y + 1 < 20; ++y)
+                inside = std::max(inside, Step(up->at(x, y), up->at(x, y + 1)));
+            seam = std::max(seam, Step(up->at(x, 19), up->at(x, 0)));
+        }
+        EXPECT_LE(seam, inside + 8) << name;
+    }
+}
+
+}  // namespace
+}  // namespace zelkor::assetgen::testing
