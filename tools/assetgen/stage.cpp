@@ -1,6 +1,57 @@
 #include "tools/assetgen/stage.h"
 
+#include <algorithm>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "tools/zkpack/archive_writer.h"
+
 namespace zelkor::assetgen {
+namespace {
+
+// The password of the game's own archives.
+constexpr std::string_view kArchivePassword = "kt90472";
+
+// Packs files into a ZIP archive, each under its path with `strip` cut off its front,
+// folders first as "name/" entries, everything sorted by name. The archive is written
+// beside its final place and moved there, so a failed run never leaves half an archive.
+void Pack(const std::vector<FileEntry>& files, const std::string& strip,
+          const std::filesystem::path& out, std::string_view password) {
+    std::set<std::string> folders;
+    std::vector<std::pair<std::string, const FileEntry*>> entries;
+    for (const FileEntry& f : files) {
+        const std::string name = f.path.substr(strip.size());
+        for (std::size_t slash = name.find('/'); slash != std::string::npos;
+             slash = name.find('/', slash + 1)) {
+            folders.insert(name.substr(0, slash + 1));
+        }
+        entries.emplace_back(name, &f);
+    }
+    for (const std::string& folder : folders)
+        entries.emplace_back(folder, nullptr);
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    std::filesystem::create_directories(out.parent_path());
+    const std::filesystem::path partial = out.string() + ".partial";
+    {
+        zkpack::ArchiveWriter writer(partial, zkpack::ArchiveFormat::Zip, password);
+        for (const auto& [name, file] : entries) {
+            if (file == nullptr) {
+                writer.AddFolder(name);
+            } else {
+                writer.AddFile(name,
+                               std::string_view(reinterpret_cast<const char*>(file->bytes.data()),
+                                                file->bytes.size()));
+            }
+        }
+        writer.Finish();
+    }
+    std::filesystem::rename(partial, out);
+}
+
+}  // namespace
 
 void WriteTree(const AssetSet& set, const std::filesystem::path& root) {
     for (const FileEntry& f : set.Files())
@@ -8,7 +59,29 @@ void WriteTree(const AssetSet& set, const std::filesystem::path& root) {
 }
 
 void StageGameFolder(const AssetSet& set, const std::filesystem::path& gameFolder) {
-    for (const FileEntry& f : set.FilesUnder("music/"))
+    const std::vector<FileEntry> all = set.Files();
+    auto under = [&](const std::string& prefix) {
+        std::vector<FileEntry> some;
+        for (const FileEntry& f : all) {
+            if (f.path.rfind(prefix, 0) == 0) some.push_back(f);
+        }
+        return some;
+    };
+    // The game unpacks these two into its own folder: their entries start with gfx/ and snd/.
+    Pack(under("gfx/"), "", gameFolder / "gfx.zkr", kArchivePassword);
+    Pack(under("snd/"), "", gameFolder / "snd.zkr", kArchivePassword);
+    // Level archives are unpacked into gfx/, so their entries start with their own folder.
+    Pack(under("bricks/"), "", gameFolder / "bricks.zkr", kArchivePassword);
+    Pack(under("bkg/"), "", gameFolder / "bkg.zkr", kArchivePassword);
+    // Model packs, also unpacked into gfx/: entries NAME/..., no password.
+    std::set<std::string> models;
+    for (const FileEntry& f : under("models/")) {
+        models.insert(f.path.substr(7, f.path.find('/', 7) - 7));
+    }
+    for (const std::string& name : models) {
+        Pack(under("models/" + name + "/"), "models/", gameFolder / "models" / (name + ".zmp"), {});
+    }
+    for (const FileEntry& f : under("music/"))
         WriteIfChanged(gameFolder / f.path, f.bytes);
 }
 
