@@ -12,6 +12,7 @@
 
 namespace zelkor {
 
+inline constexpr int kMaxAINames = 99;
 inline constexpr const char* kArchivePassword = "kt90472";
 
 // The level's settings: what "ResetLevel" restores and the level file changes.
@@ -192,6 +193,10 @@ struct Game {
     std::array<CentredLine, 16> centredLines;
     std::array<std::string, 5> console;  // the start-up console
     std::array<HallOfFameEntry, 10> hallOfFame;
+
+    // The computer-snake names read from "AI_Names.lst" (slots 0..98) and their count.
+    std::array<std::string, kMaxAINames> AINames;
+    std::int16_t AINameCount = 0;
 
     SnakeRecord& Snake(int n) { return world.Snakes[n]; }
     const SnakeRecord& Snake(int n) const { return world.Snakes[n]; }

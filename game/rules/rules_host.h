@@ -1,10 +1,20 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelkor {
 
 enum class SoundEffect { Collect, Explode, Live, Wall };
+
+// What became of a total score offered to the hall of fame.
+enum class HighScoreEntry {
+    NotEntered,  // it beats no entry
+    Refused,     // it would have been entered, but a cheat was used in this run
+    Entered,     // it took the first place it beats; lower entries moved down; saved
+};
 
 // What the rules need from the rest of the game. The control layer implements it
 // (sound, key waits that keep frames running, the settings store, level loading);
@@ -25,6 +35,17 @@ public:
     virtual void ShowGameOverPicture() = 0;
     // "Time Limit Hit!" / "Press Enter" drawn on the frame.
     virtual void ShowTimeLimitHit() = 0;
+
+    // `EnterHighScore` at game over with the player's `totalScore`: the hall-of-fame
+    // entry (and the store saved) or the refusal of a cheating run. The caller
+    // writes the box line and shows the menu on its hall-of-fame page.
+    virtual HighScoreEntry EnterHighScore() = 0;
+    // The lines of "AI_Names.lst" beside the program (line ends removed), or
+    // nothing when the file does not exist.
+    virtual std::optional<std::vector<std::string>> ReadAINames() = 0;
+    // The highest snake model number installed (the number of model packs
+    // minus 1; -1 when there is none).
+    virtual int HighestModelNumber() = 0;
 };
 
 }  // namespace zelkor

@@ -1,0 +1,136 @@
+#include "game/rules/placement.h"
+
+#include <cstdlib>
+
+#include "game/rules/collection_windows.h"
+
+namespace zelkor {
+namespace {
+
+constexpr int kSpawnTries = 20000;
+// Random placement gives up after this many tries and takes the first free
+// lattice position in reading order, so a crowded level never hangs the game.
+constexpr int kRandomTries = 10000;
+
+constexpr int kLatticeColumns = 61;  // X = 20, 30, ..., 620
+constexpr int kLatticeRows = 44;     // Y = 20, 30, ..., 450
+
+void TakeSpawnPoint(Game& game, ItemSlot& slot, int k, int s) {
+    SpawnPoint& point = game.world.SpawnPoints[s];
+    slot.x = point.x;
+    slot.y = point.y;
+    slot.spawnPoint = static_cast<std::int16_t>(s);
+    point.state = SpawnState::Item(k);
+}
+
+bool PlaceOnSpawnPoint(Game& game, ItemSlot& slot, int k, bool preferRandomSpawn) {
+    World& w = game.world;
+    const int count = w.spawnCount;
+    if (preferRandomSpawn) {
+        for (int tries = 0; tries < kSpawnTries; ++tries) {
+            const int s = game.rng.Below(count) + 1;
+            if (w.SpawnPoints[s].state.IsFree()) {
+                TakeSpawnPoint(game, slot, k, s);
+                return true;
+            }
+        }
+    }
+    for (int s = 1; s <= count; ++s) {
+        SpawnPoint& point = w.SpawnPoints[s];
+        if (point.state.IsNew()) {
+            point.state = SpawnState::Free();  // skipped this once
+        } else if (point.state.Value() == 0 && point.usable) {
+            TakeSpawnPoint(game, slot, k, s);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PlaceAtRandom(Game& game, ItemSlot& slot) {
+    for (int tries = 0; tries < kRandomTries; ++tries) {
+        const int x = game.rng.Below(kLatticeColumns) * 10 + 20;
+        const int y = game.rng.Below(kLatticeRows) * 10 + 20;
+        if (!IsOccupied(game, x, y)) {
+            slot.x = static_cast<std::int16_t>(x);
+            slot.y = static_cast<std::int16_t>(y);
+            return true;
+        }
+    }
+    for (int row = 0; row < kLatticeRows; ++row) {
+        for (int col = 0; col < kLatticeColumns; ++col) {
+            const int x = col * 10 + 20;
+            const int y = row * 10 + 20;
+            if (!IsOccupied(game, x, y)) {
+                slot.x = static_cast<std::int16_t>(x);
+                slot.y = static_cast<std::int16_t>(y);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool InUserItemGraphic(const UserItemCell& cell, int x, int y) {
+    return cell.x - 18 <= x && x <= cell.x + 14 && cell.y - 18 <= y && y <= cell.y + 14;
+}
+
+}  // namespace
+
+bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn) {
+    game.rng.Mix(game.Now());
+    ItemSlot& slot = game.world.Items(kind).slots[k];
+    if (game.world.spawnCount > 0 && PlaceOnSpawnPoint(game, slot, k, preferRandomSpawn))
+        return true;
+    if (PlaceAtRandom(game, slot)) return true;
+    slot.visible = false;
+    return false;
+}
+
+bool IsOccupied(const Game& game, int x, int y) {
+    if (x < 1 || x >= 615 || y < 1 || y >= 448) return true;
+    const World& w = game.world;
+    for (ItemKind kind : kItemKinds) {
+        const ItemList& list = w.Items(kind);
+        for (int k = 1; k <= list.count; ++k) {
+            const ItemSlot& slot = list.slots[k];
+            if (slot.visible && MeetsItem(kind, x, y, slot.x, slot.y)) return true;
+        }
+    }
+    // Every wall slot: loading places the items before it settles the wall count.
+    for (const WallPiece& piece : w.WallPieces)
+        if (piece.standing && MeetsWall(x, y, piece.x, piece.y)) return true;
+    for (int c = 1; c <= w.userItemCount; ++c) {
+        const UserItemCell& cell = w.UserItemCells[c];
+        if (cell.hasGfx && InUserItemGraphic(cell, x, y)) return true;
+    }
+    const SnakeRecord& player = game.Snake(1);
+    for (int i = 1; i <= player.length; ++i) {
+        const BodySegment& seg = player.body[static_cast<std::size_t>(i)];
+        if (std::abs(x - seg.x) <= 10 && std::abs(y - seg.y) <= 10) return true;
+    }
+    return false;
+}
+
+void RestoreTaken(Game& game) {
+    for (ItemKind kind : {ItemKind::Yellow, ItemKind::Red, ItemKind::Blue, ItemKind::Black}) {
+        ItemList& list = game.world.Items(kind);
+        for (int k = 1; k <= list.count; ++k) {
+            ItemSlot& slot = list.slots[k];
+            if (slot.taken) {
+                slot.visible = true;
+                slot.taken = false;
+            }
+        }
+    }
+}
+
+void FreeSpawnPoints(Game& game) {
+    for (SpawnPoint& point : game.world.SpawnPoints) {
+        if (!point.usable) continue;
+        point.state = SpawnState::Free();
+        point.extra = 0;
+    }
+}
+
+}  // namespace zelkor

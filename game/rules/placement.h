@@ -1,0 +1,24 @@
+#pragma once
+
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// `PlaceItem`(kind, k, preferRandomSpawn): puts slot k of the kind's list on a
+// spawn point, or at random on the 10-pixel lattice. Level loading passes true
+// (a random spawn point is tried first); every other caller passes false. Returns
+// false, with the slot hidden, when no free position exists at all.
+bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn);
+
+// `IsOccupied`(X, Y): whether a candidate item position is outside the field or
+// taken by a visible item, a standing wall, a user-item graphic or the player's body.
+bool IsOccupied(const Game& game, int x, int y);
+
+// `RestoreTaken`: every yellow, red, blue and black item hidden by a pick-up
+// under "HideCollected" comes back.
+void RestoreTaken(Game& game);
+
+// `FreeSpawnPoints`: every usable spawn point becomes free.
+void FreeSpawnPoints(Game& game);
+
+}  // namespace zelkor

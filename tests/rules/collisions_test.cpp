@@ -1,0 +1,210 @@
+#include "game/rules/collisions.h"
+
+#include "tests/rules/rules_fixture.h"
+
+namespace zelkor {
+namespace {
+
+using Collisions = RulesTest;
+using K = ItemKind;
+
+TEST_F(Collisions, EachKindHasItsOwnWindow) {
+    struct Case {
+        K kind;
+        int ox, oy;  // the item's offset from the head
+        bool met;
+    };
+    const Case cases[] = {
+        {K::Yellow, 16, 0, true},   {K::Yellow, 17, 0, false}, {K::Yellow, -16, -16, true},
+        {K::Yellow, 0, -17, false}, {K::Blue, 16, 16, true},   {K::Blue, -17, 0, false},
+        {K::Red, -12, 0, true},     {K::Red, -13, 0, false},   {K::Red, 16, 0, true},
+        {K::Red, 17, 0, false},     {K::Red, 0, 12, true},     {K::Red, 0, 13, false},
+        {K::Red, 0, -13, false},    {K::Black, -12, 16, true}, {K::Black, 0, 17, false},
+        {K::Black, 0, -13, false},  {K::TNT, 16, -12, true},   {K::TNT, -13, 0, false},
+        {K::Power, 16, 16, true},   {K::Power, 0, 17, false},
+    };
+    game.level.HideCollected = true;  // a collected item stays where it was, hidden
+    for (const Case& c : cases) {
+        const ItemSlot& slot = PutItem(c.kind, 1, 310 + c.ox, 230 + c.oy);
+        CollisionCheck(game, host);
+        EXPECT_EQ(!slot.visible, c.met) << ItemKindName(c.kind) << " " << c.ox << "," << c.oy;
+    }
+}
+
+TEST_F(Collisions, ItemEffects) {
+    SnakeRecord& p = game.Player();
+    game.world.spawnCount = 1;
+    game.world.SpawnPoints[1] = {50, 50, true, SpawnState::Item(1), 0};
+    ItemSlot& yellow = PutItem(K::Yellow, 1, 310, 230);
+    yellow.spawnPoint = 1;
+    ItemSlot& red = PutItem(K::Red, 1, 500, 400);
+    red.visible = false;
+    CollisionCheck(game, host);  // yellow: moved elsewhere, red slot 1 shown again
+    EXPECT_EQ(p.score, 10);
+    EXPECT_EQ(p.length, 2);
+    EXPECT_TRUE(yellow.visible && yellow.x != 310);
+    EXPECT_TRUE(red.visible);
+    EXPECT_EQ(host.Count(SoundEffect::Collect), 1);
+
+    // Red with the automatic increase on: points only.
+    game.level.SpeedUp = true;
+    PutItem(K::Red, 1, 310, 230);
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.score, 40);
+    EXPECT_EQ(p.curSpeed, 100);
+    EXPECT_EQ(LastMessage(), "You got 30 points.");
+
+    // Red speeds up, announced with the effect's duration.
+    game.level.SpeedUp = false;
+    game.timers.iWait[0].interval = 100;
+    PutItem(K::Red, 1, 310, 230);
+    CollisionCheck(game, host);
+    EXPECT_TRUE(p.curSpeed > 80 && p.curSpeed <= 100);
+    EXPECT_EQ(game.timers.iWait[0].interval, p.curSpeed);
+    const int ms = game.timers.ResetSpeed.interval;
+    EXPECT_TRUE(game.timers.ResetSpeed.enabled && ms >= 4000 && ms <= 9000 && ms % 1000 == 0);
+    if (100 - p.curSpeed > 10) {
+        EXPECT_EQ(LastMessage(), "You are now " + std::to_string(100 - p.curSpeed) +
+                                     "% faster for " + std::to_string(ms / 1000) + " seconds");
+    }
+    game.level.maxSpd = 150;  // never faster than maxSpd
+    PutItem(K::Red, 1, 310, 230);
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.curSpeed, 150);
+    EXPECT_EQ(p.redEaten, 3);
+
+    PutItem(K::TNT, 1, 310, 230);
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.tnt, 1);
+    EXPECT_EQ(LastMessage(), "You got TNT, now you can blow walls!");
+    PutItem(K::Power, 1, 310, 230);
+    p.score = 0;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.score, -100);
+    EXPECT_TRUE(p.atomic && p.atomicLeft == 20 && p.atomicGiven == 20);
+    EXPECT_EQ(LastMessage(), "Playerhas Atomic Power and is immortal for 20 seconds!");
+}
+
+TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
+    SnakeRecord& p = game.Player();
+    p.blueEaten = 8;
+    for (int i = 0; i < 2; ++i) {
+        PutItem(K::Blue, 1, 310, 230);
+        CollisionCheck(game, host);
+    }
+    EXPECT_EQ(p.lives, 4);  // the ninth gave none
+    EXPECT_EQ(p.score, 120);
+    EXPECT_EQ(p.grow, 2);
+    EXPECT_EQ(host.Count(SoundEffect::Live), 1);
+    EXPECT_EQ(LastMessage(), "You receive a new live!");
+
+    game.run.gameMode = "NDM";
+    p.blueEaten = 19;
+    PutItem(K::Blue, 1, 310, 230);
+    PutItem(K::Power, 1, 310, 230);  // never collected in deathmatch
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.frags, 1);
+    EXPECT_EQ(p.lives, 4);
+    EXPECT_EQ(LastMessage(), "Player got another frag! (10xBlue)");
+    EXPECT_TRUE(game.world.Items(K::Power).slots[1].visible);
+}
+
+TEST_F(Collisions, BlackSlowsDownOrTakesPoints) {
+    SnakeRecord& p = game.Player();
+    bool slowed = false, fined = false;
+    for (int seed = 0; seed < 40; ++seed) {
+        clock.Set(seed);
+        game.messages = {};
+        p.score = 100;
+        p.curSpeed = 100;
+        PutItem(K::Black, 1, 310, 230);
+        CollisionCheck(game, host);
+        if (p.score == 100) {
+            slowed = true;
+            ASSERT_TRUE(p.curSpeed >= 100 && p.curSpeed < 350);
+            EXPECT_EQ(game.messages[0],
+                      "You are now " + std::to_string(p.curSpeed - 100) + "% slower");
+            EXPECT_EQ(game.messages[1],
+                      "for " + std::to_string(game.timers.ResetSpeed.interval / 1000) + " seconds");
+        } else {
+            fined = true;
+            ASSERT_TRUE(p.score >= 41 && p.score <= 90);
+            EXPECT_EQ(game.messages[0], "You lost " + std::to_string(100 - p.score) + " points!");
+        }
+    }
+    EXPECT_TRUE(slowed && fined);
+}
+
+TEST_F(Collisions, TheEdgeKillsOrWraps) {
+    SnakeRecord& p = game.Player();
+    p.x = -10;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.deaths, 1);
+    EXPECT_EQ(p.x, 310);
+    EXPECT_TRUE(game.flags.wallHitWait);
+
+    game.level.hasOpenWalls = true;
+    p.x = -10;
+    p.y = 470;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.x, 600);
+    EXPECT_EQ(p.y, 15);
+    game.level.hasOpenWalls = false;
+    p.atomic = true;  // atomic power wraps too
+    p.x = 620;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.x, 15);
+    EXPECT_EQ(p.deaths, 1);
+
+    p.atomic = false;
+    game.flags.immortal = true;
+    p.y = -5;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.deaths, 2);
+    EXPECT_EQ(game.messages[0], "You are immortal but you are not god.");
+    EXPECT_EQ(game.messages[1], "Where the world ends, your life ends too!");
+}
+
+TEST_F(Collisions, BitesMoveFragsScoreAndGrowth) {
+    game.run.gameMode = "DM";
+    game.run.limit = 120;
+    game.run.huntingMode = true;
+    SnakeRecord& bot = PutSnake(2, 410, 230, Dir::Left);
+    LayBody(2, 430, 230, 20, 0, 4);
+    SnakeRecord& p = game.Player();
+    LayBody(1, 290, 230, -20, 0, 3);
+    p.x = 430;  // on the bot's segment 1, which is never tested
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.deaths, 0);
+    p.x = 450;  // on its segment 2
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.deaths, 1);
+    EXPECT_EQ(bot.frags, 1);
+    EXPECT_EQ(bot.score, 5);  // the victim's length + 2
+    EXPECT_EQ(bot.grow, 5);
+
+    // Standing (just respawned) on a body is safe; biting yourself costs a frag.
+    p.x = 450;
+    bot.x = 470;
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.deaths, 1);
+    EXPECT_EQ(bot.deaths, 1);
+    EXPECT_EQ(bot.frags, 0);
+    EXPECT_EQ(p.frags, 0);
+}
+
+TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
+    game.level.ReqScore = 10;
+    SnakeRecord& p = game.Player();
+    p.score = 15;
+    p.totalScore = 100;
+    CollisionCheck(game, host);
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.totalScore, 115);
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_TRUE(game.flags.menuShown);
+    EXPECT_TRUE(host.levelsLoaded.empty());
+}
+
+}  // namespace
+}  // namespace zelkor
