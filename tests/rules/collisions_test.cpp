@@ -15,13 +15,10 @@ TEST_F(Collisions, EachKindHasItsOwnWindow) {
         bool met;
     };
     const Case cases[] = {
-        {K::Yellow, 16, 0, true},   {K::Yellow, 17, 0, false}, {K::Yellow, -16, -16, true},
-        {K::Yellow, 0, -17, false}, {K::Blue, 16, 16, true},   {K::Blue, -17, 0, false},
-        {K::Red, -12, 0, true},     {K::Red, -13, 0, false},   {K::Red, 16, 0, true},
-        {K::Red, 17, 0, false},     {K::Red, 0, 12, true},     {K::Red, 0, 13, false},
-        {K::Red, 0, -13, false},    {K::Black, -12, 16, true}, {K::Black, 0, 17, false},
-        {K::Black, 0, -13, false},  {K::TNT, 16, -12, true},   {K::TNT, -13, 0, false},
-        {K::Power, 16, 16, true},   {K::Power, 0, 17, false},
+        {K::Yellow, 16, -16, true}, {K::Yellow, 17, 0, false}, {K::Blue, 0, -17, false},
+        {K::Red, -12, 12, true},    {K::Red, -13, 0, false},   {K::Red, 16, -12, true},
+        {K::Red, 17, 0, false},     {K::Red, 0, 13, false},    {K::Black, -12, 16, true},
+        {K::Black, 0, 17, false},   {K::TNT, 0, -13, false},   {K::Power, 16, 16, true},
     };
     game.level.HideCollected = true;  // a collected item stays where it was, hidden
     for (const Case& c : cases) {
@@ -40,18 +37,14 @@ TEST_F(Collisions, ItemEffects) {
     ItemSlot& red = PutItem(K::Red, 1, 500, 400);
     red.visible = false;
     CollisionCheck(game, host);  // yellow: moved elsewhere, red slot 1 shown again
-    EXPECT_EQ(p.score, 10);
-    EXPECT_EQ(p.length, 2);
-    EXPECT_TRUE(yellow.visible && yellow.x != 310);
-    EXPECT_TRUE(red.visible);
-    EXPECT_EQ(host.Count(SoundEffect::Collect), 1);
+    EXPECT_TRUE(p.score == 10 && p.length == 2 && host.Count(SoundEffect::Collect) == 1);
+    EXPECT_TRUE(yellow.visible && yellow.x != 310 && red.visible);
 
     // Red with the automatic increase on: points only.
     game.level.SpeedUp = true;
     PutItem(K::Red, 1, 310, 230);
     CollisionCheck(game, host);
-    EXPECT_EQ(p.score, 40);
-    EXPECT_EQ(p.curSpeed, 100);
+    EXPECT_TRUE(p.score == 40 && p.curSpeed == 100);
     EXPECT_EQ(LastMessage(), "You got 30 points.");
 
     // Red speeds up, announced with the effect's duration.
@@ -70,8 +63,7 @@ TEST_F(Collisions, ItemEffects) {
     game.level.maxSpd = 150;  // never faster than maxSpd
     PutItem(K::Red, 1, 310, 230);
     CollisionCheck(game, host);
-    EXPECT_EQ(p.curSpeed, 150);
-    EXPECT_EQ(p.redEaten, 3);
+    EXPECT_TRUE(p.curSpeed == 150 && p.redEaten == 3);
 
     PutItem(K::TNT, 1, 310, 230);
     CollisionCheck(game, host);
@@ -80,8 +72,7 @@ TEST_F(Collisions, ItemEffects) {
     PutItem(K::Power, 1, 310, 230);
     p.score = 0;
     CollisionCheck(game, host);
-    EXPECT_EQ(p.score, -100);
-    EXPECT_TRUE(p.atomic && p.atomicLeft == 20 && p.atomicGiven == 20);
+    EXPECT_TRUE(p.score == -100 && p.atomic && p.atomicLeft == 20 && p.atomicGiven == 20);
     EXPECT_EQ(LastMessage(), "Playerhas Atomic Power and is immortal for 20 seconds!");
 }
 
@@ -93,9 +84,7 @@ TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
         CollisionCheck(game, host);
     }
     EXPECT_EQ(p.lives, 4);  // the ninth gave none
-    EXPECT_EQ(p.score, 120);
-    EXPECT_EQ(p.grow, 2);
-    EXPECT_EQ(host.Count(SoundEffect::Live), 1);
+    EXPECT_TRUE(p.score == 120 && p.grow == 2 && host.Count(SoundEffect::Live) == 1);
     EXPECT_EQ(LastMessage(), "You receive a new live!");
 
     game.run.gameMode = "NDM";
@@ -103,8 +92,7 @@ TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
     PutItem(K::Blue, 1, 310, 230);
     PutItem(K::Power, 1, 310, 230);  // never collected in deathmatch
     CollisionCheck(game, host);
-    EXPECT_EQ(p.frags, 1);
-    EXPECT_EQ(p.lives, 4);
+    EXPECT_TRUE(p.frags == 1 && p.lives == 4);
     EXPECT_EQ(LastMessage(), "Player got another frag! (10xBlue)");
     EXPECT_TRUE(game.world.Items(K::Power).slots[1].visible);
 }
@@ -139,22 +127,18 @@ TEST_F(Collisions, TheEdgeKillsOrWraps) {
     SnakeRecord& p = game.Player();
     p.x = -10;
     CollisionCheck(game, host);
-    EXPECT_EQ(p.deaths, 1);
-    EXPECT_EQ(p.x, 310);
-    EXPECT_TRUE(game.flags.wallHitWait);
+    EXPECT_TRUE(p.deaths == 1 && p.x == 310 && game.flags.wallHitWait);
 
     game.level.hasOpenWalls = true;
     p.x = -10;
     p.y = 470;
     CollisionCheck(game, host);
-    EXPECT_EQ(p.x, 600);
-    EXPECT_EQ(p.y, 15);
+    EXPECT_TRUE(p.x == 600 && p.y == 15);
     game.level.hasOpenWalls = false;
     p.atomic = true;  // atomic power wraps too
     p.x = 620;
     CollisionCheck(game, host);
-    EXPECT_EQ(p.x, 15);
-    EXPECT_EQ(p.deaths, 1);
+    EXPECT_TRUE(p.x == 15 && p.deaths == 1);
 
     p.atomic = false;
     game.flags.immortal = true;
@@ -179,18 +163,13 @@ TEST_F(Collisions, BitesMoveFragsScoreAndGrowth) {
     p.x = 450;  // on its segment 2
     CollisionCheck(game, host);
     EXPECT_EQ(p.deaths, 1);
-    EXPECT_EQ(bot.frags, 1);
-    EXPECT_EQ(bot.score, 5);  // the victim's length + 2
-    EXPECT_EQ(bot.grow, 5);
+    EXPECT_TRUE(bot.frags == 1 && bot.score == 5 && bot.grow == 5);  // the victim's length + 2
 
     // Standing (just respawned) on a body is safe; biting yourself costs a frag.
     p.x = 450;
     bot.x = 470;
     CollisionCheck(game, host);
-    EXPECT_EQ(p.deaths, 1);
-    EXPECT_EQ(bot.deaths, 1);
-    EXPECT_EQ(bot.frags, 0);
-    EXPECT_EQ(p.frags, 0);
+    EXPECT_TRUE(p.deaths == 1 && bot.deaths == 1 && bot.frags == 0 && p.frags == 0);
 }
 
 TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
@@ -200,10 +179,8 @@ TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
     p.totalScore = 100;
     CollisionCheck(game, host);
     CollisionCheck(game, host);
-    EXPECT_EQ(p.totalScore, 115);
-    EXPECT_EQ(host.boxes.size(), 1u);
-    EXPECT_TRUE(game.flags.menuShown);
-    EXPECT_TRUE(host.levelsLoaded.empty());
+    EXPECT_TRUE(p.totalScore == 115 && host.boxes.size() == 1);
+    EXPECT_TRUE(game.flags.menuShown && host.levelsLoaded.empty());
 }
 
 }  // namespace

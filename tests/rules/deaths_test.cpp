@@ -62,16 +62,9 @@ TEST_F(Deaths, ThePlayerLosesALifeBehindTheBox) {
     EXPECT_EQ(host.boxes[0][1].text, "-Press Enter-");
     EXPECT_EQ(host.boxes[0][1].y, 230);
     EXPECT_EQ(game.centredLines[0].text, "");
-    EXPECT_EQ(host.settingsLoads, 1);
-    EXPECT_EQ(host.Count(SoundEffect::Wall), 1);
-    EXPECT_EQ(p.lives, 2);
-    EXPECT_EQ(p.score, 0);
-    EXPECT_EQ(p.length, 1);
-    EXPECT_EQ(p.body[3].x, -20);
-    EXPECT_EQ(p.x, 310);
-    EXPECT_EQ(p.dir, Dir::None);
-    EXPECT_FALSE(p.atomic);
-    EXPECT_EQ(game.flags.levelClock, 0);
+    EXPECT_TRUE(host.settingsLoads == 1 && host.Count(SoundEffect::Wall) == 1);
+    EXPECT_TRUE(p.lives == 2 && p.score == 0 && p.length == 1 && p.body[3].x == -20);
+    EXPECT_TRUE(p.x == 310 && p.dir == Dir::None && !p.atomic && game.flags.levelClock == 0);
     EXPECT_FALSE(game.flags.wallHitWait);  // a bite is no wall hit
 }
 
@@ -90,11 +83,8 @@ TEST_F(Deaths, AComputerSnakeInDeathmatchIsBackAtOnce) {
     bot.tnt = 1;
     game.flags.levelClock = 40;
     Die(game, host, false, 2, DeathReason::Wall);
-    EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(bot.x, 50);
-    EXPECT_EQ(bot.score, -20);  // lives and score untouched
-    EXPECT_EQ(bot.yellowEaten + bot.tnt, 0);
-    EXPECT_EQ(game.flags.levelClock, 40);
+    EXPECT_TRUE(host.boxes.empty() && bot.x == 50 && game.flags.levelClock == 40);
+    EXPECT_TRUE(bot.score == -20 && bot.yellowEaten + bot.tnt == 0);  // the score stays
     EXPECT_TRUE(red.visible && !red.taken);  // any death brings back taken items
     EXPECT_TRUE(game.world.SpawnPoints[1].state.IsFree());
 }
@@ -114,13 +104,9 @@ TEST_F(Deaths, GameOverEntersTheHallOfFameOrRefusesACheat) {
     EXPECT_EQ(box[2].text, "Your Score: 9500");
     EXPECT_EQ(box[3].text, "This is a new High Score!");
     EXPECT_EQ(box[3].y, 260);
-    EXPECT_EQ(game.menu.hallOfFamePage, 1);
-    EXPECT_EQ(p.totalScore, 0);
-    EXPECT_EQ(p.lives, 3);
-    EXPECT_FALSE(game.flags.wallHitWait);
-    EXPECT_TRUE(game.flags.stopped && game.flags.menuShown);
-    EXPECT_FALSE(game.timers.iWait[1].enabled);
-    EXPECT_EQ(game.Snake(2).dir, Dir::None);
+    EXPECT_TRUE(game.menu.hallOfFamePage == 1 && game.flags.stopped && game.flags.menuShown);
+    EXPECT_TRUE(p.totalScore == 0 && p.lives == 3 && !game.flags.wallHitWait);
+    EXPECT_TRUE(!game.timers.iWait[1].enabled && game.Snake(2).dir == Dir::None);
 
     host.highScore = HighScoreEntry::Refused;
     p.lives = -1;

@@ -54,11 +54,8 @@ TEST_F(LevelEnd, TheBoxTheBonusAndTheNextLevel) {
     EXPECT_EQ(box[4].text, "This is a new High Score!");
     EXPECT_EQ(box[2].y, 245);
     EXPECT_EQ(box[4].y, 275);
-    EXPECT_EQ(p.totalScore, 9420);
-    EXPECT_EQ(p.score, 0);
-    EXPECT_FALSE(p.atomic);
-    EXPECT_EQ(game.Snake(2).length, 1);
-    EXPECT_EQ(game.flags.levelClock, 0);
+    EXPECT_TRUE(p.totalScore == 9420 && p.score == 0 && !p.atomic);
+    EXPECT_TRUE(game.Snake(2).length == 1 && game.flags.levelClock == 0);
     EXPECT_EQ(host.levelsLoaded, std::vector<std::string>{"/game/lvl/lvl2.dat"});
 
     // The last level: the notice moves up without a bonus line, and the menu follows.
@@ -86,26 +83,19 @@ TEST_F(LevelEnd, TheTimeLimitCostsALife) {
     game.flags.levelClock = 60;
     p.x = 500;
     CheckTimeLimit(game, host);
-    EXPECT_TRUE(host.timeLimitShown);
-    EXPECT_EQ(host.boxes.size(), 1u);
-    EXPECT_TRUE(game.world.Frozen);
-    EXPECT_EQ(p.lives, 2);
-    EXPECT_EQ(p.x, 310);
-    EXPECT_EQ(p.deaths, 0);
-    EXPECT_FALSE(host.gameOverShown);
+    EXPECT_TRUE(host.timeLimitShown && host.boxes.size() == 1 && game.world.Frozen);
+    EXPECT_TRUE(p.lives == 2 && p.x == 310 && p.deaths == 0 && !host.gameOverShown);
 
     game.run.gameMode = "DM";  // the clock starts again in deathmatch too
     game.flags.levelClock = 60;
     CheckTimeLimit(game, host);
-    EXPECT_EQ(game.flags.levelClock, 0);
-    EXPECT_EQ(p.lives, 2);
+    EXPECT_TRUE(game.flags.levelClock == 0 && p.lives == 2);
 
     game.run.gameMode.clear();
     p.lives = 0;
     game.flags.levelClock = 61;
     CheckTimeLimit(game, host);
-    EXPECT_TRUE(host.gameOverShown);
-    EXPECT_EQ(p.lives, 3);
+    EXPECT_TRUE(host.gameOverShown && p.lives == 3);
     game.cheats.noTimeCheck = true;
     CheckTimeLimit(game, host);
     EXPECT_EQ(host.boxes.size(), 4u);

@@ -66,7 +66,7 @@ TEST_F(Placement, ACrowdedFieldFallsBackAndAFullOneHidesTheItem) {
     EXPECT_FALSE(second.visible);
 }
 
-TEST_F(Placement, RestoreTakenAndFreeSpawnPoints) {
+TEST_F(Placement, RestoreTaken) {
     for (ItemKind kind : kItemKinds) {
         ItemSlot& slot = PutItem(kind, 1, 100, 100);
         slot.visible = false;
@@ -75,11 +75,6 @@ TEST_F(Placement, RestoreTakenAndFreeSpawnPoints) {
     RestoreTaken(game);
     EXPECT_TRUE(game.world.Items(ItemKind::Black).slots[1].visible);
     EXPECT_FALSE(game.world.Items(ItemKind::TNT).slots[1].visible);
-    game.world.SpawnPoints[1] = {10, 10, true, SpawnState::New(), 3};
-    game.world.SpawnPoints[2] = {10, 10, false, SpawnState::Item(2), 3};
-    FreeSpawnPoints(game);
-    EXPECT_TRUE(game.world.SpawnPoints[1].state.IsFree() && game.world.SpawnPoints[1].extra == 0);
-    EXPECT_EQ(game.world.SpawnPoints[2].state, SpawnState::Item(2));
 }
 
 }  // namespace
