@@ -11,6 +11,7 @@
 #include "game/control/program_options.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
+#include "game/platform/archive_readers.h"
 #include "game/platform/sdl_message_box.h"
 #include "game/rules/game.h"
 
@@ -43,7 +44,10 @@ int main(int argc, char** argv) {
         std::cout << ProgramUsage();
         return 0;
     }
-    if (options.checkLevel) return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout);
+    if (options.checkLevel) {
+        LibraryArchiveReaders archives;
+        return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout, &archives);
+    }
 
     const auto settings = OpenSettings(options);
     const auto messageBoxes = OpenMessageBoxes(options);

@@ -20,7 +20,28 @@ bool SameEntryName(std::string_view a, std::string_view b) {
                       [](char p, char q) { return Lower(p) == Lower(q); });
 }
 
+// The game path below the game folder, or nothing when it leads outside.
+std::optional<fs::path> InGameFolder(const fs::path& gameFolder, std::string_view gamePath) {
+    const fs::path path = ResolvePath(gameFolder, Cp1252ToUtf8(gamePath));
+    if (!IsInside(gameFolder, path)) return std::nullopt;
+    return path;
+}
+
 }  // namespace
+
+std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers,
+                                            const fs::path& gameFolder, std::string_view archive,
+                                            std::string_view password) {
+    const auto path = InGameFolder(gameFolder, archive);
+    if (!path) return {};
+    return ListArchiveEntries(readers, *path, Cp1252ToUtf8(password));
+}
+
+bool HoldsEntryName(const std::vector<std::string>& names, std::string_view name) {
+    const std::string wanted = Cp1252ToUtf8(name);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& entry) { return SameEntryName(entry, wanted); });
+}
 
 GameArchiveService::GameArchiveService(Game& game, fs::path gameFolder,
                                        ArchiveReaderFactory& readers, UnextractHooks hooks)
@@ -29,16 +50,10 @@ GameArchiveService::GameArchiveService(Game& game, fs::path gameFolder,
       readers_(readers),
       hooks_(std::move(hooks)) {}
 
-std::optional<fs::path> GameArchiveService::InGameFolder(std::string_view gamePath) const {
-    const fs::path path = ResolvePath(gameFolder_, Cp1252ToUtf8(gamePath));
-    if (!IsInside(gameFolder_, path)) return std::nullopt;
-    return path;
-}
-
 void GameArchiveService::Unextract(std::string_view archive, std::string_view destination,
                                    std::string_view password) {
-    const auto archivePath = InGameFolder(archive);
-    const auto destinationPath = InGameFolder(destination);
+    const auto archivePath = InGameFolder(gameFolder_, archive);
+    const auto destinationPath = InGameFolder(gameFolder_, destination);
     if (!archivePath || !destinationPath) return;
     const UnextractContext context{readers_,        gameFolder_,    game_.options.newInstall,
                                    game_.run.debug, game_.progress, hooks_};
@@ -47,13 +62,7 @@ void GameArchiveService::Unextract(std::string_view archive, std::string_view de
 
 bool GameArchiveService::HoldsEntry(std::string_view archive, std::string_view password,
                                     std::string_view name) {
-    const auto archivePath = InGameFolder(archive);
-    if (!archivePath) return false;
-    const std::string wanted = Cp1252ToUtf8(name);
-    const std::vector<std::string> names =
-        ListArchiveEntries(readers_, *archivePath, Cp1252ToUtf8(password));
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& entry) { return SameEntryName(entry, wanted); });
+    return HoldsEntryName(GameArchiveEntries(readers_, gameFolder_, archive, password), name);
 }
 
 }  // namespace zelkor

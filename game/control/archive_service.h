@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "common/archive_reader.h"
 #include "common/archive_service.h"
@@ -8,6 +10,16 @@
 #include "game/rules/game.h"
 
 namespace zelkor {
+
+// The entry names of an archive named by a game path below the game folder, without
+// extracting anything; empty when it is missing, unreadable or outside the folder.
+std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers,
+                                            const std::filesystem::path& gameFolder,
+                                            std::string_view archive, std::string_view password);
+
+// Whether `names` (UTF-8, as archives store them) holds `name` (Windows-1252), either
+// separator and any letter case counting as the same.
+bool HoldsEntryName(const std::vector<std::string>& names, std::string_view name);
 
 // The game's archive service: ZkUnextractFile with the game folder, the new-install
 // option, the debug flag and the progress counters of `game` bound. The headless
@@ -24,9 +36,6 @@ public:
                     std::string_view name) override;
 
 private:
-    // The game path below the game folder, or nothing when it leads outside.
-    std::optional<std::filesystem::path> InGameFolder(std::string_view gamePath) const;
-
     Game& game_;
     std::filesystem::path gameFolder_;
     ArchiveReaderFactory& readers_;

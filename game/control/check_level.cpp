@@ -1,5 +1,6 @@
 #include "game/control/check_level.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -12,6 +13,8 @@
 #include "common/level_reader.h"
 #include "common/paths.h"
 #include "common/text_encoding.h"
+#include "game/control/archive_service.h"
+#include "game/rules/game.h"
 
 namespace zelkor {
 namespace {
@@ -42,7 +45,8 @@ Json ValueJson(const LevelValue& value) {
 // shows.
 class LevelSummary {
 public:
-    explicit LevelSummary(std::filesystem::path gfxFolder) : gfxFolder_(std::move(gfxFolder)) {}
+    LevelSummary(const std::filesystem::path& gameDir, ArchiveReaderFactory* archives)
+        : gameDir_(gameDir), gfxFolder_(gameDir / "gfx"), archives_(archives) {}
 
     void operator()(const WallPlaced& e) {
         walls_.push_back({{"x", e.x}, {"y", e.y}, {"kind", WallKindName(e.kind)}});
@@ -56,9 +60,13 @@ public:
         userItems_.push_back({e.x, e.y, std::string(1, e.letter), false, {}});
     }
     void operator()(const KeyRead& e) {
-        if (e.key == LevelKey::Requires)
+        if (e.key == LevelKey::Requires) {
             requiredFiles_.push_back(ValueJson(e.value));
-        else
+            const auto* name = std::get_if<std::string>(&e.value);
+            if (archives_ && name && name->ends_with(".zkr"))
+                requiredArchives_.push_back(
+                    GameArchiveEntries(*archives_, gameDir_, *name, kArchivePassword));
+        } else
             keys_[static_cast<std::size_t>(e.key)] = e.value;
     }
     void operator()(const UserItemTypeRead& e) {
@@ -66,7 +74,7 @@ public:
             if (AnswersTo(cell, e.letter)) cell.decl = e.type;
     }
     void operator()(const UserItemGfxRead& e) {
-        if (!PathExists(gfxFolder_, e.name)) return;
+        if (!PathExists(gfxFolder_, e.name) && !InRequiredArchive(e.name)) return;
         for (UserItemState& cell : userItems_) {
             if (!AnswersTo(cell, e.letter)) continue;
             cell.gfx = e.name;
@@ -104,11 +112,18 @@ public:
     }
 
 private:
+    bool InRequiredArchive(std::string_view name) const {
+        return std::any_of(requiredArchives_.begin(), requiredArchives_.end(),
+                           [&](const auto& names) { return HoldsEntryName(names, name); });
+    }
     static bool AnswersTo(const UserItemState& cell, char letter) {
         return cell.gfx.size() == 1 && cell.gfx[0] == letter;
     }
 
+    std::filesystem::path gameDir_;
     std::filesystem::path gfxFolder_;
+    ArchiveReaderFactory* archives_;
+    std::vector<std::vector<std::string>> requiredArchives_;  // entry names, archive by archive
     Json walls_ = Json::array();
     std::map<int, std::pair<std::int16_t, std::int16_t>> starts_;
     int lastStart_ = 0;
@@ -125,8 +140,8 @@ void Print(const Json& doc, std::ostream& out) {
 }  // namespace
 
 int RunCheckLevel(const std::filesystem::path& file, const std::filesystem::path& gameDir,
-                  std::ostream& out) {
-    LevelSummary summary(gameDir / "gfx");
+                  std::ostream& out, ArchiveReaderFactory* archives) {
+    LevelSummary summary(gameDir, archives);
     const std::optional<std::string> bytes = ReadLevelBytes(file);
     if (!bytes) {
         Print(summary.Document(LevelError{0, "the file cannot be read"}), out);

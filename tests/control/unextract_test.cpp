@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+#include <sstream>
+
 #include "game/control/archive_service.h"
+#include "game/control/check_level.h"
 #include "tests/control/archives_fake.h"
 
 namespace zelkor {
@@ -132,6 +136,23 @@ TEST_F(UnextractTest, TheServiceBindsTheGameAndFindsArchivesAndEntriesInAnyCase)
     service.Unextract("..\\outside.zkr", "\\gfx\\", "");
     service.Unextract("bricks.zkr", "..\\..\\", "");
     EXPECT_EQ(game.progress.count, 1);
+}
+
+TEST_F(UnextractTest, CheckLevelFindsSetPicturesInArchivesRequiredBeforeThem) {
+    const fs::path level = fs::path(ZELKOR_TEST_DATA_DIR) / "levels" / "editor_layout.dat";
+    const auto hasGfx = [&](ArchiveReaderFactory* archives) {
+        std::ostringstream out;
+        RunCheckLevel(level, game_, out, archives);
+        const nlohmann::json doc = nlohmann::json::parse(out.str());
+        std::vector<bool> found;
+        for (const auto& cell : doc["userItems"])
+            found.push_back(cell["hasGfx"]);
+        return found;
+    };
+    readers_.archives[game_ / "bricks.zkr"] = {{"Bricks/Brick2_V.bmp"}};
+    EXPECT_EQ(hasGfx(&readers_), (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(hasGfx(nullptr), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(Tree(game_), std::vector<std::string>{"gfx"});  // nothing unpacked
 }
 
 }  // namespace
