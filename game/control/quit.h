@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "common/settings_store.h"
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// What QuitCleanUp hands back. Any of them may be empty.
+struct QuitServices {
+    std::function<void()> releaseDisplay;   // normal cooperation, desktop display mode
+    std::function<void()> releaseKeyboard;  // the keyboard given back
+    std::function<void()> doEvents;         // lets pending window events run
+};
+
+// A clean-up list longer than this is not one the game wrote; it is left unread.
+inline constexpr std::uintmax_t kMaxCleanUpListBytes = 4u << 20;
+
+// `QuitCleanUp`: ends the main loop, gives the display and keyboard back, stores
+// "NewInstall" as "False" after a new install and, unless no clean-up is set,
+// deletes every file the clean-up lists ("*.zkc" in the game folder) name, then the
+// lists. Only regular files inside the game folder are deleted: a listed link, a
+// folder or a path outside (a damaged or planted list) is passed over, and so is a
+// list that is binary or larger than kMaxCleanUpListBytes. Errors are ignored.
+void QuitCleanUp(Game& game, const std::filesystem::path& gameFolder, SettingsStore& settings,
+                 const QuitServices& services);
+
+// `FileExists`: true when a file or folder exists at the game path (Windows-1252,
+// either separator) below `base`, found whatever the case of its letters.
+bool FileExists(const std::filesystem::path& base, std::string_view gamePath);
+
+}  // namespace zelkor

@@ -1,0 +1,108 @@
+#include "game/control/quit.h"
+
+#include <gtest/gtest.h>
+
+#include "game/control/unextract.h"
+#include "tests/control/archives_fake.h"
+
+namespace zelkor {
+namespace {
+namespace fs = std::filesystem;
+
+class QuitTest : public testing::ArchiveFolderTest {
+protected:
+    void SetUp() override {
+        ArchiveFolderTest::SetUp();
+        game_ = root_ / "game";
+        fs::create_directories(game_);
+        services_.releaseDisplay = [this] { calls_ += "display "; };
+        services_.releaseKeyboard = [this] { calls_ += "keyboard "; };
+        services_.doEvents = [this] { calls_ += "events "; };
+        state_.flags.running = true;
+    }
+    void Quit() { QuitCleanUp(state_, game_, settings_, services_); }
+    void List(const std::string& name, const std::vector<fs::path>& files) {
+        std::string text;
+        for (const fs::path& f : files)
+            text += f.string() + "\r\n";
+        Write(game_ / name, text);
+    }
+
+    fs::path game_;
+    ManualClock clock_;
+    Game state_{clock_};
+    MemorySettingsStore settings_;
+    QuitServices services_;
+    std::string calls_;
+};
+
+TEST_F(QuitTest, DeletesTheListedFilesThenTheListsAndEndsTheNewInstall) {
+    Write(game_ / "gfx" / "a.bmp", "a");
+    Write(game_ / "snd" / "b.wav", "b");
+    Write(game_ / "gfx" / "kept.bmp", "k");
+    List("cleanup-gfx.zkr.zkc", {game_ / "gfx" / "a.bmp", game_ / "gfx" / "gone.bmp"});
+    List("CLEANUP-SND.ZKR.ZKC", {game_ / "snd" / "b.wav"});
+    Quit();
+    EXPECT_FALSE(state_.flags.running);
+    EXPECT_EQ(calls_, "display keyboard events ");
+    EXPECT_EQ(settings_.Read("Options", "NewInstall"), "False");
+    EXPECT_EQ(Tree(game_), (std::vector<std::string>{"gfx", "gfx/kept.bmp", "snd"}));
+}
+
+TEST_F(QuitTest, NoCleanUpKeepsEverythingButStillEndsTheNewInstall) {
+    state_.options.noCleanUp = true;
+    Write(game_ / "gfx" / "a.bmp", "a");
+    List("cleanup-gfx.zkr.zkc", {game_ / "gfx" / "a.bmp"});
+    Quit();
+    EXPECT_EQ(settings_.Read("Options", "NewInstall"), "False");
+    EXPECT_EQ(Tree(game_), (std::vector<std::string>{"cleanup-gfx.zkr.zkc", "gfx", "gfx/a.bmp"}));
+
+    state_.options.newInstall = false;
+    MemorySettingsStore untouched;
+    QuitCleanUp(state_, game_, untouched, services_);
+    EXPECT_EQ(untouched.Read("Options", "NewInstall"), std::nullopt);
+}
+
+TEST_F(QuitTest, DeletesOnlyRegularFilesInsideTheGameFolder) {
+    const fs::path outside = root_ / "outside.txt";
+    Write(outside, "precious");
+    fs::create_directories(game_ / "gfx" / "folder.d");
+    fs::create_symlink(outside, game_ / "gfx" / "link.bmp");
+    fs::create_directory_symlink(root_, game_ / "gfx" / "up");
+    List("cleanup-planted.zkr.zkc",
+         {outside, game_ / ".." / "outside.txt", game_ / "gfx" / "link.bmp",
+          game_ / "gfx" / "up" / "outside.txt", game_ / "gfx" / "folder.d", "gfx/relative.bmp"});
+    Write(game_ / "gfx" / "relative.bmp", "r");
+    Quit();
+    EXPECT_EQ(Read(outside), "precious");
+    EXPECT_EQ(Tree(game_), (std::vector<std::string>{"gfx", "gfx/folder.d", "gfx/link.bmp",
+                                                     "gfx/relative.bmp", "gfx/up"}));
+}
+
+TEST_F(QuitTest, BinaryOrOversizedListsAreLeftUnread) {
+    Write(game_ / "a.bmp", "a");
+    Write(game_ / "b.bmp", "b");
+    Write(game_ / "cleanup-bin.zkc", (game_ / "a.bmp").string() + "\r\n" + std::string(1, '\0'));
+    Write(game_ / "cleanup-big.zkc",
+          (game_ / "b.bmp").string() + "\r\n" + std::string(kMaxCleanUpListBytes, '#'));
+    Quit();
+    EXPECT_EQ(Tree(game_), (std::vector<std::string>{"a.bmp", "b.bmp"}));
+}
+
+TEST_F(QuitTest, FilesSkippedAsPresentAreStillDeletedAtQuit) {
+    testing::FakeArchives readers;
+    readers.archives[game_ / "snd.zkr"] = {{"snd", ArchiveEntry::Kind::Folder}, {"snd/x.wav"}};
+    ProgressCounters progress;
+    const UnextractHooks hooks;
+    const UnextractContext firstRun{readers, game_, true, false, progress, hooks};
+    ZkUnextractFile(firstRun, game_ / "snd.zkr", game_, "");
+    const UnextractContext laterRun{readers, game_, false, false, progress, hooks};
+    ZkUnextractFile(laterRun, game_ / "snd.zkr", game_, "");
+    Quit();
+    EXPECT_EQ(Tree(game_), std::vector<std::string>{"snd"});
+    EXPECT_TRUE(FileExists(game_, "\\SND\\"));
+    EXPECT_FALSE(FileExists(game_, "\\snd\\x.wav"));
+}
+
+}  // namespace
+}  // namespace zelkor
