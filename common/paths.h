@@ -22,6 +22,9 @@ std::filesystem::path ResolvePath(const std::filesystem::path& base, std::string
 // True when ResolvePath finds a file or folder.
 bool PathExists(const std::filesystem::path& base, std::string_view relative);
 
+// True when the two texts differ at most in the case of their ASCII letters.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // True when `path`, after resolving "." and ".." and links, lies inside `folder`.
 bool IsInside(const std::filesystem::path& folder, const std::filesystem::path& path);
 

@@ -10,14 +10,8 @@ namespace zelkor {
 namespace fs = std::filesystem;
 namespace {
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameEntryName(std::string_view a, std::string_view b) {
-    const std::string x = ToRelativePath(a), y = ToRelativePath(b);
-    return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                      [](char p, char q) { return Lower(p) == Lower(q); });
+    return SameIgnoringCase(ToRelativePath(a), ToRelativePath(b));
 }
 
 // The game path below the game folder, or nothing when it leads outside.

@@ -18,11 +18,9 @@ namespace {
 bool IsCleanUpList(const fs::directory_entry& entry) {
     std::error_code ec;
     if (!entry.is_regular_file(ec)) return false;
-    std::string name = entry.path().filename().string();
-    if (name.size() < 4) return false;
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return name.ends_with(".zkc");
+    const std::string name = entry.path().filename().string();
+    return name.size() >= 4 &&
+           SameIgnoringCase(std::string_view(name).substr(name.size() - 4), ".zkc");
 }
 
 std::vector<fs::path> CleanUpLists(const fs::path& gameFolder) {

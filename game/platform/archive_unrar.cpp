@@ -1,5 +1,6 @@
 #include "game/platform/archive_unrar.h"
 
+#include <cstring>
 #include <cwchar>
 #include <string_view>
 #include <unrar/dll.hpp>
@@ -16,33 +17,6 @@ constexpr unsigned int kUnixSymlink = 0120000;
 
 int CALLBACK UnrarCallback(UINT message, LPARAM user, LPARAM p1, LPARAM p2) {
     return reinterpret_cast<UnrarReader*>(user)->OnCallback(message, p1, p2);
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The wide name the library decoded from the header, as UTF-8 (wchar_t holds
-// whole code points here).
-std::string WideToUtf8(const wchar_t* wide, std::size_t capacity) {
-    std::string out;
-    for (std::size_t i = 0; i < capacity && wide[i] != 0; ++i)
-        AppendUtf8(out, static_cast<char32_t>(wide[i]));
-    return out;
 }
 
 }  // namespace
@@ -79,7 +53,8 @@ bool UnrarReader::ReadHeader(ArchiveEntry& entry) {
     *header_ = RARHeaderDataEx{};
     if (RARReadHeaderEx(handle_, header_.get()) != ERAR_SUCCESS) return false;
 
-    entry.name = WideToUtf8(header_->FileNameW, std::size(header_->FileNameW));
+    // In UTF-8 once the character type is UTF-8 (see Open).
+    entry.name.assign(header_->FileName, strnlen(header_->FileName, sizeof header_->FileName));
     const bool unixLink =
         header_->HostOS == kHostUnix && (header_->FileAttr & kUnixFileType) == kUnixSymlink;
     if (header_->RedirType != 0 || unixLink)
