@@ -3,17 +3,13 @@
 #include <cmath>
 
 #include "game/rules/messages.h"
+#include "game/rules/movement.h"
 
 namespace zelkor {
 
 int IncreasedPlayerInterval(const Game& game) {
     const double v = std::floor(game.Snake(1).speed - game.flags.speedIncrease);
     return static_cast<int>(std::nearbyint(v >= game.level.maxSpd ? v : game.level.maxSpd));
-}
-
-void SetStepInterval(Game& game, int snake, double ms) {
-    game.timers.iWait.at(static_cast<std::size_t>(snake - 1))
-        .SetInterval(static_cast<int>(std::nearbyint(ms)), game.Now());
 }
 
 void OnTmr1(Game& game) {

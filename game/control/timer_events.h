@@ -19,7 +19,4 @@ void OnResetSpeed(Game& game);
 // The player's step interval after the speed increase so far, never below maxSpd.
 int IncreasedPlayerInterval(const Game& game);
 
-// Sets a snake's step-timer interval in milliseconds (as window timers take it).
-void SetStepInterval(Game& game, int snake, double ms);
-
 }  // namespace zelkor

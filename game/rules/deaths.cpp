@@ -85,10 +85,6 @@ void GameOver(Game& game, RulesHost& host) {
 
 }  // namespace
 
-void SetStepInterval(Game& game, int n, int ms) {
-    game.timers.iWait[static_cast<std::size_t>(n - 1)].SetInterval(ms, game.Now());
-}
-
 void Die(Game& game, RulesHost& host, bool skipDeath, int victim, DeathReason reason, int killer) {
     SnakeRecord& snake = game.Snake(victim);
     if (!skipDeath) {

@@ -23,7 +23,4 @@ void Die(Game& game, RulesHost& host, bool skipDeath, int victim, DeathReason re
 // `Respawn`(n): snake n back on its start position, standing, one segment long.
 void Respawn(Game& game, int n);
 
-// The step timer that paces snake n gets a new interval.
-void SetStepInterval(Game& game, int n, int ms);
-
 }  // namespace zelkor

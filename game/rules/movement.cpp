@@ -1,11 +1,26 @@
 #include "game/rules/movement.h"
 
+#include <cmath>
+
+#include "game/rules/computer_snakes.h"
+
 namespace zelkor {
 
 void AdvanceHead(SnakeRecord& snake) {
     const Step step = StepOf(snake.dir);
     snake.x = static_cast<std::int16_t>(snake.x + step.dx);
     snake.y = static_cast<std::int16_t>(snake.y + step.dy);
+}
+
+void MoveSnake(Game& game, int n) {
+    SnakeRecord& snake = game.Snake(n);
+    if (game.world.Frozen) {
+        snake.dir = Dir::None;
+        return;
+    }
+    const Dir d = Steer(game, n);
+    if (d != Dir::None) snake.dir = d;
+    AdvanceHead(snake);
 }
 
 void TakePlayerDirection(SnakeRecord& player) {
@@ -47,6 +62,11 @@ void StepBody(Game& game, int n) {
     snake.tailPiece = last.piece;
     snake.tailX = last.x;
     snake.tailY = last.y;
+}
+
+void SetStepInterval(Game& game, int n, double ms) {
+    game.timers.iWait[static_cast<std::size_t>(n - 1)].SetInterval(
+        static_cast<int>(std::nearbyint(ms)), game.Now());
 }
 
 void GrowSnakes(Game& game) {

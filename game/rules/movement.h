@@ -4,6 +4,10 @@
 
 namespace zelkor {
 
+// `MoveSnake`(n): one step of computer snake n: its steering decision, then the
+// head advance. While `Frozen` the snake stands with an empty `dir`.
+void MoveSnake(Game& game, int n);
+
 // Moves the head of snake n one cell (20 pixels) in its `dir`.
 void AdvanceHead(SnakeRecord& snake);
 
@@ -20,6 +24,10 @@ void GrowSnakes(Game& game);
 
 // `CapLengths`: no snake is longer than 99 segments.
 void CapLengths(Game& game);
+
+// The step timer that paces snake n gets a new interval in milliseconds (a
+// fractional value is rounded as window timers take it).
+void SetStepInterval(Game& game, int n, double ms);
 
 // `ResetBody`(n): every segment out of play at (-20, -20); length 1, no growth owed.
 void ResetBody(Game& game, int n);

@@ -1,0 +1,304 @@
+#include "game/control/main_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/level_reader.h"
+#include "common/paths.h"
+#include "game/control/timer_events.h"
+#include "game/rules/collisions.h"
+#include "game/rules/computer_snakes.h"
+#include "game/rules/item_pass.h"
+#include "game/rules/level_end.h"
+#include "game/rules/messages.h"
+#include "game/rules/movement.h"
+#include "game/rules/walls.h"
+
+namespace zelkor {
+
+MainWindow::MainWindow(Game& game, Services services) : game_(game), s_(std::move(services)) {
+    // The timers that run from the start count from the moment the window exists.
+    const std::int64_t now = game_.Now();
+    for (Timer* t : {&game_.timers.picChange, &game_.timers.ScrollNext, &game_.timers.tmr1})
+        t->since = now;
+}
+
+// ---- events and timers -------------------------------------------------------
+
+void MainWindow::DoEvents() {
+    s_.events.Pump(game_);
+    FireTimers();
+}
+
+void MainWindow::FireTimers() {
+    Timers& t = game_.timers;
+    const std::int64_t now = game_.Now();
+    auto fire = [now](Timer& timer) {
+        if (!timer.Due(now)) return false;
+        timer.since = now;
+        return true;
+    };
+    if (fire(t.keybrd)) OnKeyboardTimer();
+    for (Timer& step : t.iWait)
+        if (fire(step)) step.Disable();  // a step is due while its timer is off
+    if (fire(t.picChange)) OnPicChange(game_);
+    if (fire(t.ResetSpeed)) OnResetSpeed(game_);
+    if (fire(t.ScrollNext)) t.ScrollNext.Disable();
+    if (fire(t.tmr1)) OnTmr1(game_);
+}
+
+void MainWindow::OnKeyboardTimer() {
+    PollKeyboard(s_.keyboard, game_.keys);
+    KeyHandler(game_, *this);
+}
+
+// ---- the console ---------------------------------------------------------------
+
+void MainWindow::ConsolePrint(std::string_view text) {
+    auto& lines = game_.console;
+    std::rotate(lines.begin(), lines.begin() + 1, lines.end());
+    std::string& line = lines.back();
+    line.assign(text);
+    if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) line += "\r\n";
+    if (game_.run.debug) ShowMessage(game_, text);
+}
+
+void MainWindow::setValue(double percent) {
+    progress_ = static_cast<int>(std::clamp(percent, 0.0, 100.0));
+}
+
+// ---- the main loop ---------------------------------------------------------------
+
+void MainWindow::MainLoopPass() {
+    LoopFlags& f = game_.flags;
+    if (f.menuShown) {
+        RunMenu();
+    } else {
+        if (f.infoShown) f.infoScreen = true;
+        if (f.Pause) {
+            ShowPause();
+        } else {
+            GameFrame();
+        }
+    }
+    DoEvents();
+}
+
+void MainWindow::PlaceStandingSnakesOnStart() {
+    for (int n = 1; n <= game_.world.NumSnakes; ++n) {
+        SnakeRecord& s = game_.Snake(n);
+        if (s.dir == Dir::None || game_.world.Frozen) {
+            s.x = static_cast<std::int16_t>(s.startX);
+            s.y = static_cast<std::int16_t>(s.startY);
+        }
+    }
+}
+
+// The snake drawing passes end atomic power that has run out and flash the
+// snakes that still hold it.
+void MainWindow::AtomicPowerPass(int first, int last) {
+    for (int n = first; n <= last; ++n) {
+        SnakeRecord& s = game_.Snake(n);
+        if (!s.atomic) continue;
+        if (s.atomicLeft < 1) {
+            s.atomic = false;
+            ShowMessage(game_, s.name + " is no longer immortal!");
+            continue;
+        }
+        if (!game_.flags.blink) {
+            game_.flags.blink = true;
+        } else if (s.atomicLeft >= 3) {
+            game_.flags.blink = false;
+        }
+    }
+}
+
+void MainWindow::MusicCheck() {
+    const Options& o = game_.options;
+    const std::string& file = game_.level.MusicFile;
+    if (!o.musicEnabled) return;
+    if (file.empty()) {
+        if (musicLoaded_) {
+            s_.music.Stop();
+            musicLoaded_ = false;
+        }
+        return;
+    }
+    if (musicLoaded_ && file == loadedMusic_) {
+        if (s_.music.Ended()) s_.music.Play();
+        return;
+    }
+    s_.music.Stop();
+    loadedMusic_ = file;
+    musicLoaded_ = s_.music.Load(ToFile(file).string());
+    if (musicLoaded_) {
+        s_.music.Play();
+        s_.music.SetVolume(o.musicVolume);
+    }
+}
+
+void MainWindow::PlayerFrameStep() {
+    SnakeRecord& player = game_.Player();
+    ItemAppearVanishPass(game_);
+    TakePlayerDirection(player);
+    WallCheck(game_, *this);
+    AdvanceHead(player);
+    CheckTimeLimit(game_, *this);
+    s_.screen.DrawPlayfield(game_, false);
+    StepBody(game_, 1);
+    s_.screen.DrawPlayer(game_);
+    game_.timers.iWait[0].Enable(game_.Now());
+}
+
+void MainWindow::GameFrame() {
+    LoopFlags& f = game_.flags;
+    World& w = game_.world;
+    const bool pausedBefore = f.Pause;
+
+    MusicCheck();
+    s_.screen.BeginGameFrame(game_);
+    PlaceStandingSnakesOnStart();
+    GrowSnakes(game_);
+
+    for (int k = 1; k <= 15; ++k) {
+        Timer& step = game_.timers.iWait[static_cast<std::size_t>(k)];
+        if (step.enabled) continue;
+        if (k + 1 <= w.NumSnakes) {
+            MoveSnake(game_, k + 1);
+            StepBody(game_, k + 1);
+        }
+        step.Enable(game_.Now());
+    }
+    AtomicPowerPass(2, w.NumSnakes);
+    s_.screen.DrawComputerSnakes(game_);
+
+    if (game_.timers.iWait[0].enabled) {
+        AtomicPowerPass(1, w.NumSnakes);
+        s_.screen.DrawPlayfield(game_, true);
+    } else {
+        PlayerFrameStep();
+    }
+
+    s_.screen.DrawOverlays(game_);
+    CapLengths(game_);
+    CollisionCheck(game_, *this);
+    s_.screen.DrawMessages(game_);
+
+    if (!(f.Pause && !pausedBefore)) {
+        while (f.wallHitWait && !f.ending) {
+            s_.screen.DrawWallHitBanner(game_);
+            DoEvents();
+        }
+        s_.screen.DrawHud(game_);
+    }
+    s_.screen.Flip();
+    ++f.frameCount;
+    if (f.infoScreen && !f.ending) ShowLevelInfo();
+}
+
+void MainWindow::RenderStill() {
+    AtomicPowerPass(1, game_.world.NumSnakes);
+    s_.screen.RenderScene(game_);
+}
+
+void MainWindow::ShowPause() {
+    LoopFlags& f = game_.flags;
+    do {
+        RenderStill();
+        s_.screen.DrawPauseBanner(game_);
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+    } while (f.Pause && !f.ending);
+}
+
+void MainWindow::ShowLevelInfo() {
+    LoopFlags& f = game_.flags;
+    f.clockRunning = false;
+    f.infoScreen = true;
+    f.infoShown = true;
+    while (f.infoScreen && !f.ending) {
+        RenderStill();
+        s_.screen.DrawLevelInfo(game_);
+        DoEvents();
+        s_.screen.Flip();
+        ++f.frameCount;
+    }
+    f.clockRunning = true;
+    f.infoShown = false;
+}
+
+void MainWindow::WaitForKey(int scanCode) {
+    LoopFlags& f = game_.flags;
+    const auto held = [&] { return game_.keys.snapshot[static_cast<std::size_t>(scanCode)] != 0; };
+    f.waitingForKey = true;
+    bool released = !held();  // a key held when the wait began must be let go first
+    while (!f.skipDeath && !f.ending) {
+        RenderStill();
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+        if (!held()) {
+            released = true;
+        } else if (released) {
+            break;
+        }
+    }
+    f.waitingForKey = false;
+    f.skipDeath = false;
+}
+
+// ---- answers to the rules and the loader -------------------------------------
+
+void MainWindow::PlaySound(SoundEffect effect, int snake) {
+    const Options& o = game_.options;
+    if (!o.sndEnabled) return;
+    if (snake != 1 && !o.kiSndEnabled) return;
+    s_.sound.Play(effect);
+}
+
+void MainWindow::ShowGameOverPicture() {
+    s_.screen.DrawGameOverPicture(game_);
+}
+void MainWindow::ShowTimeLimitHit() {
+    s_.screen.DrawTimeLimitHit(game_);
+}
+void MainWindow::DrawKeyNumber(int scanCode) {
+    s_.screen.DrawKeyNumber(scanCode);
+}
+
+int MainWindow::LoadLevel(std::string_view path) {
+    return zelkor::LoadLevel(game_, *this, *this, path);
+}
+
+std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
+    const std::filesystem::path p(gamePath);
+    if (p.is_absolute() && std::filesystem::exists(p)) return p;
+    const std::string folder = s_.gameDir.string();
+    std::string_view rest = gamePath;
+    if (rest.substr(0, folder.size()) == folder) rest.remove_prefix(folder.size());
+    return ResolvePath(s_.gameDir, rest);
+}
+
+std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
+    return ReadLevelBytes(ToFile(path));
+}
+
+void MainWindow::UnpackRequiredArchive(std::string_view name) {
+    if (!s_.unpack) return;
+    s_.unpack(ToFile(name), ResolvePath(s_.gameDir, "gfx"), kArchivePassword);
+}
+
+bool MainWindow::GfxExists(std::string_view name) {
+    return PathExists(s_.gameDir, "gfx/" + ToRelativePath(name));
+}
+
+std::string MainWindow::GfxPath(std::string_view name) {
+    return (s_.gameDir / "gfx" / ToRelativePath(name)).string();
+}
+
+std::string MainWindow::FolderPath(std::string_view folder, std::string_view name) {
+    return (s_.gameDir / folder).string() + "/" + std::string(name);
+}
+
+}  // namespace zelkor

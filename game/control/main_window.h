@@ -1,0 +1,128 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/control/audio.h"
+#include "game/control/key_handler.h"
+#include "game/control/keyboard.h"
+#include "game/control/window_events.h"
+#include "game/level/level_loader.h"
+#include "game/present/screen.h"
+#include "game/rules/game.h"
+#include "game/rules/rules_host.h"
+
+namespace zelkor {
+
+class SettingsStore;
+class MessageBoxService;
+
+// Everything the main window reaches outside the game's own state.
+struct Services {
+    Keyboard& keyboard;
+    Screen& screen;
+    WindowEvents& events;
+    SoundDevice& sound;
+    MusicPlayer& music;
+    SettingsStore& settings;
+    MessageBoxService& messageBox;
+    std::filesystem::path gameDir;
+    // Unpacks an archive into a folder (the archive service); may be empty.
+    std::function<void(const std::filesystem::path& archive, const std::filesystem::path& dest,
+                       std::string_view password)>
+        unpack;
+    // `QuitCleanUp`: gives the display and keyboard back and deletes unpacked files.
+    std::function<void(Game&)> quit;
+};
+
+// The game's main window: it owns the loops (main loop, pause, information
+// screen, key waits, menu), fires the window timers in DoEvents, and answers
+// what the rules, the level loader and the key handler ask of it.
+class MainWindow final : public RulesHost, public LevelLoadHost, public KeyHandlerActions {
+public:
+    MainWindow(Game& game, Services services);
+
+    Game& game() { return game_; }
+
+    // `INIT_Main`: start-up and the whole run. `commandLine` holds the game's own
+    // switches ("/L=lvl2.dat /AIS=3"). Returns the process exit code.
+    int INIT_Main(std::string_view commandLine);
+
+    // `DX_INIT`: the start-up sequence and the main loop, until the game ends.
+    void DX_INIT();
+
+    // `ZkCreateTimers`: the step timers of the computer snakes.
+    void ZkCreateTimers();
+
+    // Lets pending events run: one pass's pacing, window events, then every
+    // due timer fires once.
+    void DoEvents();
+
+    // One pass of each loop, for tests.
+    void MainLoopPass();
+    void GameFrame();
+
+    // `ConsolePrint`: a line of the five-line start-up console; in debug mode
+    // it also goes to the message lines.
+    void ConsolePrint(std::string_view text) override;
+    // `setValue`: the start-up progress bar in per cent of its width (0..100).
+    void setValue(double percent);
+    int progressPercent() const { return progress_; }
+
+    // `ShowLevelInfo` and `ShowPause`: screen loops that keep events running.
+    void ShowLevelInfo();
+    void ShowPause();
+    // `RunMenu`: the menu loop; returns when a game has been started.
+    void RunMenu();
+
+    // RulesHost
+    void PlaySound(SoundEffect effect, int snake) override;
+    void WaitForKey(int scanCode) override;
+    void LoadSettings() override;
+    void SaveSettings() override;
+    int LoadLevel(std::string_view path) override;
+    void ShowGameOverPicture() override;
+    void ShowTimeLimitHit() override;
+    HighScoreEntry EnterHighScore() override;
+    std::optional<std::vector<std::string>> ReadAINames() override;
+    int HighestModelNumber() override;
+
+    // LevelLoadHost
+    std::optional<std::string> ReadLevelFile(std::string_view path) override;
+    void UnpackRequiredArchive(std::string_view name) override;
+    bool GfxExists(std::string_view name) override;
+    std::string GfxPath(std::string_view name) override;
+    std::string FolderPath(std::string_view folder, std::string_view name) override;
+    void LoadBackground(std::string_view) override {}
+    void PrepareLvlGfx() override {}
+    void PrepareUserItemGfx() override {}
+
+    // KeyHandlerActions
+    void MenuSelect() override;
+    void QuitAndEnd() override;
+    void TypeKey(int scanCode) override;
+    void DrawKeyNumber(int scanCode) override;
+
+private:
+    void FireTimers();
+    void OnKeyboardTimer();
+    void MusicCheck();
+    void PlayerFrameStep();
+    void AtomicPowerPass(int first, int last);
+    void PlaceStandingSnakesOnStart();
+    void RenderStill();
+    void EndProgram(int code);
+    std::filesystem::path ToFile(std::string_view gamePath) const;
+
+    Game& game_;
+    Services s_;
+    int progress_ = 0;
+    int exitCode_ = 0;
+    std::string loadedMusic_;
+    bool musicLoaded_ = false;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,262 @@
+// Start-up, the menu loop and the end of the program.
+#include <cctype>
+#include <cmath>
+#include <fstream>
+
+#include "common/paths.h"
+#include "game/control/command_line.h"
+#include "game/control/main_window.h"
+#include "game/control/menu_logic.h"
+#include "game/control/message_box.h"
+#include "game/control/settings.h"
+#include "game/control/startup_checks.h"
+#include "game/rules/computer_snakes.h"
+#include "game/rules/messages.h"
+
+namespace zelkor {
+namespace {
+
+constexpr const char* kCredits =
+    "Zelkor 3D - game design, code, art and sound by the Zelkor team - "
+    "thanks to everyone who played the early levels and drew new ones!   ";
+constexpr const char* kVersion = "1.0.0";
+
+}  // namespace
+
+int MainWindow::INIT_Main(std::string_view commandLine) {
+    RunValues& run = game_.run;
+    LoopFlags& f = game_.flags;
+    run.credits = kCredits;
+    f.displayReady = false;
+    ConsolePrint("\r\n");
+    ConsolePrint(std::string("Zelkor v. ") + kVersion + " loading...");
+    run.keyMap = "US";
+    LoadSettings();
+
+    if (!RunLevelFolderCheck(s_.gameDir, s_.messageBox)) return 1;
+
+    ZkCreateTimers();
+    const CommandServices commandServices{s_.gameDir, s_.settings, s_.messageBox};
+    if (ApplyCommandLine(game_, commandLine, commandServices) == SwitchResult::EndProgram) return 1;
+    game_.world.NumSnakes = run.snakeCount;
+
+    if (run.levelGiven) {
+        f.stopped = false;
+        f.menuShown = false;
+        f.infoShown = true;
+        f.infoScreen = true;
+    } else {
+        f.stopped = true;
+        f.menuShown = true;
+    }
+    if (run.debug) ConsolePrint("INIT_Main: Attaching Win Hook");
+    const std::int64_t now = game_.Now();
+    game_.timers.keybrd.Enable(now);
+    ShowMessage(game_, "Loading Windows Sockets...");
+    DX_INIT();
+    return exitCode_;
+}
+
+void MainWindow::ZkCreateTimers() {
+    // The step timers of snakes 2..16 exist from the start in this table; what is
+    // left of creating them is the list for the debug console.
+    std::string list;
+    for (int i = 2; i <= 16; ++i)
+        list += " / " + std::to_string(i);
+    if (game_.run.debug) ConsolePrint("ZkCreateTimers: Timers for KIs(" + list + ") loaded...");
+    DoEvents();
+}
+
+void MainWindow::DX_INIT() {
+    RunValues& run = game_.run;
+    LoopFlags& f = game_.flags;
+    f.running = true;
+
+    KeyboardStartError keyboardError;
+    if (!s_.keyboard.DI_Init(keyboardError)) {
+        ConsolePrint(std::to_string(keyboardError.number) + ": " + keyboardError.description);
+        s_.messageBox.Show(MessageIcon::Critical, "Zelkor", kKeyboardStartFailedText);
+        EndProgram(1);
+        return;
+    }
+    if (run.debug) ConsolePrint(kKeyboardReadyLog);
+    if (run.debug) {
+        ConsolePrint("");
+        ConsolePrint("DX_INIT: Display Coop Level Set");
+        ConsolePrint("DX_INIT: Display 640x480x32");
+        ConsolePrint("");
+        ConsolePrint("DX_INIT: Creating Buffers");
+    }
+    if (s_.unpack) {
+        s_.unpack(s_.gameDir / "gfx.zkr", s_.gameDir, kArchivePassword);
+        s_.unpack(s_.gameDir / "snd.zkr", s_.gameDir, kArchivePassword);
+    }
+
+    if (!run.cmdLevelPath.empty()) {
+        LoadLevel(run.cmdLevelPath);
+        run.cmdLevelPath.clear();
+    }
+    game_.rng.Mix(game_.Now());
+
+    SnakeRecord& player = game_.Player();
+    player.length = 1;
+    player.score = 0;
+    player.lives = 3;
+    player.x = static_cast<std::int16_t>(player.startX);
+    player.y = static_cast<std::int16_t>(player.startY);
+    player.dir = player.nextDir = Dir::None;
+
+    ConsolePrint("DX_INIT: Creating Items");
+    if (run.aisGiven && run.aisOn) StartComputerSnakes(game_, *this);
+    game_.menu.menuRow = 1;
+    game_.menu.optionsRow = 1;
+    game_.level.InfoText = "Welcome to Zelkor";
+    if (run.debug) ConsolePrint("DX_INIT: Loading Textures...");
+    PrepareLvlGfx();
+
+    f.infoScreen = false;
+    f.Pause = false;
+    f.displayReady = true;
+    if (run.debug) ShowMessage(game_, "Debugmode active! -> Entering main loop");
+    if (run.Deathmatch()) {
+        ShowMessage(game_,
+                    run.huntingMode ? "Zelkor Multiplayer: Hunting Mode!" : "Zelkor Multiplayer");
+    } else {
+        run.huntingMode = false;
+    }
+    ShowMessage(game_, "----------------------");
+    ShowMessage(game_, "Welcome to Zelkor 3D");
+
+    while (f.running && !f.ending)
+        MainLoopPass();
+}
+
+// ---- the menu ------------------------------------------------------------------
+
+namespace {
+
+// The fade colour of step i: RGB(i / 2, i * 2, i / 2), halves to even.
+std::uint8_t Half(int i) {
+    return static_cast<std::uint8_t>(std::nearbyint(i / 2.0));
+}
+
+}  // namespace
+
+void MainWindow::RunMenu() {
+    LoopFlags& f = game_.flags;
+    f.menuShown = true;
+    for (int i = 1; i <= 60 && !f.ending; ++i) {
+        s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
+        s_.events.Sleep(1);
+    }
+    game_.menu.highlights.fill(false);
+    if (!game_.menu.optionsCommand.empty()) LoadSettings();
+    game_.menu.statusLine.clear();
+    while (!f.ending) {
+        MenuPassLogic(game_);
+        s_.screen.DrawMenu(game_);
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+        if (!f.menuShown) {
+            SaveSettings();
+            for (int i = 60; i >= 0 && !f.ending; --i) {
+                s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
+                s_.events.Sleep(1);
+            }
+            return;
+        }
+    }
+}
+
+void MainWindow::MenuSelect() {
+    MenuState& m = game_.menu;
+    m.hallOfFamePage = 0;
+    m.optionsPage = 0;
+    PlaySound(SoundEffect::Collect, 1);
+    switch (m.menuRow) {
+        case 1:
+            game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
+            LoadLevel("\\lvl\\lvl1.dat");
+            game_.flags.menuShown = false;
+            game_.flags.infoShown = true;
+            break;
+        case 2:
+            m.optionsPage = 1;
+            m.optionsRow = 1;
+            break;
+        case 3:
+            m.hallOfFamePage = 1;
+            m.statusLine = "Zelkor 'The Hall Of Fame' (High Scores)";
+            break;
+        case 4:
+            QuitAndEnd();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::TypeKey(int) {}
+
+// ---- settings and the end --------------------------------------------------------
+
+void MainWindow::LoadSettings() {
+    zelkor::LoadSettings(game_, s_.settings,
+                         [this](std::int16_t percent) { s_.music.SetVolume(percent); });
+}
+void MainWindow::SaveSettings() {
+    zelkor::SaveSettings(game_, s_.settings);
+}
+
+HighScoreEntry MainWindow::EnterHighScore() {
+    switch (zelkor::EnterHighScore(game_, s_.settings).outcome) {
+        case HighScoreOutcome::Entered:
+            return HighScoreEntry::Entered;
+        case HighScoreOutcome::Cheated:
+            return HighScoreEntry::Refused;
+        case HighScoreOutcome::NotEntered:
+            break;
+    }
+    return HighScoreEntry::NotEntered;
+}
+
+std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
+    std::ifstream in(ResolvePath(s_.gameDir, "AI_Names.lst"), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> names;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        names.push_back(std::move(line));
+    }
+    return names;
+}
+
+int MainWindow::HighestModelNumber() {
+    // Every model pack in the models folder is one model, numbered from 0.
+    int packs = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(ResolvePath(s_.gameDir, "models"), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        std::string ext = it->path().extension().string();
+        for (char& c : ext)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext == ".zmp") ++packs;
+    }
+    return packs - 1;
+}
+
+void MainWindow::QuitAndEnd() {
+    if (s_.quit) s_.quit(game_);
+    game_.flags.running = false;
+    EndProgram(0);
+}
+
+void MainWindow::EndProgram(int code) {
+    exitCode_ = code;
+    game_.flags.ending = true;
+    game_.flags.running = false;
+}
+
+}  // namespace zelkor

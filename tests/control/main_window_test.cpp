@@ -1,0 +1,222 @@
+#include "game/control/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/settings_store.h"
+#include "game/control/message_box.h"
+
+namespace zelkor {
+namespace {
+
+// Records the drawing calls of a frame; can pause the game in the middle of one.
+class RecordingScreen final : public Screen {
+public:
+    std::vector<std::string> calls;
+    Game* pauseDuringOverlays = nullptr;
+
+    void BeginGameFrame(const Game&) override { calls.push_back("Begin"); }
+    void DrawComputerSnakes(const Game&) override { calls.push_back("ComputerSnakes"); }
+    void DrawPlayfield(const Game&, bool all) override {
+        calls.push_back(all ? "Playfield+Snakes" : "Playfield");
+    }
+    void DrawPlayer(const Game&) override { calls.push_back("Player"); }
+    void DrawOverlays(const Game&) override {
+        calls.push_back("Overlays");
+        if (pauseDuringOverlays) pauseDuringOverlays->flags.Pause = true;
+    }
+    void DrawMessages(const Game&) override { calls.push_back("Messages"); }
+    void DrawHud(const Game&) override { calls.push_back("Hud"); }
+    void Flip() override { calls.push_back("Flip"); }
+};
+
+// Moves the manual clock one frame per pass; ends the run at a given time.
+class SteppingEvents final : public WindowEvents {
+public:
+    SteppingEvents(ManualClock& clock, std::int64_t endAt) : clock_(clock), endAt_(endAt) {}
+    void Pump(Game& game) override {
+        clock_.Advance(16);
+        if (clock_.NowMs() >= endAt_) {
+            game.flags.ending = true;
+            game.flags.running = false;
+        }
+    }
+    void Sleep(int ms) override { clock_.Advance(ms); }
+
+private:
+    ManualClock& clock_;
+    std::int64_t endAt_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static constexpr std::int64_t kStart = 100000;
+
+    explicit MainWindowTest(std::int64_t runMs = 4000)
+        : events(clock, kStart + runMs),
+          window(game, Services{keyboard,
+                                screen,
+                                events,
+                                sound,
+                                music,
+                                settings,
+                                messageBox,
+                                std::filesystem::path(ZELKOR_SOURCE_DIR) / "content",
+                                {},
+                                {}}) {}
+
+    void Key(std::int64_t at, int code, std::int64_t holdMs = 40) {
+        keyboard.Press(kStart + at, code);
+        keyboard.Release(kStart + at + holdMs, code);
+    }
+
+    ManualClock clock{kStart};
+    Game game{clock};
+    ScriptedKeyboard keyboard{clock};
+    RecordingScreen screen;
+    SteppingEvents events;
+    SilentSound sound;
+    SilentMusic music;
+    MemorySettingsStore settings;
+    NullMessageBox messageBox{std::cerr};
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, ATimerFiresAtMostOncePerDoEventsHoweverLateItIs) {
+    game.flags.clockRunning = true;
+    clock.Advance(5000);
+    window.DoEvents();
+    EXPECT_EQ(game.flags.levelClock, 1);
+    EXPECT_EQ(game.flags.animFrame, 2);
+    window.DoEvents();  // 16 ms later: tmr1 counts from its last firing
+    EXPECT_EQ(game.flags.levelClock, 1);
+}
+
+class ShortRunTest : public MainWindowTest {
+protected:
+    ShortRunTest() : MainWindowTest(2000) {}
+};
+
+TEST_F(ShortRunTest, AStarterLevelPlaysWithScriptedKeys) {
+    Key(200, 59);    // F1 closes the information screen
+    Key(500, 205);   // Right
+    Key(1300, 200);  // Up
+    EXPECT_EQ(window.INIT_Main("/L=lvl1.dat"), 0);
+    const SnakeRecord& p = game.Player();
+    EXPECT_FALSE(game.flags.infoScreen);
+    EXPECT_FALSE(game.flags.menuShown);
+    EXPECT_EQ(p.dir, Dir::Forw);
+    EXPECT_GT(p.x, 310);
+    EXPECT_LT(p.y, 230);
+    EXPECT_EQ(game.level.LevelName, "First Bite");
+    EXPECT_GE(game.flags.levelClock, 1);
+    EXPECT_EQ(p.lives, 3);
+}
+
+TEST_F(MainWindowTest, WithoutALevelTheGameStartsAtTheMenu) {
+    EXPECT_EQ(window.INIT_Main(""), 0);
+    EXPECT_TRUE(game.flags.menuShown);
+    EXPECT_TRUE(game.flags.stopped);
+    EXPECT_EQ(game.menu.statusLine, "Start a new game");
+}
+
+TEST_F(MainWindowTest, NewGameFromTheMenuStartsLevelOneWithItsInformationScreen) {
+    Key(1500, 28);  // Enter on "new game"
+    EXPECT_EQ(window.INIT_Main(""), 0);
+    EXPECT_FALSE(game.flags.menuShown);
+    EXPECT_TRUE(game.flags.infoScreen) << "still waiting for F1";
+    EXPECT_EQ(game.level.LevelName, "First Bite");
+}
+
+TEST_F(MainWindowTest, ComputerSnakesStandUntilTheFirstKeyInPlay) {
+    Key(200, 59);    // F1: the information screen is not play
+    Key(2500, 203);  // Left releases them
+    EXPECT_EQ(window.INIT_Main("/L=lvl2.dat /AIS=2"), 0);
+    ASSERT_EQ(game.world.NumSnakes, 3);
+    EXPECT_FALSE(game.world.Frozen);
+    EXPECT_NE(game.Snake(2).dir, Dir::None);
+    EXPECT_NE(game.Snake(2).name, "");
+}
+
+TEST_F(MainWindowTest, ComputerSnakesAreFrozenBeforeAnyKey) {
+    Key(200, 59);
+    EXPECT_EQ(window.INIT_Main("/L=lvl2.dat /AIS=2"), 0);
+    EXPECT_TRUE(game.world.Frozen);
+    for (int n = 2; n <= 3; ++n) {
+        EXPECT_EQ(game.Snake(n).dir, Dir::None);
+        EXPECT_EQ(game.Snake(n).x, game.Snake(n).startX);
+        EXPECT_EQ(game.Snake(n).y, game.Snake(n).startY);
+    }
+}
+
+class FrameTest : public MainWindowTest {
+protected:
+    FrameTest() {
+        EXPECT_EQ(window.LoadLevel("lvl/lvl2.dat"), 1);
+        game.flags.infoScreen = false;
+        screen.calls.clear();
+    }
+};
+
+TEST_F(FrameTest, APlayerStepFrameIsComposedInOrder) {
+    game.timers.iWait[0].Disable();
+    window.GameFrame();
+    EXPECT_EQ(screen.calls,
+              (std::vector<std::string>{"Begin", "ComputerSnakes", "Playfield", "Player",
+                                        "Overlays", "Messages", "Hud", "Flip"}));
+    EXPECT_TRUE(game.timers.iWait[0].enabled) << "the step timer re-arms after the step";
+}
+
+TEST_F(FrameTest, AFrameWithoutAPlayerStepDrawsEverySnake) {
+    game.timers.iWait[0].Enable(clock.NowMs());
+    window.GameFrame();
+    EXPECT_EQ(screen.calls[2], "Playfield+Snakes");
+}
+
+TEST_F(FrameTest, PausingInTheMiddleOfAFrameSkipsItsHud) {
+    game.timers.iWait[0].Enable(clock.NowMs());
+    screen.pauseDuringOverlays = &game;
+    window.GameFrame();
+    EXPECT_EQ(screen.calls.back(), "Flip");
+    EXPECT_EQ(std::count(screen.calls.begin(), screen.calls.end(), "Hud"), 0);
+}
+
+TEST_F(FrameTest, GrowthIsPaidBeforeTheComputerSnakesStep) {
+    game.world.NumSnakes = 2;
+    game.world.Frozen = false;
+    SnakeRecord& s = game.Snake(2);
+    s.x = static_cast<std::int16_t>(s.startX);
+    s.y = static_cast<std::int16_t>(s.startY);
+    s.dir = Dir::Forw;
+    game.timers.iWait[1].Disable();
+    window.GameFrame();
+    s.grow = 1;
+    game.timers.iWait[1].Disable();
+    window.GameFrame();
+    EXPECT_EQ(s.length, 2);
+    EXPECT_NE(s.body[2].x, -20) << "the new segment is filled by this frame's body step";
+}
+
+TEST_F(FrameTest, AComputerSnakeStepsAtMostOncePerFrame) {
+    game.world.NumSnakes = 2;
+    game.world.Frozen = false;
+    SnakeRecord& s = game.Snake(2);
+    s.x = static_cast<std::int16_t>(s.startX);
+    s.y = static_cast<std::int16_t>(s.startY);
+    s.dir = Dir::Forw;
+    game.timers.iWait[1].interval = 1;
+    int steps = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int x = s.x, y = s.y;
+        clock.Advance(500);  // far longer than its step interval
+        window.DoEvents();
+        window.GameFrame();
+        steps += (std::abs(s.x - x) + std::abs(s.y - y)) / 20;
+    }
+    EXPECT_EQ(steps, 3);
+}
+
+}  // namespace
+}  // namespace zelkor
