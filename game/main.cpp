@@ -7,6 +7,7 @@
 #include "common/settings_store.h"
 #include "game/control/check_level.h"
 #include "game/control/command_line.h"
+#include "game/control/headless.h"
 #include "game/control/message_box.h"
 #include "game/control/program_options.h"
 #include "game/control/settings.h"
@@ -47,6 +48,18 @@ int main(int argc, char** argv) {
     if (options.checkLevel) {
         LibraryArchiveReaders archives;
         return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout, &archives);
+    }
+    if (options.headless) {
+        HeadlessOptions headless;
+        headless.gameDir = options.gameDir;
+        headless.settingsFile = options.settingsFile;
+        headless.seed = static_cast<std::int64_t>(options.seed.value_or(0));
+        headless.frameMs = options.frameMs.value_or(16);
+        headless.runMs = options.runMs.value_or(60000);
+        headless.keysFile = options.keysFile;
+        headless.dumpFile = options.dumpFile;
+        headless.commandLine = options.commandLine;
+        return RunHeadless(headless, {});
     }
 
     const auto settings = OpenSettings(options);

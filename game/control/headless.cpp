@@ -1,0 +1,109 @@
+#include "game/control/headless.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "common/settings_store.h"
+#include "game/control/key_script.h"
+#include "game/control/main_window.h"
+#include "game/control/message_box.h"
+#include "game/control/state_dump.h"
+
+namespace zelkor {
+namespace {
+
+// Each pass of a loop moves the game on by one frame; the run ends when its time
+// is up.
+class HeadlessEvents final : public WindowEvents {
+public:
+    HeadlessEvents(ManualClock& clock, const HeadlessOptions& options)
+        : clock_(clock), frameMs_(options.frameMs), endAt_(options.seed + options.runMs) {}
+
+    void Pump(Game& game) override {
+        clock_.Advance(frameMs_);
+        CheckEnd(game);
+    }
+    void Sleep(int ms) override { clock_.Advance(ms); }
+
+    void CheckEnd(Game& game) {
+        if (clock_.NowMs() >= endAt_) {
+            game.flags.ending = true;
+            game.flags.running = false;
+        }
+    }
+
+private:
+    ManualClock& clock_;
+    std::int64_t frameMs_;
+    std::int64_t endAt_;
+};
+
+std::optional<std::string> ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+int RunHeadless(const HeadlessOptions& options, const ArchiveUnpacker& unpack) {
+    ManualClock clock(options.seed);
+    ScriptedKeyboard keyboard(clock);
+    if (options.keysFile) {
+        const std::optional<std::string> text = ReadText(*options.keysFile);
+        if (!text) {
+            std::cerr << "Zelkor: cannot read the key file " << options.keysFile->string() << "\n";
+            return 2;
+        }
+        const KeyScript script = ParseKeyScript(*text);
+        if (script.error) {
+            std::cerr << "Zelkor: " << options.keysFile->string() << ", " << *script.error << "\n";
+            return 2;
+        }
+        for (ScriptedKeyboard::Change change : script.changes) {
+            change.time += options.seed;
+            keyboard.Add(change);
+        }
+    }
+
+    std::unique_ptr<SettingsStore> settings;
+    if (options.settingsFile) {
+        settings = std::make_unique<IniSettingsStore>(*options.settingsFile);
+    } else {
+        settings = std::make_unique<MemorySettingsStore>();
+    }
+
+    Screen screen;
+    HeadlessEvents events(clock, options);
+    SilentSound sound;
+    SilentMusic music;
+    NullMessageBox messageBox;
+    Game game(clock);
+    game.rng.Seed(static_cast<std::uint64_t>(options.seed));
+    MainWindow window(game, Services{keyboard,
+                                     screen,
+                                     events,
+                                     sound,
+                                     music,
+                                     *settings,
+                                     messageBox,
+                                     options.gameDir,
+                                     unpack,
+                                     {}});
+    const int code = window.INIT_Main(options.commandLine);
+
+    if (options.dumpFile) {
+        std::ofstream out(*options.dumpFile, std::ios::binary);
+        out << DumpState(game, options.gameDir).dump(2) << "\n";
+        if (!out) {
+            std::cerr << "Zelkor: cannot write the dump " << options.dumpFile->string() << "\n";
+            return 2;
+        }
+    }
+    return code == 0 ? 0 : code;
+}
+
+}  // namespace zelkor

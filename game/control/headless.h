@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelkor {
+
+// `Zelkor --headless`: the whole game without a window or audio device, on a
+// manual clock, with scripted keys. The same arguments give the same run.
+struct HeadlessOptions {
+    std::filesystem::path gameDir;
+    std::optional<std::filesystem::path> settingsFile;  // none: a fresh store, discarded
+    std::int64_t seed = 0;                              // the clock reads seed + elapsed game time
+    std::int64_t frameMs = 16;                          // game time per pass of any loop
+    std::int64_t runMs = 60000;                         // the run ends after this much game time
+    std::optional<std::filesystem::path> keysFile;
+    std::optional<std::filesystem::path> dumpFile;
+    std::string commandLine;  // the game's own switches
+};
+
+using ArchiveUnpacker =
+    std::function<void(const std::filesystem::path& archive, const std::filesystem::path& dest,
+                       std::string_view password)>;
+
+// Runs the game headless and writes the dump; returns the exit status.
+int RunHeadless(const HeadlessOptions& options, const ArchiveUnpacker& unpack);
+
+}  // namespace zelkor

@@ -1,0 +1,92 @@
+// The cost of one game frame of rules with a full world, and of loading a level.
+#include <benchmark/benchmark.h>
+
+#include "common/settings_store.h"
+#include "game/control/main_window.h"
+#include "game/control/message_box.h"
+#include "game/rules/movement.h"
+
+namespace zelkor {
+namespace {
+
+struct BenchWorld {
+    ManualClock clock{1'000'000};
+    Game game{clock};
+    NullKeyboard keyboard;
+    Screen screen;
+    NoWindowEvents events;
+    SilentSound sound;
+    SilentMusic music;
+    MemorySettingsStore settings;
+    NullMessageBox messageBox;
+    MainWindow window{game, Services{keyboard,
+                                     screen,
+                                     events,
+                                     sound,
+                                     music,
+                                     settings,
+                                     messageBox,
+                                     std::filesystem::path(ZELKOR_SOURCE_DIR) / "content",
+                                     {},
+                                     {}}};
+};
+
+// Sixteen snakes of 99 segments crawling in rows, and every item list full.
+void FillWorld(Game& game) {
+    World& w = game.world;
+    w.NumSnakes = kMaxSnakes;
+    w.Frozen = false;
+    for (int n = 1; n <= kMaxSnakes; ++n) {
+        SnakeRecord& s = game.Snake(n);
+        s.startX = s.x = static_cast<std::int16_t>(30 + 20 * ((n * 7) % 28));
+        s.startY = s.y = static_cast<std::int16_t>(30 + 25 * n);
+        s.length = kMaxLength;
+        s.dir = s.nextDir = Dir::Right;
+        s.speed = s.curSpeed = 1;
+        s.atomic = true;  // immortal, so the snakes keep their length through collisions
+        s.atomicLeft = 30000;
+    }
+    for (ItemKind kind : kItemKinds) {
+        ItemList& list = w.Items(kind);
+        list.count = kMaxItems;
+        for (int k = 1; k <= kMaxItems; ++k) {
+            list.slots[k].x = static_cast<std::int16_t>(20 + (k * 37) % 600);
+            list.slots[k].y = static_cast<std::int16_t>(20 + (k * 53) % 430);
+            list.slots[k].visible = true;
+        }
+    }
+    for (int i = 1; i <= 200; ++i) {
+        w.WallPieces[i] =
+            WallPiece{static_cast<std::int16_t>(20 * (i % 30 + 1)), 460, true, WallKind::h};
+    }
+    w.wallCount = 200;
+    for (Timer& t : game.timers.iWait)
+        t.interval = 1;
+}
+
+void BM_GameFrame(benchmark::State& state) {
+    BenchWorld b;
+    FillWorld(b.game);
+    for (auto _ : state) {
+        for (Timer& t : b.game.timers.iWait)
+            t.Disable();  // every snake steps
+        b.window.GameFrame();
+        b.clock.Advance(16);
+        benchmark::DoNotOptimize(b.game.world.Snakes[1].x);
+    }
+}
+BENCHMARK(BM_GameFrame);
+
+void BM_LoadLevel(benchmark::State& state) {
+    BenchWorld b;
+    for (auto _ : state) {
+        const int result = b.window.LoadLevel("lvl/lvl3.dat");
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_LoadLevel);
+
+}  // namespace
+}  // namespace zelkor
+
+BENCHMARK_MAIN();

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "game/control/headless.h"
+
+namespace zelkor::scenario {
+
+// A game folder for one test: the shipped levels, plus any extra level files.
+inline std::filesystem::path MakeGameFolder(const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zelkor-scenario-" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir / "lvl");
+    for (const auto& entry :
+         fs::directory_iterator(fs::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
+        fs::copy_file(entry.path(), dir / "lvl" / entry.path().filename());
+    return dir;
+}
+
+inline std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// Runs the game headless and returns the dump (and the raw text, for comparisons).
+struct Run {
+    int status = 0;
+    std::string text;
+    nlohmann::json dump;
+};
+
+inline Run RunGame(HeadlessOptions options, const std::string& keys = {}) {
+    const std::filesystem::path dir = options.gameDir;
+    if (!keys.empty()) {
+        options.keysFile = dir / "keys.txt";
+        WriteFile(*options.keysFile, keys);
+    }
+    options.dumpFile = dir / "dump.json";
+    Run run;
+    run.status = RunHeadless(options, {});
+    run.text = ReadFile(*options.dumpFile);
+    run.dump = nlohmann::json::parse(run.text);
+    return run;
+}
+
+}  // namespace zelkor::scenario
