@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
         headless.keysFile = options.keysFile;
         headless.dumpFile = options.dumpFile;
         headless.commandLine = options.commandLine;
-        return RunHeadless(headless, {});
+        LibraryArchiveReaders archives;
+        return RunHeadless(headless, archives);
     }
 
     const auto settings = OpenSettings(options);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "common/settings_store.h"
+#include "game/control/archive_service.h"
 #include "game/control/key_script.h"
 #include "game/control/main_window.h"
 #include "game/control/message_box.h"
@@ -49,7 +50,7 @@ std::optional<std::string> ReadText(const std::filesystem::path& file) {
 
 }  // namespace
 
-int RunHeadless(const HeadlessOptions& options, const ArchiveUnpacker& unpack) {
+int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveReaders) {
     ManualClock clock(options.seed);
     ScriptedKeyboard keyboard(clock);
     if (options.keysFile) {
@@ -83,16 +84,14 @@ int RunHeadless(const HeadlessOptions& options, const ArchiveUnpacker& unpack) {
     NullMessageBox messageBox;
     Game game(clock);
     game.rng.Seed(static_cast<std::uint64_t>(options.seed));
-    MainWindow window(game, Services{keyboard,
-                                     screen,
-                                     events,
-                                     sound,
-                                     music,
-                                     *settings,
-                                     messageBox,
-                                     options.gameDir,
-                                     unpack,
-                                     {}});
+    MainWindow* windowForHooks = nullptr;
+    UnextractHooks hooks;
+    hooks.consolePrint = [&](std::string_view text) { windowForHooks->ConsolePrint(text); };
+    hooks.setValue = [&](double percent) { windowForHooks->setValue(percent); };
+    GameArchiveService archives(game, options.gameDir, archiveReaders, hooks);
+    MainWindow window(game, Services{keyboard, screen, events, sound, music, *settings, messageBox,
+                                     archives, options.gameDir});
+    windowForHooks = &window;
     const int code = window.INIT_Main(options.commandLine);
 
     if (options.dumpFile) {

@@ -22,11 +22,10 @@ struct HeadlessOptions {
     std::string commandLine;  // the game's own switches
 };
 
-using ArchiveUnpacker =
-    std::function<void(const std::filesystem::path& archive, const std::filesystem::path& dest,
-                       std::string_view password)>;
+class ArchiveReaderFactory;
 
-// Runs the game headless and writes the dump; returns the exit status.
-int RunHeadless(const HeadlessOptions& options, const ArchiveUnpacker& unpack);
+// Runs the game headless and writes the dump; returns the exit status. Archives
+// ("gfx.zkr", "Requires=") are unpacked for real with these readers.
+int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveReaders);
 
 }  // namespace zelkor

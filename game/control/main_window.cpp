@@ -285,8 +285,10 @@ std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
 }
 
 void MainWindow::UnpackRequiredArchive(std::string_view name) {
-    if (!s_.unpack) return;
-    s_.unpack(ToFile(name), ResolvePath(s_.gameDir, "gfx"), kArchivePassword);
+    loadingLabel_ = "Unextracting: " + std::string(name);
+    game_.progress.count = 0;
+    game_.progress.total = 1;
+    s_.archives.Unextract(name, "\\gfx\\", kArchivePassword);
 }
 
 bool MainWindow::GfxExists(std::string_view name) {

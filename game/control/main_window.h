@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/archive_service.h"
 #include "game/control/audio.h"
 #include "game/control/key_handler.h"
 #include "game/control/keyboard.h"
@@ -29,13 +30,8 @@ struct Services {
     MusicPlayer& music;
     SettingsStore& settings;
     MessageBoxService& messageBox;
+    ArchiveService& archives;
     std::filesystem::path gameDir;
-    // Unpacks an archive into a folder (the archive service); may be empty.
-    std::function<void(const std::filesystem::path& archive, const std::filesystem::path& dest,
-                       std::string_view password)>
-        unpack;
-    // `QuitCleanUp`: gives the display and keyboard back and deletes unpacked files.
-    std::function<void(Game&)> quit;
 };
 
 // The game's main window: it owns the loops (main loop, pause, information
@@ -71,6 +67,8 @@ public:
     // `setValue`: the start-up progress bar in per cent of its width (0..100).
     void setValue(double percent);
     int progressPercent() const { return progress_; }
+    // The single progress line of the start-up window ("Unextracting: bricks.zkr").
+    const std::string& loadingLabel() const { return loadingLabel_; }
 
     // `ShowLevelInfo` and `ShowPause`: screen loops that keep events running.
     void ShowLevelInfo();
@@ -121,6 +119,7 @@ private:
     Services s_;
     int progress_ = 0;
     int exitCode_ = 0;
+    std::string loadingLabel_;
     std::string loadedMusic_;
     bool musicLoaded_ = false;
 };

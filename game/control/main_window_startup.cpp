@@ -8,6 +8,7 @@
 #include "game/control/main_window.h"
 #include "game/control/menu_logic.h"
 #include "game/control/message_box.h"
+#include "game/control/quit.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
 #include "game/rules/computer_snakes.h"
@@ -29,7 +30,7 @@ int MainWindow::INIT_Main(std::string_view commandLine) {
     run.credits = kCredits;
     f.displayReady = false;
     ConsolePrint("\r\n");
-    ConsolePrint(std::string("Zelkor v. ") + kVersion + " loading...");
+    loadingLabel_ = std::string("Zelkor v. ") + kVersion + " loading...";
     run.keyMap = "US";
     LoadSettings();
 
@@ -87,10 +88,8 @@ void MainWindow::DX_INIT() {
         ConsolePrint("");
         ConsolePrint("DX_INIT: Creating Buffers");
     }
-    if (s_.unpack) {
-        s_.unpack(s_.gameDir / "gfx.zkr", s_.gameDir, kArchivePassword);
-        s_.unpack(s_.gameDir / "snd.zkr", s_.gameDir, kArchivePassword);
-    }
+    s_.archives.Unextract("gfx.zkr", "\\", kArchivePassword);
+    s_.archives.Unextract("snd.zkr", "\\", kArchivePassword);
 
     if (!run.cmdLevelPath.empty()) {
         LoadLevel(run.cmdLevelPath);
@@ -248,8 +247,9 @@ int MainWindow::HighestModelNumber() {
 }
 
 void MainWindow::QuitAndEnd() {
-    if (s_.quit) s_.quit(game_);
-    game_.flags.running = false;
+    QuitCleanUp(
+        game_, s_.gameDir, s_.settings,
+        QuitServices{{}, [this] { s_.keyboard.DI_Release(); }, [this] { s_.events.Pump(game_); }});
     EndProgram(0);
 }
 

@@ -18,17 +18,11 @@ struct BenchWorld {
     SilentSound sound;
     SilentMusic music;
     MemorySettingsStore settings;
+    NullArchiveService archives;
     NullMessageBox messageBox;
-    MainWindow window{game, Services{keyboard,
-                                     screen,
-                                     events,
-                                     sound,
-                                     music,
-                                     settings,
-                                     messageBox,
-                                     std::filesystem::path(ZELKOR_SOURCE_DIR) / "content",
-                                     {},
-                                     {}}};
+    MainWindow window{
+        game, Services{keyboard, screen, events, sound, music, settings, messageBox, archives,
+                       std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"}};
 };
 
 // Sixteen snakes of 99 segments crawling in rows, and every item list full.

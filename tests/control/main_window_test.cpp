@@ -56,16 +56,8 @@ protected:
 
     explicit MainWindowTest(std::int64_t runMs = 4000)
         : events(clock, kStart + runMs),
-          window(game, Services{keyboard,
-                                screen,
-                                events,
-                                sound,
-                                music,
-                                settings,
-                                messageBox,
-                                std::filesystem::path(ZELKOR_SOURCE_DIR) / "content",
-                                {},
-                                {}}) {}
+          window(game, Services{keyboard, screen, events, sound, music, settings, messageBox,
+                                archives, std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"}) {}
 
     void Key(std::int64_t at, int code, std::int64_t holdMs = 40) {
         keyboard.Press(kStart + at, code);
@@ -80,6 +72,7 @@ protected:
     SilentSound sound;
     SilentMusic music;
     MemorySettingsStore settings;
+    NullArchiveService archives;
     NullMessageBox messageBox{std::cerr};
     MainWindow window;
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/control/headless.h"
+#include "game/platform/archive_readers.h"
 
 namespace zelkor::scenario {
 
@@ -48,7 +49,8 @@ inline Run RunGame(HeadlessOptions options, const std::string& keys = {}) {
     }
     options.dumpFile = dir / "dump.json";
     Run run;
-    run.status = RunHeadless(options, {});
+    LibraryArchiveReaders readers;
+    run.status = RunHeadless(options, readers);
     run.text = ReadFile(*options.dumpFile);
     run.dump = nlohmann::json::parse(run.text);
     return run;
