@@ -5,30 +5,53 @@
 #include <vector>
 
 #include "common/settings_store.h"
+#include "game/control/archive_service.h"
 #include "game/control/check_level.h"
 #include "game/control/command_line.h"
 #include "game/control/headless.h"
+#include "game/control/main_window.h"
 #include "game/control/message_box.h"
 #include "game/control/program_options.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
+#include "game/control/steady_clock.h"
 #include "game/platform/archive_readers.h"
+#include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_message_box.h"
+#include "game/platform/sdl_window.h"
 #include "game/rules/game.h"
 
 namespace {
 
 using namespace zelkor;
 
-// A headless run keeps its settings in memory and forgets them at the end.
-std::unique_ptr<SettingsStore> OpenSettings(const ProgramOptions& options) {
-    if (options.headless) return std::make_unique<MemorySettingsStore>();
-    return std::make_unique<IniSettingsStore>(options.settingsFile.value_or(DefaultSettingsFile()));
-}
+// The game in its window, until it is quit.
+int RunGame(const ProgramOptions& options) {
+    IniSettingsStore settings(options.settingsFile.value_or(DefaultSettingsFile()));
+    SdlMessageBox messageBox;
+    SteadyClock clock;
+    const auto game = std::make_unique<Game>(clock);
+    game->rng.Seed(static_cast<std::uint64_t>(clock.NowMs()));
 
-std::unique_ptr<MessageBoxService> OpenMessageBoxes(const ProgramOptions& options) {
-    if (options.headless) return std::make_unique<NullMessageBox>();
-    return std::make_unique<SdlMessageBox>();
+    SdlWindow window(options.window);
+    SdlKeyboard keyboard;
+    Screen screen;  // pictures come with the display
+    SilentSound sound;
+    SilentMusic music;
+    LibraryArchiveReaders readers;
+    MainWindow* hooksTarget = nullptr;
+    UnextractHooks hooks;
+    hooks.consolePrint = [&](std::string_view text) { hooksTarget->ConsolePrint(text); };
+    hooks.setValue = [&](double percent) { hooksTarget->setValue(percent); };
+    GameArchiveService archives(*game, options.gameDir, readers, hooks);
+    MainWindow mainWindow(*game, Services{keyboard, screen, window, sound, music, settings,
+                                          messageBox, archives, options.gameDir});
+    hooksTarget = &mainWindow;
+
+    const int code = mainWindow.INIT_Main(options.commandLine);
+    // Closing the window saves the options and the hall of fame.
+    if (game->flags.displayReady) SaveSettings(*game, settings);
+    return code;
 }
 
 }  // namespace
@@ -63,16 +86,5 @@ int main(int argc, char** argv) {
         return RunHeadless(headless, archives);
     }
 
-    const auto settings = OpenSettings(options);
-    const auto messageBoxes = OpenMessageBoxes(options);
-    ManualClock clock;  // the start-up checks read no time
-    const auto game = std::make_unique<Game>(clock);
-
-    game->run.keyMap = "US";
-    LoadSettings(*game, *settings);
-    if (!RunLevelFolderCheck(options.gameDir, *messageBoxes)) return 1;
-    const CommandServices services{options.gameDir, *settings, *messageBoxes};
-    if (ApplyCommandLine(*game, options.commandLine, services) == SwitchResult::EndProgram)
-        return 1;
-    return 0;
+    return RunGame(options);
 }
