@@ -338,7 +338,7 @@ void MakeItems(AssetSet& set) {
         set.AddPicture("gfx/atomic_animated/" + std::to_string(f) + ".bmp", RayCast(atom, 22, 21),
                        KeyMode::Grey131);
     }
-    const TntScene flatTnt({{8.3f, 9.6f, 0}, RotateX(0.2f) * RotateZ(0.35f), 0.66f}, 1);
+    const TntScene flatTnt({{8.2f, 9.0f, 0}, RotateX(0.2f) * RotateZ(0.3f), 0.74f}, 1);
     set.AddPicture("gfx/TNT.bmp", RayCast(flatTnt, 16, 16), KeyMode::NearBlack);
 }
 

@@ -76,11 +76,11 @@ public:
             d = std::min(d, SdRoundCone(p, bone.a, bone.b, bone.ra, bone.rb));
         if (hasHead_) {
             const Vec3 l = Local(p);
-            const float skull = SdEllipsoid(l - Vec3{0, 1.8f, 1.0f}, {7.7f, 7.9f, 5.6f});
+            const float skull = SdEllipsoid(l - Vec3{0, 1.8f, 1.0f}, {8.3f, 8.2f, 5.8f});
             const float neck = SdCapsule(l, {0, 0, 0}, {0, -16, 0}, kTube);
             d = SmoothMin(skull, neck, 2.5f);
             for (const float side : {-1.0f, 1.0f}) {
-                const float eye = SdSphere(l - Vec3{side * 4.1f, 4.4f, 4.1f}, 1.9f);
+                const float eye = SdSphere(l - Vec3{side * 4.3f, 4.4f, 4.2f}, 2.2f);
                 if (eye < d) {
                     d = eye;
                     material = kEyeWhite;
@@ -110,7 +110,7 @@ public:
         }
         if (hit.material == kEyeWhite) {
             const Vec3 l = Local(hit.position);
-            const Vec3 eyeCentre{l.x > 0 ? 4.1f : -4.1f, 4.4f, 4.1f};
+            const Vec3 eyeCentre{l.x > 0 ? 4.3f : -4.3f, 4.4f, 4.2f};
             const Vec3 look = Normalize(l - eyeCentre);
             s.chrome = false;
             s.base = style_.eye;
