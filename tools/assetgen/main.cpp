@@ -3,6 +3,7 @@
 //
 //   assetgen --out DIR [--dist DIR]   generate into DIR; pack and stage into the game folder
 //   assetgen --contact-sheet FILE.png one labelled overview picture of every picture
+//            [--only PREFIX,...] [--zoom N]  review aids: some pictures only, other scale
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +22,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: assetgen --out DIR [--dist DIR]\n"
-                 "       assetgen --contact-sheet FILE.png\n");
+                 "       assetgen --contact-sheet FILE.png [--only PREFIX,...] [--zoom N]\n");
     return 2;
 }
 

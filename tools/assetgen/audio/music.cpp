@@ -166,7 +166,8 @@ void Phrase(MidiTrack& t, const PieceStyle& s, int firstBar, unsigned seed, bool
                 }
                 step = best;
             } else {
-                step += rng.Below(5) - 2;
+                // Weak beats move by a step or a skip, never standing still.
+                step += (rng.Below(2) == 0 ? 1 : -1) * (1 + rng.Below(2));
             }
             step = std::clamp(step, 4, 16);
             if (finalBar && e >= 4) step = lastOfPiece ? 7 : step;
