@@ -46,8 +46,7 @@ std::optional<std::string> RelativeEntryPath(std::string_view name) {
 
 // A new empty file beside `target` whose name no one else uses.
 std::optional<fs::path> CreateTempBeside(const fs::path& target) {
-    std::string pattern =
-        (target.parent_path() / (".zk-" + target.filename().string() + ".XXXXXX")).string();
+    std::string pattern = (target.parent_path() / ".zk-unpack-XXXXXX").string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) return std::nullopt;
     close(fd);

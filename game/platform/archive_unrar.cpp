@@ -1,125 +1,212 @@
 #include "game/platform/archive_unrar.h"
 
-#include <cstring>
-#include <cwchar>
-#include <string_view>
-#include <unrar/dll.hpp>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
 
 #include "common/char_type.h"
 #include "game/platform/archive_entry_file.h"
+#include "game/platform/archive_unrar_session.h"
 
 namespace zelkor {
 namespace {
 
-constexpr unsigned int kHostUnix = 3;
-constexpr unsigned int kUnixFileType = 0170000;
-constexpr unsigned int kUnixSymlink = 0120000;
+// The helper answers every command at once, only a password's key stretching or a
+// large entry takes a while; silence this long means it hangs.
+constexpr int kHelperTimeoutMs = 30000;
+constexpr std::uint32_t kMaxNameBytes = 1 << 16;
+constexpr std::uint32_t kMaxChunkBytes = 1 << 26;
 
-int CALLBACK UnrarCallback(UINT message, LPARAM user, LPARAM p1, LPARAM p2) {
-    return reinterpret_cast<UnrarReader*>(user)->OnCallback(message, p1, p2);
+constexpr char kReadHeader = 'H';
+constexpr char kExtract = 'X';
+constexpr char kSkip = 'S';
+
+bool SendAll(int fd, const void* data, std::size_t size) {
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = send(fd, bytes, size, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// False at the end of the stream, on an error, or after `timeoutMs` of silence
+// (-1 waits for ever).
+bool ReceiveAll(int fd, void* data, std::size_t size, int timeoutMs) {
+    char* bytes = static_cast<char*>(data);
+    while (size > 0) {
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = poll(&ready, 1, timeoutMs);
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled <= 0) return false;
+        const ssize_t n = recv(fd, bytes, size, 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool SendFlag(int fd, bool flag) {
+    const std::uint8_t byte = flag ? 1 : 0;
+    return SendAll(fd, &byte, 1);
+}
+
+bool SendHeader(int fd, UnrarSession& session) {
+    ArchiveEntry entry;
+    if (!session.ReadHeader(entry)) return SendFlag(fd, false);
+    const auto kind = static_cast<std::uint8_t>(entry.kind);
+    const auto length = static_cast<std::uint32_t>(entry.name.size());
+    return SendFlag(fd, true) && SendAll(fd, &kind, 1) && SendAll(fd, &length, 4) &&
+           SendAll(fd, entry.name.data(), length);
+}
+
+// Entry data goes out in pieces, each with its length; a zero length and the
+// result end the entry.
+bool SendData(int fd, UnrarSession& session) {
+    bool connected = true;
+    const bool ok = session.Test([&](const void* data, std::size_t size) {
+        const auto length = static_cast<std::uint32_t>(size);
+        connected = size == 0 || (SendAll(fd, &length, 4) && SendAll(fd, data, size));
+        return connected;
+    });
+    const std::uint32_t end = 0;
+    return connected && SendAll(fd, &end, 4) && SendFlag(fd, ok);
+}
+
+// The helper process: opens the archive and answers commands until the reader
+// closes its end.
+[[noreturn]] void ServeArchive(int fd, const std::filesystem::path& archive,
+                               const std::string& password, ArchiveReader::Purpose purpose) {
+    // A crash here ends only this process, quietly.
+    for (const int crash : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
+        signal(crash, SIG_DFL);
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    UnrarSession session;
+    bool serving = SendFlag(fd, session.Open(archive, password, purpose));
+    char command = 0;
+    while (serving && ReceiveAll(fd, &command, 1, -1)) {
+        if (command == kReadHeader)
+            serving = SendHeader(fd, session);
+        else if (command == kExtract)
+            serving = SendData(fd, session);
+        else if (command == kSkip)
+            serving = SendFlag(fd, session.Skip());
+        else
+            serving = false;
+    }
+    _exit(0);  // no destructors or exit handlers of the game's process
 }
 
 }  // namespace
-
-UnrarReader::UnrarReader() : header_(std::make_unique<RARHeaderDataEx>()) {}
-
-UnrarReader::~UnrarReader() {
-    Close();
-}
 
 bool UnrarReader::Open(const std::filesystem::path& archive, std::string_view password,
                        Purpose purpose) {
     Close();
     // The library turns names into file names through LC_CTYPE; under "C" every
-    // non-ASCII name comes out empty.
+    // non-ASCII name comes out empty. Set before the helper starts, which inherits it.
     UseUtf8CharacterType();
-    password_ = std::string(password);
-    std::string name = archive.string();
-    RAROpenArchiveDataEx data{};
-    data.ArcName = name.data();
-    data.OpenMode = purpose == Purpose::List ? RAR_OM_LIST : RAR_OM_EXTRACT;
-    data.Callback = UnrarCallback;
-    data.UserData = reinterpret_cast<LPARAM>(this);
-    handle_ = RAROpenArchiveEx(&data);
-    if (handle_ != nullptr && data.OpenResult != ERAR_SUCCESS) Close();
-    if (handle_ == nullptr) return false;
-    if (!password_.empty()) RARSetPassword(handle_, password_.data());
-    return true;
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return false;
+    const std::string passwordText(password);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(ends[0]);
+        ServeArchive(ends[1], archive, passwordText, purpose);
+    }
+    close(ends[1]);
+    if (pid < 0) {
+        close(ends[0]);
+        return false;
+    }
+    socket_ = ends[0];
+    helper_ = pid;
+    if (ReceiveFlag()) return true;
+    Close();
+    return false;
 }
 
 bool UnrarReader::ReadHeader(ArchiveEntry& entry) {
-    atEntry_ = false;
-    if (handle_ == nullptr) return false;
-    *header_ = RARHeaderDataEx{};
-    if (RARReadHeaderEx(handle_, header_.get()) != ERAR_SUCCESS) return false;
-
-    // In UTF-8 once the character type is UTF-8 (see Open).
-    entry.name.assign(header_->FileName, strnlen(header_->FileName, sizeof header_->FileName));
-    const bool unixLink =
-        header_->HostOS == kHostUnix && (header_->FileAttr & kUnixFileType) == kUnixSymlink;
-    if (header_->RedirType != 0 || unixLink)
-        entry.kind = ArchiveEntry::Kind::Link;
-    else if (header_->Flags & RHDF_DIRECTORY)
-        entry.kind = ArchiveEntry::Kind::Folder;
-    else
-        entry.kind = ArchiveEntry::Kind::File;
-    atEntry_ = true;
+    if (!Send(kReadHeader) || !ReceiveFlag()) return false;
+    std::uint8_t kind = 0;
+    std::uint32_t length = 0;
+    if (!Receive(&kind, 1) || !Receive(&length, 4) || kind > 2 || length > kMaxNameBytes) {
+        Close();
+        return false;
+    }
+    entry.name.resize(length);
+    if (!Receive(entry.name.data(), length)) return false;
+    entry.kind = static_cast<ArchiveEntry::Kind>(kind);
     return true;
 }
 
 bool UnrarReader::Extract(const std::filesystem::path& file) {
-    if (!atEntry_) return false;
-    atEntry_ = false;
     ArchiveEntryFile out(file);
     if (!out.IsOpen()) {
-        RARProcessFile(handle_, RAR_SKIP, nullptr, nullptr);
+        Skip();
         return false;
     }
-    output_ = &out;
-    // Testing decodes and checks the entry; the data arrives in OnCallback.
-    const int result = RARProcessFile(handle_, RAR_TEST, nullptr, nullptr);
-    output_ = nullptr;
-    return out.Finish() && result == ERAR_SUCCESS;
+    if (!Send(kExtract)) return false;
+    for (;;) {
+        std::uint32_t length = 0;
+        if (!Receive(&length, 4)) return false;
+        if (length == 0) break;
+        buffer_.resize(length);
+        // Past the size limit or a failed write: the rest of the entry cannot be
+        // passed over, so the archive ends here.
+        if (length > kMaxChunkBytes || !Receive(buffer_.data(), length) ||
+            !out.Write(buffer_.data(), length)) {
+            Close();
+            return false;
+        }
+    }
+    const bool ok = ReceiveFlag();
+    return out.Finish() && ok;
 }
 
 bool UnrarReader::Skip() {
-    if (!atEntry_) return false;
-    atEntry_ = false;
-    return RARProcessFile(handle_, RAR_SKIP, nullptr, nullptr) == ERAR_SUCCESS;
+    return Send(kSkip) && ReceiveFlag();
 }
 
 void UnrarReader::Close() {
-    if (handle_ != nullptr) RARCloseArchive(handle_);
-    handle_ = nullptr;
-    atEntry_ = false;
+    if (socket_ >= 0) close(socket_);
+    socket_ = -1;
+    if (helper_ > 0) {
+        kill(helper_, SIGKILL);
+        while (waitpid(helper_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    helper_ = -1;
 }
 
-int UnrarReader::OnCallback(unsigned int message, long p1, long p2) {
-    switch (message) {
-        case UCM_PROCESSDATA:
-            if (output_ == nullptr) return 1;
-            return output_->Write(reinterpret_cast<const void*>(p1), static_cast<std::size_t>(p2))
-                       ? 1
-                       : -1;
-        case UCM_NEEDPASSWORD: {  // a header-encrypted archive asks before any header
-            if (password_.empty() || static_cast<std::size_t>(p2) <= password_.size()) return -1;
-            password_.copy(reinterpret_cast<char*>(p1), password_.size());
-            reinterpret_cast<char*>(p1)[password_.size()] = '\0';
-            return 1;
-        }
-        case UCM_NEEDPASSWORDW: {
-            wchar_t* buffer = reinterpret_cast<wchar_t*>(p1);
-            if (password_.empty()) return -1;
-            std::mbstate_t state{};
-            const char* source = password_.c_str();
-            const std::size_t n =
-                std::mbsrtowcs(buffer, &source, static_cast<std::size_t>(p2), &state);
-            if (n == static_cast<std::size_t>(-1) || source != nullptr) return -1;
-            return 1;
-        }
-        default:  // another volume: single-volume archives only
-            return -1;
-    }
+bool UnrarReader::Send(char command) {
+    if (socket_ < 0) return false;
+    if (SendAll(socket_, &command, 1)) return true;
+    Close();
+    return false;
+}
+
+bool UnrarReader::Receive(void* data, std::size_t size) {
+    if (socket_ < 0) return false;
+    if (ReceiveAll(socket_, data, size, kHelperTimeoutMs)) return true;
+    Close();
+    return false;
+}
+
+bool UnrarReader::ReceiveFlag() {
+    std::uint8_t flag = 0;
+    return Receive(&flag, 1) && flag == 1;
 }
 
 }  // namespace zelkor

@@ -1,24 +1,22 @@
 #pragma once
 
-#include <memory>
-#include <string>
+#include <sys/types.h>
+
+#include <vector>
 
 #include "common/archive_reader.h"
 
-struct RARHeaderDataEx;
-
 namespace zelkor {
 
-class ArchiveEntryFile;
-
-// Reads RAR 4 and RAR 5 archives through libunrar, with or without a password, also
-// with encrypted headers. The library only tests entries; their data comes back
-// through its callback and this reader writes it, so the library itself never
-// creates a file, a folder or a link.
+// Reads RAR archives. libunrar reads uninitialised memory on some damaged encrypted
+// archives and can crash, so the library runs in a helper process of its own
+// (UnrarSession): it hands back headers and decoded data over a socket, and this
+// reader writes the files. When the helper dies or stops answering, the archive
+// simply ends.
 class UnrarReader final : public ArchiveReader {
 public:
-    UnrarReader();
-    ~UnrarReader() override;
+    UnrarReader() = default;
+    ~UnrarReader() override { Close(); }
     UnrarReader(const UnrarReader&) = delete;
     UnrarReader& operator=(const UnrarReader&) = delete;
 
@@ -29,15 +27,14 @@ public:
     bool Skip() override;
     void Close() override;
 
-    // libunrar's callback; public only so the C callback can reach it.
-    int OnCallback(unsigned int message, long p1, long p2);
-
 private:
-    void* handle_ = nullptr;
-    std::string password_;
-    std::unique_ptr<RARHeaderDataEx> header_;
-    ArchiveEntryFile* output_ = nullptr;  // the file being extracted, during Extract
-    bool atEntry_ = false;
+    bool Send(char command);
+    bool Receive(void* data, std::size_t size);
+    bool ReceiveFlag();
+
+    int socket_ = -1;
+    pid_t helper_ = -1;
+    std::vector<char> buffer_;
 };
 
 }  // namespace zelkor

@@ -111,7 +111,9 @@ TEST_F(UnextractTest, AnArchiveThatCannotBeOpenedWritesNoList) {
 
 TEST_F(UnextractTest, ProgressAdvancesPerEntryAndShowsOnlyUpToTheTotal) {
     progress_.total = 2;
-    Unpack({{"a.bmp"}, {"b.bmp"}, {"c.bmp"}});
+    const std::string longest = std::string(251, 'c') + ".bmp";  // 255 bytes, as long as allowed
+    Unpack({{"a.bmp"}, {"b.bmp"}, {longest}});
+    EXPECT_TRUE(fs::exists(dest_ / longest));
     EXPECT_EQ(progress_.count, 3);
     EXPECT_EQ(percents_, (std::vector<double>{50, 100}));
 }

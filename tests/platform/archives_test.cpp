@@ -57,7 +57,9 @@ TEST_F(ArchivesTest, UnpacksRarFoldersNonAsciiNamesAndRar4) {
     EXPECT_EQ(Read(dest_ / "docs" / "rar4.txt"), "stored in a RAR 4 archive\n");
 }
 
-TEST_F(ArchivesTest, AWrongPasswordExtractsNothing) {
+TEST_F(ArchivesTest, AWrongPasswordOrADamagedArchiveExtractsNothing) {
+    // Found by fuzzing: libunrar reads uninitialised memory on it and may crash.
+    EXPECT_EQ(Unpack(kFixtures / "damaged-encrypted.rar", "kt90472"), "");
     EXPECT_EQ(Unpack(kFixtures / "password.rar", "wrong"), "");
     EXPECT_EQ(Unpack(kFixtures / "password.rar", ""), "");
     EXPECT_EQ(Unpack(kFixtures / "headers.rar", "wrong"), "");
