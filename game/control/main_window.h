@@ -10,6 +10,7 @@
 #include "game/control/audio.h"
 #include "game/control/key_handler.h"
 #include "game/control/keyboard.h"
+#include "game/control/menu_logic.h"
 #include "game/control/window_events.h"
 #include "game/level/level_loader.h"
 #include "game/present/screen.h"
@@ -37,7 +38,10 @@ struct Services {
 // The game's main window: it owns the loops (main loop, pause, information
 // screen, key waits, menu), fires the window timers in DoEvents, and answers
 // what the rules, the level loader and the key handler ask of it.
-class MainWindow final : public RulesHost, public LevelLoadHost, public KeyHandlerActions {
+class MainWindow final : public RulesHost,
+                         public LevelLoadHost,
+                         public KeyHandlerActions,
+                         public MenuHost {
 public:
     MainWindow(Game& game, Services services);
 
@@ -86,7 +90,7 @@ public:
     void ShowTimeLimitHit() override;
     HighScoreEntry EnterHighScore() override;
     std::optional<std::vector<std::string>> ReadAINames() override;
-    int HighestModelNumber() override;
+    int HighestModelNumber() override;  // the menu's too
 
     // LevelLoadHost
     std::optional<std::string> ReadLevelFile(std::string_view path) override;
@@ -103,6 +107,11 @@ public:
     void QuitAndEnd() override;
     void TypeKey(int scanCode) override;
     void DrawKeyNumber(int scanCode) override;
+
+    // MenuHost
+    ModelCredit ModelCreditOf(int model) override;
+    void SwitchMusic(bool on) override;
+    void SetMusicVolume(int percent) override;
 
 private:
     void FireTimers();

@@ -1,5 +1,4 @@
 // Start-up, the menu loop and the end of the program.
-#include <cctype>
 #include <cmath>
 #include <fstream>
 
@@ -8,9 +7,11 @@
 #include "game/control/main_window.h"
 #include "game/control/menu_logic.h"
 #include "game/control/message_box.h"
+#include "game/control/model_credits.h"
 #include "game/control/quit.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
+#include "game/control/typing.h"
 #include "game/rules/computer_snakes.h"
 #include "game/rules/messages.h"
 
@@ -152,7 +153,7 @@ void MainWindow::RunMenu() {
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
     game_.menu.statusLine.clear();
     while (!f.ending) {
-        MenuPassLogic(game_);
+        MenuPassLogic(game_, *this);
         s_.screen.DrawMenu(game_);
         s_.screen.Flip();
         ++f.frameCount;
@@ -176,7 +177,9 @@ void MainWindow::MenuSelect() {
     switch (m.menuRow) {
         case 1:
             game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
-            LoadLevel("\\lvl\\lvl1.dat");
+            // A first level that cannot be loaded leaves the menu up rather than
+            // starting a game that nothing can end.
+            if (LoadLevel("\\lvl\\lvl1.dat") != 1) break;
             game_.flags.menuShown = false;
             game_.flags.infoShown = true;
             break;
@@ -196,7 +199,29 @@ void MainWindow::MenuSelect() {
     }
 }
 
-void MainWindow::TypeKey(int) {}
+void MainWindow::TypeKey(int scanCode) {
+    const ConsoleLevels levels{s_.gameDir.string(),
+                               [this](std::string_view path) { return LoadLevel(path); }};
+    TypeIntoTarget(game_, scanCode, levels);
+}
+
+ModelCredit MainWindow::ModelCreditOf(int model) {
+    const std::vector<std::string> folders = ModelPackFolders(s_.gameDir);
+    if (model < 0 || model >= static_cast<int>(folders.size())) return {};
+    return ReadModelCredit(s_.gameDir, folders[static_cast<std::size_t>(model)]);
+}
+
+void MainWindow::SwitchMusic(bool on) {
+    if (!on || !musicLoaded_) {
+        s_.music.Stop();
+    } else if (s_.music.Ended()) {
+        s_.music.Play();
+    }
+}
+
+void MainWindow::SetMusicVolume(int percent) {
+    s_.music.SetVolume(percent);
+}
 
 // ---- settings and the end --------------------------------------------------------
 
@@ -234,16 +259,7 @@ std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
 
 int MainWindow::HighestModelNumber() {
     // Every model pack in the models folder is one model, numbered from 0.
-    int packs = 0;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(ResolvePath(s_.gameDir, "models"), ec), end;
-         !ec && it != end; it.increment(ec)) {
-        std::string ext = it->path().extension().string();
-        for (char& c : ext)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ext == ".zmp") ++packs;
-    }
-    return packs - 1;
+    return static_cast<int>(ModelPackFolders(s_.gameDir).size()) - 1;
 }
 
 void MainWindow::QuitAndEnd() {

@@ -1,12 +1,43 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "game/rules/game.h"
 
 namespace zelkor {
 
+// A snake model as its pack describes it.
+struct ModelCredit {
+    std::string name;
+    std::string author;
+};
+
+// What the menu pages reach outside the game's state: the installed models and
+// the music player.
+class MenuHost {
+public:
+    virtual ~MenuHost() = default;
+    // The highest model number installed (-1 with none).
+    virtual int HighestModelNumber() = 0;
+    virtual ModelCredit ModelCreditOf(int model) = 0;
+    // Music switched on the options page: on plays the loaded piece from the
+    // start if it is not playing; off (or nothing loaded) stops it.
+    virtual void SwitchMusic(bool on) = 0;
+    virtual void SetMusicVolume(int percent) = 0;
+};
+
+inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";
+inline constexpr std::string_view kNotInDeathmatch = "Not in DM mode";
+inline constexpr int kOptionRows = 14;
+inline constexpr int kPlayerNameRow = 8;
+
+// `ModelLabel`: "Viper by Jo".
+std::string ModelLabel(MenuHost& host, int model);
+
 // The state side of one pass of the menu screens: cursor wraps, highlights, the
-// status line, the options actions and the typing target of the page shown.
-// Drawing is the screen's.
-void MenuPassLogic(Game& game);
+// status line, the credits ticker, the options page's action word and the typing
+// target of the page shown. Drawing is the screen's.
+void MenuPassLogic(Game& game, MenuHost& host);
 
 }  // namespace zelkor

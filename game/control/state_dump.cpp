@@ -131,7 +131,17 @@ json MenuJson(const Game& game) {
             {"optionsPage", m.optionsPage},
             {"typingAllowed", m.typingAllowed},
             {"typingTarget", m.typingTarget},
-            {"statusLine", Text(m.statusLine)}};
+            {"statusLine", Text(m.statusLine)},
+            {"highlights", m.highlights},
+            {"tickerLine", Text(m.tickerLine)},
+            {"consoleText", Text(game.cheats.consoleText)}};
+}
+
+json OptionsJson(const Options& o) {
+    return {{"globalSpeed", o.globalSpeed},   {"noSpeedReset", o.noSpeedReset},
+            {"showFPS", o.showFPS},           {"animatedItems", o.animatedItems},
+            {"sndEnabled", o.sndEnabled},     {"kiSndEnabled", o.kiSndEnabled},
+            {"musicEnabled", o.musicEnabled}, {"musicVolume", o.musicVolume}};
 }
 
 json TimerJson(const Timer& t) {
@@ -180,6 +190,7 @@ json DumpState(const Game& game, const std::filesystem::path& gameDir) {
     doc["level"] = LevelJson(game, gameDir);
     doc["flags"] = FlagsJson(game);
     doc["menu"] = MenuJson(game);
+    doc["options"] = OptionsJson(game.options);
 
     json messages = json::array();
     for (const std::string& m : game.messages)

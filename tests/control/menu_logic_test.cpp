@@ -1,0 +1,148 @@
+#include "game/control/menu_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "game/control/model_credits.h"
+
+namespace zelkor {
+namespace {
+
+class FakeMenuHost final : public MenuHost {
+public:
+    int HighestModelNumber() override { return highestModel; }
+    ModelCredit ModelCreditOf(int model) override { return {"M" + std::to_string(model), "Jo"}; }
+    void SwitchMusic(bool on) override { calls.push_back(on ? "music on" : "music off"); }
+    void SetMusicVolume(int percent) override {
+        calls.push_back("volume " + std::to_string(percent));
+    }
+    int highestModel = 2;
+    std::vector<std::string> calls;
+};
+
+class MenuLogicTest : public ::testing::Test {
+protected:
+    MenuLogicTest() : game(clock) {}
+
+    void Pass() { MenuPassLogic(game, host); }
+    // The options page with the cursor on `row`, one pass per action word.
+    void Act(int row, std::initializer_list<const char*> words) {
+        game.menu.optionsPage = 1;
+        game.menu.optionsRow = static_cast<std::int16_t>(row);
+        for (const char* word : words) {
+            game.menu.optionsCommand = word;
+            Pass();
+        }
+    }
+
+    ManualClock clock;
+    Game game;
+    FakeMenuHost host;
+};
+
+TEST_F(MenuLogicTest, NumbersStepWithinTheirRangesAndTheCursorWraps) {
+    Act(0, {""});
+    EXPECT_EQ(game.menu.optionsRow, 14);
+    Act(15, {""});
+    EXPECT_EQ(game.menu.optionsRow, 1);
+    game.level.maxSpd = 59;
+    Act(1, {"+", "+", "+"});
+    EXPECT_EQ(game.level.maxSpd, 60);
+    EXPECT_EQ(game.menu.statusLine, "Set the maximum game speed [10fast - 60slow]");
+    EXPECT_EQ(game.menu.optionsCommand, "");
+    game.level.minSpd = 101;
+    Act(2, {"-", "-", "-"});
+    EXPECT_EQ(game.level.minSpd, 100);
+    game.level.SpeedStep = 1;
+    Act(6, {"-", "-", "-"});
+    EXPECT_EQ(game.level.SpeedStep, 0.5);
+    Act(6, {"cycle"});
+    EXPECT_EQ(game.level.SpeedStep, 0.5);
+    game.options.musicVolume = 99;
+    Act(13, {"+", "+"});
+    EXPECT_EQ(game.options.musicVolume, 100);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"volume 100", "volume 100"}));
+    game.Player().speed = 5;  // from a damaged settings file
+    Act(3, {"cycle"});
+    EXPECT_EQ(game.Player().speed, 60);  // the maximum speed
+    game.level.maxSpd = 300;             // crossed ends still give one of them
+    Act(3, {"+"});
+    EXPECT_EQ(game.Player().speed, 300);
+}
+
+TEST_F(MenuLogicTest, YesNoRowsToggleOnEveryActionWordOnly) {
+    Options& o = game.options;
+    const std::vector<std::pair<int, bool*>> rows{
+        {4, &o.noSpeedReset}, {5, &game.level.SpeedUp}, {7, &o.showFPS},      {9, &o.animatedItems},
+        {10, &o.sndEnabled},  {11, &o.kiSndEnabled},    {12, &o.musicEnabled}};
+    for (const auto& [row, flag] : rows) {
+        const bool before = *flag;
+        Act(row, {"+", "-"});
+        EXPECT_EQ(*flag, before) << row;
+        Act(row, {"cycle", ""});
+        EXPECT_NE(*flag, before) << row;
+    }
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"music off", "music on", "music off"}));
+}
+
+TEST_F(MenuLogicTest, DeathmatchClosesTheSpeedMutators) {
+    game.run.gameMode = "NDM";
+    game.level.SpeedStep = 2;
+    Act(5, {"+"});
+    EXPECT_EQ(game.menu.statusLine, "Not in DM mode");
+    Act(6, {"+"});
+    EXPECT_FALSE(game.level.SpeedUp);
+    EXPECT_EQ(game.level.SpeedStep, 2);
+    Act(7, {"+"});
+    EXPECT_FALSE(game.options.showFPS);
+    EXPECT_EQ(game.menu.statusLine, "Show an FPS counter in the top right edge [Yes/No]");
+}
+
+TEST_F(MenuLogicTest, ThePlayerModelStaysWithinTheInstalledModels) {
+    game.Player().model = 1;
+    Act(14, {"cycle", "+", "+"});
+    EXPECT_EQ(game.Player().model, 2);
+    Act(14, {"-", "-", "-"});
+    EXPECT_EQ(game.Player().model, 0);
+    host.highestModel = -1;
+    Act(14, {"+"});
+    EXPECT_EQ(game.Player().model, 0);
+    EXPECT_EQ(ModelLabel(host, 3), "M3 by Jo");
+}
+
+TEST_F(MenuLogicTest, TheCreditsTickerShowsTheLastCharactersOneAtATime) {
+    game.run.credits = "abc";
+    Pass();  // the ticker timer is still running
+    EXPECT_EQ(game.menu.tickerLine, "");
+    for (int i = 0; i < 4; ++i) {
+        game.timers.ScrollNext.Disable();  // it ran out
+        Pass();
+    }
+    EXPECT_EQ(game.menu.tickerLine, "abab");  // the last character is skipped
+    Pass();
+    EXPECT_EQ(game.menu.tickerLine, "abab");
+}
+
+TEST(ModelCredits, PacksAreSortedAndDescribedByTheirFiles) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "zelkor-model-credits";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "models");
+    fs::create_directories(dir / "gfx" / "Red");
+    for (const char* file : {"Red.zmp", "Blue.ZMP", "notes.txt"})
+        std::ofstream(dir / "models" / file) << "x";
+    std::ofstream(dir / "gfx" / "Red" / "model.ini")
+        << "NAME=Fire Snake\r\nAUTHOR=Jo\r\nNAME=Red Viper\r\n";
+    EXPECT_EQ(ModelPackFolders(dir), (std::vector<std::string>{"Blue", "Red"}));
+    const ModelCredit blue = ReadModelCredit(dir, "Blue");
+    const ModelCredit red = ReadModelCredit(dir, "Red");
+    EXPECT_EQ(blue.name + "/" + blue.author, "Blue/Unknown");
+    EXPECT_EQ(red.name + "/" + red.author, "Red Viper/Jo");
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,191 @@
+// The menus and the cheat console driven by scripted keys, as a player would.
+#include <gtest/gtest.h>
+
+#include "game/control/key_handler.h"
+#include "tests/scenarios/scenario.h"
+
+namespace zelkor {
+namespace {
+
+using scenario::MakeGameFolder;
+using scenario::RunGame;
+
+// A key file: taps one every 80 ms, each key held for 40 ms.
+class KeyScriptWriter {
+public:
+    explicit KeyScriptWriter(int start = 300) : t_(start) {}
+
+    KeyScriptWriter& Tap(int code, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            Change(code, 1);
+            t_ += 40;
+            Change(code, 0);
+            t_ += 40;
+        }
+        return *this;
+    }
+    KeyScriptWriter& Press(int code) { return Change(code, 1), Wait(); }
+    KeyScriptWriter& Release(int code) { return Change(code, 0), Wait(); }
+    // Letters and digits by their place on a US keyboard.
+    KeyScriptWriter& Type(std::string_view text) {
+        constexpr std::array<std::pair<int, std::string_view>, 4> rows{
+            {{2, "1234567890"}, {16, "qwertyuiop"}, {30, "asdfghjkl"}, {44, "zxcvbnm"}}};
+        for (char c : text)
+            for (const auto& [first, keys] : rows)
+                if (const auto at = keys.find(c); at != std::string_view::npos)
+                    Tap(first + static_cast<int>(at));
+        return *this;
+    }
+    const std::string& Text() const { return text_; }
+    int End() const { return t_; }
+
+private:
+    KeyScriptWriter& Change(int code, int state) {
+        text_ +=
+            std::to_string(t_) + " " + std::to_string(code) + " " + std::to_string(state) + "\n";
+        return *this;
+    }
+    KeyScriptWriter& Wait() {
+        t_ += 40;
+        return *this;
+    }
+    std::string text_;
+    int t_;
+};
+
+HeadlessOptions Options(const std::filesystem::path& dir, std::string commandLine = "") {
+    HeadlessOptions o;
+    o.gameDir = dir;
+    o.seed = 11;
+    o.runMs = 5000;
+    o.commandLine = std::move(commandLine);
+    return o;
+}
+
+scenario::Run Play(const std::filesystem::path& dir, const KeyScriptWriter& keys,
+                   std::string commandLine = "") {
+    HeadlessOptions o = Options(dir, std::move(commandLine));
+    o.runMs = keys.End() + 500;
+    return RunGame(o, keys.Text());
+}
+
+// From a running level's information screen into the hall of fame.
+KeyScriptWriter FromPlayToHallOfFame() {
+    KeyScriptWriter keys;
+    keys.Tap(key::Escape).Tap(key::Down, 2).Tap(key::Enter);
+    return keys;
+}
+
+TEST(MenuReplay, TheMainMenuCursorWrapsAtBothEnds) {
+    const auto dir = MakeGameFolder("menu-wrap");
+    const auto up = Play(dir, KeyScriptWriter().Tap(key::Up));
+    EXPECT_EQ(up.dump["menu"]["menuRow"], 4);
+    EXPECT_EQ(up.dump["menu"]["statusLine"], "Exit this cool game");
+    const auto round = Play(dir, KeyScriptWriter().Tap(key::Up).Tap(key::Down));
+    EXPECT_EQ(round.dump["menu"]["menuRow"], 1);
+    EXPECT_EQ(round.dump["menu"]["highlights"][0], true);
+}
+
+TEST(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
+    const auto dir = MakeGameFolder("menu-new");
+    const auto run = Play(dir, KeyScriptWriter().Tap(key::Enter));
+    EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
+    EXPECT_FALSE(run.dump["flags"]["menuShown"]);
+    EXPECT_FALSE(run.dump["flags"]["stopped"]);
+    EXPECT_TRUE(run.dump["flags"]["infoScreen"]);
+    std::filesystem::remove(dir / "lvl" / "lvl1.dat");  // no first level: the menu stays
+    const auto missing = Play(dir, KeyScriptWriter().Tap(key::Enter));
+    EXPECT_TRUE(missing.dump["flags"]["menuShown"]);
+    EXPECT_TRUE(missing.dump["flags"]["stopped"]);
+}
+
+TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
+    const auto dir = MakeGameFolder("menu-speeds");
+    HeadlessOptions o = Options(dir);
+    o.settingsFile = dir / "settings.ini";
+    const auto withSettings = [&](const std::string& speeds, const KeyScriptWriter& keys) {
+        scenario::WriteFile(*o.settingsFile,
+                            "[Tweak]\r\nMaxSpeed=60\r\nMinSpeed=100\r\n"
+                            "[Options]\r\n" +
+                                speeds + "\r\n");
+        o.runMs = keys.End() + 500;
+        return RunGame(o, keys.Text());
+    };
+    KeyScriptWriter up;  // options page; Right twice on "Maximum Speed", then "Global Speed" up
+    up.Tap(key::Down).Tap(key::Enter).Tap(key::Right, 2).Tap(key::Down, 2).Tap(key::Right, 4);
+    const auto high = withSettings("gSpeed=98", up);
+    EXPECT_EQ(high.dump["level"]["maxSpd"], 60);
+    EXPECT_EQ(high.dump["Snakes"][0]["speed"], 100);
+    EXPECT_EQ(high.dump["options"]["globalSpeed"], 100);
+    EXPECT_EQ(high.dump["timers"]["iWait"][0]["interval"], 100);
+
+    KeyScriptWriter down;
+    down.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 2).Tap(key::Left, 5);
+    const auto low = withSettings("gSpeed=62", down);
+    EXPECT_EQ(low.dump["Snakes"][0]["speed"], 60);
+    EXPECT_EQ(low.dump["menu"]["statusLine"],
+              "Set the global game speed [maximum and minumem set above]");
+}
+
+TEST(MenuReplay, DeathmatchRefusesNoSpeedReset) {
+    const auto dir = MakeGameFolder("menu-dm");
+    KeyScriptWriter keys;
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 3).Tap(key::Enter);
+    const auto run = Play(dir, keys, "/DM");
+    EXPECT_EQ(run.dump["menu"]["optionsRow"], 4);
+    EXPECT_FALSE(run.dump["options"]["noSpeedReset"]);  // as stored: a toggle would set it
+    EXPECT_EQ(run.dump["menu"]["statusLine"], "Not in DM mode");
+}
+
+TEST(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
+    const auto dir = MakeGameFolder("menu-name");
+    KeyScriptWriter keys;  // the name row; Enter clears the name; shift held while typing
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Press(key::LeftShift);
+    keys.Type("zy").Type("abcdefghijklmnop").Release(key::LeftShift);
+    EXPECT_EQ(Play(dir, keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
+    EXPECT_EQ(Play(dir, keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
+}
+
+TEST(MenuReplay, CheatsWorkOnlyAfterUnlockingDuringAGame) {
+    const auto dir = MakeGameFolder("menu-cheats");
+    auto locked = FromPlayToHallOfFame();
+    locked.Type("god");
+    const auto before = Play(dir, locked, "/L=lvl1.dat");
+    EXPECT_EQ(before.dump["menu"]["consoleText"], "god");
+    EXPECT_FALSE(before.dump["flags"]["godMode"]);
+    EXPECT_FALSE(before.dump["flags"]["cheatUsed"]);
+
+    auto unlocked = FromPlayToHallOfFame();
+    unlocked.Type("plumtrovegod");
+    const auto god = Play(dir, unlocked, "/L=lvl1.dat");
+    EXPECT_TRUE(god.dump["flags"]["godMode"]);
+    EXPECT_EQ(god.dump["level"]["InfoText"], "Cheater! - GOD mode activated");
+    EXPECT_EQ(god.dump["menu"]["consoleText"], "");
+
+    KeyScriptWriter noGame;  // unlocked, but no game is going on
+    noGame.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovegod");
+    const auto stopped = Play(dir, noGame);
+    EXPECT_TRUE(stopped.dump["flags"]["cheatUsed"]);
+    EXPECT_FALSE(stopped.dump["flags"]["godMode"]);
+    EXPECT_EQ(stopped.dump["menu"]["consoleText"], "god");
+}
+
+TEST(MenuReplay, WarpLoadsTheNumberedLevelAndGiveAddsItems) {
+    const auto dir = MakeGameFolder("menu-warp");
+    std::filesystem::copy_file(dir / "lvl" / "lvl2.dat", dir / "lvl" / "lvl12.dat");
+    KeyScriptWriter warp;
+    warp.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovewarp12");
+    const auto warped = Play(dir, warp);
+    EXPECT_EQ(warped.dump["level"]["LevelFile"], "lvl/lvl12.dat");
+    EXPECT_EQ(warped.dump["level"]["InfoText"], "Cheater! - Level loaded... (Press ESC twice)");
+    EXPECT_FALSE(warped.dump["flags"]["stopped"]);
+
+    auto give = FromPlayToHallOfFame();
+    give.Type("plumtrovegive").Press(key::LeftShift).Type("y").Release(key::LeftShift).Type("5");
+    const auto given = Play(dir, give, "/L=lvl1.dat");
+    EXPECT_EQ(given.dump["Snakes"][0]["yellowEaten"], 5);
+    EXPECT_EQ(given.dump["level"]["InfoText"], "Cheater! - 5 items given...");
+}
+
+}  // namespace
+}  // namespace zelkor
