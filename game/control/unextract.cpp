@@ -126,7 +126,7 @@ public:
     void Advance() const {
         ProgressCounters& progress = context_.progress;
         if (progress.count < std::numeric_limits<std::int16_t>::max()) ++progress.count;
-        if (progress.count <= progress.total && context_.hooks.setValue)
+        if (progress.total > 0 && progress.count <= progress.total && context_.hooks.setValue)
             context_.hooks.setValue(100.0 * progress.count / progress.total);
     }
 

@@ -2,7 +2,6 @@
 #include <archive_entry.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -59,6 +58,7 @@ protected:
         Write("in/snd/collect.wav", "RIFF-collect");
         Write("in/B/x.bmp", "BM-x");
         Write("in/a.txt", std::string(100000, 'a'));
+        Write("in/\xc3\xa9t\xc3\xa9.txt", "summer");
     }
     void TearDown() override { fs::remove_all(root_); }
     void Write(const std::string& name, const std::string& text) {
@@ -76,8 +76,8 @@ TEST_F(ZkpackTest, PacksAFolderSortedWithSlashNamesAndFixedTimes) {
         EXPECT_EQ(e.mtime, kFixedTime) << e.name;
         EXPECT_FALSE(e.encrypted);
     }
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"B/", "B/x.bmp", "a.txt", "snd/", "snd/collect.wav"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"B/", "B/x.bmp", "a.txt", "snd/", "snd/collect.wav",
+                                               "\xc3\xa9t\xc3\xa9.txt"}));
     EXPECT_EQ(entries[1].contents, "BM-x");
     EXPECT_EQ(entries[2].contents, std::string(100000, 'a'));
 }
@@ -99,25 +99,6 @@ TEST_F(ZkpackTest, RefusesLinksAndMissingFolders) {
     fs::create_symlink("a.txt", root_ / "in" / "link");
     EXPECT_THROW(PackFolder(root_ / "in", root_ / "out.zip"), std::runtime_error);
     EXPECT_THROW(PackFolder(root_ / "missing", root_ / "out2.zip"), std::runtime_error);
-}
-
-TEST_F(ZkpackTest, WritesSevenZipAndTarAndRefusesTheirPasswords) {
-    for (const ArchiveFormat format : {ArchiveFormat::SevenZip, ArchiveFormat::Tar}) {
-        const fs::path out = root_ / "out.bin";
-        {
-            ArchiveWriter writer(out, format);
-            writer.AddFolder("d/");
-            writer.AddFile("d/\xc3\xa9t\xc3\xa9.txt", "summer");
-            writer.Finish();
-        }
-        const auto entries = ReadBack(out);
-        ASSERT_EQ(entries.size(), 2u);
-        const auto file = std::find_if(entries.begin(), entries.end(),
-                                       [](const ReadEntry& e) { return e.name.back() != '/'; });
-        EXPECT_EQ(file->name, "d/\xc3\xa9t\xc3\xa9.txt");
-        EXPECT_EQ(file->contents, "summer");
-        EXPECT_THROW(ArchiveWriter(out, format, "pw"), std::runtime_error);
-    }
 }
 
 }  // namespace
