@@ -1,0 +1,260 @@
+// Whole runs of the game on small purpose-made levels: collection windows,
+// item effects, walls and TNT, computer snakes, bites, level ends, game over.
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+#include "tests/scenarios/level_builder.h"
+#include "tests/scenarios/scenario.h"
+
+namespace zelkor {
+namespace {
+
+using scenario::CellX;
+using scenario::CellY;
+using scenario::LevelText;
+
+constexpr int kF1 = 59;
+constexpr int kEnter = 28;
+constexpr int kDown = 208;
+constexpr int kRight = 205;
+
+// A key pressed at `time` and let go 40 ms later.
+std::string Press(int time, int code) {
+    return std::to_string(time) + " " + std::to_string(code) + " 1\n" + std::to_string(time + 40) +
+           " " + std::to_string(code) + " 0\n";
+}
+
+// F1 closes the information screen that follows every level load.
+std::string CloseInfo(int time = 200) {
+    return Press(time, kF1);
+}
+
+class Replay {
+public:
+    explicit Replay(const std::string& name) : dir_(scenario::MakeGameFolder(name)) {}
+
+    const std::filesystem::path& dir() const { return dir_; }
+
+    void AddLevel(const std::string& file, const LevelText& level) {
+        scenario::WriteFile(dir_ / "lvl" / file, level.Text());
+    }
+
+    scenario::Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
+                       std::int64_t seed = 11) const {
+        HeadlessOptions o;
+        o.gameDir = dir_;
+        o.seed = seed;
+        o.runMs = runMs;
+        o.commandLine = commandLine;
+        scenario::Run run = scenario::RunGame(o, keys);
+        EXPECT_EQ(run.status, 0);
+        return run;
+    }
+
+private:
+    std::filesystem::path dir_;
+};
+
+// ---- collection windows ------------------------------------------------------
+
+struct WindowCase {
+    int dx = 0;  // head minus item, across the snake's path
+    int dy = 0;
+    bool collected = false;
+};
+
+// One item of `kind` on a spawn point at (310, 230); the player passes it once,
+// down a column `dx` pixels beside it or along a row `dy` pixels above or below.
+scenario::Run PassItem(Replay& replay, const std::string& numKey, WindowCase c) {
+    const int tx = CellX(16), ty = CellY(12);
+    const bool down = c.dx != 0;
+    const int startX = down ? tx + c.dx : tx - 100;
+    const int startY = down ? ty - 100 : ty + c.dy;
+    replay.AddLevel("window.dat", LevelText()
+                                      .Put(16, 12, '*')
+                                      .Key("lvlName= Window")
+                                      .Key("nextLvl= END")
+                                      .Key(numKey + " 1")
+                                      .Key("reqScore= 9999")
+                                      .Key("HideCollected=True")
+                                      .Key("SnakeStrtX= " + std::to_string(startX))
+                                      .Key("SnakeStrtY= " + std::to_string(startY)));
+    return replay.Play("/L=window.dat", 1300, CloseInfo() + Press(300, down ? kDown : kRight));
+}
+
+void ExpectWindow(const std::string& numKey, const std::string& counter,
+                  const std::vector<WindowCase>& cases) {
+    Replay replay("window-" + counter);
+    for (const WindowCase& c : cases) {
+        SCOPED_TRACE("dx " + std::to_string(c.dx) + " dy " + std::to_string(c.dy));
+        const auto run = PassItem(replay, numKey, c);
+        const auto& player = run.dump["Snakes"][0];
+        // The head went on well past the item.
+        EXPECT_GT(c.dx != 0 ? player["y"] : player["x"], (c.dx != 0 ? CellY(12) : CellX(16)) + 40);
+        EXPECT_EQ(player[counter], c.collected ? 1 : 0);
+    }
+}
+
+TEST(CollectionWindow, YellowReachesSixteenPixelsEveryWay) {
+    ExpectWindow("numYellow=", "yellowEaten",
+                 {{-16, 0, true},
+                  {-17, 0, false},
+                  {16, 0, true},
+                  {17, 0, false},
+                  {0, -16, true},
+                  {0, -17, false},
+                  {0, 16, true},
+                  {0, 17, false}});
+}
+
+TEST(CollectionWindow, RedReachesSixteenLeftTwelveRightAndTwelveUpOrDown) {
+    ExpectWindow("numRed=", "redEaten",
+                 {{-16, 0, true},
+                  {-17, 0, false},
+                  {12, 0, true},
+                  {13, 0, false},
+                  {0, -12, true},
+                  {0, -13, false},
+                  {0, 12, true},
+                  {0, 13, false}});
+}
+
+TEST(CollectionWindow, TntReachesSixteenLeftAndUpTwelveRightAndDown) {
+    ExpectWindow("numTNT=", "tnt",
+                 {{-16, 0, true},
+                  {-17, 0, false},
+                  {12, 0, true},
+                  {13, 0, false},
+                  {0, -16, true},
+                  {0, -17, false},
+                  {0, 12, true},
+                  {0, 13, false}});
+}
+
+// ---- blue items ----------------------------------------------------------------
+
+bool HasMessage(const nlohmann::json& dump, const std::string& text) {
+    for (const auto& line : dump["messages"])
+        if (line == text) return true;
+    return false;
+}
+
+// `count` blue items in a column below the player, eaten one per step.
+scenario::Run EatBlueColumn(const std::string& name, int count, const std::string& mode) {
+    Replay replay(name);
+    LevelText level;
+    for (int row = 3; row < 3 + count; ++row)
+        level.Put(5, row, '*');
+    level.Key("lvlName= Blue column")
+        .Key("nextLvl= END")
+        .Key("numBlue= " + std::to_string(count))
+        .Key("reqBlue= 99")
+        .Key("HideCollected=True")
+        .Key("SnakeStrtX= " + std::to_string(CellX(5)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+    replay.AddLevel("blue.dat", level);
+    return replay.Play(mode + " /L=blue.dat", 300 + 112 * (count + 2),
+                       CloseInfo() + Press(300, kDown));
+}
+
+TEST(BlueItems, TheTenthGivesALifeAndTheNinthDoesNot) {
+    const auto nine = EatBlueColumn("blue-nine", 9, "");
+    EXPECT_EQ(nine.dump["Snakes"][0]["blueEaten"], 9);
+    EXPECT_EQ(nine.dump["Snakes"][0]["lives"], 3);
+    EXPECT_EQ(nine.dump["Snakes"][0]["score"], 9 * 60);
+
+    const auto ten = EatBlueColumn("blue-ten", 10, "");
+    const auto& player = ten.dump["Snakes"][0];
+    EXPECT_EQ(player["blueEaten"], 10);
+    EXPECT_EQ(player["lives"], 4);
+    EXPECT_EQ(player["frags"], 0);
+    EXPECT_EQ(player["score"], 10 * 60);
+    EXPECT_TRUE(HasMessage(ten.dump, "You receive a new live!")) << ten.dump["messages"];
+}
+
+TEST(BlueItems, TheTenthGivesAFragInDeathmatch) {
+    const auto run = EatBlueColumn("blue-dm", 10, "/DM");
+    const auto& player = run.dump["Snakes"][0];
+    EXPECT_EQ(player["blueEaten"], 10);
+    EXPECT_EQ(player["frags"], 1);
+    EXPECT_EQ(player["lives"], 3);
+    EXPECT_TRUE(HasMessage(run.dump, "Unknown got another frag! (10xBlue)"))
+        << run.dump["messages"];
+}
+
+// ---- walls and TNT -----------------------------------------------------------
+
+// The player runs down column 10 from row 2 over `tnt` TNT items (rows 3, 4, ...).
+LevelText TntColumn(int tnt) {
+    LevelText level;
+    for (int i = 0; i < tnt; ++i)
+        level.Put(10, 3 + i, '*');
+    level.Key("lvlName= Blasting")
+        .Key("nextLvl= END")
+        .Key("numTNT= " + std::to_string(tnt))
+        .Key("reqScore= 9999")
+        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+    return level;
+}
+
+std::string RunDown() {
+    return CloseInfo() + Press(300, kDown);
+}
+
+TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
+    // A pair of pieces across the column at row 8, a single piece at row 12.
+    const auto walls = [](LevelText level) {
+        return level.Put(9, 8, '<').Put(10, 8, '>').Put(10, 12, '+');
+    };
+    Replay replay("tnt");
+
+    replay.AddLevel("tnt1.dat", walls(TntColumn(1)));
+    const auto one = replay.Play("/L=tnt1.dat", 2000, RunDown());
+    EXPECT_TRUE(HasMessage(one.dump, "You got TNT, now you can blow walls!"));
+    EXPECT_FALSE(one.dump["WallPieces"][0]["standing"]);
+    EXPECT_FALSE(one.dump["WallPieces"][1]["standing"]);
+    // Both blasts used up the one TNT: the single piece kills.
+    EXPECT_TRUE(one.dump["WallPieces"][2]["standing"]);
+    EXPECT_EQ(one.dump["Snakes"][0]["tnt"], 0);
+    EXPECT_EQ(one.dump["Snakes"][0]["deaths"], 1);
+    EXPECT_EQ(one.dump["centredLines"][0]["text"], "Uh - You loose a live...");
+
+    replay.AddLevel("tnt2.dat", walls(TntColumn(2)));
+    const auto two = replay.Play("/L=tnt2.dat", 2000, RunDown());
+    EXPECT_FALSE(two.dump["WallPieces"][0]["standing"]);
+    EXPECT_FALSE(two.dump["WallPieces"][1]["standing"]);
+    EXPECT_FALSE(two.dump["WallPieces"][2]["standing"]);
+    // Three blasts in two calls: the single one costs nothing.
+    EXPECT_EQ(two.dump["Snakes"][0]["tnt"], 1);
+    EXPECT_EQ(two.dump["Snakes"][0]["deaths"], 0);
+    EXPECT_GT(two.dump["Snakes"][0]["y"], CellY(13));
+}
+
+TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
+    Replay replay("no-tnt");
+    std::filesystem::create_directories(replay.dir() / "gfx");
+    scenario::WriteFile(replay.dir() / "gfx" / "uwall.bmp", "BM");
+    replay.AddLevel("notnt.dat", TntColumn(1)
+                                     .Put(10, 7, 'a')
+                                     .Put(10, 11, 'b')
+                                     .Key("let:a=wall")
+                                     .Key("let:b=wall_no_tnt")
+                                     .Key("set:a=uwall.bmp")
+                                     .Key("set:b=uwall.bmp"));
+    const auto run = replay.Play("/L=notnt.dat", 2000, RunDown() + Press(1700, kEnter));
+    const auto& cells = run.dump["UserItemCells"];
+    const auto& player = run.dump["Snakes"][0];
+    EXPECT_FALSE(cells[0]["hasGfx"]);  // the plain wall fell to the TNT
+    EXPECT_TRUE(cells[1]["hasGfx"]);
+    EXPECT_EQ(player["tnt"], 1);
+    EXPECT_EQ(player["deaths"], 1);
+    EXPECT_EQ(player["lives"], 2);
+    EXPECT_EQ(player["x"], CellX(10));
+    EXPECT_EQ(player["y"], CellY(2));
+    EXPECT_TRUE(run.dump["flags"]["wallHitWait"]);
+}
+
+}  // namespace
+}  // namespace zelkor
