@@ -19,7 +19,11 @@ namespace {
 class HeadlessEvents final : public WindowEvents {
 public:
     HeadlessEvents(ManualClock& clock, const HeadlessOptions& options)
-        : clock_(clock), frameMs_(options.frameMs), endAt_(options.seed + options.runMs) {}
+        : clock_(clock),
+          frameMs_(options.frameMs),
+          endAt_(options.seed + options.runMs),
+          gameDir_(options.gameDir),
+          wantDump_(options.dumpFile.has_value()) {}
 
     void Pump(Game& game) override {
         clock_.Advance(frameMs_);
@@ -29,15 +33,25 @@ public:
 
     void CheckEnd(Game& game) {
         if (clock_.NowMs() >= endAt_) {
+            // The state as the time runs out: the loops that unwind after this
+            // would otherwise answer a waiting box (a level end would load the
+            // next level, a life-lost box would respawn the player).
+            if (wantDump_ && !dumpAtEnd_) dumpAtEnd_ = DumpState(game, gameDir_);
             game.flags.ending = true;
             game.flags.running = false;
         }
     }
 
+    // The state when the time ran out; none when the program ended before.
+    const std::optional<nlohmann::json>& dumpAtEnd() const { return dumpAtEnd_; }
+
 private:
     ManualClock& clock_;
     std::int64_t frameMs_;
     std::int64_t endAt_;
+    std::filesystem::path gameDir_;
+    bool wantDump_;
+    std::optional<nlohmann::json> dumpAtEnd_;
 };
 
 std::optional<std::string> ReadText(const std::filesystem::path& file) {
@@ -96,7 +110,8 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
 
     if (options.dumpFile) {
         std::ofstream out(*options.dumpFile, std::ios::binary);
-        out << DumpState(game, options.gameDir).dump(2) << "\n";
+        const auto& atEnd = events.dumpAtEnd();
+        out << (atEnd ? *atEnd : DumpState(game, options.gameDir)).dump(2) << "\n";
         if (!out) {
             std::cerr << "Zelkor: cannot write the dump " << options.dumpFile->string() << "\n";
             return 2;

@@ -24,8 +24,10 @@ struct HeadlessOptions {
 
 class ArchiveReaderFactory;
 
-// Runs the game headless and writes the dump; returns the exit status. Archives
-// ("gfx.zkr", "Requires=") are unpacked for real with these readers.
+// Runs the game headless and writes the dump: the game as it stood when the run's
+// time ran out (a box still waiting for its key shows as waiting). Returns the
+// exit status. Archives ("gfx.zkr", "Requires=") are unpacked for real with
+// these readers.
 int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveReaders);
 
 }  // namespace zelkor
