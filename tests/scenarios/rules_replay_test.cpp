@@ -256,5 +256,70 @@ TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
     EXPECT_TRUE(run.dump["flags"]["wallHitWait"]);
 }
 
+// ---- level ends ----------------------------------------------------------------
+
+// One yellow item three cells below the player; eating it wins the level.
+LevelText OneBite(const std::string& name, const std::string& next, int timeout) {
+    LevelText level;
+    level.Put(10, 5, '*')
+        .Key("lvlName= " + name)
+        .Key("Timeout= " + std::to_string(timeout))
+        .Key("numYellow= 1")
+        .Key("reqYellow= 1")
+        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+    if (!next.empty()) level.Key("nextLvl= " + next);
+    return level;
+}
+
+std::vector<std::string> CentredTexts(const nlohmann::json& dump) {
+    std::vector<std::string> texts;
+    for (const auto& line : dump["centredLines"])
+        if (!line["text"].get<std::string>().empty())
+            texts.push_back(line["text"].get<std::string>() + " @" +
+                            std::to_string(line["y"].get<int>()));
+    return texts;
+}
+
+TEST(LevelEnd, TheBoxWaitsForEnterAndTheNextLevelLoads) {
+    Replay replay("level-end");
+    replay.AddLevel("first.dat", OneBite("First", "second.dat", 100));
+    replay.AddLevel("second.dat", OneBite("Second", "END", 0));
+    const std::string firstLevel = CloseInfo() + Press(300, kDown);
+
+    const auto waiting = replay.Play("/L=first.dat", 1500, firstLevel);
+    EXPECT_EQ(waiting.dump["level"]["LevelFile"], "lvl/first.dat");
+    EXPECT_EQ(CentredTexts(waiting.dump),
+              (std::vector<std::string>{"Next Level!!! @215", "-Press Enter- @230",
+                                        "Your Score: 110 @245", "Time Bonus: 100 pts @260"}));
+
+    const auto next = replay.Play("/L=first.dat", 2000, firstLevel + Press(1500, kEnter));
+    const auto& player = next.dump["Snakes"][0];
+    EXPECT_EQ(next.dump["level"]["LevelFile"], "lvl/second.dat");
+    EXPECT_EQ(next.dump["level"]["LevelName"], "Second");
+    EXPECT_TRUE(next.dump["flags"]["infoScreen"]);
+    EXPECT_TRUE(CentredTexts(next.dump).empty());
+    EXPECT_EQ(player["totalScore"], 110);
+    EXPECT_EQ(player["score"], 0);
+    EXPECT_EQ(player["yellowEaten"], 0);
+
+    // The second level is the last: its box leads back to the menu.
+    const auto last = replay.Play("/L=first.dat", 4500,
+                                  firstLevel + Press(1500, kEnter) + CloseInfo(2000) +
+                                      Press(2100, kDown) + Press(3000, kEnter));
+    EXPECT_TRUE(last.dump["flags"]["menuShown"]);
+    EXPECT_TRUE(last.dump["flags"]["stopped"]);
+    EXPECT_EQ(last.dump["Snakes"][0]["totalScore"], 120);
+}
+
+TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
+    Replay replay("level-alone");
+    replay.AddLevel("alone.dat", OneBite("Alone", "", 0));
+    const auto run =
+        replay.Play("/L=alone.dat", 3000, CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
+    EXPECT_TRUE(run.dump["flags"]["menuShown"]);
+    EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10);
+}
+
 }  // namespace
 }  // namespace zelkor
