@@ -298,7 +298,10 @@ void ResetLevel(Game& game, LevelLoadHost& host) {
     l.InfoText = "Welcome to Zelkor";
 }
 
-int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_view path) {
+int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_view requested) {
+    // The path may be game state itself (the next level's path), which the reset
+    // clears: keep a copy.
+    const std::string path(requested);
     World& w = game.world;
     ResetLevel(game, host);
     for (Timer& t : game.timers.iWait)
@@ -315,7 +318,7 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
     player.startY = 230;
     player.dir = player.nextDir = Dir::None;
 
-    host.ConsolePrint("LoadLevel: Loading Level " + std::string(path));
+    host.ConsolePrint("LoadLevel: Loading Level " + path);
 
     const std::optional<std::string> bytes = host.ReadLevelFile(path);
     if (!bytes) return FailLoad(game, host, path);

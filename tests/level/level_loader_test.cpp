@@ -160,6 +160,14 @@ TEST_F(LevelLoaderTest, ValuesKeptOrClearedBetweenLevels) {
     EXPECT_EQ(game.world.Items(ItemKind::Yellow).count, 0);
 }
 
+TEST_F(LevelLoaderTest, TheNextLevelLoadsFromThePathThatTheResetClears) {
+    ASSERT_EQ(Load(Level({"S"}, {"nextLvl= two.dat"})), 1);
+    host.files["/game/lvl/two.dat"] = Level({"S"}, {"lvlName= Two"});
+    ASSERT_EQ(LoadLevel(game, host, host, game.level.NextLevelPath), 1);
+    EXPECT_EQ(game.level.LevelFile, "/game/lvl/two.dat");
+    EXPECT_EQ(game.level.LevelName, "Two");
+}
+
 TEST_F(LevelLoaderTest, AFailedLoadShowsTheMenuWithItsMessage) {
     EXPECT_EQ(LoadLevel(game, host, host, "missing.dat"), -1);
     EXPECT_TRUE(game.flags.menuShown);
