@@ -18,6 +18,7 @@ constexpr int kF1 = 59;
 constexpr int kEnter = 28;
 constexpr int kDown = 208;
 constexpr int kRight = 205;
+constexpr int kLeft = 203;
 
 // A key pressed at `time` and let go 40 ms later.
 std::string Press(int time, int code) {
@@ -36,6 +37,14 @@ public:
 
     const std::filesystem::path& dir() const { return dir_; }
 
+    // A settings file for the runs to read and write (without one, each run
+    // starts from a fresh store).
+    std::filesystem::path WriteSettings(const std::string& text) {
+        settings_ = dir_ / "settings.ini";
+        scenario::WriteFile(*settings_, text);
+        return *settings_;
+    }
+
     void AddLevel(const std::string& file, const LevelText& level) {
         scenario::WriteFile(dir_ / "lvl" / file, level.Text());
     }
@@ -47,6 +56,7 @@ public:
         o.seed = seed;
         o.runMs = runMs;
         o.commandLine = commandLine;
+        o.settingsFile = settings_;
         scenario::Run run = scenario::RunGame(o, keys);
         EXPECT_EQ(run.status, 0);
         return run;
@@ -54,6 +64,7 @@ public:
 
 private:
     std::filesystem::path dir_;
+    std::optional<std::filesystem::path> settings_;
 };
 
 // ---- collection windows ------------------------------------------------------
@@ -319,6 +330,51 @@ TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
         replay.Play("/L=alone.dat", 3000, CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
     EXPECT_TRUE(run.dump["flags"]["menuShown"]);
     EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10);
+}
+
+// ---- game over -------------------------------------------------------------------
+
+// A level won with a large time bonus, then a level whose player starts at the
+// left edge: four steps to the left use up the three lives and the last one.
+TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
+    Replay replay("game-over");
+    replay.AddLevel("bonus.dat", OneBite("Bonus", "edge.dat", 9999));
+    replay.AddLevel("edge.dat", LevelText()
+                                    .Key("lvlName= Edge")
+                                    .Key("nextLvl= END")
+                                    .Key("reqScore= 9999")
+                                    .Key("SnakeStrtX= " + std::to_string(CellX(1)))
+                                    .Key("SnakeStrtY= " + std::to_string(CellY(11))));
+    std::string keys = CloseInfo() + Press(300, kDown) + Press(1000, kEnter) + CloseInfo(1200);
+    for (int death = 0; death < 4; ++death)
+        keys += Press(1300 + 500 * death, kLeft) + Press(1600 + 500 * death, kEnter);
+    const std::string settings = "[Options]\nPlayer Name=Ada\n";
+    replay.WriteSettings(settings);
+    const auto won = replay.Play("/L=bonus.dat", 900, keys);
+    EXPECT_EQ(CentredTexts(won.dump),
+              (std::vector<std::string>{"Next Level!!! @215", "-Press Enter- @230",
+                                        "Your Score: 10009 @245", "Time Bonus: 9999 pts @260",
+                                        "This is a new High Score! @275"}));
+
+    const auto box = replay.Play("/L=bonus.dat", 3500, keys);
+    EXPECT_EQ(box.dump["Snakes"][0]["deaths"], 4);
+    EXPECT_EQ(
+        CentredTexts(box.dump),
+        (std::vector<std::string>{"Game Over @215", "-Press Enter- @230", "Your Score: 10009 @245",
+                                  "This is a new High Score! @260"}));
+
+    const auto file = replay.WriteSettings(settings);
+    const auto menu = replay.Play("/L=bonus.dat", 4000, keys + Press(3500, kEnter));
+    const auto& hall = menu.dump["hallOfFame"];
+    EXPECT_EQ(hall[0]["name"], "Ada");
+    EXPECT_EQ(hall[0]["score"], "10009");
+    EXPECT_NE(scenario::ReadFile(file).find("Score 1=10009"), std::string::npos) << "saved";
+    EXPECT_EQ(hall[1]["score"], "10000");
+    EXPECT_EQ(hall[9]["score"], "2000");  // the rest moved down one place
+    EXPECT_TRUE(menu.dump["flags"]["menuShown"]);
+    EXPECT_EQ(menu.dump["menu"]["hallOfFamePage"], 1);
+    EXPECT_EQ(menu.dump["Snakes"][0]["lives"], 3);
+    EXPECT_EQ(menu.dump["Snakes"][0]["totalScore"], 0);
 }
 
 }  // namespace
