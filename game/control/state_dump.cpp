@@ -26,7 +26,7 @@ std::string GamePath(const std::string& path, const std::filesystem::path& gameD
 json SnakeJson(const SnakeRecord& s) {
     json body = json::array();
     for (int i = 1; i <= s.length; ++i) {
-        const BodySegment& seg = s.body[static_cast<std::size_t>(i)];
+        const BodySegment& seg = s.Segment(i);
         body.push_back({{"x", seg.x}, {"y", seg.y}, {"piece", PieceName(seg.piece)}});
     }
     return {{"x", s.x},

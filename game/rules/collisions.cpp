@@ -70,7 +70,7 @@ void CollectYellow(Game& game, RulesHost& host, int n) {
         ItemList& red = game.world.Items(ItemKind::Red);
         if (red.count > 0 && !red.slots[1].visible && !game.timers.ResetSpeed.enabled)
             red.slots[1].visible = true;
-        ++snake.length;
+        snake.AddLength(1);
         snake.score += 10;
         host.PlaySound(SoundEffect::Collect, n);
         ++snake.yellowEaten;
@@ -112,7 +112,7 @@ void CollectRed(Game& game, RulesHost& host, int n) {
             SpeedUp(game, n);
         }
         ++snake.redEaten;
-        ++snake.length;
+        snake.AddLength(1);
     });
 }
 
@@ -207,7 +207,7 @@ void BodyCheck(Game& game, RulesHost& host, int n) {
         const SnakeRecord& owner = game.Snake(m);
         for (int i = 2; i <= owner.length; ++i) {
             const SnakeRecord& snake = game.Snake(n);
-            const BodySegment& seg = owner.body[static_cast<std::size_t>(i)];
+            const BodySegment& seg = owner.Segment(i);
             if (snake.dir == Dir::None || !MeetsBody(snake.x, snake.y, seg.x, seg.y)) continue;
             const int victimLength = snake.length;
             Die(game, host, false, n, DeathReason::Body, m);

@@ -145,7 +145,7 @@ bool Blocked(const Game& game, int n, Point next) {
         const SnakeRecord& other = game.Snake(m);
         if (BoxesOverlap(next, other.x, other.y)) return true;
         for (int i = 1; i <= other.length; ++i) {
-            const BodySegment& seg = other.body[static_cast<std::size_t>(i)];
+            const BodySegment& seg = other.Segment(i);
             if (BoxesOverlap(next, seg.x, seg.y)) return true;
         }
         if (BoxesOverlap(next, other.tailX, other.tailY)) return true;

@@ -41,24 +41,23 @@ Piece Follow(Piece old, Dir travel) {
 
 void StepBody(Game& game, int n) {
     SnakeRecord& snake = game.Snake(n);
-    auto& body = snake.body;
-
     // Slot 0: the cell the head has just left.
     const Step step = StepOf(snake.dir);
-    body[0].x = static_cast<std::int16_t>(snake.x - step.dx);
-    body[0].y = static_cast<std::int16_t>(snake.y - step.dy);
-    body[0].piece = Follow(body[0].piece, snake.dir);
+    BodySegment& left = snake.Segment(0);
+    left.x = static_cast<std::int16_t>(snake.x - step.dx);
+    left.y = static_cast<std::int16_t>(snake.y - step.dy);
+    left.piece = Follow(left.piece, snake.dir);
 
     for (int i = snake.length; i >= 1; --i) {
-        BodySegment& seg = body[static_cast<std::size_t>(i)];
-        BodySegment& ahead = body[static_cast<std::size_t>(i - 1)];
+        BodySegment& seg = snake.Segment(i);
+        BodySegment& ahead = snake.Segment(i - 1);
         seg.x = ahead.x;
         seg.y = ahead.y;
         if (IsCorner(ahead.piece)) ahead.piece = StraightPiece(Straight(ahead.piece));
         seg.piece = Follow(seg.piece, PieceDir(ahead.piece));
     }
 
-    const BodySegment& last = body[static_cast<std::size_t>(snake.length)];
+    const BodySegment& last = snake.Segment(snake.length);
     snake.tailPiece = last.piece;
     snake.tailX = last.x;
     snake.tailY = last.y;
@@ -73,7 +72,7 @@ void GrowSnakes(Game& game) {
     for (int n = 1; n <= game.world.NumSnakes; ++n) {
         SnakeRecord& s = game.Snake(n);
         if (s.grow > 0) {
-            ++s.length;
+            s.AddLength(1);
             --s.grow;
         }
     }
@@ -89,7 +88,7 @@ void CapLengths(Game& game) {
 void ResetBody(Game& game, int n) {
     SnakeRecord& s = game.Snake(n);
     for (int i = 1; i <= s.length; ++i)
-        s.body[static_cast<std::size_t>(i)] = BodySegment{};
+        s.Segment(i) = BodySegment{};
     s.length = 1;
     s.grow = 0;
 }
@@ -97,7 +96,7 @@ void ResetBody(Game& game, int n) {
 void ClearPieces(Game& game, int n) {
     SnakeRecord& s = game.Snake(n);
     for (int i = 1; i <= s.length; ++i)
-        s.body[static_cast<std::size_t>(i)].piece = Piece::None;
+        s.Segment(i).piece = Piece::None;
     s.dir = Dir::None;
     s.tailPiece = Piece::None;
 }

@@ -106,7 +106,7 @@ bool IsOccupied(const Game& game, int x, int y) {
     }
     const SnakeRecord& player = game.Snake(1);
     for (int i = 1; i <= player.length; ++i) {
-        const BodySegment& seg = player.body[static_cast<std::size_t>(i)];
+        const BodySegment& seg = player.Segment(i);
         if (std::abs(x - seg.x) <= 10 && std::abs(y - seg.y) <= 10) return true;
     }
     return false;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,24 @@ struct SnakeRecord {
     bool atomic = false;
     std::int16_t atomicLeft = 0;
     std::int16_t atomicGiven = 0;
+
+    // Body slot i (0..100). An index outside the body stops the program at once
+    // instead of writing over the fields behind it.
+    BodySegment& Segment(int i) { return body[CheckedSlot(i)]; }
+    const BodySegment& Segment(int i) const { return body[CheckedSlot(i)]; }
+
+    // Growth paid at once ("length += 1"). `CapLengths` brings a snake back to 99
+    // every frame; until then the spare slot 100 is the most a body can use,
+    // however many items are eaten in one frame.
+    void AddLength(int segments) {
+        length = static_cast<std::int16_t>(std::min(length + segments, kBodySlots - 1));
+    }
+
+private:
+    static std::size_t CheckedSlot(int i) {
+        if (i < 0 || i >= kBodySlots) std::abort();
+        return static_cast<std::size_t>(i);
+    }
 };
 
 enum class ItemKind : std::uint8_t { Yellow, Red, Blue, Black, TNT, Power };

@@ -5,6 +5,7 @@
 #include "game/control/main_window.h"
 #include "game/control/message_box.h"
 #include "game/rules/movement.h"
+#include "game/rules/placement.h"
 
 namespace zelkor {
 namespace {
@@ -28,12 +29,16 @@ struct BenchWorld {
 // Sixteen snakes of 99 segments crawling in rows, and every item list full.
 void FillWorld(Game& game) {
     World& w = game.world;
+    game.level.ReqYellow = 1e9;  // the level goes on: no level-end box waits for Enter
+    game.run.gameMode = "DM";    // and nobody runs out of lives
+    game.run.limit = 30000;
     w.NumSnakes = kMaxSnakes;
     w.Frozen = false;
     for (int n = 1; n <= kMaxSnakes; ++n) {
         SnakeRecord& s = game.Snake(n);
+        // The snakes crawl right through the upper half, wrapping at the edge.
         s.startX = s.x = static_cast<std::int16_t>(30 + 20 * ((n * 7) % 28));
-        s.startY = s.y = static_cast<std::int16_t>(30 + 25 * n);
+        s.startY = s.y = static_cast<std::int16_t>(30 + 12 * n);
         s.length = kMaxLength;
         s.dir = s.nextDir = Dir::Right;
         s.speed = s.curSpeed = 1;
@@ -44,8 +49,9 @@ void FillWorld(Game& game) {
         ItemList& list = w.Items(kind);
         list.count = kMaxItems;
         for (int k = 1; k <= kMaxItems; ++k) {
+            // The items fill the lower half, where no snake comes.
             list.slots[k].x = static_cast<std::int16_t>(20 + (k * 37) % 600);
-            list.slots[k].y = static_cast<std::int16_t>(20 + (k * 53) % 430);
+            list.slots[k].y = static_cast<std::int16_t>(260 + (k * 53) % 190);
             list.slots[k].visible = true;
         }
     }
@@ -58,18 +64,47 @@ void FillWorld(Game& game) {
         t.interval = 1;
 }
 
-void BM_GameFrame(benchmark::State& state) {
+// One frame in which every snake steps. With the player's step comes the item
+// appear/vanish pass, whose returning items are placed on a field with hardly a
+// free position left.
+void RunFrames(benchmark::State& state, bool playerSteps) {
     BenchWorld b;
     FillWorld(b.game);
     for (auto _ : state) {
-        for (Timer& t : b.game.timers.iWait)
-            t.Disable();  // every snake steps
+        for (std::size_t k = 1; k < b.game.timers.iWait.size(); ++k)
+            b.game.timers.iWait[k].Disable();
+        if (playerSteps) {
+            b.game.timers.iWait[0].Disable();
+        } else {
+            b.game.timers.iWait[0].Enable(b.clock.NowMs());
+        }
         b.window.GameFrame();
         b.clock.Advance(16);
         benchmark::DoNotOptimize(b.game.world.Snakes[1].x);
     }
 }
-BENCHMARK(BM_GameFrame);
+
+void BM_GameFrame(benchmark::State& state) {
+    RunFrames(state, false);
+}
+BENCHMARK(BM_GameFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_GameFrameWithPlayerStep(benchmark::State& state) {
+    RunFrames(state, true);
+}
+BENCHMARK(BM_GameFrameWithPlayerStep)->Unit(benchmark::kMillisecond);
+
+// Placing one item on a field so full that every random try fails: the bounded
+// search and the fallback scan of the whole lattice.
+void BM_PlaceItemOnAFullField(benchmark::State& state) {
+    BenchWorld b;
+    FillWorld(b.game);
+    for (auto _ : state) {
+        const bool placed = PlaceItem(b.game, ItemKind::Yellow, 1, false);
+        benchmark::DoNotOptimize(placed);
+    }
+}
+BENCHMARK(BM_PlaceItemOnAFullField)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLevel(benchmark::State& state) {
     BenchWorld b;

@@ -1,5 +1,6 @@
 #include "game/rules/collisions.h"
 
+#include "game/rules/movement.h"
 #include "tests/rules/rules_fixture.h"
 
 namespace zelkor {
@@ -181,6 +182,30 @@ TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
     CollisionCheck(game, host);
     EXPECT_TRUE(p.totalScore == 115 && host.boxes.size() == 1);
     EXPECT_TRUE(game.flags.menuShown && host.levelsLoaded.empty());
+}
+
+}  // namespace
+}  // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+TEST_F(RulesTest, ALongSnakeEatingManyItemsAtOnceStaysInsideItsBody) {
+    SnakeRecord& p = game.Player();
+    LayBody(1, 290, 230, -20, 0, kMaxLength);
+    game.level.HideCollected = true;
+    for (int k = 1; k <= 5; ++k)
+        PutItem(ItemKind::Yellow, k, 310, 230);
+    for (int k = 1; k <= 3; ++k)
+        PutItem(ItemKind::Red, k, 310, 230);
+    CollisionCheck(game, host);
+    EXPECT_EQ(p.length, kBodySlots - 1) << "growth at once stops at the spare slot";
+    p.grow = 4;
+    GrowSnakes(game);
+    AdvanceHead(p);
+    StepBody(game, 1);  // would write past the body without the stop
+    CapLengths(game);
+    EXPECT_EQ(p.length, kMaxLength);
 }
 
 }  // namespace

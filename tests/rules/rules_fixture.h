@@ -100,9 +100,8 @@ protected:
         SnakeRecord& s = game.Snake(n);
         s.length = static_cast<std::int16_t>(length);
         for (int i = 1; i <= length; ++i)
-            s.body[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(x + dx * (i - 1)),
-                                                   static_cast<std::int16_t>(y + dy * (i - 1)),
-                                                   Piece::Left};
+            s.Segment(i) = {static_cast<std::int16_t>(x + dx * (i - 1)),
+                            static_cast<std::int16_t>(y + dy * (i - 1)), Piece::Left};
     }
     std::string LastMessage() const {
         for (auto line = game.messages.rbegin(); line != game.messages.rend(); ++line)
