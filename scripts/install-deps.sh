@@ -30,14 +30,16 @@ echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 as_root apt-get update -qq
 
-# libunrar-dev lives in Debian's non-free component.
+# libunrar-dev lives in Debian's non-free component. "non-free-firmware", which a
+# fresh Debian 12 lists, is another component and does not count.
 enable_non_free() {
   local deb822=/etc/apt/sources.list.d/debian.sources classic=/etc/apt/sources.list
-  if [ -f "$deb822" ] && ! grep -qE '^Components:.*\bnon-free\b' "$deb822"; then
-    as_root sed -i -E '/^Components:/ { /\bnon-free\b/! s/$/ non-free/ }' "$deb822"
+  local word='(^|[[:space:]])non-free([[:space:]]|$)'
+  if [ -f "$deb822" ]; then
+    as_root sed -i -E "/^Components:/ { /$word/! s/\$/ non-free/ }" "$deb822"
   fi
-  if [ -f "$classic" ] && grep -qE '^deb ' "$classic" && ! grep -qE '^deb .*\bnon-free\b' "$classic"; then
-    as_root sed -i -E '/^deb / { /\bnon-free\b/! s/$/ non-free/ }' "$classic"
+  if [ -f "$classic" ]; then
+    as_root sed -i -E "/^deb[[:space:]]/ { /$word/! s/\$/ non-free/ }" "$classic"
   fi
   as_root apt-get update -qq
 }
