@@ -1,0 +1,115 @@
+// Whole runs of the game across level ends: the level-end box, the next level,
+// the last level, and the game over with its hall-of-fame entry.
+#include <gtest/gtest.h>
+
+#include "tests/scenarios/replay.h"
+
+namespace zelkor {
+namespace {
+
+using namespace scenario;
+
+// ---- level ends ----------------------------------------------------------------
+
+// One yellow item three cells below the player; eating it wins the level.
+LevelText OneBite(const std::string& name, const std::string& next, int timeout) {
+    LevelText level;
+    level.Put(10, 5, '*')
+        .Key("lvlName= " + name)
+        .Key("Timeout= " + std::to_string(timeout))
+        .Key("numYellow= 1")
+        .Key("reqYellow= 1")
+        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+    if (!next.empty()) level.Key("nextLvl= " + next);
+    return level;
+}
+
+TEST(LevelEnd, TheBoxWaitsForEnterAndTheNextLevelLoads) {
+    Replay replay;
+    replay.AddLevel("first.dat", OneBite("First", "second.dat", 100));
+    replay.AddLevel("second.dat", OneBite("Second", "END", 0));
+    const std::string firstLevel = CloseInfo() + Press(300, kDown);
+
+    const auto waiting = replay.Play("/L=first.dat", 1500, firstLevel);
+    EXPECT_EQ(waiting.dump["level"]["LevelFile"], "lvl/first.dat");
+    EXPECT_EQ(CentredTexts(waiting.dump),
+              (std::vector<std::string>{"Next Level!!! @215", "-Press Enter- @230",
+                                        "Your Score: 110 @245", "Time Bonus: 100 pts @260"}));
+
+    const auto next = replay.Play("/L=first.dat", 2000, firstLevel + Press(1500, kEnter));
+    const auto& player = next.dump["Snakes"][0];
+    EXPECT_EQ(next.dump["level"]["LevelFile"], "lvl/second.dat");
+    EXPECT_EQ(next.dump["level"]["LevelName"], "Second");
+    EXPECT_TRUE(next.dump["flags"]["infoScreen"]);
+    EXPECT_TRUE(CentredTexts(next.dump).empty());
+    EXPECT_EQ(player["totalScore"], 110);
+    EXPECT_EQ(player["score"], 0);
+    EXPECT_EQ(player["yellowEaten"], 0);
+
+    // The second level is the last: its box leads back to the menu.
+    const auto last = replay.Play("/L=first.dat", 4500,
+                                  firstLevel + Press(1500, kEnter) + CloseInfo(2000) +
+                                      Press(2100, kDown) + Press(3000, kEnter));
+    EXPECT_TRUE(last.dump["flags"]["menuShown"]);
+    EXPECT_TRUE(last.dump["flags"]["stopped"]);
+    EXPECT_EQ(last.dump["Snakes"][0]["totalScore"], 120);
+}
+
+TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
+    Replay replay;
+    replay.AddLevel("alone.dat", OneBite("Alone", "", 0));
+    const auto run =
+        replay.Play("/L=alone.dat", 3000, CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
+    EXPECT_TRUE(run.dump["flags"]["menuShown"]);
+    EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10);
+}
+
+// ---- game over -------------------------------------------------------------------
+
+// A level won with a large time bonus, then a level whose player starts at the
+// left edge: four steps to the left use up the three lives and the last one.
+TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
+    Replay replay;
+    replay.AddLevel("bonus.dat", OneBite("Bonus", "edge.dat", 9999));
+    replay.AddLevel("edge.dat", LevelText()
+                                    .Key("lvlName= Edge")
+                                    .Key("nextLvl= END")
+                                    .Key("reqScore= 9999")
+                                    .Key("SnakeStrtX= " + std::to_string(CellX(1)))
+                                    .Key("SnakeStrtY= " + std::to_string(CellY(11))));
+    std::string keys = CloseInfo() + Press(300, kDown) + Press(1000, kEnter) + CloseInfo(1200);
+    for (int death = 0; death < 4; ++death)
+        keys += Press(1300 + 500 * death, kLeft) + Press(1600 + 500 * death, kEnter);
+    const std::string settings = "[Options]\nPlayer Name=Ada\n";
+    replay.WriteSettings(settings);
+    const auto won = replay.Play("/L=bonus.dat", 900, keys);
+    EXPECT_EQ(CentredTexts(won.dump),
+              (std::vector<std::string>{"Next Level!!! @215", "-Press Enter- @230",
+                                        "Your Score: 10009 @245", "Time Bonus: 9999 pts @260",
+                                        "This is a new High Score! @275"}));
+
+    const auto box = replay.Play("/L=bonus.dat", 3500, keys);
+    EXPECT_EQ(box.dump["Snakes"][0]["deaths"], 4);
+    EXPECT_EQ(
+        CentredTexts(box.dump),
+        (std::vector<std::string>{"Game Over @215", "-Press Enter- @230", "Your Score: 10009 @245",
+                                  "This is a new High Score! @260"}));
+
+    // A fresh settings file: the run before has saved its entry there.
+    const auto file = replay.WriteSettings(settings);
+    const auto menu = replay.Play("/L=bonus.dat", 4000, keys + Press(3500, kEnter));
+    const auto& hall = menu.dump["hallOfFame"];
+    EXPECT_EQ(hall[0]["name"], "Ada");
+    EXPECT_EQ(hall[0]["score"], "10009");
+    EXPECT_NE(ReadFile(file).find("Score 1=10009"), std::string::npos) << "saved";
+    EXPECT_EQ(hall[1]["score"], "10000");
+    EXPECT_EQ(hall[9]["score"], "2000");  // the rest moved down one place
+    EXPECT_TRUE(menu.dump["flags"]["menuShown"]);
+    EXPECT_EQ(menu.dump["menu"]["hallOfFamePage"], 1);
+    EXPECT_EQ(menu.dump["Snakes"][0]["lives"], 3);
+    EXPECT_EQ(menu.dump["Snakes"][0]["totalScore"], 0);
+}
+
+}  // namespace
+}  // namespace zelkor

@@ -1,0 +1,148 @@
+#pragma once
+
+// Whole runs of the game on small levels that a test writes into its game folder.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/scenarios/scenario.h"
+
+namespace zelkor::scenario {
+
+// A level file written the way the editor lays it out: 22 grid lines of 31
+// cells ("c "), then key lines, all ending in CR LF. Columns and rows count
+// from 1; a snake or an item in cell (col, row) stands at (20*col-10, 20*row-10),
+// a wall or a user item at (20*col, 20*row).
+class LevelText {
+public:
+    LevelText() { rows_.fill(EmptyRow()); }
+
+    LevelText& Put(int col, int row, char code) {
+        rows_.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(2 * (col - 1))) =
+            code;
+        return *this;
+    }
+    LevelText& Key(const std::string& line) {
+        keys_.push_back(line);
+        return *this;
+    }
+    std::string Text() const {
+        std::string text;
+        for (const std::string& row : rows_)
+            text += row + "\r\n";
+        text += "\r\n";
+        for (const std::string& key : keys_)
+            text += key + "\r\n";
+        return text;
+    }
+
+private:
+    static std::string EmptyRow() {
+        std::string row;
+        for (int col = 1; col <= 31; ++col)
+            row += "0 ";
+        return row;
+    }
+
+    std::array<std::string, 22> rows_;
+    std::vector<std::string> keys_;
+};
+
+// The centre of cell (col, row), where snakes and spawned items stand.
+constexpr int CellX(int col) {
+    return 20 * col - 10;
+}
+constexpr int CellY(int row) {
+    return 20 * row - 10;
+}
+
+constexpr int kF1 = 59;
+constexpr int kEnter = 28;
+constexpr int kDown = 208;
+constexpr int kRight = 205;
+constexpr int kLeft = 203;
+constexpr int kF2 = 60;  // name tags: a key in play that releases the computer snakes
+
+// A key pressed at `time` and let go 40 ms later.
+inline std::string Press(int time, int code) {
+    return std::to_string(time) + " " + std::to_string(code) + " 1\n" + std::to_string(time + 40) +
+           " " + std::to_string(code) + " 0\n";
+}
+
+// F1 closes the information screen that follows every level load.
+inline std::string CloseInfo(int time = 200) {
+    return Press(time, kF1);
+}
+
+// A game folder with the shipped levels, and runs of the game in it. Every run
+// starts from the same seed, so the same keys give the same run. The folder is
+// named after the test and the process, so parallel runs keep apart.
+class Replay {
+public:
+    Replay() : dir_(MakeGameFolder(FolderName())) {}
+    ~Replay() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    Replay(const Replay&) = delete;
+    Replay& operator=(const Replay&) = delete;
+
+    const std::filesystem::path& dir() const { return dir_; }
+
+    // A settings file for the runs to read and write (without one, each run
+    // starts from a fresh store).
+    std::filesystem::path WriteSettings(const std::string& text) {
+        settings_ = dir_ / "settings.ini";
+        WriteFile(*settings_, text);
+        return *settings_;
+    }
+
+    void AddLevel(const std::string& file, const LevelText& level) {
+        WriteFile(dir_ / "lvl" / file, level.Text());
+    }
+
+    Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys) const {
+        HeadlessOptions o;
+        o.gameDir = dir_;
+        o.seed = 11;
+        o.runMs = runMs;
+        o.commandLine = commandLine;
+        o.settingsFile = settings_;
+        Run run = RunGame(o, keys);
+        EXPECT_EQ(run.status, 0);
+        return run;
+    }
+
+private:
+    static std::string FolderName() {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::string(test->test_suite_name()) + "-" + test->name() + "-" +
+               std::to_string(::getpid());
+    }
+
+    std::filesystem::path dir_;
+    std::optional<std::filesystem::path> settings_;
+};
+
+// Whether one of the on-screen message lines reads `text`.
+inline bool HasMessage(const nlohmann::json& dump, const std::string& text) {
+    for (const auto& line : dump["messages"])
+        if (line == text) return true;
+    return false;
+}
+
+// The centre box as "text @y", one entry per line in use.
+inline std::vector<std::string> CentredTexts(const nlohmann::json& dump) {
+    std::vector<std::string> texts;
+    for (const auto& line : dump["centredLines"])
+        if (!line["text"].get<std::string>().empty())
+            texts.push_back(line["text"].get<std::string>() + " @" +
+                            std::to_string(line["y"].get<int>()));
+    return texts;
+}
+
+}  // namespace zelkor::scenario
