@@ -65,6 +65,58 @@ TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
     EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10);
 }
 
+// ---- time limit ----------------------------------------------------------------
+
+// A level of one second; the player stands on its start.
+LevelText OneSecond() {
+    return LevelText()
+        .Key("lvlName= Hurry")
+        .Key("nextLvl= END")
+        .Key("Timeout= 1")
+        .Key("reqScore= 9999")
+        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+}
+
+TEST(TimeLimit, EveryHitCostsALifeUntilTheGameIsOver) {
+    Replay replay;
+    replay.AddLevel("hurry.dat", OneSecond());
+    std::string keys = CloseInfo();
+    for (int hit = 0; hit < 5; ++hit)
+        keys += Press(1300 + 1000 * hit, kEnter);
+
+    const auto waiting = replay.Play("/L=hurry.dat", 1250, keys);
+    EXPECT_EQ(waiting.dump["Snakes"][0]["lives"], 3);
+    EXPECT_EQ(waiting.dump["level"]["levelClock"], 1);
+
+    const auto after = replay.Play("/L=hurry.dat", 1500, keys);
+    EXPECT_EQ(after.dump["Snakes"][0]["lives"], 2);
+    EXPECT_EQ(after.dump["Snakes"][0]["deaths"], 0) << "not a death";
+    EXPECT_EQ(after.dump["level"]["levelClock"], 0);
+    EXPECT_TRUE(after.dump["Frozen"]);
+
+    // The fourth hit leaves no life: the game-over box, then the menu.
+    const auto over = replay.Play("/L=hurry.dat", 4500, keys);
+    EXPECT_EQ(
+        CentredTexts(over.dump),
+        (std::vector<std::string>{"Game Over @215", "-Press Enter- @230", "Your Score: 0 @245"}));
+    const auto menu = replay.Play("/L=hurry.dat", 5500, keys);
+    EXPECT_TRUE(menu.dump["flags"]["menuShown"]);
+    EXPECT_TRUE(menu.dump["flags"]["stopped"]);
+    EXPECT_EQ(menu.dump["Snakes"][0]["lives"], 3);
+}
+
+TEST(TimeLimit, InDeathmatchTheClockStartsAgainAfterAHit) {
+    Replay replay;
+    replay.AddLevel("hurry.dat", OneSecond());
+    const auto run = replay.Play("/DM /L=hurry.dat", 1900,
+                                 CloseInfo() + Press(1300, kEnter) + Press(1400, kDown));
+    const auto& player = run.dump["Snakes"][0];
+    EXPECT_EQ(player["lives"], 3);
+    EXPECT_EQ(run.dump["level"]["levelClock"], 0);
+    EXPECT_GT(player["y"], CellY(3)) << "the player moves on instead of waiting again";
+}
+
 // ---- game over -------------------------------------------------------------------
 
 // A level won with a large time bonus, then a level whose player starts at the

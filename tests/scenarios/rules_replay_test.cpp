@@ -131,6 +131,106 @@ TEST(BlueItems, TheTenthGivesAFragInDeathmatch) {
         << run.dump["messages"];
 }
 
+// Two yellow items below the player, who eats them and runs on off the bottom edge.
+TEST(HiddenItems, EveryDeathBringsTheCollectedItemsBack) {
+    Replay replay;
+    replay.AddLevel("hidden.dat", LevelText()
+                                      .Put(10, 19, '*')
+                                      .Put(10, 20, '*')
+                                      .Key("lvlName= Hidden")
+                                      .Key("nextLvl= END")
+                                      .Key("numYellow= 2")
+                                      .Key("reqYellow= 5")
+                                      .Key("HideCollected=True")
+                                      .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+                                      .Key("SnakeStrtY= " + std::to_string(CellY(18))));
+    const std::string keys = CloseInfo() + Press(300, kDown);
+
+    const auto dead = replay.Play("/L=hidden.dat", 1200, keys);
+    EXPECT_EQ(dead.dump["Snakes"][0]["deaths"], 1);
+    for (const auto& item : dead.dump["items"]["Yellow"]) {
+        EXPECT_FALSE(item["visible"]);
+        EXPECT_TRUE(item["taken"]);
+    }
+
+    const auto back = replay.Play("/L=hidden.dat", 1500, keys + Press(1200, kEnter));
+    EXPECT_EQ(back.dump["Snakes"][0]["lives"], 2);
+    EXPECT_EQ(back.dump["Snakes"][0]["yellowEaten"], 2);
+    for (const auto& item : back.dump["items"]["Yellow"]) {
+        EXPECT_TRUE(item["visible"]);
+        EXPECT_FALSE(item["taken"]);
+    }
+}
+
+// ---- the playfield edge ------------------------------------------------------------
+
+struct EdgeCase {
+    int startX, startY, key;
+    const char* axis;
+    int lattice;  // the wrapped head's coordinate modulo 20 (10 before the wrap)
+};
+
+// With open walls the head comes back on the far side, on a shifted lattice.
+TEST(PlayfieldEdge, OpenWallsWrapTheHeadToTheirFixedTargets) {
+    Replay replay;
+    const int kUp = 200;
+    for (const EdgeCase& c : {EdgeCase{30, 210, kLeft, "x", 0},       // to 600
+                              EdgeCase{590, 210, kRight, "x", 15},    // to 15
+                              EdgeCase{310, 30, kUp, "y", 0},         // to 440
+                              EdgeCase{310, 430, kDown, "y", 15}}) {  // to 15
+        SCOPED_TRACE(std::to_string(c.startX) + "," + std::to_string(c.startY));
+        replay.AddLevel("open.dat", LevelText()
+                                        .Key("lvlName= Open")
+                                        .Key("nextLvl= END")
+                                        .Key("reqScore= 9999")
+                                        .Key("hasOpenWalls=True")
+                                        .Key("SnakeStrtX= " + std::to_string(c.startX))
+                                        .Key("SnakeStrtY= " + std::to_string(c.startY)));
+        const auto run = replay.Play("/L=open.dat", 1000, CloseInfo() + Press(300, c.key));
+        const auto& player = run.dump["Snakes"][0];
+        EXPECT_EQ(player["deaths"], 0);
+        EXPECT_EQ(player[c.axis].get<int>() % 20, c.lattice) << player[c.axis];
+    }
+}
+
+// A power item one cell left of the player, who then runs on to the left edge.
+LevelText PowerBeforeTheEdge() {
+    return LevelText()
+        .Put(4, 11, '*')
+        .Key("lvlName= Atomic")
+        .Key("nextLvl= END")
+        .Key("numPower= 1")
+        .Key("reqScore= 9999")
+        .Key("SnakeStrtX= " + std::to_string(CellX(5)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(11)));
+}
+
+TEST(PlayfieldEdge, AtomicPowerWrapsInsteadOfDyingForTwentySeconds) {
+    Replay replay;
+    replay.AddLevel("atomic.dat", PowerBeforeTheEdge());
+    const std::string keys = CloseInfo() + Press(300, kLeft);
+
+    const auto atomic = replay.Play("/L=atomic.dat", 2000, keys);
+    const auto& player = atomic.dump["Snakes"][0];
+    EXPECT_EQ(player["powerEaten"], 1);
+    EXPECT_EQ(player["score"], -100);
+    EXPECT_TRUE(player["atomic"]);
+    EXPECT_EQ(player["deaths"], 0);
+    EXPECT_EQ(player["x"].get<int>() % 20, 0) << "wrapped to 600";
+    EXPECT_TRUE(HasMessage(atomic.dump, "Unknownhas Atomic Power and is immortal for 20 seconds!"))
+        << atomic.dump["messages"];
+
+    const auto mortal = replay.Play("/L=atomic.dat", 22000, keys);
+    EXPECT_FALSE(mortal.dump["Snakes"][0]["atomic"]);
+    EXPECT_TRUE(HasMessage(mortal.dump, "Unknown is no longer immortal!"))
+        << mortal.dump["messages"];
+
+    // Deathmatch has no power items to collect: the edge kills.
+    const auto deathmatch = replay.Play("/DM /L=atomic.dat", 1500, keys);
+    EXPECT_EQ(deathmatch.dump["Snakes"][0]["powerEaten"], 0);
+    EXPECT_EQ(deathmatch.dump["Snakes"][0]["deaths"], 1);
+}
+
 // ---- walls and TNT -----------------------------------------------------------
 
 // The player runs down column 10 from row 2 over `tnt` TNT items (rows 3, 4, ...).
