@@ -95,11 +95,15 @@ void MainWindow::PlaceStandingSnakesOnStart() {
 }
 
 // The snake drawing passes end atomic power that has run out and flash the
-// snakes that still hold it.
+// snakes that still hold it. While the snakes are frozen a pass ends at the first
+// snake without atomic power, so the snakes after it are not looked at.
 void MainWindow::AtomicPowerPass(int first, int last) {
     for (int n = first; n <= last; ++n) {
         SnakeRecord& s = game_.Snake(n);
-        if (!s.atomic) continue;
+        if (!s.atomic) {
+            if (game_.world.Frozen) break;
+            continue;
+        }
         if (s.atomicLeft < 1) {
             s.atomic = false;
             ShowMessage(game_, s.name + " is no longer immortal!");
@@ -196,7 +200,10 @@ void MainWindow::GameFrame() {
     if (f.infoScreen && !f.ending) ShowLevelInfo();
 }
 
+// The still scene of the pause, the information screen and the key waits: it
+// draws the start markers too, so standing snakes go back to their start.
 void MainWindow::RenderStill() {
+    PlaceStandingSnakesOnStart();
     AtomicPowerPass(1, game_.world.NumSnakes);
     s_.screen.RenderScene(game_);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,38 @@ TEST_F(MainWindowTest, ATimerFiresAtMostOncePerDoEventsHoweverLateItIs) {
     EXPECT_EQ(game.flags.animFrame, 2);
     window.DoEvents();  // 16 ms later: tmr1 counts from its last firing
     EXPECT_EQ(game.flags.levelClock, 1);
+}
+
+TEST_F(MainWindowTest, TheConsoleKeepsFiveLinesAndTheProgressBarItsWidth) {
+    for (const char* line : {"a", "b\r\n", "c", "d", "e", "f"})
+        window.ConsolePrint(line);
+    EXPECT_EQ(game.console,
+              (std::array<std::string, 5>{"b\r\n", "c\r\n", "d\r\n", "e\r\n", "f\r\n"}));
+    EXPECT_EQ(game.messages[0], "") << "only debug mode copies console lines to the messages";
+    game.run.debug = true;
+    window.ConsolePrint("g");
+    EXPECT_EQ(game.messages[0], "g");
+
+    window.setValue(250);
+    EXPECT_EQ(window.progressPercent(), 100);
+    window.setValue(37.5);
+    EXPECT_EQ(window.progressPercent(), 37);
+}
+
+TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
+    std::ostringstream boxes;
+    NullMessageBox box(boxes);
+    ScriptedKeyboard broken(clock);
+    broken.FailStart({-2147024894, "no input service"});
+    Game other(clock);
+    MainWindow failing(other,
+                       Services{broken, screen, events, sound, music, settings, box, archives,
+                                std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"});
+    EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
+    EXPECT_NE(boxes.str().find(kKeyboardStartFailedText), std::string::npos);
+    EXPECT_EQ(other.console[4], "-2147024894: no input service\r\n");
+    EXPECT_FALSE(other.flags.displayReady);
+    EXPECT_EQ(other.level.LevelFile, "") << "nothing is loaded after the failure";
 }
 
 class ShortRunTest : public MainWindowTest {
@@ -209,6 +242,39 @@ TEST_F(FrameTest, AComputerSnakeStepsAtMostOncePerFrame) {
         steps += (std::abs(s.x - x) + std::abs(s.y - y)) / 20;
     }
     EXPECT_EQ(steps, 3);
+}
+
+TEST_F(FrameTest, AtomicPowerEndsWithAMessageButNotPastAFrozenSnakeWithoutIt) {
+    game.world.NumSnakes = 3;
+    SnakeRecord& s = game.Snake(3);
+    s.name = "Coily";
+    s.atomic = true;
+    s.atomicLeft = 0;
+    game.timers.iWait[0].Enable(clock.NowMs());
+    window.GameFrame();
+    EXPECT_TRUE(s.atomic) << "while frozen the passes end at snake 2";
+
+    game.world.Frozen = false;
+    window.GameFrame();
+    EXPECT_FALSE(s.atomic);
+    EXPECT_EQ(
+        std::count(game.messages.begin(), game.messages.end(), "Coily is no longer immortal!"), 1);
+}
+
+TEST_F(FrameTest, TheStillSceneOfThePausePutsStandingSnakesOnTheirStart) {
+    SnakeRecord& p = game.Player();
+    game.world.Frozen = false;
+    p.dir = Dir::None;
+    p.x = 50;
+    p.y = 70;
+    window.ShowPause();  // not paused: one pass
+    EXPECT_EQ(p.x, p.startX);
+    EXPECT_EQ(p.y, p.startY);
+
+    p.dir = Dir::Left;  // a moving snake stays where it is
+    p.x = 50;
+    window.ShowPause();
+    EXPECT_EQ(p.x, 50);
 }
 
 }  // namespace
