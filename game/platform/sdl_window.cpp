@@ -42,8 +42,11 @@ void SdlWindow::Present() {
         SDL_RenderPresent(renderer_);
     }
     // Where the display does not wait for its refresh, wait out the rest of a frame.
+    // A minimised or hidden window shows nothing, so its presents do not wait either.
+    const bool shown = window_ != nullptr && (SDL_GetWindowFlags(window_) &
+                                              (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
     const std::uint64_t now = SDL_GetTicks64();
-    if (!vsync_ && now - lastPresent_ < kFrameMs)
+    if (!(vsync_ && shown) && now - lastPresent_ < kFrameMs)
         SDL_Delay(static_cast<Uint32>(kFrameMs - (now - lastPresent_)));
     lastPresent_ = SDL_GetTicks64();
 }
