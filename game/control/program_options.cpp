@@ -1,12 +1,17 @@
 #include "game/control/program_options.h"
 
 #include <charconv>
+#include <string>
 #include <system_error>
 
 namespace zelkor {
 namespace fs = std::filesystem;
 
 namespace {
+
+// Times of the headless runner stay far from the ends of the clock's 64-bit
+// milliseconds (this is over 30000 years), so seed + run time cannot overflow.
+constexpr std::int64_t kLongestTime = 1'000'000'000'000'000;
 
 template <typename Int>
 std::optional<Int> ReadWhole(std::string_view text) {
@@ -53,13 +58,16 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
         o.dumpFile = fs::path(value);
     } else if (name == "--seed") {
         o.seed = ReadWhole<std::uint64_t>(value);
-        if (!o.seed) return bad + "a whole number";
+        if (!o.seed || *o.seed > static_cast<std::uint64_t>(kLongestTime))
+            return bad + "a whole number up to " + std::to_string(kLongestTime);
     } else if (name == "--frame-ms") {
         o.frameMs = ReadWhole<std::int64_t>(value);
-        if (!o.frameMs || *o.frameMs < 1) return bad + "a number of milliseconds above 0";
+        if (!o.frameMs || *o.frameMs < 1 || *o.frameMs > kLongestTime)
+            return bad + "a number of milliseconds above 0";
     } else if (name == "--run-ms") {
         o.runMs = ReadWhole<std::int64_t>(value);
-        if (!o.runMs || *o.runMs < 0) return bad + "a number of milliseconds";
+        if (!o.runMs || *o.runMs < 0 || *o.runMs > kLongestTime)
+            return bad + "a number of milliseconds";
     }
     return {};
 }

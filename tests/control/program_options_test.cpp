@@ -46,7 +46,12 @@ TEST(ProgramOptions, ReadsTheHeadlessRunnersOptions) {
 TEST(ProgramOptions, MistakesGiveAClearError) {
     EXPECT_EQ(Parse({"--fullscreen"}).error, "unknown option --fullscreen");
     EXPECT_EQ(Parse({"--game-dir"}).error, "--game-dir needs a value");
-    EXPECT_EQ(Parse({"--seed", "x1"}).error, "--seed needs a whole number");
+    EXPECT_EQ(Parse({"--seed", "x1"}).error, "--seed needs a whole number up to 1000000000000000");
+    // Times that would overflow the clock's milliseconds are refused.
+    EXPECT_FALSE(Parse({"--seed", "9223372036854775807"}).ok());
+    EXPECT_FALSE(Parse({"--run-ms", "9223372036854775807"}).ok());
+    EXPECT_FALSE(Parse({"--frame-ms", "9223372036854775807"}).ok());
+    EXPECT_TRUE(Parse({"--seed", "1000000000000000", "--run-ms", "1000000000000000"}).ok());
     EXPECT_EQ(Parse({"--frame-ms", "0"}).error,
               "--frame-ms needs a number of milliseconds above 0");
     EXPECT_EQ(Parse({"--run-ms=-5"}).error, "--run-ms needs a number of milliseconds");
