@@ -13,8 +13,9 @@ public:
     void QuitAndEnd() override { calls.push_back("QuitAndEnd"); }
     void SaveSettings() override { calls.push_back("SaveSettings"); }
     void TypeKey(int k) override { calls.push_back("Type " + std::to_string(k)); }
-    void DrawKeyNumber(int) override {}
+    void DrawKeyNumber(int k) override { drawn.push_back(k); }
     std::vector<std::string> calls;
+    std::vector<int> drawn;
 };
 
 class KeyHandlerTest : public ::testing::Test {
@@ -182,6 +183,27 @@ TEST_F(KeyHandlerTest, EscapeLeavesPagesSkipsDeathsAndQuitsBeforeTheDisplay) {
     game.flags.displayReady = false;
     Tap(key::Escape);
     EXPECT_EQ(actions.calls.back(), "QuitAndEnd");
+}
+
+TEST_F(KeyHandlerTest, FunctionKeysSwitchTheirOwnDisplayAndDebugShowsEveryHeldKey) {
+    const auto switches = [&] {
+        const LoopFlags& f = game.flags;
+        return std::vector<bool>{f.nameTags, f.statistics, f.deathDetails};
+    };
+    Tap(key::F2);
+    EXPECT_EQ(switches(), (std::vector<bool>{true, false, false}));
+    Tap(key::F3);
+    Tap(key::F4);
+    Tap(key::F2);
+    EXPECT_EQ(switches(), (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(game.keys.lastKey, key::F2);
+    EXPECT_TRUE(actions.drawn.empty()) << "only in debug mode";
+
+    game.run.debug = true;
+    Run({key::F3, key::Escape});
+    Run({key::F3, key::Escape});  // held: drawn again, acting only once
+    EXPECT_EQ(actions.drawn, (std::vector<int>{key::Escape, key::F3, key::Escape, key::F3}));
+    EXPECT_EQ(switches(), (std::vector<bool>{false, false, true}));
 }
 
 TEST_F(KeyHandlerTest, ShiftFlagComesFromTheLeftShiftOnly) {
