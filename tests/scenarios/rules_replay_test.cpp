@@ -1,5 +1,5 @@
 // Whole runs of the game on small levels: collection windows, blue items,
-// walls and TNT.
+// walls and TNT, and the boxes that wait for a key.
 #include <gtest/gtest.h>
 
 #include "tests/scenarios/replay.h"
@@ -302,6 +302,68 @@ TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
     EXPECT_EQ(player["x"], CellX(10));
     EXPECT_EQ(player["y"], CellY(2));
     EXPECT_TRUE(run.dump["flags"]["wallHitWait"]);
+}
+
+// ---- boxes that wait for Enter ---------------------------------------------------
+
+constexpr int kEscape = 1;
+
+// A key pressed at `down` and let go at `up`.
+std::string Hold(int down, int up, int code) {
+    return std::to_string(down) + " " + std::to_string(code) + " 1\n" + std::to_string(up) + " " +
+           std::to_string(code) + " 0\n";
+}
+
+// The player starts in the leftmost column; a step to the left leaves the field.
+LevelText EdgeLevel() {
+    return LevelText()
+        .Key("lvlName= Edge")
+        .Key("nextLvl= END")
+        .Key("reqScore= 9999")
+        .Key("SnakeStrtX= " + std::to_string(CellX(1)))
+        .Key("SnakeStrtY= " + std::to_string(CellY(11)));
+}
+
+TEST(KeyWaits, AnEnterHeldBeforeTheBoxMustBeLetGoAndPressedAgain) {
+    Replay replay;
+    replay.AddLevel("edge.dat", EdgeLevel());
+    // Enter goes down before the death and stays down while the box comes up.
+    const std::string keys = CloseInfo() + Hold(250, 1000, kEnter) + Press(300, kLeft);
+    for (const int at : {900, 1200}) {
+        SCOPED_TRACE("at " + std::to_string(at) + " ms");
+        const auto waiting = replay.Play("/L=edge.dat", at, keys);
+        EXPECT_EQ(waiting.dump["Snakes"][0]["deaths"], 1);
+        EXPECT_EQ(waiting.dump["Snakes"][0]["lives"], 3) << "still behind the box";
+        EXPECT_EQ(waiting.dump["centredLines"][0]["text"], "Uh - You loose a live...");
+    }
+    const auto answered = replay.Play("/L=edge.dat", 1600, keys + Press(1300, kEnter));
+    EXPECT_EQ(answered.dump["Snakes"][0]["lives"], 2);
+    EXPECT_TRUE(CentredTexts(answered.dump).empty());
+    EXPECT_EQ(answered.dump["Snakes"][0]["x"], CellX(1));
+}
+
+TEST(KeyWaits, EscapeEndsTheWaitWithoutEnterAndOpensTheMenu) {
+    Replay replay;
+    replay.AddLevel("edge.dat", EdgeLevel());
+    const auto lifeLost =
+        replay.Play("/L=edge.dat", 1200, CloseInfo() + Press(300, kLeft) + Press(900, kEscape));
+    const auto& player = lifeLost.dump["Snakes"][0];
+    EXPECT_TRUE(player["deaths"] == 1 && player["lives"] == 2);
+    EXPECT_TRUE(CentredTexts(lifeLost.dump).empty());
+    EXPECT_TRUE(lifeLost.dump["flags"]["menuShown"]);
+    EXPECT_FALSE(lifeLost.dump["flags"]["stopped"]) << "the game waits behind the menu";
+
+    // The time-limit wait ends the same way.
+    replay.AddLevel("hurry.dat", LevelText()
+                                     .Key("lvlName= Hurry")
+                                     .Key("nextLvl= END")
+                                     .Key("Timeout= 1")
+                                     .Key("reqScore= 9999")
+                                     .Key("SnakeStrtX= " + std::to_string(CellX(10)))
+                                     .Key("SnakeStrtY= " + std::to_string(CellY(2))));
+    const auto timeUp = replay.Play("/L=hurry.dat", 1600, CloseInfo() + Press(1300, kEscape));
+    EXPECT_EQ(timeUp.dump["Snakes"][0]["lives"], 2);
+    EXPECT_TRUE(timeUp.dump["flags"]["menuShown"]);
 }
 
 }  // namespace

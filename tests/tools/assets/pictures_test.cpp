@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,8 +29,7 @@ bool NearBlack(Pixel p) {
 }
 
 // Checks size and colour key; returns the number of visible pixels.
-int CheckPicture(const Expected& e) {
-    const auto image = LoadPicture(e.path);
+int CheckImage(const Expected& e, const std::optional<Image>& image) {
     if (!image) {
         ADD_FAILURE() << "missing or unreadable: " << e.path;
         return 0;
@@ -62,6 +62,10 @@ int CheckPicture(const Expected& e) {
     }
     EXPECT_GT(visible, 0) << e.path << " shows nothing";
     return visible;
+}
+
+int CheckPicture(const Expected& e) {
+    return CheckImage(e, LoadPicture(e.path));
 }
 
 TEST(GamePictures, FixedPicturesHaveTheirSizeAndKey) {
@@ -236,6 +240,27 @@ TEST(GamePictures, FontCellsFollowTheTextRoutinesRounding) {
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     // Font 3's last column reaches past the picture and is cut at its edge.
     EXPECT_EQ(CellRectOf(kFontGrids[2], {25, 0}).right, 439);
+}
+
+// The pictures the programs carry inside themselves: the editor's tools, the icon and
+// the start-up window, which shows before any archive is unpacked.
+TEST(GamePictures, ProgramsEmbedTheirOwnPictures) {
+    const auto check = [](const std::string& path, int width, int height) {
+        const auto bytes = ReadBytes(std::filesystem::path(ZELKOR_ASSET_DIR) / "embed" / path);
+        CheckImage({"embed/" + path, width, height, 0},
+                   bytes.empty() ? std::nullopt : DecodeBmp(bytes));
+    };
+    for (const char* tool :
+         {"single_brick", "vertical_wall", "vertical_wall_start", "vertical_wall_end",
+          "horizontal_wall", "horizontal_wall_start", "horizontal_wall_end", "start_point",
+          "nothing", "fix_point", "blank_tile"}) {
+        check(std::string("editor/") + tool + ".bmp", 20, 20);
+    }
+    check("icon_32.bmp", 32, 32);
+    EXPECT_FALSE(ReadBytes(std::filesystem::path(ZELKOR_ASSET_DIR) / "embed" / "icon.png").empty());
+    check("startup/logo.bmp", 300, 90);
+    for (const char* banner : {"deathmatch_red.bmp", "deathmatch_blue.bmp", "hunting.bmp"})
+        check(std::string("startup/") + banner, 250, 70);
 }
 
 std::vector<std::string> ModelNames() {
