@@ -65,7 +65,12 @@ Image ContactSheet(const AssetSet& set, int zoom) {
     for (const PictureEntry& p : set.Pictures())
         groups[Folder(p.path)].push_back(&p);
 
-    // Lay out first, then paint.
+    const TypeFace face("DejaVuSans.ttf");
+    const TypeFace bold("DejaVuSans-Bold.ttf");
+    constexpr float kLabelSize = 9;
+
+    // Lay out first, then paint. A cell is as wide as its picture or its label,
+    // so labels of small pictures do not run into each other.
     std::vector<Placed> placed;
     std::vector<std::pair<std::string, int>> headers;
     int y = kMargin;
@@ -78,7 +83,8 @@ Image ContactSheet(const AssetSet& set, int zoom) {
         int x = kMargin;
         int rowHeight = 0;
         for (const PictureEntry* p : pictures) {
-            const int w = std::max(p->image.width * zoom, 40);
+            const int label = face.Line(BaseName(p->path), kLabelSize).width;
+            const int w = std::max({p->image.width * zoom, label, 40});
             const int h = p->image.height * zoom + kLabelHeight;
             if (x + w > kSheetWidth - kMargin && x > kMargin) {
                 x = kMargin;
@@ -94,8 +100,6 @@ Image ContactSheet(const AssetSet& set, int zoom) {
 
     Image sheet(kSheetWidth, y + kMargin);
     std::fill(sheet.pixels.begin(), sheet.pixels.end(), kBackground);
-    const TypeFace face("DejaVuSans.ttf");
-    const TypeFace bold("DejaVuSans-Bold.ttf");
     for (const auto& [title, hy] : headers) {
         PaintText(sheet, bold, title, kMargin, hy, 14, {250, 250, 250});
     }
@@ -109,8 +113,8 @@ Image ContactSheet(const AssetSet& set, int zoom) {
                 if (sx < sheet.width && sy < sheet.height) sheet.at(sx, sy) = p;
             }
         }
-        PaintText(sheet, face, BaseName(pl.picture->path), pl.x, pl.y + img.height * zoom, 9,
-                  {225, 225, 230});
+        PaintText(sheet, face, BaseName(pl.picture->path), pl.x, pl.y + img.height * zoom,
+                  kLabelSize, {225, 225, 230});
     }
     return sheet;
 }
