@@ -9,6 +9,7 @@
 #include "game/control/key_script.h"
 #include "game/control/main_window.h"
 #include "game/control/message_box.h"
+#include "game/control/quit.h"
 #include "game/control/state_dump.h"
 
 namespace zelkor {
@@ -108,16 +109,21 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
     windowForHooks = &window;
     const int code = window.INIT_Main(options.commandLine);
 
+    int status = code;
     if (options.dumpFile) {
         std::ofstream out(*options.dumpFile, std::ios::binary);
         const auto& atEnd = events.dumpAtEnd();
         out << (atEnd ? *atEnd : DumpState(game, options.gameDir)).dump(2) << "\n";
         if (!out) {
             std::cerr << "Zelkor: cannot write the dump " << options.dumpFile->string() << "\n";
-            return 2;
+            status = 2;
         }
     }
-    return code == 0 ? 0 : code;
+    // A run that got as far as unpacking the archives ends the way the game's exit
+    // does, so the unpacked files go again (after the menu's exit this finds no
+    // lists left).
+    if (game.flags.displayReady) QuitCleanUp(game, options.gameDir, *settings, QuitServices{});
+    return status;
 }
 
 }  // namespace zelkor
