@@ -136,7 +136,15 @@ void Act(Game& game, KeyHandlerActions& actions, int k) {
             f.deathDetails = !f.deathDetails;
             break;
         case key::Pause:
-            if (!f.wallHitWait && !f.menuShown) f.Pause = !f.Pause;
+            // Pausing waits for the wall-hit banner and the menu to be gone, but the
+            // key always ends a pause: one that began in a life-lost box or through a
+            // focus loss would otherwise hold the wall-hit wait for good, since the
+            // arrows that end that wait do not steer while paused.
+            if (f.Pause) {
+                f.Pause = false;
+            } else if (!f.wallHitWait && !f.menuShown) {
+                f.Pause = true;
+            }
             break;
         case key::Escape:
             Escape(game, actions);

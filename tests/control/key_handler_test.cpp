@@ -138,7 +138,7 @@ TEST_F(KeyHandlerTest, F1SwitchesTheInformationScreenOnlyInPlay) {
     EXPECT_FALSE(game.flags.infoScreen);
 }
 
-TEST_F(KeyHandlerTest, PauseIsRefusedInTheMenuAndDuringTheWallWait) {
+TEST_F(KeyHandlerTest, PauseBeginsOnlyInPlayWithoutTheWallWaitAndTheKeyAlwaysEndsIt) {
     Tap(key::Pause);
     EXPECT_TRUE(game.flags.Pause);
     Tap(key::Pause);
@@ -146,6 +146,20 @@ TEST_F(KeyHandlerTest, PauseIsRefusedInTheMenuAndDuringTheWallWait) {
     game.flags.menuShown = true;
     Tap(key::Pause);
     EXPECT_FALSE(game.flags.Pause);
+    game.flags.menuShown = false;
+    game.flags.wallHitWait = true;
+    Tap(key::Pause);
+    EXPECT_FALSE(game.flags.Pause);
+
+    // Paused in a life-lost box, then the wall-hit wait began: the arrows that end the
+    // wait do not steer while paused, so the pause key must still end the pause.
+    game.flags.Pause = true;
+    Tap(key::Right);
+    EXPECT_TRUE(game.flags.wallHitWait);
+    Tap(key::Pause);
+    EXPECT_FALSE(game.flags.Pause);
+    Tap(key::Left);
+    EXPECT_FALSE(game.flags.wallHitWait);
 }
 
 TEST_F(KeyHandlerTest, EscapeInPlayClosesTheInformationScreenAndOpensTheMenuInOnePress) {

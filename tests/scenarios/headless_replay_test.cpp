@@ -68,6 +68,24 @@ TEST(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
     EXPECT_EQ(name.rfind("<bot> ", 0), 0u) << name;
 }
 
+TEST(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
+    const auto dir = MakeGameFolder("pause-box");
+    const std::string keys =
+        "# F1, then up into the top wall; Pause while the box waits, Enter, Pause, Left\n"
+        "200 59 1\n250 59 0\n"
+        "500 200 1\n540 200 0\n"
+        "3000 197 1\n3040 197 0\n"
+        "3500 28 1\n3540 28 0\n"
+        "4000 197 1\n4040 197 0\n"
+        "4500 203 1\n4540 203 0\n";
+    const auto run = RunGame(Options(dir, 5, 5000, "/L=lvl1.dat"), keys);
+    const auto& player = run.dump["Snakes"][0];
+    EXPECT_EQ(player["deaths"], 1);
+    EXPECT_FALSE(run.dump["flags"]["Pause"]);
+    EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);
+    EXPECT_EQ(player["dir"], "Left");
+}
+
 TEST(HeadlessReplay, AnEmptyCommandLineStartsAtTheMenu) {
     const auto dir = MakeGameFolder("menu");
     const auto run = RunGame(Options(dir, 0, 300, ""));
