@@ -189,7 +189,9 @@ void MainWindow::GameFrame() {
     s_.screen.DrawMessages(game_);
 
     if (!(f.Pause && !pausedBefore)) {
-        while (f.wallHitWait && !f.ending) {
+        // Escape during the wait opens the menu at once; the wait goes on when the
+        // game comes back (arrow keys only steer outside the menu).
+        while (f.wallHitWait && !f.menuShown && !f.ending) {
             s_.screen.DrawWallHitBanner(game_);
             DoEvents();
         }

@@ -289,6 +289,9 @@ void ResetLevel(Game& game, LevelLoadHost& host) {
     // has no computer snakes: neither inherits the level before.
     l.NextLevelPath.clear();
     l.LastStart = 0;
+    // A wall hit of the level before waits for nothing here: its wait would hold the
+    // new level's information screen, where the arrow keys do not steer.
+    game.flags.wallHitWait = false;
 
     host.LoadSettings();
 

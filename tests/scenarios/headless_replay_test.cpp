@@ -86,6 +86,30 @@ TEST(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
     EXPECT_EQ(player["dir"], "Left");
 }
 
+TEST(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree) {
+    const auto dir = MakeGameFolder("wall-menu");
+    std::string keys =
+        "# F1, then up into the top wall; Enter ends the box, Escape in the wall-hit wait\n"
+        "200 59 1\n250 59 0\n"
+        "500 200 1\n540 200 0\n"
+        "3000 28 1\n3040 28 0\n"
+        "3500 1 1\n3540 1 0\n";
+    const auto menu = RunGame(Options(dir, 5, 3800, "/L=lvl1.dat"), keys);
+    EXPECT_TRUE(menu.dump["flags"]["wallHitWait"]);
+    EXPECT_EQ(menu.dump["menu"]["statusLine"], "Start a new game") << "the menu is up";
+
+    keys +=
+        "# new game, F1 closes its information screen, Left steers\n"
+        "4000 28 1\n4040 28 0\n"
+        "4500 59 1\n4540 59 0\n"
+        "5000 203 1\n5040 203 0\n";
+    const auto run = RunGame(Options(dir, 5, 5500, "/L=lvl1.dat"), keys);
+    EXPECT_FALSE(run.dump["flags"]["menuShown"]);
+    EXPECT_FALSE(run.dump["flags"]["infoScreen"]);
+    EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);
+    EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Left");
+}
+
 TEST(HeadlessReplay, AnEmptyCommandLineStartsAtTheMenu) {
     const auto dir = MakeGameFolder("menu");
     const auto run = RunGame(Options(dir, 0, 300, ""));
