@@ -14,6 +14,7 @@
 #include "common/paths.h"
 #include "common/text_encoding.h"
 #include "game/control/archive_service.h"
+#include "game/control/quit.h"
 #include "game/rules/game.h"
 
 namespace zelkor {
@@ -29,6 +30,11 @@ struct UserItemState {
     bool hasGfx = false;
     std::string decl;
 };
+
+// A "Requires=" name the level loader unpacks: one ending in ".zkr", any letter case.
+bool IsLevelArchiveName(std::string_view name) {
+    return name.size() >= 4 && SameIgnoringCase(name.substr(name.size() - 4), ".zkr");
+}
 
 Json ValueJson(const LevelValue& value) {
     return std::visit(
@@ -46,7 +52,7 @@ Json ValueJson(const LevelValue& value) {
 class LevelSummary {
 public:
     LevelSummary(const std::filesystem::path& gameDir, ArchiveReaderFactory* archives)
-        : gameDir_(gameDir), gfxFolder_(gameDir / "gfx"), archives_(archives) {}
+        : gameDir_(gameDir), archives_(archives) {}
 
     void operator()(const WallPlaced& e) {
         walls_.push_back({{"x", e.x}, {"y", e.y}, {"kind", WallKindName(e.kind)}});
@@ -63,7 +69,7 @@ public:
         if (e.key == LevelKey::Requires) {
             requiredFiles_.push_back(ValueJson(e.value));
             const auto* name = std::get_if<std::string>(&e.value);
-            if (archives_ && name && name->ends_with(".zkr"))
+            if (archives_ && name && IsLevelArchiveName(*name))
                 requiredArchives_.push_back(
                     GameArchiveEntries(*archives_, gameDir_, *name, kArchivePassword));
         } else
@@ -74,7 +80,8 @@ public:
             if (AnswersTo(cell, e.letter)) cell.decl = e.type;
     }
     void operator()(const UserItemGfxRead& e) {
-        if (!PathExists(gfxFolder_, e.name) && !InRequiredArchive(e.name)) return;
+        // The loader's test: the file-exists test on the game folder's "\gfx\" + name.
+        if (!FileExists(gameDir_, "\\gfx\\" + e.name) && !InRequiredArchive(e.name)) return;
         for (UserItemState& cell : userItems_) {
             if (!AnswersTo(cell, e.letter)) continue;
             cell.gfx = e.name;
@@ -121,7 +128,6 @@ private:
     }
 
     std::filesystem::path gameDir_;
-    std::filesystem::path gfxFolder_;
     ArchiveReaderFactory* archives_;
     std::vector<std::vector<std::string>> requiredArchives_;  // entry names, archive by archive
     Json walls_ = Json::array();

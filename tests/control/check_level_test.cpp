@@ -108,5 +108,16 @@ TEST_F(CheckLevel, AUserItemPictureCountsOnlyWhenSetComesAfterLet) {
         {"x":40,"y":20,"gfx":"B","hasGfx":false,"decl":"x"}])"));
 }
 
+TEST_F(CheckLevel, FindsPicturesAsTheGameDoesWhateverTheCaseAndLetters) {
+    fs::rename(gameDir_ / "gfx", gameDir_ / "GFX");
+    std::ofstream(gameDir_ / "GFX" / "Bricks" / "m\xc3\xbcll.bmp") << "x";
+    // "set:a=Bricks\müll.bmp" in Windows-1252, as level files hold it.
+    std::ofstream(gameDir_ / "umlaut.dat") << "a 0\n\nset:a=bricks\\M\xfcll.bmp\n";
+    const Json doc = Check(gameDir_ / "umlaut.dat", 0);
+    ASSERT_EQ(doc["userItems"].size(), 1u);
+    EXPECT_EQ(doc["userItems"][0]["hasGfx"], true);
+    EXPECT_EQ(doc["userItems"][0]["gfx"], "bricks\\M\u00fcll.bmp");
+}
+
 }  // namespace
 }  // namespace zelkor

@@ -155,6 +155,14 @@ TEST_F(UnextractTest, CheckLevelFindsSetPicturesInArchivesRequiredBeforeThem) {
     EXPECT_EQ(hasGfx(&readers_), (std::vector<bool>{true, false, true}));
     EXPECT_EQ(hasGfx(nullptr), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(Tree(game_), std::vector<std::string>{"gfx"});  // nothing unpacked
+
+    // The loader unpacks a required ".ZKR" as well, so its pictures count too.
+    std::ofstream(game_ / "upper.dat")
+        << "a 0\n\nRequires=BRICKS.ZKR\nset:a=bricks\\brick2_v.bmp\n";
+    readers_.archives[game_ / "BRICKS.ZKR"] = {{"Bricks/Brick2_V.bmp"}};
+    std::ostringstream out;
+    RunCheckLevel(game_ / "upper.dat", game_, out, &readers_);
+    EXPECT_EQ(nlohmann::json::parse(out.str())["userItems"][0]["hasGfx"], true);
 }
 
 }  // namespace
