@@ -29,5 +29,38 @@ TEST_F(ItemPass, WhatComesBackAndWhatStaysHidden) {
     EXPECT_TRUE(game.world.Items(ItemKind::Blue).slots[1].visible);
 }
 
+// How often a lone slot changes state in one pass, measured over many passes from a
+// fixed seed: a vanish or return chance off by a factor shows here.
+TEST_F(ItemPass, ItemsVanishAndReturnAtTheirRates) {
+    game.level.blueRate = 8;
+    game.level.powerRate = 5;
+    struct Case {
+        ItemKind kind;
+        bool visible;  // the state the slot starts each pass in
+        double chance;
+    };
+    const Case cases[] = {
+        {ItemKind::Blue, true, 1.0 / 40},   {ItemKind::Blue, false, 1.0 / 8},
+        {ItemKind::Black, true, 1.0 / 500}, {ItemKind::Black, false, 1.0 / 30},
+        {ItemKind::TNT, true, 1.0 / 800},   {ItemKind::TNT, false, 1.0 / 1000},
+        {ItemKind::Power, true, 1.0 / 200}, {ItemKind::Power, false, 1.0 / 5},
+    };
+    constexpr int kPasses = 60000;
+    for (const Case& c : cases) {
+        for (ItemKind kind : kItemKinds)
+            game.world.Items(kind).count = 0;
+        ItemSlot& slot = PutItem(c.kind, 1, 100, 100);
+        int changes = 0;
+        for (int i = 0; i < kPasses; ++i) {
+            slot.visible = c.visible;
+            ItemAppearVanishPass(game);
+            changes += slot.visible != c.visible;
+        }
+        const double expected = c.chance * kPasses;
+        EXPECT_NEAR(changes, expected, expected * 0.3)
+            << ItemKindName(c.kind) << (c.visible ? " vanishing" : " coming back");
+    }
+}
+
 }  // namespace
 }  // namespace zelkor
