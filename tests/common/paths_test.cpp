@@ -11,9 +11,10 @@ namespace fs = std::filesystem;
 class PathsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("zelkor-paths-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ =
+            fs::temp_directory_path() /
+            ("zelkor-paths-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         fs::create_directories(root_ / "gfx" / "Bricks");
         std::ofstream(root_ / "gfx" / "Bricks" / "brick2_v.bmp") << "x";
@@ -30,7 +31,8 @@ TEST(ToRelativePath, TurnsBackslashPathsIntoRelativeSlashPaths) {
 
 TEST_F(PathsTest, FindsFilesWhateverTheCaseOfTheirLetters) {
     EXPECT_TRUE(PathExists(root_, "\\GFX\\bricks\\BRICK2_V.bmp"));
-    EXPECT_EQ(ResolvePath(root_, "gfx\\bricks\\brick2_v.bmp"), root_ / "gfx" / "Bricks" / "brick2_v.bmp");
+    EXPECT_EQ(ResolvePath(root_, "gfx\\bricks\\brick2_v.bmp"),
+              root_ / "gfx" / "Bricks" / "brick2_v.bmp");
     EXPECT_FALSE(PathExists(root_, "gfx\\bricks\\missing.bmp"));
 }
 
