@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/paths.h"
+#include "common/text_encoding.h"
 #include "game/control/settings.h"
 
 namespace zelkor {
@@ -46,9 +47,11 @@ SwitchResult SetLevel(RunValues& run, std::string_view name, const CommandServic
     run.cmdLevel = name;
     run.levelGiven = true;
     if (name.empty()) return SwitchResult::Continue;
-    const std::string gamePath = "\\lvl\\" + std::string(name);
-    run.cmdLevelPath = ResolvePath(services.gameDir, ToRelativePath(gamePath)).string();
-    if (!PathExists(services.gameDir, ToRelativePath(gamePath))) {
+    // The name is Windows-1252; file names on disk are UTF-8. The path is a file
+    // path, as the loader opens it.
+    const std::string onDisk = Cp1252ToUtf8(ToRelativePath("\\lvl\\" + std::string(name)));
+    run.cmdLevelPath = ResolvePath(services.gameDir, onDisk).string();
+    if (!PathExists(services.gameDir, onDisk)) {
         services.messageBox.Show(MessageIcon::Critical, kLevelMissingTitle,
                                  "Level " + std::string(name) + " does not exist!");
         return SwitchResult::EndProgram;

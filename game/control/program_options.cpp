@@ -4,6 +4,8 @@
 #include <string>
 #include <system_error>
 
+#include "common/text_encoding.h"
+
 namespace zelkor {
 namespace fs = std::filesystem;
 
@@ -120,7 +122,7 @@ ParsedProgramOptions ParseProgramOptions(std::span<const std::string_view> args,
     }
     for (; i < args.size(); ++i) {
         if (!o.commandLine.empty()) o.commandLine += ' ';
-        o.commandLine += args[i];
+        o.commandLine += Utf8ToCp1252(args[i]);
     }
     return result;
 }

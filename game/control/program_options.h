@@ -26,7 +26,8 @@ struct ProgramOptions {
     std::optional<std::filesystem::path> keysFile;  // --keys FILE
     std::optional<std::filesystem::path> dumpFile;  // --dump FILE
 
-    // The game's switches, joined with blanks ("/L=EditTemp.dat /AIS=3 /DM").
+    // The game's switches, joined with blanks ("/L=EditTemp.dat /AIS=3 /DM"), in
+    // Windows-1252 like all the game's text (the arguments come in UTF-8).
     std::string commandLine;
 };
 

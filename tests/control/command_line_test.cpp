@@ -114,6 +114,16 @@ TEST_F(SetCommandTest, AMissingLevelShowsItsBoxAndEndsTheProgram) {
     EXPECT_TRUE(boxes_.boxes.empty());
 }
 
+TEST_F(SetCommandTest, AnAccentedLevelNameIsFoundOnDiskAndShownInItsBox) {
+    // The command line is Windows-1252 in memory; the file's name on disk is UTF-8.
+    const auto file = folder_.Touch("lvl/Gr\xc3\xbcne.dat");
+    EXPECT_EQ(Apply("/L=Gr\xfcne.dat"), SwitchResult::Continue);
+    EXPECT_EQ(run().cmdLevelPath, file.string());
+    EXPECT_EQ(Apply("/L=M\xfcll.dat"), SwitchResult::EndProgram);
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_EQ(boxes_.boxes[0].text, "Level M\xfcll.dat does not exist!");
+}
+
 TEST_F(SetCommandTest, NoCleanIsStoredAtOnceWhenItIsATruthValue) {
     Apply("/NoClean=True");
     EXPECT_TRUE(game_->options.noCleanUp);

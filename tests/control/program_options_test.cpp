@@ -27,6 +27,8 @@ TEST(ProgramOptions, OurOptionsComeFirstAndTheRestIsTheGamesCommandLine) {
 
     EXPECT_EQ(Parse({"--", "--odd"}).options.commandLine, "--odd");
     EXPECT_EQ(Parse({}).options.commandLine, "");
+    EXPECT_EQ(Parse({"/L=Gr\xc3\xbcne.dat"}).options.commandLine, "/L=Gr\xfcne.dat")
+        << "the game's text is Windows-1252";
 }
 
 TEST(ProgramOptions, ReadsTheHeadlessRunnersOptions) {
