@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -301,6 +302,33 @@ TEST(GamePictures, ModelPacksHoldAllSpriteSlots) {
             heads.insert(ReadBytes(GameFile("gfx/" + name + "/" + head)));
         }
         EXPECT_EQ(heads.size(), 4u) << name;
+    }
+
+    // The packs differ clearly in colour: compare the mean colour of their body pieces.
+    std::vector<std::array<double, 3>> means;
+    for (const std::string& name : names) {
+        const auto body = LoadPicture("gfx/" + name + "/Snake_forw.bmp");
+        ASSERT_TRUE(body) << name;
+        std::array<double, 3> sum{};
+        int counted = 0;
+        for (const Pixel p : body->pixels) {
+            if (NearBlack(p)) continue;
+            sum[0] += p.r;
+            sum[1] += p.g;
+            sum[2] += p.b;
+            ++counted;
+        }
+        for (double& channel : sum)
+            channel /= std::max(counted, 1);
+        means.push_back(sum);
+    }
+    for (std::size_t a = 0; a < means.size(); ++a) {
+        for (std::size_t b = a + 1; b < means.size(); ++b) {
+            double distance = 0;
+            for (int c = 0; c < 3; ++c)
+                distance += std::fabs(means[a][c] - means[b][c]);
+            EXPECT_GT(distance, 40.0) << names[a] << " and " << names[b] << " look alike";
+        }
     }
 }
 
