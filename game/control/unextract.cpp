@@ -148,8 +148,11 @@ void ZkUnextractFile(const UnextractContext& context, const fs::path& archive,
 
     ArchiveEntry entry;
     bool more = reader->ReadHeader(entry);
-    std::ofstream list(CleanUpListPath(context.gameFolder, archive),
-                       std::ios::binary | std::ios::trunc);
+    const fs::path listPath = CleanUpListPath(context.gameFolder, archive);
+    // The list is written where it stands, never through a link planted in its place.
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(listPath, ec))) fs::remove(listPath, ec);
+    std::ofstream list(listPath, std::ios::binary | std::ios::trunc);
     if (context.hooks.showProgressFrame) context.hooks.showProgressFrame();
 
     const Unpacker unpacker(context, destination);

@@ -74,6 +74,8 @@ TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
     const fs::path outside = root_ / "outside";
     fs::create_directories(outside);
     fs::create_directory_symlink(outside, dest_ / "away");
+    Write(outside / "planted.txt", "mine");  // a list planted as a link leads here
+    fs::create_symlink(outside / "planted.txt", game_ / "cleanup-lvl.zkr.zkc");
     Unpack({{"../up.txt"},
             {"/abs.txt"},
             {"C:\\drive.txt"},
@@ -81,7 +83,8 @@ TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
             {"away/through.txt"},
             {"link.txt", Kind::Link},
             {"good.txt", Kind::File, "fine"}});
-    EXPECT_EQ(Tree(root_ / "outside"), std::vector<std::string>{});
+    EXPECT_EQ(Tree(root_ / "outside"), std::vector<std::string>{"planted.txt"});
+    EXPECT_EQ(Read(outside / "planted.txt"), "mine");
     EXPECT_EQ(Tree(game_),
               (std::vector<std::string>{"cleanup-lvl.zkr.zkc", "gfx", "gfx/away", "gfx/good.txt"}));
     EXPECT_FALSE(fs::exists("/abs.txt"));
