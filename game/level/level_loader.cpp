@@ -349,6 +349,12 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
     host.PrepareLvlGfx();
     if (game.level.UserItemGfx) host.PrepareUserItemGfx();
 
+    // The player's pace is the speed this level gives it ("gSpeed=", else the stored
+    // option), not the one the reset found before the file and the settings were read:
+    // that one was the level before's.
+    player.curSpeed = player.speed;
+    SetStepInterval(game, 1, player.speed);
+
     if (game.run.aisOn) {
         // "/AIS=n" runs n computer snakes at every level, as at start-up.
         if (game.run.aisGiven) w.NumSnakes = static_cast<std::int16_t>(game.run.cmdAIS + 1);

@@ -18,7 +18,14 @@ public:
     std::vector<std::string> log;
 
     void ConsolePrint(std::string_view text) override { log.emplace_back(text); }
-    void LoadSettings() override { log.emplace_back("LoadSettings"); }
+    // The stored global speed, as the settings give it to every snake.
+    void LoadSettings() override {
+        log.emplace_back("LoadSettings");
+        if (game != nullptr)
+            for (int n = 1; n <= kMaxSnakes; ++n)
+                game->Snake(n).speed = 100;
+    }
+    Game* game = nullptr;
     std::optional<std::string> ReadLevelFile(std::string_view path) override {
         auto it = files.find(std::string(path));
         if (it == files.end()) return std::nullopt;
@@ -68,7 +75,7 @@ std::string Level(std::vector<std::string> rows, std::vector<std::string> keys) 
 
 class LevelLoaderTest : public ::testing::Test {
 protected:
-    LevelLoaderTest() : game(clock) {}
+    LevelLoaderTest() : game(clock) { host.game = &game; }
     int Load(const std::string& text) {
         host.files["lvl"] = text;
         return LoadLevel(game, host, host, "lvl");
@@ -158,6 +165,18 @@ TEST_F(LevelLoaderTest, ValuesKeptOrClearedBetweenLevels) {
     EXPECT_EQ(game.level.NextLevelPath, "") << "a level without a next level is the last";
     EXPECT_EQ(game.world.Items(ItemKind::TNT).count, 0);
     EXPECT_EQ(game.world.Items(ItemKind::Yellow).count, 0);
+}
+
+TEST_F(LevelLoaderTest, ALevelsOwnSpeedPacesThePlayerInThatLevelOnly) {
+    const auto pace = [&] {
+        const SnakeRecord& p = game.Player();
+        return std::vector<int>{p.speed, p.curSpeed, game.timers.iWait[0].interval};
+    };
+    ASSERT_EQ(Load(Level({"S"}, {"gSpeed= 50"})), 1);
+    EXPECT_EQ(pace(), (std::vector<int>{50, 50, 50}));
+    ASSERT_EQ(Load(Level({"S1"}, {"AIS= 1"})), 1);
+    EXPECT_EQ(pace(), (std::vector<int>{100, 100, 100})) << "the stored speed again";
+    EXPECT_EQ(game.timers.iWait[1].interval, 100);
 }
 
 TEST_F(LevelLoaderTest, TheNextLevelLoadsFromThePathThatTheResetClears) {
