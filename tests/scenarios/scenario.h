@@ -1,21 +1,38 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
 
 namespace zelkor::scenario {
 
-// A game folder for one test: the shipped levels, plus any extra level files.
+// A game folder for one test: the shipped levels, plus any extra level files. Its
+// name carries the process id, as several builds may run these tests at once, and
+// it is removed when the process ends.
 inline std::filesystem::path MakeGameFolder(const std::string& name) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("zelkor-scenario-" + name);
+    struct RemoveAtExit {
+        std::vector<fs::path> dirs;
+        ~RemoveAtExit() {
+            std::error_code ignored;
+            for (const fs::path& dir : dirs)
+                fs::remove_all(dir, ignored);
+        }
+    };
+    static RemoveAtExit made;
+    const fs::path dir =
+        fs::temp_directory_path() / ("zelkor-scenario-" + name + "-" + std::to_string(::getpid()));
     fs::remove_all(dir);
+    made.dirs.push_back(dir);
     fs::create_directories(dir / "lvl");
     for (const auto& entry :
          fs::directory_iterator(fs::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
