@@ -1,6 +1,7 @@
 #include "game/control/menu_logic.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -128,7 +129,8 @@ TEST_F(MenuLogicTest, TheCreditsTickerShowsTheLastCharactersOneAtATime) {
 
 TEST(ModelCredits, PacksAreSortedAndDescribedByTheirFiles) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "zelkor-model-credits";
+    const fs::path dir =
+        fs::temp_directory_path() / ("zelkor-model-credits-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "models");
     fs::create_directories(dir / "gfx" / "Red");
