@@ -36,17 +36,18 @@ SdlWindow::~SdlWindow() {
 }
 
 void SdlWindow::Present() {
+    const std::uint64_t before = SDL_GetTicks64();
     if (renderer_ != nullptr) {
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderPresent(renderer_);
     }
-    // Where the display does not wait for its refresh, wait out the rest of a frame.
-    // A minimised or hidden window shows nothing, so its presents do not wait either.
-    const bool shown = window_ != nullptr && (SDL_GetWindowFlags(window_) &
-                                              (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) == 0;
+    // A present that waited for the display's refresh paces the frame. One that came
+    // back at once (no vsync, a minimised or hidden window, a driver that reports vsync
+    // but does not keep it) leaves the pace to this wait for the rest of a frame.
     const std::uint64_t now = SDL_GetTicks64();
-    if (!(vsync_ && shown) && now - lastPresent_ < kFrameMs)
+    const bool waited = vsync_ && now - before >= 1;
+    if (!waited && now - lastPresent_ < kFrameMs)
         SDL_Delay(static_cast<Uint32>(kFrameMs - (now - lastPresent_)));
     lastPresent_ = SDL_GetTicks64();
 }
