@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "game/control/unextract.h"
 #include "game/platform/archive_readers.h"
@@ -43,6 +44,17 @@ bool OnlyExpectedFilesOutsideTheDestination() {
 }
 
 }  // namespace
+
+// The folder goes when the run ends normally (a time limit, a run count). Made
+// here, after the folder's name exists, so the name outlives the clean-up.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    Root();
+    std::atexit([] {
+        std::error_code ec;
+        fs::remove_all(Root(), ec);
+    });
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fs::path game = Root() / "game";
