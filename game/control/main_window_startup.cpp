@@ -169,6 +169,19 @@ void MainWindow::RunMenu() {
     }
 }
 
+namespace {
+
+// A new game leaves a game given up from the menu behind: the player starts again
+// with three lives, no points carried and no atomic power, as at the first start.
+void StartNewGameRecord(SnakeRecord& player) {
+    player.lives = 3;
+    player.totalScore = 0;
+    player.atomic = false;
+    player.atomicLeft = 0;
+}
+
+}  // namespace
+
 void MainWindow::MenuSelect() {
     MenuState& m = game_.menu;
     m.hallOfFamePage = 0;
@@ -182,6 +195,7 @@ void MainWindow::MenuSelect() {
             if (LoadLevel("\\lvl\\lvl1.dat") != 1) break;
             game_.flags.menuShown = false;
             game_.flags.infoShown = true;
+            StartNewGameRecord(game_.Player());
             break;
         case 2:
             m.optionsPage = 1;

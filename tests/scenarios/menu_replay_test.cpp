@@ -37,6 +37,12 @@ public:
         return *this;
     }
     const std::string& Text() const { return text_; }
+    // Two scripts one after the other: `second` starts where it says.
+    static KeyScriptWriter Join(const KeyScriptWriter& first, const KeyScriptWriter& second) {
+        KeyScriptWriter joined(second.t_);
+        joined.text_ = first.text_ + second.text_;
+        return joined;
+    }
     int End() const { return t_; }
 
 private:
@@ -97,6 +103,20 @@ TEST(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
     const auto missing = Play(dir, KeyScriptWriter().Tap(key::Enter));
     EXPECT_TRUE(missing.dump["flags"]["menuShown"]);
     EXPECT_TRUE(missing.dump["flags"]["stopped"]);
+}
+
+TEST(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
+    const auto dir = MakeGameFolder("menu-again");
+    KeyScriptWriter keys(200);  // F1, up into the top wall, Enter on the box
+    keys.Tap(key::F1).Tap(key::Up);
+    KeyScriptWriter later(3000);
+    later.Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
+    const auto run = Play(dir, KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
+    const auto& player = run.dump["Snakes"][0];
+    EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
+    EXPECT_EQ(player["deaths"], 0);
+    EXPECT_EQ(player["lives"], 3);
+    EXPECT_EQ(player["totalScore"], 0);
 }
 
 TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
