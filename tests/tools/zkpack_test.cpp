@@ -1,6 +1,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <stdexcept>
@@ -51,7 +52,8 @@ protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() /
                 ("zelkor-zkpack-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                 "-" + std::to_string(::getpid()));  // other checkouts may run it at once
         fs::remove_all(root_);
         fs::create_directories(root_ / "in" / "snd");
         fs::create_directories(root_ / "in" / "B");
