@@ -160,7 +160,12 @@ struct LevelReadResult {
 // Reads the bytes of a level file. Lines end at CR LF, LF or CR.
 LevelReadResult ReadLevelText(std::string_view bytes);
 
-// The whole file, or nothing when it cannot be read.
+// A level at every table's limit takes well under a megabyte; a larger file is not
+// a level, and reading it whole could exhaust the memory.
+inline constexpr std::uintmax_t kMaxLevelFileBytes = 16u << 20;
+
+// The whole file, or nothing when it cannot be read, is no regular file or is larger
+// than kMaxLevelFileBytes.
 std::optional<std::string> ReadLevelBytes(const std::filesystem::path& file);
 
 }  // namespace zelkor

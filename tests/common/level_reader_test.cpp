@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -254,6 +256,27 @@ TEST(LevelFailures, CellsBeyondTheCoordinateRangeFail) {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error->line, 1);
     EXPECT_TRUE(ReadLevelText(std::string(1637, ' ') + "+ 0\n").ok());
+}
+
+}  // namespace
+}  // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+TEST(LevelFile, IsReadWholeUnlessItIsNoLevelAtAll) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "zelkor-level-file-test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path file = dir / "lvl.dat";
+    std::ofstream(file, std::ios::binary) << "+ \r\nnumRed= 5\r\n";
+    EXPECT_EQ(ReadLevelBytes(file), "+ \r\nnumRed= 5\r\n");
+    EXPECT_EQ(ReadLevelBytes(dir), std::nullopt);
+    EXPECT_EQ(ReadLevelBytes(dir / "missing.dat"), std::nullopt);
+    fs::resize_file(file, kMaxLevelFileBytes + 1);  // sparse: no disk time
+    EXPECT_EQ(ReadLevelBytes(file), std::nullopt) << "too large to be a level";
+    fs::remove_all(dir);
 }
 
 }  // namespace
