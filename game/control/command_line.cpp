@@ -47,10 +47,10 @@ SwitchResult SetLevel(RunValues& run, std::string_view name, const CommandServic
     run.cmdLevel = name;
     run.levelGiven = true;
     if (name.empty()) return SwitchResult::Continue;
-    // The name is Windows-1252; file names on disk are UTF-8. The path is a file
-    // path, as the loader opens it.
+    // The name is Windows-1252; file names on disk are UTF-8. The level path is a game
+    // path like a level's "nextLvl=" (folder, then the name as the game writes it).
     const std::string onDisk = Cp1252ToUtf8(ToRelativePath("\\lvl\\" + std::string(name)));
-    run.cmdLevelPath = ResolvePath(services.gameDir, onDisk).string();
+    run.cmdLevelPath = (services.gameDir / "lvl").string() + "/" + std::string(name);
     if (!PathExists(services.gameDir, onDisk)) {
         services.messageBox.Show(MessageIcon::Critical, kLevelMissingTitle,
                                  "Level " + std::string(name) + " does not exist!");

@@ -5,6 +5,7 @@
 
 #include "common/level_reader.h"
 #include "common/paths.h"
+#include "common/text_encoding.h"
 #include "game/control/timer_events.h"
 #include "game/rules/collisions.h"
 #include "game/rules/computer_snakes.h"
@@ -280,13 +281,15 @@ int MainWindow::LoadLevel(std::string_view path) {
     return zelkor::LoadLevel(game_, *this, *this, path);
 }
 
+// A game path is the game folder as the system names it, then the rest in the game's
+// own Windows-1252 text; names on disk are UTF-8.
 std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
     const std::filesystem::path p(gamePath);
     if (p.is_absolute() && std::filesystem::exists(p)) return p;
     const std::string folder = s_.gameDir.string();
     std::string_view rest = gamePath;
     if (rest.substr(0, folder.size()) == folder) rest.remove_prefix(folder.size());
-    return ResolvePath(s_.gameDir, rest);
+    return ResolvePath(s_.gameDir, Cp1252ToUtf8(rest));
 }
 
 std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
@@ -301,7 +304,7 @@ void MainWindow::UnpackRequiredArchive(std::string_view name) {
 }
 
 bool MainWindow::GfxExists(std::string_view name) {
-    return PathExists(s_.gameDir, "gfx/" + ToRelativePath(name));
+    return PathExists(s_.gameDir, Cp1252ToUtf8("gfx/" + ToRelativePath(name)));
 }
 
 std::string MainWindow::GfxPath(std::string_view name) {

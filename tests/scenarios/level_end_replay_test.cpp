@@ -56,6 +56,22 @@ TEST(LevelEnd, TheBoxWaitsForEnterAndTheNextLevelLoads) {
     EXPECT_EQ(last.dump["Snakes"][0]["totalScore"], 120);
 }
 
+// File names on disk are UTF-8, while the command line arrives in UTF-8 and a level's
+// "nextLvl=" is Windows-1252: both must find an accented level.
+TEST(LevelEnd, AccentedLevelNamesAreFoundFromTheCommandLineAndFromNextLvl) {
+    Replay replay;
+    replay.AddLevel("erste_\xC3\xA4.dat", OneBite("Erste", "zweite_\xE4.dat", 0));
+    replay.AddLevel("zweite_\xC3\xA4.dat", OneBite("Zweite", "END", 0));
+    const auto run = replay.Play("/L=erste_\xE4.dat", 2000,
+                                 CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
+    EXPECT_EQ(run.dump["level"]["LevelName"], "Zweite");
+    EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/zweite_\xC3\xA4.dat");
+
+    const auto first = replay.Play("/L=erste_\xE4.dat", 200, CloseInfo());
+    EXPECT_EQ(first.dump["level"]["LevelFile"], "lvl/erste_\xC3\xA4.dat");
+    EXPECT_EQ(first.dump["level"]["NextLevelPath"], "lvl/zweite_\xC3\xA4.dat");
+}
+
 TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
     Replay replay;
     replay.AddLevel("alone.dat", OneBite("Alone", "", 0));
