@@ -1,5 +1,6 @@
 #include "game/level/level_loader.h"
 
+#include <algorithm>
 #include <type_traits>
 
 #include "common/level_reader.h"
@@ -357,7 +358,9 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
 
     if (game.run.aisOn) {
         // "/AIS=n" runs n computer snakes at every level, as at start-up.
-        if (game.run.aisGiven) w.NumSnakes = static_cast<std::int16_t>(game.run.cmdAIS + 1);
+        // A count beyond the snake table is cut to it before it becomes a 16-bit number.
+        if (game.run.aisGiven)
+            w.NumSnakes = static_cast<std::int16_t>(std::min(game.run.cmdAIS + 1, 16.0));
         if (w.NumSnakes >= game.level.LastStart) w.NumSnakes = game.level.LastStart;
         if (w.NumSnakes < 1) w.NumSnakes = 1;
         StartAITimers(game);

@@ -152,6 +152,9 @@ TEST_F(LevelLoaderTest, TheCommandLineCountRunsThatManyComputerSnakesAtEveryLeve
     game.run.cmdAIS = 40;
     ASSERT_EQ(Load(Level({"S123"}, {})), 1);
     EXPECT_EQ(game.world.NumSnakes, 4);
+    game.run.cmdAIS = 40000;  // past 16-bit range
+    ASSERT_EQ(Load(Level({"S123"}, {})), 1);
+    EXPECT_EQ(game.world.NumSnakes, 4);
 }
 
 TEST_F(LevelLoaderTest, ValuesKeptOrClearedBetweenLevels) {
