@@ -1,6 +1,7 @@
 #include "common/level_reader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -266,7 +267,8 @@ namespace {
 
 TEST(LevelFile, IsReadWholeUnlessItIsNoLevelAtAll) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "zelkor-level-file-test";
+    const fs::path dir =
+        fs::temp_directory_path() / ("zelkor-level-file-test-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const fs::path file = dir / "lvl.dat";

@@ -1,6 +1,7 @@
 #include "common/paths.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -11,10 +12,9 @@ namespace fs = std::filesystem;
 class PathsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ =
-            fs::temp_directory_path() /
-            ("zelkor-paths-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ = fs::temp_directory_path() /
+                ("zelkor-paths-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         fs::create_directories(root_ / "gfx" / "Bricks");
         std::ofstream(root_ / "gfx" / "Bricks" / "brick2_v.bmp") << "x";

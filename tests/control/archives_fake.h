@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -21,7 +22,8 @@ protected:
     void SetUp() override {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         root_ = std::filesystem::temp_directory_path() /
-                (std::string("zelkor-") + test->test_suite_name() + "-" + test->name());
+                (std::string("zelkor-") + test->test_suite_name() + "-" + test->name() + "-" +
+                 std::to_string(::getpid()));
         std::filesystem::remove_all(root_);
         std::filesystem::create_directories(root_);
     }

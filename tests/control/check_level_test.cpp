@@ -1,6 +1,7 @@
 #include "game/control/check_level.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,7 +20,7 @@ class CheckLevel : public ::testing::Test {
 protected:
     void SetUp() override {
         gameDir_ = fs::temp_directory_path() /
-                   ("zelkor-check-" +
+                   ("zelkor-check-" + std::to_string(::getpid()) + "-" +
                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(gameDir_);
         fs::create_directories(gameDir_ / "gfx" / "Bricks");
