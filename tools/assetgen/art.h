@@ -34,5 +34,8 @@ Canvas WallTile(const StoneStyle& style, bool vertical, RunPart part);
 
 // A raised plate in the plate colour with bevelled white letters (deathmatch pictures).
 Canvas TeamBanner(int w, int h, const std::string& label, Color plate, Color plateDark, float size);
+// The two deathmatch team plates, shown in the game and in its start-up window.
+Canvas RedTeamBanner();
+Canvas BlueTeamBanner();
 
 }  // namespace zelkor::assetgen

@@ -147,12 +147,8 @@ void MakeEmbeddedPictures(AssetSet& set) {
     set.AddPicture("embed/icon_32.bmp", Icon(32), KeyMode::NearBlack);
     // The start-up window, shown before any archive is unpacked.
     set.AddPicture("embed/startup/logo.bmp", StartupLogo(), KeyMode::NearBlack);
-    set.AddPicture("embed/startup/deathmatch_red.bmp",
-                   TeamBanner(250, 70, "RED TEAM", Rgb255(200, 36, 30), Rgb255(90, 12, 10), 32),
-                   KeyMode::NearBlack);
-    set.AddPicture("embed/startup/deathmatch_blue.bmp",
-                   TeamBanner(250, 70, "BLUE TEAM", Rgb255(40, 80, 200), Rgb255(14, 26, 90), 32),
-                   KeyMode::NearBlack);
+    set.AddPicture("embed/startup/deathmatch_red.bmp", RedTeamBanner(), KeyMode::NearBlack);
+    set.AddPicture("embed/startup/deathmatch_blue.bmp", BlueTeamBanner(), KeyMode::NearBlack);
     set.AddPicture("embed/startup/hunting.bmp",
                    TeamBanner(250, 70, "HUNTING", Rgb255(50, 150, 50), Rgb255(14, 60, 16), 32),
                    KeyMode::NearBlack);

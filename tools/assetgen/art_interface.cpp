@@ -135,6 +135,14 @@ Canvas TeamBanner(int w, int h, const std::string& label, Color plate, Color pla
     return c;
 }
 
+Canvas RedTeamBanner() {
+    return TeamBanner(250, 70, "RED TEAM", Rgb255(200, 36, 30), Rgb255(90, 12, 10), 32);
+}
+
+Canvas BlueTeamBanner() {
+    return TeamBanner(250, 70, "BLUE TEAM", Rgb255(40, 80, 200), Rgb255(14, 26, 90), 32);
+}
+
 void MakeInterface(AssetSet& set) {
     const struct {
         const char* file;
@@ -167,12 +175,8 @@ void MakeInterface(AssetSet& set) {
     set.AddPicture("gfx/dm.bmp",
                    TeamBanner(54, 21, "DM", Rgb255(190, 30, 30), Rgb255(90, 10, 10), 14),
                    KeyMode::NearBlack3);
-    set.AddPicture("gfx/dm_red.bmp",
-                   TeamBanner(250, 70, "RED TEAM", Rgb255(200, 36, 30), Rgb255(90, 12, 10), 32),
-                   KeyMode::NearBlack3);
-    set.AddPicture("gfx/dm_blue.bmp",
-                   TeamBanner(250, 70, "BLUE TEAM", Rgb255(40, 80, 200), Rgb255(14, 26, 90), 32),
-                   KeyMode::NearBlack3);
+    set.AddPicture("gfx/dm_red.bmp", RedTeamBanner(), KeyMode::NearBlack3);
+    set.AddPicture("gfx/dm_blue.bmp", BlueTeamBanner(), KeyMode::NearBlack3);
 }
 
 }  // namespace zelkor::assetgen
