@@ -19,12 +19,8 @@ SdlWindow::SdlWindow(bool windowed) {
     if (window_ == nullptr) return;
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ != nullptr) {
-        SDL_RendererInfo info{};
-        if (SDL_GetRendererInfo(renderer_, &info) == 0)
-            vsync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    if (renderer_ != nullptr)
         SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);  // letterboxed when scaled
-    }
     SDL_ShowCursor(windowed ? SDL_ENABLE : SDL_DISABLE);
 }
 
@@ -36,18 +32,16 @@ SdlWindow::~SdlWindow() {
 }
 
 void SdlWindow::Present() {
-    const std::uint64_t before = SDL_GetTicks64();
     if (renderer_ != nullptr) {
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderPresent(renderer_);
     }
-    // A present that waited for the display's refresh paces the frame. One that came
-    // back at once (no vsync, a minimised or hidden window, a driver that reports vsync
-    // but does not keep it) leaves the pace to this wait for the rest of a frame.
+    // A present that waited for the display's refresh has used up the frame already.
+    // One that came back at once (no vsync, a minimised or hidden window, a driver that
+    // reports vsync but does not keep it) is paced by waiting out the rest of a frame.
     const std::uint64_t now = SDL_GetTicks64();
-    const bool waited = vsync_ && now - before >= 1;
-    if (!waited && now - lastPresent_ < kFrameMs)
+    if (now - lastPresent_ < kFrameMs)
         SDL_Delay(static_cast<Uint32>(kFrameMs - (now - lastPresent_)));
     lastPresent_ = SDL_GetTicks64();
 }

@@ -30,7 +30,6 @@ private:
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
-    bool vsync_ = false;
     std::uint64_t lastPresent_ = 0;
 };
 
