@@ -13,23 +13,19 @@ using namespace scenario;
 
 // One yellow item three cells below the player; eating it wins the level.
 LevelText OneBite(const std::string& name, const std::string& next, int timeout) {
-    LevelText level;
-    level.Put(10, 5, '*')
-        .Key("lvlName= " + name)
-        .Key("Timeout= " + std::to_string(timeout))
+    return LevelText(name, next)
+        .Put(10, 5, '*')
+        .Key("Timeout=", timeout)
         .Key("numYellow= 1")
         .Key("reqYellow= 1")
-        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
-    if (!next.empty()) level.Key("nextLvl= " + next);
-    return level;
+        .PlayerStart(10, 2);
 }
 
 TEST(LevelEnd, TheBoxWaitsForEnterAndTheNextLevelLoads) {
     Replay replay;
     replay.AddLevel("first.dat", OneBite("First", "second.dat", 100));
     replay.AddLevel("second.dat", OneBite("Second", "END", 0));
-    const std::string firstLevel = CloseInfo() + Press(300, kDown);
+    const std::string firstLevel = SetOff(kDown);
 
     const auto waiting = replay.Play("/L=first.dat", 1500, firstLevel);
     EXPECT_EQ(waiting.dump["level"]["LevelFile"], "lvl/first.dat");
@@ -62,8 +58,7 @@ TEST(LevelEnd, AccentedLevelNamesAreFoundFromTheCommandLineAndFromNextLvl) {
     Replay replay;
     replay.AddLevel("erste_\xC3\xA4.dat", OneBite("Erste", "zweite_\xE4.dat", 0));
     replay.AddLevel("zweite_\xC3\xA4.dat", OneBite("Zweite", "END", 0));
-    const auto run = replay.Play("/L=erste_\xE4.dat", 2000,
-                                 CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
+    const auto run = replay.Play("/L=erste_\xE4.dat", 2000, SetOff(kDown) + Press(1500, kEnter));
     EXPECT_EQ(run.dump["level"]["LevelName"], "Zweite");
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/zweite_\xC3\xA4.dat");
 
@@ -75,8 +70,7 @@ TEST(LevelEnd, AccentedLevelNamesAreFoundFromTheCommandLineAndFromNextLvl) {
 TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
     Replay replay;
     replay.AddLevel("alone.dat", OneBite("Alone", "", 0));
-    const auto run =
-        replay.Play("/L=alone.dat", 3000, CloseInfo() + Press(300, kDown) + Press(1500, kEnter));
+    const auto run = replay.Play("/L=alone.dat", 3000, SetOff(kDown) + Press(1500, kEnter));
     EXPECT_TRUE(run.dump["flags"]["menuShown"]);
     EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10);
 }
@@ -85,13 +79,7 @@ TEST(LevelEnd, ALevelWithoutANextLevelEndsTheGameAndPaysOnce) {
 
 // A level of one second; the player stands on its start.
 LevelText OneSecond() {
-    return LevelText()
-        .Key("lvlName= Hurry")
-        .Key("nextLvl= END")
-        .Key("Timeout= 1")
-        .Key("reqScore= 9999")
-        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
+    return LevelText("Hurry").Key("Timeout= 1").Key("reqScore= 9999").PlayerStart(10, 2);
 }
 
 TEST(TimeLimit, EveryHitCostsALifeUntilTheGameIsOver) {
@@ -140,13 +128,8 @@ TEST(TimeLimit, InDeathmatchTheClockStartsAgainAfterAHit) {
 TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
     Replay replay;
     replay.AddLevel("bonus.dat", OneBite("Bonus", "edge.dat", 9999));
-    replay.AddLevel("edge.dat", LevelText()
-                                    .Key("lvlName= Edge")
-                                    .Key("nextLvl= END")
-                                    .Key("reqScore= 9999")
-                                    .Key("SnakeStrtX= " + std::to_string(CellX(1)))
-                                    .Key("SnakeStrtY= " + std::to_string(CellY(11))));
-    std::string keys = CloseInfo() + Press(300, kDown) + Press(1000, kEnter) + CloseInfo(1200);
+    replay.AddLevel("edge.dat", EdgeLevel());
+    std::string keys = SetOff(kDown) + Press(1000, kEnter) + CloseInfo(1200);
     for (int death = 0; death < 4; ++death)
         keys += Press(1300 + 500 * death, kLeft) + Press(1600 + 500 * death, kEnter);
     const std::string settings = "[Options]\nPlayer Name=Ada\n";

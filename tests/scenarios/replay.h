@@ -16,10 +16,14 @@ namespace zelkor::scenario {
 // A level file written the way the editor lays it out: 22 grid lines of 31
 // cells ("c "), then key lines, all ending in CR LF. Columns and rows count
 // from 1; a snake or an item in cell (col, row) stands at (20*col-10, 20*row-10),
-// a wall or a user item at (20*col, 20*row).
+// a wall or a user item at (20*col, 20*row). An empty `next` leaves out "nextLvl=".
 class LevelText {
 public:
-    LevelText() { rows_.fill(EmptyRow()); }
+    explicit LevelText(const std::string& name, const std::string& next = "END") {
+        rows_.fill(EmptyRow());
+        Key("lvlName= " + name);
+        if (!next.empty()) Key("nextLvl= " + next);
+    }
 
     LevelText& Put(int col, int row, char code) {
         rows_.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(2 * (col - 1))) =
@@ -30,6 +34,12 @@ public:
         keys_.push_back(line);
         return *this;
     }
+    LevelText& Key(const std::string& key, int value) {
+        return Key(key + " " + std::to_string(value));
+    }
+    // The player's start in pixels; PlayerStart takes a cell.
+    LevelText& PlayerAt(int x, int y) { return Key("SnakeStrtX=", x).Key("SnakeStrtY=", y); }
+    LevelText& PlayerStart(int col, int row) { return PlayerAt(20 * col - 10, 20 * row - 10); }
     std::string Text() const {
         std::string text;
         for (const std::string& row : rows_)
@@ -52,6 +62,11 @@ private:
     std::vector<std::string> keys_;
 };
 
+// The player starts in the leftmost column; a step to the left leaves the field.
+inline LevelText EdgeLevel() {
+    return LevelText("Edge").Key("reqScore= 9999").PlayerStart(1, 11);
+}
+
 // The centre of cell (col, row), where snakes and spawned items stand.
 constexpr int CellX(int col) {
     return 20 * col - 10;
@@ -60,17 +75,25 @@ constexpr int CellY(int row) {
     return 20 * row - 10;
 }
 
+constexpr int kEscape = 1;
 constexpr int kF1 = 59;
 constexpr int kEnter = 28;
+constexpr int kUp = 200;
 constexpr int kDown = 208;
 constexpr int kRight = 205;
 constexpr int kLeft = 203;
+constexpr int kPause = 197;
 constexpr int kF2 = 60;  // name tags: a key in play that releases the computer snakes
+
+// A key pressed at `down` and let go at `up`.
+inline std::string Hold(int down, int up, int code) {
+    return std::to_string(down) + " " + std::to_string(code) + " 1\n" + std::to_string(up) + " " +
+           std::to_string(code) + " 0\n";
+}
 
 // A key pressed at `time` and let go 40 ms later.
 inline std::string Press(int time, int code) {
-    return std::to_string(time) + " " + std::to_string(code) + " 1\n" + std::to_string(time + 40) +
-           " " + std::to_string(code) + " 0\n";
+    return Hold(time, time + 40, code);
 }
 
 // F1 closes the information screen that follows every level load.
@@ -78,9 +101,14 @@ inline std::string CloseInfo(int time = 200) {
     return Press(time, kF1);
 }
 
+// The information screen closed, then the player sets off with `key` at 300 ms.
+inline std::string SetOff(int key) {
+    return CloseInfo() + Press(300, key);
+}
+
 // A game folder with the shipped levels, and runs of the game in it. Every run
-// starts from the same seed, so the same keys give the same run. The folder is
-// named after the test and the process, so parallel runs keep apart.
+// starts from the same seed unless told otherwise, so the same keys give the same run. The folder
+// is named after the test and the process, so parallel runs keep apart.
 class Replay {
 public:
     Replay() : dir_(MakeGameFolder(FolderName())) {}
@@ -105,10 +133,11 @@ public:
         WriteFile(dir_ / "lvl" / file, level.Text());
     }
 
-    Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys) const {
+    Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
+             std::int64_t seed = 11) const {
         HeadlessOptions o;
         o.gameDir = dir_;
-        o.seed = 11;
+        o.seed = seed;
         o.runMs = runMs;
         o.commandLine = commandLine;
         o.settingsFile = settings_;

@@ -2,6 +2,8 @@
 // walls and TNT, and the boxes that wait for a key.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/scenarios/replay.h"
 
 namespace zelkor {
@@ -11,78 +13,43 @@ using namespace scenario;
 
 // ---- collection windows ------------------------------------------------------
 
-struct WindowCase {
-    int dx = 0;  // head minus item, across the snake's path
-    int dy = 0;
-    bool collected = false;
-};
-
 // One item (`numKey` names its kind) on a spawn point at (310, 230); the player passes it once,
-// down a column `dx` pixels beside it or along a row `dy` pixels above or below.
-Run PassItem(Replay& replay, const std::string& numKey, WindowCase c) {
-    const int tx = CellX(16), ty = CellY(12);
-    const bool down = c.dx != 0;
-    const int startX = down ? tx + c.dx : tx - 100;
-    const int startY = down ? ty - 100 : ty + c.dy;
-    replay.AddLevel("window.dat", LevelText()
-                                      .Put(16, 12, '*')
-                                      .Key("lvlName= Window")
-                                      .Key("nextLvl= END")
-                                      .Key(numKey + " 1")
-                                      .Key("reqScore= 9999")
-                                      .Key("HideCollected=True")
-                                      .Key("SnakeStrtX= " + std::to_string(startX))
-                                      .Key("SnakeStrtY= " + std::to_string(startY)));
-    return replay.Play("/L=window.dat", 1300, CloseInfo() + Press(300, down ? kDown : kRight));
-}
-
-void ExpectWindow(const std::string& numKey, const std::string& counter,
-                  const std::vector<WindowCase>& cases) {
+// down a column `dx` pixels beside it or along a row `dy` pixels above or below. Each kind
+// reaches 16 pixels left, and `right`, `up` and `down` pixels the other ways.
+void ExpectWindow(const std::string& numKey, const std::string& counter, int right, int up,
+                  int down) {
     Replay replay;
-    for (const WindowCase& c : cases) {
-        SCOPED_TRACE("dx " + std::to_string(c.dx) + " dy " + std::to_string(c.dy));
-        const auto run = PassItem(replay, numKey, c);
+    const int tx = CellX(16), ty = CellY(12);
+    for (const auto& [dx, dy, collected] :
+         std::vector<std::tuple<int, int, bool>>{{-16, 0, true},
+                                                 {-17, 0, false},
+                                                 {right, 0, true},
+                                                 {right + 1, 0, false},
+                                                 {0, -up, true},
+                                                 {0, -up - 1, false},
+                                                 {0, down, true},
+                                                 {0, down + 1, false}}) {
+        SCOPED_TRACE(numKey + " dx " + std::to_string(dx) + " dy " + std::to_string(dy));
+        const bool across = dx != 0;
+        replay.AddLevel("window.dat",
+                        LevelText("Window")
+                            .Put(16, 12, '*')
+                            .Key(numKey, 1)
+                            .Key("reqScore= 9999")
+                            .Key("HideCollected=True")
+                            .PlayerAt(across ? tx + dx : tx - 100, across ? ty - 100 : ty + dy));
+        const auto run = replay.Play("/L=window.dat", 1300, SetOff(across ? kDown : kRight));
         const auto& player = run.dump["Snakes"][0];
         // The head went on well past the item.
-        EXPECT_GT(c.dx != 0 ? player["y"] : player["x"], (c.dx != 0 ? CellY(12) : CellX(16)) + 40);
-        EXPECT_EQ(player[counter], c.collected ? 1 : 0);
+        EXPECT_GT(across ? player["y"] : player["x"], (across ? ty : tx) + 40);
+        EXPECT_EQ(player[counter], collected ? 1 : 0);
     }
 }
 
-TEST(CollectionWindow, YellowReachesSixteenPixelsEveryWay) {
-    ExpectWindow("numYellow=", "yellowEaten",
-                 {{-16, 0, true},
-                  {-17, 0, false},
-                  {16, 0, true},
-                  {17, 0, false},
-                  {0, -16, true},
-                  {0, -17, false},
-                  {0, 16, true},
-                  {0, 17, false}});
-}
-
-TEST(CollectionWindow, RedReachesSixteenLeftTwelveRightAndTwelveUpOrDown) {
-    ExpectWindow("numRed=", "redEaten",
-                 {{-16, 0, true},
-                  {-17, 0, false},
-                  {12, 0, true},
-                  {13, 0, false},
-                  {0, -12, true},
-                  {0, -13, false},
-                  {0, 12, true},
-                  {0, 13, false}});
-}
-
-TEST(CollectionWindow, TntReachesSixteenLeftAndUpTwelveRightAndDown) {
-    ExpectWindow("numTNT=", "tnt",
-                 {{-16, 0, true},
-                  {-17, 0, false},
-                  {12, 0, true},
-                  {13, 0, false},
-                  {0, -16, true},
-                  {0, -17, false},
-                  {0, 12, true},
-                  {0, 13, false}});
+TEST(CollectionWindow, EachKindReachesItsOwnDistanceEveryWay) {
+    ExpectWindow("numYellow=", "yellowEaten", 16, 16, 16);
+    ExpectWindow("numRed=", "redEaten", 12, 12, 12);
+    ExpectWindow("numTNT=", "tnt", 12, 16, 12);
 }
 
 // ---- blue items ----------------------------------------------------------------
@@ -90,19 +57,14 @@ TEST(CollectionWindow, TntReachesSixteenLeftAndUpTwelveRightAndDown) {
 // `count` blue items in a column below the player, eaten one per step.
 Run EatBlueColumn(int count, const std::string& mode) {
     Replay replay;
-    LevelText level;
+    LevelText level("Blue column");
     for (int row = 3; row < 3 + count; ++row)
         level.Put(5, row, '*');
-    level.Key("lvlName= Blue column")
-        .Key("nextLvl= END")
-        .Key("numBlue= " + std::to_string(count))
-        .Key("reqBlue= 99")
-        .Key("HideCollected=True")
-        .Key("SnakeStrtX= " + std::to_string(CellX(5)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
-    replay.AddLevel("blue.dat", level);
-    return replay.Play(mode + " /L=blue.dat", 300 + 112 * (count + 2),
-                       CloseInfo() + Press(300, kDown));
+    replay.AddLevel("blue.dat", level.Key("numBlue=", count)
+                                    .Key("reqBlue= 99")
+                                    .Key("HideCollected=True")
+                                    .PlayerStart(5, 2));
+    return replay.Play(mode + " /L=blue.dat", 300 + 112 * (count + 2), SetOff(kDown));
 }
 
 TEST(BlueItems, TheTenthGivesALifeTheNinthAndEleventhDoNot) {
@@ -134,17 +96,14 @@ TEST(BlueItems, TheTenthGivesAFragInDeathmatch) {
 // Two yellow items below the player, who eats them and runs on off the bottom edge.
 TEST(HiddenItems, EveryDeathBringsTheCollectedItemsBack) {
     Replay replay;
-    replay.AddLevel("hidden.dat", LevelText()
+    replay.AddLevel("hidden.dat", LevelText("Hidden")
                                       .Put(10, 19, '*')
                                       .Put(10, 20, '*')
-                                      .Key("lvlName= Hidden")
-                                      .Key("nextLvl= END")
                                       .Key("numYellow= 2")
                                       .Key("reqYellow= 5")
                                       .Key("HideCollected=True")
-                                      .Key("SnakeStrtX= " + std::to_string(CellX(10)))
-                                      .Key("SnakeStrtY= " + std::to_string(CellY(18))));
-    const std::string keys = CloseInfo() + Press(300, kDown);
+                                      .PlayerStart(10, 18));
+    const std::string keys = SetOff(kDown);
 
     const auto dead = replay.Play("/L=hidden.dat", 1200, keys);
     EXPECT_EQ(dead.dump["Snakes"][0]["deaths"], 1);
@@ -173,20 +132,16 @@ struct EdgeCase {
 // With open walls the head comes back on the far side, on a shifted lattice.
 TEST(PlayfieldEdge, OpenWallsWrapTheHeadToTheirFixedTargets) {
     Replay replay;
-    const int kUp = 200;
     for (const EdgeCase& c : {EdgeCase{30, 210, kLeft, "x", 0},       // to 600
                               EdgeCase{590, 210, kRight, "x", 15},    // to 15
                               EdgeCase{310, 30, kUp, "y", 0},         // to 440
                               EdgeCase{310, 430, kDown, "y", 15}}) {  // to 15
         SCOPED_TRACE(std::to_string(c.startX) + "," + std::to_string(c.startY));
-        replay.AddLevel("open.dat", LevelText()
-                                        .Key("lvlName= Open")
-                                        .Key("nextLvl= END")
+        replay.AddLevel("open.dat", LevelText("Open")
                                         .Key("reqScore= 9999")
                                         .Key("hasOpenWalls=True")
-                                        .Key("SnakeStrtX= " + std::to_string(c.startX))
-                                        .Key("SnakeStrtY= " + std::to_string(c.startY)));
-        const auto run = replay.Play("/L=open.dat", 1000, CloseInfo() + Press(300, c.key));
+                                        .PlayerAt(c.startX, c.startY));
+        const auto run = replay.Play("/L=open.dat", 1000, SetOff(c.key));
         const auto& player = run.dump["Snakes"][0];
         EXPECT_EQ(player["deaths"], 0);
         EXPECT_EQ(player[c.axis].get<int>() % 20, c.lattice) << player[c.axis];
@@ -194,21 +149,14 @@ TEST(PlayfieldEdge, OpenWallsWrapTheHeadToTheirFixedTargets) {
 }
 
 // A power item one cell left of the player, who then runs on to the left edge.
-LevelText PowerBeforeTheEdge() {
-    return LevelText()
-        .Put(4, 11, '*')
-        .Key("lvlName= Atomic")
-        .Key("nextLvl= END")
-        .Key("numPower= 1")
-        .Key("reqScore= 9999")
-        .Key("SnakeStrtX= " + std::to_string(CellX(5)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(11)));
-}
-
 TEST(PlayfieldEdge, AtomicPowerWrapsInsteadOfDyingForTwentySeconds) {
     Replay replay;
-    replay.AddLevel("atomic.dat", PowerBeforeTheEdge());
-    const std::string keys = CloseInfo() + Press(300, kLeft);
+    replay.AddLevel("atomic.dat", LevelText("Atomic")
+                                      .Put(4, 11, '*')
+                                      .Key("numPower= 1")
+                                      .Key("reqScore= 9999")
+                                      .PlayerStart(5, 11));
+    const std::string keys = SetOff(kLeft);
 
     const auto atomic = replay.Play("/L=atomic.dat", 2000, keys);
     const auto& player = atomic.dump["Snakes"][0];
@@ -235,20 +183,10 @@ TEST(PlayfieldEdge, AtomicPowerWrapsInsteadOfDyingForTwentySeconds) {
 
 // The player runs down column 10 from row 2 over `tnt` TNT items (rows 3, 4, ...).
 LevelText TntColumn(int tnt) {
-    LevelText level;
+    LevelText level("Blasting");
     for (int i = 0; i < tnt; ++i)
         level.Put(10, 3 + i, '*');
-    level.Key("lvlName= Blasting")
-        .Key("nextLvl= END")
-        .Key("numTNT= " + std::to_string(tnt))
-        .Key("reqScore= 9999")
-        .Key("SnakeStrtX= " + std::to_string(CellX(10)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(2)));
-    return level;
-}
-
-std::string RunDown() {
-    return CloseInfo() + Press(300, kDown);
+    return level.Key("numTNT=", tnt).Key("reqScore= 9999").PlayerStart(10, 2);
 }
 
 TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
@@ -259,7 +197,7 @@ TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
     Replay replay;
 
     replay.AddLevel("tnt1.dat", walls(TntColumn(1)));
-    const auto one = replay.Play("/L=tnt1.dat", 2000, RunDown());
+    const auto one = replay.Play("/L=tnt1.dat", 2000, SetOff(kDown));
     EXPECT_TRUE(HasMessage(one.dump, "You got TNT, now you can blow walls!"));
     EXPECT_FALSE(one.dump["WallPieces"][0]["standing"]);
     EXPECT_FALSE(one.dump["WallPieces"][1]["standing"]);
@@ -270,7 +208,7 @@ TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
     EXPECT_EQ(one.dump["centredLines"][0]["text"], "Uh - You loose a live...");
 
     replay.AddLevel("tnt2.dat", walls(TntColumn(2)));
-    const auto two = replay.Play("/L=tnt2.dat", 2000, RunDown());
+    const auto two = replay.Play("/L=tnt2.dat", 2000, SetOff(kDown));
     EXPECT_FALSE(two.dump["WallPieces"][0]["standing"]);
     EXPECT_FALSE(two.dump["WallPieces"][1]["standing"]);
     EXPECT_FALSE(two.dump["WallPieces"][2]["standing"]);
@@ -291,7 +229,7 @@ TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
                                      .Key("let:b=wall_no_tnt")
                                      .Key("set:a=uwall.bmp")
                                      .Key("set:b=uwall.bmp"));
-    const auto run = replay.Play("/L=notnt.dat", 2000, RunDown() + Press(1700, kEnter));
+    const auto run = replay.Play("/L=notnt.dat", 2000, SetOff(kDown) + Press(1700, kEnter));
     const auto& cells = run.dump["UserItemCells"];
     const auto& player = run.dump["Snakes"][0];
     EXPECT_FALSE(cells[0]["hasGfx"]);  // the plain wall fell to the TNT
@@ -305,24 +243,6 @@ TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
 }
 
 // ---- boxes that wait for Enter ---------------------------------------------------
-
-constexpr int kEscape = 1;
-
-// A key pressed at `down` and let go at `up`.
-std::string Hold(int down, int up, int code) {
-    return std::to_string(down) + " " + std::to_string(code) + " 1\n" + std::to_string(up) + " " +
-           std::to_string(code) + " 0\n";
-}
-
-// The player starts in the leftmost column; a step to the left leaves the field.
-LevelText EdgeLevel() {
-    return LevelText()
-        .Key("lvlName= Edge")
-        .Key("nextLvl= END")
-        .Key("reqScore= 9999")
-        .Key("SnakeStrtX= " + std::to_string(CellX(1)))
-        .Key("SnakeStrtY= " + std::to_string(CellY(11)));
-}
 
 // The life-lost box ends on a fresh press of Enter (one held since before the death
 // must be let go first) or on Escape, which opens the menu as well.

@@ -15,16 +15,13 @@ using namespace scenario;
 // (350, 270); the player stands far off in the top left corner.
 TEST(ComputerSnakes, OneWalksToAYellowItemAndEatsIt) {
     Replay replay;
-    replay.AddLevel("hunter.dat", LevelText()
+    replay.AddLevel("hunter.dat", LevelText("Hunter")
                                       .Put(15, 18, '1')
                                       .Put(18, 14, '*')
-                                      .Key("lvlName= Hunter")
-                                      .Key("nextLvl= END")
                                       .Key("numYellow= 1")
                                       .Key("reqScore= 9999")
-                                      .Key("SnakeStrtX= " + std::to_string(CellX(2)))
-                                      .Key("SnakeStrtY= " + std::to_string(CellY(2))));
-    const std::string keys = CloseInfo() + Press(300, kF2);
+                                      .PlayerStart(2, 2));
+    const std::string keys = SetOff(kF2);
     // Along the longer distance first, one cell per step: a staircase.
     const std::vector<std::pair<int, int>> path = {{290, 330}, {290, 310}, {310, 310}, {310, 290},
                                                    {330, 290}, {330, 270}, {350, 270}};
@@ -56,21 +53,18 @@ TEST(ComputerSnakes, OneWalksToAYellowItemAndEatsIt) {
 class DeathmatchBite : public ::testing::Test {
 protected:
     DeathmatchBite() {
-        replay.AddLevel("bite.dat", LevelText()
+        replay.AddLevel("bite.dat", LevelText("Bite")
                                         .Put(15, 18, '1')
                                         .Put(18, 14, '*')
                                         .Put(18, 10, '*')
-                                        .Key("lvlName= Bite")
-                                        .Key("nextLvl= END")
                                         .Key("numYellow= 2")
                                         .Key("reqScore= 9999")
-                                        .Key("SnakeStrtX= " + std::to_string(CellX(18)))
-                                        .Key("SnakeStrtY= " + std::to_string(CellY(8))));
+                                        .PlayerStart(18, 8));
     }
     scenario::Run SetOff(int time, int runMs, const std::string& mode = "/DM",
                          const std::string& more = {}) {
         return replay.Play(mode + " /AIS=1 /L=bite.dat", runMs,
-                           CloseInfo() + Press(300, kF2) + Press(time, kDown) + more);
+                           scenario::SetOff(kF2) + Press(time, kDown) + more);
     }
     Replay replay;
 };
