@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "game/control/key_handler.h"
-#include "tests/scenarios/scenario.h"
+#include "tests/scenarios/replay.h"
 
 namespace zelkor {
 namespace {
 
-using scenario::MakeGameFolder;
-using scenario::RunGame;
+using scenario::Replay;
 
 // A key file: taps one every 80 ms, each key held for 40 ms.
 class KeyScriptWriter {
@@ -59,20 +58,9 @@ private:
     int t_;
 };
 
-HeadlessOptions Options(const std::filesystem::path& dir, std::string commandLine = "") {
-    HeadlessOptions o;
-    o.gameDir = dir;
-    o.seed = 11;
-    o.runMs = 5000;
-    o.commandLine = std::move(commandLine);
-    return o;
-}
-
-scenario::Run Play(const std::filesystem::path& dir, const KeyScriptWriter& keys,
-                   std::string commandLine = "") {
-    HeadlessOptions o = Options(dir, std::move(commandLine));
-    o.runMs = keys.End() + 500;
-    return RunGame(o, keys.Text());
+scenario::Run Play(const Replay& replay, const KeyScriptWriter& keys,
+                   const std::string& commandLine = "") {
+    return replay.Play(commandLine, keys.End() + 500, keys.Text());
 }
 
 // From a running level's information screen into the hall of fame.
@@ -83,35 +71,35 @@ KeyScriptWriter FromPlayToHallOfFame() {
 }
 
 TEST(MenuReplay, TheMainMenuCursorWrapsAtBothEnds) {
-    const auto dir = MakeGameFolder("menu-wrap");
-    const auto up = Play(dir, KeyScriptWriter().Tap(key::Up));
+    Replay replay;
+    const auto up = Play(replay, KeyScriptWriter().Tap(key::Up));
     EXPECT_EQ(up.dump["menu"]["menuRow"], 4);
     EXPECT_EQ(up.dump["menu"]["statusLine"], "Exit this cool game");
-    const auto round = Play(dir, KeyScriptWriter().Tap(key::Up).Tap(key::Down));
+    const auto round = Play(replay, KeyScriptWriter().Tap(key::Up).Tap(key::Down));
     EXPECT_EQ(round.dump["menu"]["menuRow"], 1);
     EXPECT_EQ(round.dump["menu"]["highlights"][0], true);
 }
 
 TEST(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
-    const auto dir = MakeGameFolder("menu-new");
-    const auto run = Play(dir, KeyScriptWriter().Tap(key::Enter));
+    Replay replay;
+    const auto run = Play(replay, KeyScriptWriter().Tap(key::Enter));
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_FALSE(run.dump["flags"]["menuShown"]);
     EXPECT_FALSE(run.dump["flags"]["stopped"]);
     EXPECT_TRUE(run.dump["flags"]["infoScreen"]);
-    std::filesystem::remove(dir / "lvl" / "lvl1.dat");  // no first level: the menu stays
-    const auto missing = Play(dir, KeyScriptWriter().Tap(key::Enter));
+    std::filesystem::remove(replay.dir() / "lvl" / "lvl1.dat");  // no first level: the menu stays
+    const auto missing = Play(replay, KeyScriptWriter().Tap(key::Enter));
     EXPECT_TRUE(missing.dump["flags"]["menuShown"]);
     EXPECT_TRUE(missing.dump["flags"]["stopped"]);
 }
 
 TEST(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
-    const auto dir = MakeGameFolder("menu-again");
+    Replay replay;
     KeyScriptWriter keys(200);  // F1, up into the top wall, Enter on the box
     keys.Tap(key::F1).Tap(key::Up);
     KeyScriptWriter later(3000);
     later.Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
-    const auto run = Play(dir, KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
+    const auto run = Play(replay, KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
     const auto& player = run.dump["Snakes"][0];
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_EQ(player["deaths"], 0);
@@ -120,16 +108,11 @@ TEST(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
 }
 
 TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
-    const auto dir = MakeGameFolder("menu-speeds");
-    HeadlessOptions o = Options(dir);
-    o.settingsFile = dir / "settings.ini";
+    Replay replay;
     const auto withSettings = [&](const std::string& speeds, const KeyScriptWriter& keys) {
-        scenario::WriteFile(*o.settingsFile,
-                            "[Tweak]\r\nMaxSpeed=60\r\nMinSpeed=100\r\n"
-                            "[Options]\r\n" +
-                                speeds + "\r\n");
-        o.runMs = keys.End() + 500;
-        return RunGame(o, keys.Text());
+        replay.WriteSettings("[Tweak]\r\nMaxSpeed=60\r\nMinSpeed=100\r\n[Options]\r\n" + speeds +
+                             "\r\n");
+        return Play(replay, keys);
     };
     KeyScriptWriter up;  // options page; Right twice on "Maximum Speed", then "Global Speed" up
     up.Tap(key::Down).Tap(key::Enter).Tap(key::Right, 2).Tap(key::Down, 2).Tap(key::Right, 4);
@@ -148,61 +131,62 @@ TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
 }
 
 TEST(MenuReplay, DeathmatchRefusesNoSpeedReset) {
-    const auto dir = MakeGameFolder("menu-dm");
+    Replay replay;
     KeyScriptWriter keys;
     keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 3).Tap(key::Enter);
-    const auto run = Play(dir, keys, "/DM");
+    const auto run = Play(replay, keys, "/DM");
     EXPECT_EQ(run.dump["menu"]["optionsRow"], 4);
     EXPECT_FALSE(run.dump["options"]["noSpeedReset"]);  // as stored: a toggle would set it
     EXPECT_EQ(run.dump["menu"]["statusLine"], "Not in DM mode");
 }
 
 TEST(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
-    const auto dir = MakeGameFolder("menu-name");
+    Replay replay;
     KeyScriptWriter keys;  // the name row; Enter clears the name; shift held while typing
     keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Press(key::LeftShift);
     keys.Type("zy").Type("abcdefghijklmnop").Release(key::LeftShift);
-    EXPECT_EQ(Play(dir, keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
-    EXPECT_EQ(Play(dir, keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
+    EXPECT_EQ(Play(replay, keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
+    EXPECT_EQ(Play(replay, keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
 }
 
 TEST(MenuReplay, CheatsWorkOnlyAfterUnlockingDuringAGame) {
-    const auto dir = MakeGameFolder("menu-cheats");
+    Replay replay;
     auto locked = FromPlayToHallOfFame();
     locked.Type("god");
-    const auto before = Play(dir, locked, "/L=lvl1.dat");
+    const auto before = Play(replay, locked, "/L=lvl1.dat");
     EXPECT_EQ(before.dump["menu"]["consoleText"], "god");
     EXPECT_FALSE(before.dump["flags"]["godMode"]);
     EXPECT_FALSE(before.dump["flags"]["cheatUsed"]);
 
     auto unlocked = FromPlayToHallOfFame();
     unlocked.Type("plumtrovegod");
-    const auto god = Play(dir, unlocked, "/L=lvl1.dat");
+    const auto god = Play(replay, unlocked, "/L=lvl1.dat");
     EXPECT_TRUE(god.dump["flags"]["godMode"]);
     EXPECT_EQ(god.dump["level"]["InfoText"], "Cheater! - GOD mode activated");
     EXPECT_EQ(god.dump["menu"]["consoleText"], "");
 
     KeyScriptWriter noGame;  // unlocked, but no game is going on
     noGame.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovegod");
-    const auto stopped = Play(dir, noGame);
+    const auto stopped = Play(replay, noGame);
     EXPECT_TRUE(stopped.dump["flags"]["cheatUsed"]);
     EXPECT_FALSE(stopped.dump["flags"]["godMode"]);
     EXPECT_EQ(stopped.dump["menu"]["consoleText"], "god");
 }
 
 TEST(MenuReplay, WarpLoadsTheNumberedLevelAndGiveAddsItems) {
-    const auto dir = MakeGameFolder("menu-warp");
-    std::filesystem::copy_file(dir / "lvl" / "lvl2.dat", dir / "lvl" / "lvl12.dat");
+    Replay replay;
+    std::filesystem::copy_file(replay.dir() / "lvl" / "lvl2.dat",
+                               replay.dir() / "lvl" / "lvl12.dat");
     KeyScriptWriter warp;
     warp.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovewarp12");
-    const auto warped = Play(dir, warp);
+    const auto warped = Play(replay, warp);
     EXPECT_EQ(warped.dump["level"]["LevelFile"], "lvl/lvl12.dat");
     EXPECT_EQ(warped.dump["level"]["InfoText"], "Cheater! - Level loaded... (Press ESC twice)");
     EXPECT_FALSE(warped.dump["flags"]["stopped"]);
 
     auto give = FromPlayToHallOfFame();
     give.Type("plumtrovegive").Press(key::LeftShift).Type("y").Release(key::LeftShift).Type("5");
-    const auto given = Play(dir, give, "/L=lvl1.dat");
+    const auto given = Play(replay, give, "/L=lvl1.dat");
     EXPECT_EQ(given.dump["Snakes"][0]["yellowEaten"], 5);
     EXPECT_EQ(given.dump["level"]["InfoText"], "Cheater! - 5 items given...");
 }
