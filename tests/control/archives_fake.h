@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,21 +12,14 @@
 #include <vector>
 
 #include "common/archive_reader.h"
+#include "tests/control/startup_fixtures.h"
 
 namespace zelkor::testing {
 
-// A temporary folder per test, removed afterwards.
+// A temporary folder per test with an empty game folder in it, removed afterwards.
 class ArchiveFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() /
-                (std::string("zelkor-") + test->test_suite_name() + "-" + test->name() + "-" +
-                 std::to_string(::getpid()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-    }
-    void TearDown() override { std::filesystem::remove_all(root_); }
+    ArchiveFolderTest() { std::filesystem::create_directories(game_); }
 
     static std::string Read(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
@@ -48,7 +40,9 @@ protected:
         return out;
     }
 
-    std::filesystem::path root_;
+    TempFolder folder_;
+    const std::filesystem::path root_ = folder_.path();
+    const std::filesystem::path game_ = root_ / "game";
 };
 
 struct FakeEntry {

@@ -11,10 +11,7 @@ namespace fs = std::filesystem;
 
 class QuitTest : public testing::ArchiveFolderTest {
 protected:
-    void SetUp() override {
-        ArchiveFolderTest::SetUp();
-        game_ = root_ / "game";
-        fs::create_directories(game_);
+    QuitTest() {
         services_.releaseDisplay = [this] { calls_ += "display "; };
         services_.releaseKeyboard = [this] { calls_ += "keyboard "; };
         services_.doEvents = [this] { calls_ += "events "; };
@@ -28,7 +25,6 @@ protected:
         Write(game_ / name, text);
     }
 
-    fs::path game_;
     ManualClock clock_;
     Game state_{clock_};
     MemorySettingsStore settings_;

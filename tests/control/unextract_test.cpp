@@ -17,10 +17,7 @@ using testing::FakeArchives;
 
 class UnextractTest : public testing::ArchiveFolderTest {
 protected:
-    void SetUp() override {
-        ArchiveFolderTest::SetUp();
-        game_ = root_ / "game";
-        dest_ = game_ / "gfx";
+    UnextractTest() {
         fs::create_directories(dest_);
         hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
         hooks_.setValue = [this](double percent) { percents_.push_back(percent); };
@@ -33,7 +30,7 @@ protected:
     std::string List() const { return Read(game_ / "cleanup-lvl.zkr.zkc"); }
     std::string Line(const fs::path& p) const { return p.string() + "\r\n"; }
 
-    fs::path game_, dest_;
+    const fs::path dest_ = game_ / "gfx";
     FakeArchives readers_;
     bool newInstall_ = true;
     ProgressCounters progress_;

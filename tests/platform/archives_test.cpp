@@ -15,12 +15,7 @@ const fs::path kFixtures = fs::path(ZELKOR_TEST_DATA_DIR) / "archives";
 
 class ArchivesTest : public testing::ArchiveFolderTest {
 protected:
-    void SetUp() override {
-        ArchiveFolderTest::SetUp();
-        game_ = root_ / "game";
-        dest_ = game_ / "gfx";
-        fs::create_directories(dest_);
-    }
+    ArchivesTest() { fs::create_directories(dest_); }
     // Unpacks into gfx/ with new install on; returns the clean-up list.
     std::string Unpack(const fs::path& archive, std::string_view password) {
         const UnextractContext context{readers_, game_, true, false, progress_, hooks_};
@@ -29,7 +24,7 @@ protected:
     }
     std::string Line(const std::string& name) const { return (dest_ / name).string() + "\r\n"; }
 
-    fs::path game_, dest_;
+    const fs::path dest_ = game_ / "gfx";
     LibraryArchiveReaders readers_;
     ProgressCounters progress_;
     UnextractHooks hooks_;
