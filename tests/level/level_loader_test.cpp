@@ -157,17 +157,20 @@ TEST_F(LevelLoaderTest, TheCommandLineCountRunsThatManyComputerSnakesAtEveryLeve
     EXPECT_EQ(game.world.NumSnakes, 4);
 }
 
-TEST_F(LevelLoaderTest, ValuesKeptOrClearedBetweenLevels) {
-    ASSERT_EQ(
-        Load(Level({"S"}, {"lvlName= First", "nextLvl= two.dat", "numTNT= 4", "MusicFile=a.mid"})),
-        1);
+TEST_F(LevelLoaderTest, TheNextLevelLoadsFromItsPathAndKeepsOnlyTheNameAndMusic) {
+    ASSERT_EQ(Load(Level({"Sa"}, {"lvlName= First", "nextLvl= two.dat", "numTNT= 4",
+                                  "MusicFile=a.mid", "let:a=wall_no_tnt"})),
+              1);
     EXPECT_EQ(game.level.NextLevelPath, "/game/lvl/two.dat");
-    ASSERT_EQ(Load(Level({}, {})), 1);
+    host.files["/game/lvl/two.dat"] = Level({"Sa"}, {});
+    ASSERT_EQ(LoadLevel(game, host, host, game.level.NextLevelPath), 1);
+    EXPECT_EQ(game.level.LevelFile, "/game/lvl/two.dat");
     EXPECT_EQ(game.level.LevelName, "First") << "the name is kept";
     EXPECT_EQ(game.level.MusicFile, "/game/music/a.mid");
     EXPECT_EQ(game.level.NextLevelPath, "") << "a level without a next level is the last";
     EXPECT_EQ(game.world.Items(ItemKind::TNT).count, 0);
     EXPECT_EQ(game.world.Items(ItemKind::Yellow).count, 0);
+    EXPECT_EQ(game.world.UserItemCells[1].decl, "") << "a user-item cell starts empty";
 }
 
 TEST_F(LevelLoaderTest, ALevelsOwnSpeedPacesThePlayerInThatLevelOnly) {
@@ -182,14 +185,6 @@ TEST_F(LevelLoaderTest, ALevelsOwnSpeedPacesThePlayerInThatLevelOnly) {
     EXPECT_EQ(game.timers.iWait[1].interval, 100);
 }
 
-TEST_F(LevelLoaderTest, TheNextLevelLoadsFromThePathThatTheResetClears) {
-    ASSERT_EQ(Load(Level({"S"}, {"nextLvl= two.dat"})), 1);
-    host.files["/game/lvl/two.dat"] = Level({"S"}, {"lvlName= Two"});
-    ASSERT_EQ(LoadLevel(game, host, host, game.level.NextLevelPath), 1);
-    EXPECT_EQ(game.level.LevelFile, "/game/lvl/two.dat");
-    EXPECT_EQ(game.level.LevelName, "Two");
-}
-
 TEST_F(LevelLoaderTest, AFailedLoadShowsTheMenuWithItsMessage) {
     EXPECT_EQ(LoadLevel(game, host, host, "missing.dat"), -1);
     EXPECT_TRUE(game.flags.menuShown);
@@ -199,12 +194,6 @@ TEST_F(LevelLoaderTest, AFailedLoadShowsTheMenuWithItsMessage) {
     std::vector<std::string> keys(33, "Requires=x.txt");
     EXPECT_EQ(Load(Level({"S"}, keys)), -1);
     EXPECT_EQ(game.level.RequiredFiles[32], "x.txt") << "what was read before the error stays";
-}
-
-TEST_F(LevelLoaderTest, AUserItemCellCarriesNothingOfThePreviousLevel) {
-    ASSERT_EQ(Load(Level({"a"}, {"let:a=wall_no_tnt"})), 1);
-    ASSERT_EQ(Load(Level({"a"}, {})), 1);
-    EXPECT_EQ(game.world.UserItemCells[1].decl, "");
 }
 
 }  // namespace
