@@ -184,38 +184,36 @@ protected:
         game.flags.infoScreen = false;
         screen.calls.clear();
     }
+    // Computer snake 2 heading forwards from its start, no longer frozen.
+    SnakeRecord& MovingComputerSnake() {
+        game.world.NumSnakes = 2;
+        game.world.Frozen = false;
+        SnakeRecord& s = game.Snake(2);
+        s.x = static_cast<std::int16_t>(s.startX);
+        s.y = static_cast<std::int16_t>(s.startY);
+        s.dir = Dir::Forw;
+        return s;
+    }
 };
 
-TEST_F(FrameTest, APlayerStepFrameIsComposedInOrder) {
+TEST_F(FrameTest, AFrameIsComposedInOrderAndDrawsEverySnakeWithoutAPlayerStep) {
     game.timers.iWait[0].Disable();
     window.GameFrame();
     EXPECT_EQ(screen.calls,
               (std::vector<std::string>{"Begin", "ComputerSnakes", "Playfield", "Player",
                                         "Overlays", "Messages", "Hud", "Flip"}));
     EXPECT_TRUE(game.timers.iWait[0].enabled) << "the step timer re-arms after the step";
-}
 
-TEST_F(FrameTest, AFrameWithoutAPlayerStepDrawsEverySnake) {
-    game.timers.iWait[0].Enable(clock.NowMs());
-    window.GameFrame();
-    EXPECT_EQ(screen.calls[2], "Playfield+Snakes");
-}
-
-TEST_F(FrameTest, PausingInTheMiddleOfAFrameSkipsItsHud) {
-    game.timers.iWait[0].Enable(clock.NowMs());
+    screen.calls.clear();
     screen.pauseDuringOverlays = &game;
     window.GameFrame();
-    EXPECT_EQ(screen.calls.back(), "Flip");
-    EXPECT_EQ(std::count(screen.calls.begin(), screen.calls.end(), "Hud"), 0);
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"Begin", "ComputerSnakes", "Playfield+Snakes",
+                                                      "Overlays", "Messages", "Flip"}))
+        << "pausing in the middle of a frame skips its HUD";
 }
 
 TEST_F(FrameTest, GrowthIsPaidBeforeTheComputerSnakesStep) {
-    game.world.NumSnakes = 2;
-    game.world.Frozen = false;
-    SnakeRecord& s = game.Snake(2);
-    s.x = static_cast<std::int16_t>(s.startX);
-    s.y = static_cast<std::int16_t>(s.startY);
-    s.dir = Dir::Forw;
+    SnakeRecord& s = MovingComputerSnake();
     game.timers.iWait[1].Disable();
     window.GameFrame();
     s.grow = 1;
@@ -226,12 +224,7 @@ TEST_F(FrameTest, GrowthIsPaidBeforeTheComputerSnakesStep) {
 }
 
 TEST_F(FrameTest, AComputerSnakeStepsAtMostOncePerFrame) {
-    game.world.NumSnakes = 2;
-    game.world.Frozen = false;
-    SnakeRecord& s = game.Snake(2);
-    s.x = static_cast<std::int16_t>(s.startX);
-    s.y = static_cast<std::int16_t>(s.startY);
-    s.dir = Dir::Forw;
+    SnakeRecord& s = MovingComputerSnake();
     game.timers.iWait[1].interval = 1;
     int steps = 0;
     for (int i = 0; i < 3; ++i) {
