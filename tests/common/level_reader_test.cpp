@@ -1,12 +1,11 @@
 #include "common/level_reader.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
@@ -259,26 +258,15 @@ TEST(LevelFailures, CellsBeyondTheCoordinateRangeFail) {
     EXPECT_TRUE(ReadLevelText(std::string(1637, ' ') + "+ 0\n").ok());
 }
 
-}  // namespace
-}  // namespace zelkor
-
-namespace zelkor {
-namespace {
-
 TEST(LevelFile, IsReadWholeUnlessItIsNoLevelAtAll) {
-    namespace fs = std::filesystem;
-    const fs::path dir =
-        fs::temp_directory_path() / ("zelkor-level-file-test-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const fs::path file = dir / "lvl.dat";
-    std::ofstream(file, std::ios::binary) << "+ \r\nnumRed= 5\r\n";
+    const TempFolder dir;
+    const std::filesystem::path file = dir.path() / "lvl.dat";
+    WriteBytes(file, "+ \r\nnumRed= 5\r\n");
     EXPECT_EQ(ReadLevelBytes(file), "+ \r\nnumRed= 5\r\n");
-    EXPECT_EQ(ReadLevelBytes(dir), std::nullopt);
-    EXPECT_EQ(ReadLevelBytes(dir / "missing.dat"), std::nullopt);
-    fs::resize_file(file, kMaxLevelFileBytes + 1);  // sparse: no disk time
+    EXPECT_EQ(ReadLevelBytes(dir.path()), std::nullopt);
+    EXPECT_EQ(ReadLevelBytes(dir.path() / "missing.dat"), std::nullopt);
+    std::filesystem::resize_file(file, kMaxLevelFileBytes + 1);  // sparse: no disk time
     EXPECT_EQ(ReadLevelBytes(file), std::nullopt) << "too large to be a level";
-    fs::remove_all(dir);
 }
 
 }  // namespace

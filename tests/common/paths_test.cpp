@@ -1,9 +1,8 @@
 #include "common/paths.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
@@ -11,16 +10,9 @@ namespace fs = std::filesystem;
 
 class PathsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("zelkor-paths-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "gfx" / "Bricks");
-        std::ofstream(root_ / "gfx" / "Bricks" / "brick2_v.bmp") << "x";
-    }
-    void TearDown() override { fs::remove_all(root_); }
-    fs::path root_;
+    PathsTest() { folder_.Touch("gfx/Bricks/brick2_v.bmp"); }
+    TempFolder folder_;
+    const fs::path root_ = folder_.path();
 };
 
 TEST(ToRelativePath, TurnsBackslashPathsIntoRelativeSlashPaths) {

@@ -3,40 +3,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteBytes(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "zelkor-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        file_ = dir_ / "Zelkor" / "settings.ini";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path dir_;
-    fs::path file_;
+    TempFolder dir_;
+    const fs::path file_ = dir_.path() / "Zelkor" / "settings.ini";
 };
 
 TEST_F(SettingsFileTest, ValuesComeBackExactlyAsWritten) {
@@ -133,7 +111,6 @@ TEST_F(SettingsFileTest, AWriteBrokenOffBeforeTheFileIsReplacedLosesNothing) {
 }
 
 TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing) {
-    fs::create_directories(file_.parent_path());
     const std::string damaged = std::string(
                                     "[Options]\n"
                                     "gSpeed=140\n"
@@ -165,8 +142,8 @@ TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing
 }
 
 TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRun) {
-    WriteBytes(dir_ / "blocker", "a file where the settings folder should be");
-    IniSettingsStore store(dir_ / "blocker" / "settings.ini");
+    WriteBytes(dir_.path() / "blocker", "a file where the settings folder should be");
+    IniSettingsStore store(dir_.path() / "blocker" / "settings.ini");
     EXPECT_FALSE(store.Write("Options", "gSpeed", "150"));
     EXPECT_EQ(store.Read("Options", "gSpeed"), "150");
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/archive_reader.h"
-#include "tests/control/startup_fixtures.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor::testing {
 
@@ -21,16 +21,6 @@ class ArchiveFolderTest : public ::testing::Test {
 protected:
     ArchiveFolderTest() { std::filesystem::create_directories(game_); }
 
-    static std::string Read(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void Write(const std::filesystem::path& file, const std::string& text) {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
-    }
     // Every path below `folder`, relative, sorted.
     static std::vector<std::string> Tree(const std::filesystem::path& folder) {
         std::vector<std::string> out;

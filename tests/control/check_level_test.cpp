@@ -1,12 +1,13 @@
 #include "game/control/check_level.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
@@ -18,14 +19,7 @@ const fs::path kLevels = fs::path(ZELKOR_TEST_DATA_DIR) / "levels";
 
 class CheckLevel : public ::testing::Test {
 protected:
-    void SetUp() override {
-        gameDir_ = fs::temp_directory_path() /
-                   ("zelkor-check-" + std::to_string(::getpid()) + "-" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(gameDir_);
-        fs::create_directories(gameDir_ / "gfx" / "Bricks");
-    }
-    void TearDown() override { fs::remove_all(gameDir_); }
+    CheckLevel() { fs::create_directories(gameDir_ / "gfx" / "Bricks"); }
 
     // Runs the check and parses its output, which must be valid JSON (UTF-8).
     Json Check(const fs::path& file, int expectedStatus) {
@@ -36,7 +30,8 @@ protected:
 
     void Touch(const fs::path& relative) { std::ofstream(gameDir_ / relative) << "x"; }
 
-    fs::path gameDir_;
+    TempFolder folder_;
+    const fs::path gameDir_ = folder_.path();
 };
 
 TEST_F(CheckLevel, ReportsWhatTheGameTakesFromAnEditorLevel) {

@@ -1,13 +1,12 @@
 #include "game/control/menu_logic.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "game/control/model_credits.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
@@ -128,22 +127,17 @@ TEST_F(MenuLogicTest, TheCreditsTickerShowsTheLastCharactersOneAtATime) {
 }
 
 TEST(ModelCredits, PacksAreSortedAndDescribedByTheirFiles) {
-    namespace fs = std::filesystem;
-    const fs::path dir =
-        fs::temp_directory_path() / ("zelkor-model-credits-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir / "models");
-    fs::create_directories(dir / "gfx" / "Red");
+    const TempFolder folder;
+    const std::filesystem::path& dir = folder.path();
     for (const char* file : {"Red.zmp", "Blue.ZMP", "notes.txt"})
-        std::ofstream(dir / "models" / file) << "x";
-    std::ofstream(dir / "gfx" / "Red" / "model.ini")
-        << "NAME=Fire Snake\r\nAUTHOR=Jo\r\nNAME=Red Viper\r\n";
+        folder.Touch(std::filesystem::path("models") / file);
+    WriteBytes(dir / "gfx" / "Red" / "model.ini",
+               "NAME=Fire Snake\r\nAUTHOR=Jo\r\nNAME=Red Viper\r\n");
     EXPECT_EQ(ModelPackFolders(dir), (std::vector<std::string>{"Blue", "Red"}));
     const ModelCredit blue = ReadModelCredit(dir, "Blue");
     const ModelCredit red = ReadModelCredit(dir, "Red");
     EXPECT_EQ(blue.name + "/" + blue.author, "Blue/Unknown");
     EXPECT_EQ(red.name + "/" + red.author, "Red Viper/Jo");
-    fs::remove_all(dir);
 }
 
 }  // namespace

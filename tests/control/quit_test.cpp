@@ -22,7 +22,7 @@ protected:
         std::string text;
         for (const fs::path& f : files)
             text += f.string() + "\r\n";
-        Write(game_ / name, text);
+        WriteBytes(game_ / name, text);
     }
 
     ManualClock clock_;
@@ -33,9 +33,9 @@ protected:
 };
 
 TEST_F(QuitTest, DeletesTheListedFilesThenTheListsAndEndsTheNewInstall) {
-    Write(game_ / "gfx" / "a.bmp", "a");
-    Write(game_ / "snd" / "b.wav", "b");
-    Write(game_ / "gfx" / "kept.bmp", "k");
+    WriteBytes(game_ / "gfx" / "a.bmp", "a");
+    WriteBytes(game_ / "snd" / "b.wav", "b");
+    WriteBytes(game_ / "gfx" / "kept.bmp", "k");
     List("cleanup-gfx.zkr.zkc", {game_ / "gfx" / "a.bmp", game_ / "gfx" / "gone.bmp"});
     List("CLEANUP-SND.ZKR.ZKC", {game_ / "snd" / "b.wav"});
     Quit();
@@ -47,7 +47,7 @@ TEST_F(QuitTest, DeletesTheListedFilesThenTheListsAndEndsTheNewInstall) {
 
 TEST_F(QuitTest, NoCleanUpKeepsEverythingButStillEndsTheNewInstall) {
     state_.options.noCleanUp = true;
-    Write(game_ / "gfx" / "a.bmp", "a");
+    WriteBytes(game_ / "gfx" / "a.bmp", "a");
     List("cleanup-gfx.zkr.zkc", {game_ / "gfx" / "a.bmp"});
     Quit();
     EXPECT_EQ(settings_.Read("Options", "NewInstall"), "False");
@@ -61,26 +61,27 @@ TEST_F(QuitTest, NoCleanUpKeepsEverythingButStillEndsTheNewInstall) {
 
 TEST_F(QuitTest, DeletesOnlyRegularFilesInsideTheGameFolder) {
     const fs::path outside = root_ / "outside.txt";
-    Write(outside, "precious");
+    WriteBytes(outside, "precious");
     fs::create_directories(game_ / "gfx" / "folder.d");
     fs::create_symlink(outside, game_ / "gfx" / "link.bmp");
     fs::create_directory_symlink(root_, game_ / "gfx" / "up");
     List("cleanup-planted.zkr.zkc",
          {outside, game_ / ".." / "outside.txt", game_ / "gfx" / "link.bmp",
           game_ / "gfx" / "up" / "outside.txt", game_ / "gfx" / "folder.d", "gfx/relative.bmp"});
-    Write(game_ / "gfx" / "relative.bmp", "r");
+    WriteBytes(game_ / "gfx" / "relative.bmp", "r");
     Quit();
-    EXPECT_EQ(Read(outside), "precious");
+    EXPECT_EQ(ReadBytes(outside), "precious");
     EXPECT_EQ(Tree(game_), (std::vector<std::string>{"gfx", "gfx/folder.d", "gfx/link.bmp",
                                                      "gfx/relative.bmp", "gfx/up"}));
 }
 
 TEST_F(QuitTest, BinaryOrOversizedListsAreLeftUnread) {
-    Write(game_ / "a.bmp", "a");
-    Write(game_ / "b.bmp", "b");
-    Write(game_ / "cleanup-bin.zkc", (game_ / "a.bmp").string() + "\r\n" + std::string(1, '\0'));
-    Write(game_ / "cleanup-big.zkc",
-          (game_ / "b.bmp").string() + "\r\n" + std::string(kMaxCleanUpListBytes, '#'));
+    WriteBytes(game_ / "a.bmp", "a");
+    WriteBytes(game_ / "b.bmp", "b");
+    WriteBytes(game_ / "cleanup-bin.zkc",
+               (game_ / "a.bmp").string() + "\r\n" + std::string(1, '\0'));
+    WriteBytes(game_ / "cleanup-big.zkc",
+               (game_ / "b.bmp").string() + "\r\n" + std::string(kMaxCleanUpListBytes, '#'));
     Quit();
     EXPECT_EQ(Tree(game_), (std::vector<std::string>{"a.bmp", "b.bmp"}));
 }

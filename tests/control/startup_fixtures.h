@@ -1,13 +1,10 @@
 #pragma once
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/control/message_box.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 
@@ -25,33 +22,6 @@ public:
         return DefaultAnswer(buttons);
     }
     std::vector<Box> boxes;
-};
-
-// A fresh folder, removed with everything in it when the test ends.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zelkor-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path Touch(const std::filesystem::path& relative) const {
-        const auto file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file) << "";
-        return file;
-    }
-
-private:
-    std::filesystem::path path_;
 };
 
 }  // namespace zelkor

@@ -27,7 +27,7 @@ protected:
         const UnextractContext context{readers_, game_, newInstall_, true, progress_, hooks_};
         ZkUnextractFile(context, game_ / "lvl.zkr", dest_, "kt90472");
     }
-    std::string List() const { return Read(game_ / "cleanup-lvl.zkr.zkc"); }
+    std::string List() const { return ReadBytes(game_ / "cleanup-lvl.zkr.zkc"); }
     std::string Line(const fs::path& p) const { return p.string() + "\r\n"; }
 
     const fs::path dest_ = game_ / "gfx";
@@ -44,8 +44,8 @@ TEST_F(UnextractTest, ListsUnpackedFilesButNotFoldersAndUsesExistingFoldersOfAny
     Unpack({{"Snd", Kind::Folder},
             {"Snd\\collect.wav", Kind::File, "wave"},
             {"New/deep/x.bmp", Kind::File, "bmp"}});
-    EXPECT_EQ(Read(dest_ / "snd" / "collect.wav"), "wave");
-    EXPECT_EQ(Read(dest_ / "New" / "deep" / "x.bmp"), "bmp");
+    EXPECT_EQ(ReadBytes(dest_ / "snd" / "collect.wav"), "wave");
+    EXPECT_EQ(ReadBytes(dest_ / "New" / "deep" / "x.bmp"), "bmp");
     EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"New", "New/deep", "New/deep/x.bmp", "snd",
                                                      "snd/collect.wav"}));
     EXPECT_EQ(List(), Line(dest_ / "snd" / "collect.wav") + Line(dest_ / "New" / "deep" / "x.bmp"));
@@ -54,14 +54,14 @@ TEST_F(UnextractTest, ListsUnpackedFilesButNotFoldersAndUsesExistingFoldersOfAny
 TEST_F(UnextractTest, PresentFilesAreSkippedButListedUnlessNewInstall) {
     const std::vector<testing::FakeEntry> archive = {{"a.bmp", Kind::File, "packed"}};
     Unpack(archive);
-    Write(dest_ / "a.bmp", "changed");
+    WriteBytes(dest_ / "a.bmp", "changed");
     newInstall_ = false;
     Unpack(archive);
-    EXPECT_EQ(Read(dest_ / "a.bmp"), "changed");
+    EXPECT_EQ(ReadBytes(dest_ / "a.bmp"), "changed");
     EXPECT_EQ(List(), Line(dest_ / "a.bmp"));  // rewritten from empty: listed once
     newInstall_ = true;
     Unpack(archive);
-    EXPECT_EQ(Read(dest_ / "a.bmp"), "packed");
+    EXPECT_EQ(ReadBytes(dest_ / "a.bmp"), "packed");
     EXPECT_EQ(lines_, (std::vector<std::string>{"ZkUnextractFile: processing a.bmp",
                                                 "ZkUnextractFile: skipping a.bmp",
                                                 "ZkUnextractFile: processing a.bmp"}));
@@ -71,7 +71,7 @@ TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
     const fs::path outside = root_ / "outside";
     fs::create_directories(outside);
     fs::create_directory_symlink(outside, dest_ / "away");
-    Write(outside / "planted.txt", "mine");  // a list planted as a link leads here
+    WriteBytes(outside / "planted.txt", "mine");  // a list planted as a link leads here
     fs::create_symlink(outside / "planted.txt", game_ / "cleanup-lvl.zkr.zkc");
     Unpack({{"../up.txt"},
             {"/abs.txt"},
@@ -81,7 +81,7 @@ TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
             {"link.txt", Kind::Link},
             {"good.txt", Kind::File, "fine"}});
     EXPECT_EQ(Tree(root_ / "outside"), std::vector<std::string>{"planted.txt"});
-    EXPECT_EQ(Read(outside / "planted.txt"), "mine");
+    EXPECT_EQ(ReadBytes(outside / "planted.txt"), "mine");
     EXPECT_EQ(Tree(game_),
               (std::vector<std::string>{"cleanup-lvl.zkr.zkc", "gfx", "gfx/away", "gfx/good.txt"}));
     EXPECT_FALSE(fs::exists("/abs.txt"));
@@ -93,12 +93,12 @@ TEST_F(UnextractTest, EscapingNamesAndLinksAreRefusedAndWriteNothingAnywhere) {
 }
 
 TEST_F(UnextractTest, AFailedEntryLeavesNothingBehindAndIsNotListed) {
-    Write(dest_ / "old.bmp", "old");
+    WriteBytes(dest_ / "old.bmp", "old");
     Unpack({{"old.bmp", Kind::File, "broken new", true},
             {"new.bmp", Kind::File, "broken", true},
             {"fine.bmp", Kind::File, "fine"}});
     EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"fine.bmp", "old.bmp"}));
-    EXPECT_EQ(Read(dest_ / "old.bmp"), "old");
+    EXPECT_EQ(ReadBytes(dest_ / "old.bmp"), "old");
     EXPECT_EQ(List(), Line(dest_ / "fine.bmp"));
     EXPECT_EQ(progress_.count, 1);
 }
@@ -124,14 +124,14 @@ TEST_F(UnextractTest, TheServiceBindsTheGameAndFindsArchivesAndEntriesInAnyCase)
     game.run.debug = false;
     game.progress.total = 1;
     readers_.archives[game_ / "Bricks.ZKR"] = {{"bricks\\Brick2_v.bmp", Kind::File, "b"}};
-    Write(game_ / "Bricks.ZKR", "");
+    WriteBytes(game_ / "Bricks.ZKR", "");
     GameArchiveService service(game, game_, readers_, hooks_);
 
     EXPECT_TRUE(service.HoldsEntry("bricks.zkr", "kt90472", "Bricks\\brick2_v.BMP"));
     EXPECT_FALSE(service.HoldsEntry("bricks.zkr", "kt90472", "brick2_v.bmp"));
     EXPECT_FALSE(service.HoldsEntry("..\\game\\bricks.zkr", "kt90472", "bricks\\brick2_v.bmp"));
     service.Unextract("\\bricks.zkr", "\\GFX\\", "kt90472");
-    EXPECT_EQ(Read(dest_ / "bricks" / "Brick2_v.bmp"), "b");
+    EXPECT_EQ(ReadBytes(dest_ / "bricks" / "Brick2_v.bmp"), "b");
     EXPECT_EQ(game.progress.count, 1);
     EXPECT_EQ(percents_, std::vector<double>{100});
     EXPECT_TRUE(lines_.empty());  // no debug lines without "/Debug"

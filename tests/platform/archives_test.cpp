@@ -20,7 +20,7 @@ protected:
     std::string Unpack(const fs::path& archive, std::string_view password) {
         const UnextractContext context{readers_, game_, true, false, progress_, hooks_};
         ZkUnextractFile(context, archive, dest_, password);
-        return Read(CleanUpListPath(game_, archive));
+        return ReadBytes(CleanUpListPath(game_, archive));
     }
     std::string Line(const std::string& name) const { return (dest_ / name).string() + "\r\n"; }
 
@@ -32,12 +32,12 @@ protected:
 
 TEST_F(ArchivesTest, UnpacksRarArchivesWithAndWithoutPasswordAndEncryptedHeaders) {
     EXPECT_EQ(Unpack(kFixtures / "plain.rar", ""), Line("hello.txt"));
-    EXPECT_EQ(Read(dest_ / "hello.txt"), "hello\n");
+    EXPECT_EQ(ReadBytes(dest_ / "hello.txt"), "hello\n");
     for (const char* name : {"password.rar", "headers.rar"}) {
         fs::remove_all(dest_);
         EXPECT_EQ(Unpack(kFixtures / name, "kt90472"), Line("hello.txt") + Line("Snd/collect.wav"))
             << name;
-        EXPECT_EQ(Read(dest_ / "Snd" / "collect.wav"), "wave\n") << name;
+        EXPECT_EQ(ReadBytes(dest_ / "Snd" / "collect.wav"), "wave\n") << name;
     }
 }
 
@@ -45,11 +45,11 @@ TEST_F(ArchivesTest, UnpacksRarFoldersNonAsciiNamesAndRar4) {
     fs::create_directories(dest_ / "snd");
     EXPECT_EQ(Unpack(kFixtures / "subfolder.rar", ""),
               Line("snd/collect.wav") + Line("snd/deep/x.bmp"));
-    EXPECT_EQ(Read(dest_ / "snd" / "deep" / "x.bmp"), "deep\n");
+    EXPECT_EQ(ReadBytes(dest_ / "snd" / "deep" / "x.bmp"), "deep\n");
     EXPECT_EQ(Unpack(kFixtures / "nonascii.rar", ""), Line("\xc3\xa9t\xc3\xa9.txt"));
-    EXPECT_EQ(Read(dest_ / "\xc3\xa9t\xc3\xa9.txt"), "summer\n");
+    EXPECT_EQ(ReadBytes(dest_ / "\xc3\xa9t\xc3\xa9.txt"), "summer\n");
     EXPECT_EQ(Unpack(kFixtures / "rar4-stored.rar", ""), Line("docs/rar4.txt") + Line("top.txt"));
-    EXPECT_EQ(Read(dest_ / "docs" / "rar4.txt"), "stored in a RAR 4 archive\n");
+    EXPECT_EQ(ReadBytes(dest_ / "docs" / "rar4.txt"), "stored in a RAR 4 archive\n");
 }
 
 TEST_F(ArchivesTest, AWrongPasswordOrADamagedArchiveExtractsNothing) {
@@ -91,7 +91,7 @@ TEST_F(ArchivesTest, UnpacksZipWithEitherEncryptionSevenZipAndTarRecognisedByCon
             writer.Finish();
         }
         EXPECT_EQ(Unpack(root_ / c.file, c.password), Line("Bricks/brick.bmp")) << c.file;
-        EXPECT_EQ(Read(dest_ / "Bricks" / "brick.bmp"), std::string(70000, 'b')) << c.file;
+        EXPECT_EQ(ReadBytes(dest_ / "Bricks" / "brick.bmp"), std::string(70000, 'b')) << c.file;
     }
     fs::copy_file(kFixtures / "plain.rar", root_ / "rar.zip");
     EXPECT_EQ(Unpack(root_ / "rar.zip", ""), Line("hello.txt"));
@@ -114,8 +114,8 @@ TEST_F(ArchivesTest, LinksInsideArchivesAreNeverCreated) {
 }
 
 TEST_F(ArchivesTest, MissingOrUnknownArchivesAreIgnoredAndListingExtractsNothing) {
-    Write(root_ / "garbage.zkr", "this is no archive of any kind");
-    Write(root_ / "empty.zkr", "");
+    WriteBytes(root_ / "garbage.zkr", "this is no archive of any kind");
+    WriteBytes(root_ / "empty.zkr", "");
     for (const char* name : {"garbage.zkr", "empty.zkr", "missing.zkr"}) {
         Unpack(root_ / name, "");
         EXPECT_FALSE(fs::exists(CleanUpListPath(game_, name))) << name;
