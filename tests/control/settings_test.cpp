@@ -115,28 +115,16 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
         game->hallOfFame[i] = {"P" + std::to_string(i), std::to_string(i)};
     SaveSettings(*game, store_);
 
+    // Loading the file and saving again writes every value back unchanged: a key that was not
+    // read, or read into another option, would come back as that option's value instead.
     auto loaded = NewGame();
     LoadSettings(*loaded, store_);
-    EXPECT_EQ(loaded->level.minSpd, 180);
-    EXPECT_EQ(loaded->level.maxSpd, 45);
-    EXPECT_EQ(loaded->level.SpeedStep, 1.5);
-    EXPECT_TRUE(loaded->options.noSpeedReset);
-    EXPECT_TRUE(loaded->level.SpeedUp);
-    EXPECT_EQ(loaded->options.globalSpeed, 70);
+    RecordingStore again;
+    SaveSettings(*loaded, again);
+    for (const auto& [section, key] : store_.writes)
+        EXPECT_EQ(again.Value(section, key), store_.Value(section, key)) << key;
     EXPECT_EQ(loaded->Snake(16).speed, 70);
-    EXPECT_FALSE(loaded->options.showFPS);
-    EXPECT_FALSE(loaded->options.animatedItems);
-    EXPECT_FALSE(loaded->options.sndEnabled);
-    EXPECT_FALSE(loaded->options.kiSndEnabled);
-    EXPECT_FALSE(loaded->options.musicEnabled);
-    EXPECT_EQ(loaded->options.musicVolume, 85);
-    EXPECT_TRUE(loaded->options.noCleanUp);
     EXPECT_EQ(loaded->Player().name, " Zo\xEB ");
-    EXPECT_EQ(loaded->Player().model, 7);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(loaded->hallOfFame[i].name, "P" + std::to_string(i));
-        EXPECT_EQ(loaded->hallOfFame[i].score, std::to_string(i));
-    }
     EXPECT_EQ(store_.Value("Options", "Show FPS"), "False") << "truth values are words";
     EXPECT_EQ(store_.Value("Options", "NewInstall"), "<missing>") << "the quit routine's key";
 }
