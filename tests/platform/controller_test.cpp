@@ -4,14 +4,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "game/control/key_handler.h"
 #include "game/platform/sdl_controllers.h"
 #include "game/platform/sdl_keyboard.h"
 
 namespace zelkor {
 namespace {
-
-constexpr int kEscape = 1, kEnter = 28, kPause = 197;
-constexpr int kUp = 200, kDown = 208, kLeft = 203, kRight = 205;
 
 std::vector<int> HeldCodes(const KeySnapshot& snapshot) {
     std::vector<int> held;
@@ -28,28 +26,29 @@ std::vector<int> KeysFor(const ControllerReading& reading) {
 }
 
 TEST(AddControllerKeys, ButtonsStandInForArrowsEnterEscapeAndPauseBesideTheKeyboard) {
-    EXPECT_EQ(KeysFor({.a = true}), std::vector<int>{kEnter});
-    EXPECT_EQ(KeysFor({.b = true}), std::vector<int>{kEscape});
-    EXPECT_EQ(KeysFor({.back = true}), std::vector<int>{kEscape});
-    EXPECT_EQ(KeysFor({.start = true}), std::vector<int>{kPause});
-    EXPECT_EQ(KeysFor({.dpadUp = true, .dpadLeft = true}), (std::vector<int>{kUp, kLeft}));
-    EXPECT_EQ(KeysFor({.dpadDown = true, .dpadRight = true}), (std::vector<int>{kRight, kDown}));
+    EXPECT_EQ(KeysFor({.a = true}), std::vector<int>{key::Enter});
+    EXPECT_EQ(KeysFor({.b = true}), std::vector<int>{key::Escape});
+    EXPECT_EQ(KeysFor({.back = true}), std::vector<int>{key::Escape});
+    EXPECT_EQ(KeysFor({.start = true}), std::vector<int>{key::Pause});
+    EXPECT_EQ(KeysFor({.dpadUp = true, .dpadLeft = true}), (std::vector<int>{key::Up, key::Left}));
+    EXPECT_EQ(KeysFor({.dpadDown = true, .dpadRight = true}),
+              (std::vector<int>{key::Right, key::Down}));
     EXPECT_TRUE(KeysFor({}).empty());
 
     KeySnapshot snapshot{};
-    snapshot[kLeft] = 0x80;  // held on the keyboard
+    snapshot[key::Left] = 0x80;  // held on the keyboard
     AddControllerKeys({.dpadRight = true}, snapshot);
-    EXPECT_EQ(HeldCodes(snapshot), (std::vector<int>{kLeft, kRight}));
+    EXPECT_EQ(HeldCodes(snapshot), (std::vector<int>{key::Left, key::Right}));
 }
 
 TEST(AddControllerKeys, TheStickSteersBeyondItsDeadZoneByItsStrongerAxis) {
     EXPECT_TRUE(KeysFor({.leftX = kStickDeadZone, .leftY = -kStickDeadZone}).empty());
-    EXPECT_EQ(KeysFor({.leftX = -32768}), std::vector<int>{kLeft});
-    EXPECT_EQ(KeysFor({.leftX = 32767}), std::vector<int>{kRight});
-    EXPECT_EQ(KeysFor({.leftY = -32768}), std::vector<int>{kUp});
-    EXPECT_EQ(KeysFor({.leftY = 32767}), std::vector<int>{kDown});
-    EXPECT_EQ(KeysFor({.leftX = 20000, .leftY = -30000}), std::vector<int>{kUp});
-    EXPECT_EQ(KeysFor({.leftX = -30000, .leftY = 20000}), std::vector<int>{kLeft});
+    EXPECT_EQ(KeysFor({.leftX = -32768}), std::vector<int>{key::Left});
+    EXPECT_EQ(KeysFor({.leftX = 32767}), std::vector<int>{key::Right});
+    EXPECT_EQ(KeysFor({.leftY = -32768}), std::vector<int>{key::Up});
+    EXPECT_EQ(KeysFor({.leftY = 32767}), std::vector<int>{key::Down});
+    EXPECT_EQ(KeysFor({.leftX = 20000, .leftY = -30000}), std::vector<int>{key::Up});
+    EXPECT_EQ(KeysFor({.leftX = -30000, .leftY = 20000}), std::vector<int>{key::Left});
 }
 
 // The whole service on SDL's dummy drivers, with a virtual controller plugged in during play.
@@ -92,12 +91,12 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
 
     PlugIn();
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 1);
-    EXPECT_EQ(Poll(), std::vector<int>{kEnter});
+    EXPECT_EQ(Poll(), std::vector<int>{key::Enter});
     EXPECT_EQ(keyboard.ControllerCount(), 1);
 
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 0);
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, -32768);
-    EXPECT_EQ(Poll(), std::vector<int>{kUp});
+    EXPECT_EQ(Poll(), std::vector<int>{key::Up});
 
     SDL_JoystickClose(stick);
     stick = nullptr;
@@ -108,7 +107,7 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
 
     PlugIn();  // again, then the keyboard is given back
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
-    EXPECT_EQ(Poll(), std::vector<int>{kPause});
+    EXPECT_EQ(Poll(), std::vector<int>{key::Pause});
     keyboard.DI_Release();
     EXPECT_TRUE(Poll().empty());
 }
