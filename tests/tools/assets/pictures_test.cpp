@@ -25,6 +25,10 @@ std::string Describe(const Expected& e) {
     return e.path + " (key mode " + std::to_string(e.key) + ")";
 }
 
+double Grey(Pixel p) {
+    return 0.299 * p.r + 0.587 * p.g + 0.114 * p.b;
+}
+
 bool NearBlack(Pixel p) {
     return p.r <= 10 && p.g <= 10 && p.b <= 10;
 }
@@ -90,24 +94,21 @@ TEST(GamePictures, FixedPicturesHaveTheirSizeAndKey) {
             CheckPicture({std::string("gfx/menu/") + button + state + ".bmp", 250, 30, 0});
         }
     }
-    // Every background a level may name: the five in the picture archive and the two in
-    // the level archive "bkg.zkr".
-    for (const char* bkg :
-         {"bkg_standart.bmp", "bkg_circuit.bmp", "bkg_steel.bmp", "bkg_jungle.bmp", "bkg_fire.bmp",
-          "bkg/bkg_tech.bmp", "bkg/bkg_bricks.bmp"}) {
-        CheckPicture({std::string("gfx/") + bkg, 640, 480, 0});
-    }
 }
 
-TEST(GamePictures, BackgroundsStayDarkAndQuiet) {
+// Every background a level may name (the five in the picture archive and the two in the
+// level archive "bkg.zkr") fills the playfield and stays dark enough to play on.
+TEST(GamePictures, BackgroundsFillTheFieldAndStayDark) {
     for (const char* bkg :
          {"bkg_standart.bmp", "bkg_circuit.bmp", "bkg_steel.bmp", "bkg_jungle.bmp", "bkg_fire.bmp",
           "bkg/bkg_tech.bmp", "bkg/bkg_bricks.bmp"}) {
-        const auto image = LoadPicture(std::string("gfx/") + bkg);
-        ASSERT_TRUE(image) << bkg;
+        const Expected e{std::string("gfx/") + bkg, 640, 480, 0};
+        const auto image = LoadPicture(e.path);
+        CheckImage(e, image);
+        if (!image) continue;
         double sum = 0;
         for (const Pixel p : image->pixels)
-            sum += 0.299 * p.r + 0.587 * p.g + 0.114 * p.b;
+            sum += Grey(p);
         EXPECT_LT(sum / image->pixels.size(), 60.0) << bkg << " is too bright to play on";
     }
 }
@@ -153,10 +154,9 @@ TEST(GamePictures, FruitKindsDifferInGreyscale) {
     for (const char* flat : flats) {
         const auto image = LoadPicture(std::string("gfx/") + flat);
         ASSERT_TRUE(image) << flat;
-        std::vector<double> g;
+        grey.emplace_back();
         for (const Pixel p : image->pixels)
-            g.push_back(0.299 * p.r + 0.587 * p.g + 0.114 * p.b);
-        grey.push_back(g);
+            grey.back().push_back(Grey(p));
     }
     for (std::size_t a = 0; a < grey.size(); ++a) {
         for (std::size_t b = a + 1; b < grey.size(); ++b) {
@@ -207,14 +207,11 @@ TEST(GamePictures, FontsKeepEveryGlyphInsideItsCell) {
             }
             return ink;
         };
-        const std::string glyphs = "AZaz09.:-+*/()=\\_!?";
-        for (char c = 'A'; c <= 'Z'; ++c)
-            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
-        for (char c = 'a'; c <= 'z'; ++c)
-            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
-        for (char c = '0'; c <= '9'; ++c)
-            EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
-        for (char c : kRowTwoSigns)
+        std::string glyphs(kRowTwoSigns);
+        for (const auto& [first, last] : {std::pair{'A', 'Z'}, {'a', 'z'}, {'0', '9'}})
+            for (char c = first; c <= last; ++c)
+                glyphs += c;
+        for (char c : glyphs)
             EXPECT_GT(inkIn(CellRectOf(grid, *CellOf(c)), true), 0) << path << " " << c;
         // The blank cell (space and every other character) shows nothing.
         EXPECT_FALSE(CellOf(' ').has_value());
