@@ -2,26 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace zelkor {
 namespace {
 
-TEST(Directions, CornerNamesTheTurnBeforeAndAfter) {
-    EXPECT_EQ(Corner(Dir::Forw, Dir::Left), Piece::FL);
-    EXPECT_EQ(Corner(Dir::Back, Dir::Right), Piece::BR);
-    EXPECT_EQ(Corner(Dir::Left, Dir::Back), Piece::LB);
-    EXPECT_EQ(Corner(Dir::Right, Dir::Forw), Piece::RF);
-    EXPECT_EQ(Corner(Dir::Forw, Dir::Back), Piece::None) << "only perpendicular pairs turn";
-}
-
-TEST(Directions, StraightTakesTheSecondLetter) {
-    EXPECT_EQ(Straight(Piece::FL), Dir::Left);
-    EXPECT_EQ(Straight(Piece::BL), Dir::Left);
-    EXPECT_EQ(Straight(Piece::FR), Dir::Right);
-    EXPECT_EQ(Straight(Piece::BR), Dir::Right);
-    EXPECT_EQ(Straight(Piece::LF), Dir::Forw);
-    EXPECT_EQ(Straight(Piece::RF), Dir::Forw);
-    EXPECT_EQ(Straight(Piece::LB), Dir::Back);
-    EXPECT_EQ(Straight(Piece::RB), Dir::Back);
+// A corner is named by its two directions' first letters; its straight part is the second.
+TEST(Directions, CornersNameTheTurnBeforeAndAfter) {
+    int corners = 0;
+    for (const Dir before : {Dir::Forw, Dir::Back, Dir::Left, Dir::Right}) {
+        for (const Dir after : {Dir::Forw, Dir::Back, Dir::Left, Dir::Right}) {
+            const Piece corner = Corner(before, after);
+            const bool turns = (before == Dir::Forw || before == Dir::Back) !=
+                               (after == Dir::Forw || after == Dir::Back);
+            if (!turns) {
+                EXPECT_EQ(corner, Piece::None) << "only perpendicular pairs turn";
+                continue;
+            }
+            ++corners;
+            EXPECT_EQ(PieceName(corner), (std::string{DirName(before)[0], DirName(after)[0]}));
+            EXPECT_EQ(Straight(corner), after) << PieceName(corner);
+        }
+    }
+    EXPECT_EQ(corners, 8);
 }
 
 TEST(Directions, NamesRoundTripAsTheGameWritesThem) {
