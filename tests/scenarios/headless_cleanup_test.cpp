@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/rules/game.h"
-#include "tests/scenarios/scenario.h"
+#include "tests/scenarios/replay.h"
 #include "tools/zkpack/archive_writer.h"
 
 namespace zelkor {
@@ -11,27 +11,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path GameFolderWithPictures(const std::string& name) {
-    const fs::path dir = scenario::MakeGameFolder(name);
+// A picture archive with one picture, which every run unpacks.
+void AddPictureArchive(const fs::path& dir) {
     zkpack::ArchiveWriter gfx(dir / "gfx.zkr", zkpack::ArchiveFormat::Zip, kArchivePassword);
     gfx.AddFolder("gfx/");
     gfx.AddFile("gfx/menu.bmp", "BM picture");
     gfx.Finish();
-    return dir;
-}
-
-HeadlessOptions ShortRun(const fs::path& dir, std::string commandLine) {
-    HeadlessOptions o;
-    o.gameDir = dir;
-    o.runMs = 300;
-    o.commandLine = std::move(commandLine);
-    return o;
 }
 
 TEST(HeadlessCleanUp, TheEndOfARunDeletesWhatWasUnpackedAndItsList) {
-    const fs::path dir = GameFolderWithPictures("cleanup");
-    const auto run = scenario::RunGame(ShortRun(dir, ""), "");
-    EXPECT_EQ(run.status, 0);
+    scenario::Replay replay;
+    const fs::path& dir = replay.dir();
+    AddPictureArchive(dir);
+    replay.Play("", 300, "");
     EXPECT_FALSE(fs::exists(dir / "gfx" / "menu.bmp"));
     EXPECT_FALSE(fs::exists(dir / "cleanup-gfx.zkr.zkc"));
     EXPECT_TRUE(fs::exists(dir / "gfx.zkr"));
@@ -39,9 +31,10 @@ TEST(HeadlessCleanUp, TheEndOfARunDeletesWhatWasUnpackedAndItsList) {
 }
 
 TEST(HeadlessCleanUp, NoCleanUpKeepsTheUnpackedFilesAndTheirList) {
-    const fs::path dir = GameFolderWithPictures("nocleanup");
-    const auto run = scenario::RunGame(ShortRun(dir, "/NoClean=True"), "");
-    EXPECT_EQ(run.status, 0);
+    scenario::Replay replay;
+    const fs::path& dir = replay.dir();
+    AddPictureArchive(dir);
+    replay.Play("/NoClean=True", 300, "");
     EXPECT_EQ(scenario::ReadFile(dir / "gfx" / "menu.bmp"), "BM picture");
     EXPECT_TRUE(fs::exists(dir / "cleanup-gfx.zkr.zkc"));
 }
