@@ -184,13 +184,7 @@ TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
     EXPECT_TRUE(game.flags.menuShown && host.levelsLoaded.empty());
 }
 
-}  // namespace
-}  // namespace zelkor
-
-namespace zelkor {
-namespace {
-
-TEST_F(RulesTest, ALongSnakeEatingManyItemsAtOnceStaysInsideItsBody) {
+TEST_F(Collisions, ALongSnakeEatingManyItemsAtOnceStaysInsideItsBody) {
     SnakeRecord& p = game.Player();
     LayBody(1, 290, 230, -20, 0, kMaxLength);
     game.level.HideCollected = true;

@@ -261,16 +261,6 @@ TEST(GamePictures, ProgramsEmbedTheirOwnPictures) {
         check(std::string("startup/") + banner, 250, 70);
 }
 
-std::vector<std::string> ModelNames() {
-    std::vector<std::string> names;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(ZELKOR_ASSET_DIR) / "models")) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(GamePictures, ModelPacksHoldAllSpriteSlots) {
     const std::vector<std::string> names = ModelNames();
     ASSERT_GE(names.size(), 6u);
