@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "tests/scenarios/scenario.h"
+#include "tests/scenarios/replay.h"
 
 namespace zelkor {
 namespace {
@@ -13,19 +13,15 @@ namespace {
 TEST(Soak, SixteenSnakesPlayACrowdedLevel) {
     const char* minutes = std::getenv("ZELKOR_SOAK_MINUTES");
     const double gameMinutes = minutes ? std::atof(minutes) : 3.0;
-    const auto dir = scenario::MakeGameFolder("soak");
+    scenario::Replay replay;
     std::filesystem::copy_file(
         std::filesystem::path(ZELKOR_TEST_DATA_DIR) / "scenarios" / "crowded.dat",
-        dir / "lvl" / "crowded.dat");
-    HeadlessOptions o;
-    o.gameDir = dir;
-    o.seed = 4242;
-    o.runMs = static_cast<std::int64_t>(gameMinutes * 60000);
+        replay.dir() / "lvl" / "crowded.dat");
     // Deathmatch keeps the player's lives; F2 in play releases the computer snakes
     // without moving the player.
-    o.commandLine = "/L=crowded.dat /AIS=15 /DM";
-    const auto run = scenario::RunGame(o, "200 59 1\n250 59 0\n400 60 1\n450 60 0\n");
-    EXPECT_EQ(run.status, 0);
+    const auto run =
+        replay.Play("/L=crowded.dat /AIS=15 /DM", static_cast<std::int64_t>(gameMinutes * 60000),
+                    scenario::CloseInfo() + scenario::Press(400, scenario::kF2), 4242);
     ASSERT_EQ(run.dump["NumSnakes"], 16);
     int deaths = 0;
     for (const auto& snake : run.dump["Snakes"]) {
