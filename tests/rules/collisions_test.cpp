@@ -124,24 +124,13 @@ TEST_F(Collisions, BlackSlowsDownOrTakesPoints) {
     EXPECT_TRUE(slowed && fined);
 }
 
-TEST_F(Collisions, TheEdgeKillsOrWraps) {
+// Wrapping through open walls and with atomic power is replayed in the playfield-edge replays.
+TEST_F(Collisions, TheEdgeKillsEvenTheImmortal) {
     SnakeRecord& p = game.Player();
     p.x = -10;
     CollisionCheck(game, host);
     EXPECT_TRUE(p.deaths == 1 && p.x == 310 && game.flags.wallHitWait);
 
-    game.level.hasOpenWalls = true;
-    p.x = -10;
-    p.y = 470;
-    CollisionCheck(game, host);
-    EXPECT_TRUE(p.x == 600 && p.y == 15);
-    game.level.hasOpenWalls = false;
-    p.atomic = true;  // atomic power wraps too
-    p.x = 620;
-    CollisionCheck(game, host);
-    EXPECT_TRUE(p.x == 15 && p.deaths == 1);
-
-    p.atomic = false;
     game.flags.immortal = true;
     p.y = -5;
     CollisionCheck(game, host);
