@@ -58,10 +58,13 @@ private:
     int t_;
 };
 
-scenario::Run Play(const Replay& replay, const KeyScriptWriter& keys,
-                   const std::string& commandLine = "") {
-    return replay.Play(commandLine, keys.End() + 500, keys.Text());
-}
+class MenuReplay : public ::testing::Test {
+protected:
+    scenario::Run Play(const KeyScriptWriter& keys, const std::string& commandLine = "") {
+        return replay.Play(commandLine, keys.End() + 500, keys.Text());
+    }
+    Replay replay;
+};
 
 // From a running level's information screen into the hall of fame.
 KeyScriptWriter FromPlayToHallOfFame() {
@@ -70,36 +73,33 @@ KeyScriptWriter FromPlayToHallOfFame() {
     return keys;
 }
 
-TEST(MenuReplay, TheMainMenuCursorWrapsAtBothEnds) {
-    Replay replay;
-    const auto up = Play(replay, KeyScriptWriter().Tap(key::Up));
+TEST_F(MenuReplay, TheMainMenuCursorWrapsAtBothEnds) {
+    const auto up = Play(KeyScriptWriter().Tap(key::Up));
     EXPECT_EQ(up.dump["menu"]["menuRow"], 4);
     EXPECT_EQ(up.dump["menu"]["statusLine"], "Exit this cool game");
-    const auto round = Play(replay, KeyScriptWriter().Tap(key::Up).Tap(key::Down));
+    const auto round = Play(KeyScriptWriter().Tap(key::Up).Tap(key::Down));
     EXPECT_EQ(round.dump["menu"]["menuRow"], 1);
     EXPECT_EQ(round.dump["menu"]["highlights"][0], true);
 }
 
-TEST(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
-    Replay replay;
-    const auto run = Play(replay, KeyScriptWriter().Tap(key::Enter));
+TEST_F(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
+    const auto run = Play(KeyScriptWriter().Tap(key::Enter));
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_FALSE(run.dump["flags"]["menuShown"]);
     EXPECT_FALSE(run.dump["flags"]["stopped"]);
     EXPECT_TRUE(run.dump["flags"]["infoScreen"]);
     std::filesystem::remove(replay.dir() / "lvl" / "lvl1.dat");  // no first level: the menu stays
-    const auto missing = Play(replay, KeyScriptWriter().Tap(key::Enter));
+    const auto missing = Play(KeyScriptWriter().Tap(key::Enter));
     EXPECT_TRUE(missing.dump["flags"]["menuShown"]);
     EXPECT_TRUE(missing.dump["flags"]["stopped"]);
 }
 
-TEST(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
-    Replay replay;
+TEST_F(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
     KeyScriptWriter keys(200);  // F1, up into the top wall, Enter on the box
     keys.Tap(key::F1).Tap(key::Up);
     KeyScriptWriter later(3000);
     later.Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
-    const auto run = Play(replay, KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
+    const auto run = Play(KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
     const auto& player = run.dump["Snakes"][0];
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_EQ(player["deaths"], 0);
@@ -107,12 +107,11 @@ TEST(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
     EXPECT_EQ(player["totalScore"], 0);
 }
 
-TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
-    Replay replay;
+TEST_F(MenuReplay, SpeedsStayWithinTheirRanges) {
     const auto withSettings = [&](const std::string& speeds, const KeyScriptWriter& keys) {
         replay.WriteSettings("[Tweak]\r\nMaxSpeed=60\r\nMinSpeed=100\r\n[Options]\r\n" + speeds +
                              "\r\n");
-        return Play(replay, keys);
+        return Play(keys);
     };
     KeyScriptWriter up;  // options page; Right twice on "Maximum Speed", then "Global Speed" up
     up.Tap(key::Down).Tap(key::Enter).Tap(key::Right, 2).Tap(key::Down, 2).Tap(key::Right, 4);
@@ -130,63 +129,59 @@ TEST(MenuReplay, SpeedsStayWithinTheirRanges) {
               "Set the global game speed [maximum and minumem set above]");
 }
 
-TEST(MenuReplay, DeathmatchRefusesNoSpeedReset) {
-    Replay replay;
+TEST_F(MenuReplay, DeathmatchRefusesNoSpeedReset) {
     KeyScriptWriter keys;
     keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 3).Tap(key::Enter);
-    const auto run = Play(replay, keys, "/DM");
+    const auto run = Play(keys, "/DM");
     EXPECT_EQ(run.dump["menu"]["optionsRow"], 4);
     EXPECT_FALSE(run.dump["options"]["noSpeedReset"]);  // as stored: a toggle would set it
     EXPECT_EQ(run.dump["menu"]["statusLine"], "Not in DM mode");
 }
 
-TEST(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
-    Replay replay;
+TEST_F(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
     KeyScriptWriter keys;  // the name row; Enter clears the name; shift held while typing
     keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Press(key::LeftShift);
     keys.Type("zy").Type("abcdefghijklmnop").Release(key::LeftShift);
-    EXPECT_EQ(Play(replay, keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
-    EXPECT_EQ(Play(replay, keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
+    EXPECT_EQ(Play(keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
+    EXPECT_EQ(Play(keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
 }
 
-TEST(MenuReplay, CheatsWorkOnlyAfterUnlockingDuringAGame) {
-    Replay replay;
+TEST_F(MenuReplay, CheatsWorkOnlyAfterUnlockingDuringAGame) {
     auto locked = FromPlayToHallOfFame();
     locked.Type("god");
-    const auto before = Play(replay, locked, "/L=lvl1.dat");
+    const auto before = Play(locked, "/L=lvl1.dat");
     EXPECT_EQ(before.dump["menu"]["consoleText"], "god");
     EXPECT_FALSE(before.dump["flags"]["godMode"]);
     EXPECT_FALSE(before.dump["flags"]["cheatUsed"]);
 
     auto unlocked = FromPlayToHallOfFame();
     unlocked.Type("plumtrovegod");
-    const auto god = Play(replay, unlocked, "/L=lvl1.dat");
+    const auto god = Play(unlocked, "/L=lvl1.dat");
     EXPECT_TRUE(god.dump["flags"]["godMode"]);
     EXPECT_EQ(god.dump["level"]["InfoText"], "Cheater! - GOD mode activated");
     EXPECT_EQ(god.dump["menu"]["consoleText"], "");
 
     KeyScriptWriter noGame;  // unlocked, but no game is going on
     noGame.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovegod");
-    const auto stopped = Play(replay, noGame);
+    const auto stopped = Play(noGame);
     EXPECT_TRUE(stopped.dump["flags"]["cheatUsed"]);
     EXPECT_FALSE(stopped.dump["flags"]["godMode"]);
     EXPECT_EQ(stopped.dump["menu"]["consoleText"], "god");
 }
 
-TEST(MenuReplay, WarpLoadsTheNumberedLevelAndGiveAddsItems) {
-    Replay replay;
+TEST_F(MenuReplay, WarpLoadsTheNumberedLevelAndGiveAddsItems) {
     std::filesystem::copy_file(replay.dir() / "lvl" / "lvl2.dat",
                                replay.dir() / "lvl" / "lvl12.dat");
     KeyScriptWriter warp;
     warp.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovewarp12");
-    const auto warped = Play(replay, warp);
+    const auto warped = Play(warp);
     EXPECT_EQ(warped.dump["level"]["LevelFile"], "lvl/lvl12.dat");
     EXPECT_EQ(warped.dump["level"]["InfoText"], "Cheater! - Level loaded... (Press ESC twice)");
     EXPECT_FALSE(warped.dump["flags"]["stopped"]);
 
     auto give = FromPlayToHallOfFame();
     give.Type("plumtrovegive").Press(key::LeftShift).Type("y").Release(key::LeftShift).Type("5");
-    const auto given = Play(replay, give, "/L=lvl1.dat");
+    const auto given = Play(give, "/L=lvl1.dat");
     EXPECT_EQ(given.dump["Snakes"][0]["yellowEaten"], 5);
     EXPECT_EQ(given.dump["level"]["InfoText"], "Cheater! - 5 items given...");
 }
