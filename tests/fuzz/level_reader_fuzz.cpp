@@ -3,17 +3,15 @@
 // name a line of the file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "common/level_reader.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
+using zelkor::fuzzing::Require;
 
 bool OnGridRow(std::int16_t y, int offset) {
     return y >= zelkor::kCellSize - offset && y <= zelkor::kGridRows * zelkor::kCellSize - offset &&

@@ -1,11 +1,8 @@
 // Feeds arbitrary bytes to the settings store as its file and checks what it
 // promises: no crash, a write keeps every value that could be read, a damaged file
 // is kept byte for byte, and text survives the trip through both encodings.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,33 +11,15 @@
 
 #include "common/settings_store.h"
 #include "common/text_encoding.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
+using zelkor::fuzzing::Require;
 
 const fs::path& Folder() {
-    static const fs::path folder = [] {
-        // Every write is flushed to the disk; memory-backed storage keeps the runs fast.
-        std::error_code ec;
-        const fs::path base =
-            fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string pattern = (base / "zelkor-fuzz-XXXXXX").string();
-        Require(::mkdtemp(pattern.data()) != nullptr);
-        return fs::path(pattern);
-    }();
-    static const bool cleanUpAtExit = [] {
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(folder, ec);
-        });
-        return true;
-    }();
-    (void)cleanUpAtExit;
-    return folder;
+    return zelkor::fuzzing::RunFolder("zelkor-fuzz");
 }
 
 std::string ReadBytes(const fs::path& file) {
