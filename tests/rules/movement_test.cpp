@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace zelkor {
 namespace {
 
@@ -33,9 +35,8 @@ protected:
 
 TEST_F(MovementTest, ATurnLeavesACornerThatTravelsDownTheBody) {
     SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 3);
-    Step(Dir::Forw);
-    Step(Dir::Forw);
-    Step(Dir::Forw);
+    for (int i = 0; i < 3; ++i)
+        Step(Dir::Forw);
     Step(Dir::Left);
     EXPECT_EQ(s.body[1].piece, Piece::FL);
     EXPECT_EQ(s.body[2].piece, Piece::Forw);
@@ -53,14 +54,9 @@ TEST_F(MovementTest, SlotsHoldTheHeadPositionsOfEarlierSteps) {
     Step(Dir::Right);  // head 330
     Step(Dir::Right);  // head 350
     Step(Dir::Back);   // head (350, 250)
-    EXPECT_EQ(s.body[0].x, 350);
-    EXPECT_EQ(s.body[0].y, 230);
-    EXPECT_EQ(s.body[1].x, 350);
-    EXPECT_EQ(s.body[1].y, 230);
-    EXPECT_EQ(s.body[2].x, 330);
-    EXPECT_EQ(s.body[3].x, 310);
-    EXPECT_EQ(s.tailX, 310);
-    EXPECT_EQ(s.tailY, 230);
+    for (const auto& [slot, x] : {std::pair{0, 350}, {1, 350}, {2, 330}, {3, 310}})
+        EXPECT_TRUE(s.body[slot].x == x && s.body[slot].y == 230) << "slot " << slot;
+    EXPECT_TRUE(s.tailX == 310 && s.tailY == 230);
     EXPECT_EQ(PieceDir(s.body[0].piece), Dir::Back) << "slot 0 always holds a direction word";
 }
 
