@@ -17,22 +17,24 @@ constexpr const char* kSteer =
 // F1, then up into the top wall of the first shipped level.
 const std::string kIntoTheWall = CloseInfo() + Press(500, kUp);
 
-TEST(HeadlessReplay, TheSameArgumentsGiveTheSameRunByteForByte) {
+class HeadlessReplay : public ::testing::Test {
+protected:
     Replay replay;
+};
+
+TEST_F(HeadlessReplay, TheSameArgumentsGiveTheSameRunByteForByte) {
     const auto a = replay.Play("/L=lvl2.dat /AIS=2", 2500, kSteer, 77);
     const auto b = replay.Play("/L=lvl2.dat /AIS=2", 2500, kSteer, 77);
     EXPECT_EQ(a.text, b.text);
 }
 
-TEST(HeadlessReplay, PlacementsDifferBetweenSeeds) {
-    Replay replay;
+TEST_F(HeadlessReplay, PlacementsDifferBetweenSeeds) {
     const auto a = replay.Play("/L=lvl1.dat", 500, "", 1);
     const auto b = replay.Play("/L=lvl1.dat", 500, "", 2);
     EXPECT_NE(a.dump["items"]["Yellow"], b.dump["items"]["Yellow"]);
 }
 
-TEST(HeadlessReplay, AStarterLevelLoadsAndThePlayerSteersWithScriptedKeys) {
-    Replay replay;
+TEST_F(HeadlessReplay, AStarterLevelLoadsAndThePlayerSteersWithScriptedKeys) {
     const auto run = replay.Play("/L=lvl1.dat", 2000, kSteer, 5);
     const auto& player = run.dump["Snakes"][0];
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
@@ -45,8 +47,7 @@ TEST(HeadlessReplay, AStarterLevelLoadsAndThePlayerSteersWithScriptedKeys) {
     EXPECT_EQ(run.dump["timers"]["iWait"].size(), 16u);
 }
 
-TEST(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
-    Replay replay;
+TEST_F(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
     WriteFile(replay.dir() / "AI_Names.lst", "Viper\r\nAdder\r\n");
     const auto frozen = replay.Play("/L=lvl2.dat /AIS=2", 1500, CloseInfo(), 3);
     ASSERT_EQ(frozen.dump["NumSnakes"], 3);
@@ -58,8 +59,7 @@ TEST(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
     EXPECT_EQ(name.rfind("<bot> ", 0), 0u) << name;
 }
 
-TEST(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
-    Replay replay;
+TEST_F(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
     // Pause while the box waits, Enter, Pause, Left.
     const auto run = replay.Play("/L=lvl1.dat", 5000,
                                  kIntoTheWall + Press(3000, kPause) + Press(3500, kEnter) +
@@ -72,8 +72,7 @@ TEST(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
     EXPECT_EQ(player["dir"], "Left");
 }
 
-TEST(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree) {
-    Replay replay;
+TEST_F(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree) {
     // Enter ends the box, Escape in the wall-hit wait.
     const std::string keys = kIntoTheWall + Press(3000, kEnter) + Press(3500, kEscape);
     const auto menu = replay.Play("/L=lvl1.dat", 3800, keys, 5);
@@ -89,8 +88,7 @@ TEST(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree
     EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Left");
 }
 
-TEST(HeadlessReplay, AnEmptyCommandLineStartsAtTheMenu) {
-    Replay replay;
+TEST_F(HeadlessReplay, AnEmptyCommandLineStartsAtTheMenu) {
     const auto run = replay.Play("", 300, "", 0);
     EXPECT_TRUE(run.dump["flags"]["menuShown"]);
     EXPECT_TRUE(run.dump["flags"]["stopped"]);
