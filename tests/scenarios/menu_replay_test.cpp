@@ -36,11 +36,10 @@ public:
         return *this;
     }
     const std::string& Text() const { return text_; }
-    // Two scripts one after the other: `second` starts where it says.
-    static KeyScriptWriter Join(const KeyScriptWriter& first, const KeyScriptWriter& second) {
-        KeyScriptWriter joined(second.t_);
-        joined.text_ = first.text_ + second.text_;
-        return joined;
+    // The next key goes in at `time`.
+    KeyScriptWriter& At(int time) {
+        t_ = time;
+        return *this;
     }
     int End() const { return t_; }
 
@@ -96,10 +95,8 @@ TEST_F(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
 
 TEST_F(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
     KeyScriptWriter keys(200);  // F1, up into the top wall, Enter on the box
-    keys.Tap(key::F1).Tap(key::Up);
-    KeyScriptWriter later(3000);
-    later.Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
-    const auto run = Play(KeyScriptWriter::Join(keys, later), "/L=lvl2.dat");
+    keys.Tap(key::F1).Tap(key::Up).At(3000).Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
+    const auto run = Play(keys, "/L=lvl2.dat");
     const auto& player = run.dump["Snakes"][0];
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_EQ(player["deaths"], 0);

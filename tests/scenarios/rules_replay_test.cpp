@@ -20,15 +20,11 @@ void ExpectWindow(const std::string& numKey, const std::string& counter, int rig
                   int down) {
     Replay replay;
     const int tx = CellX(16), ty = CellY(12);
-    for (const auto& [dx, dy, collected] :
-         std::vector<std::tuple<int, int, bool>>{{-16, 0, true},
-                                                 {-17, 0, false},
-                                                 {right, 0, true},
-                                                 {right + 1, 0, false},
-                                                 {0, -up, true},
-                                                 {0, -up - 1, false},
-                                                 {0, down, true},
-                                                 {0, down + 1, false}}) {
+    const std::tuple<int, int, bool> cases[] = {
+        {-16, 0, true}, {-17, 0, false},     {right, 0, true}, {right + 1, 0, false},
+        {0, -up, true}, {0, -up - 1, false}, {0, down, true},  {0, down + 1, false},
+    };
+    for (const auto& [dx, dy, collected] : cases) {
         SCOPED_TRACE(numKey + " dx " + std::to_string(dx) + " dy " + std::to_string(dy));
         const bool across = dx != 0;
         replay.AddLevel("window.dat",
