@@ -63,7 +63,7 @@ Run EatBlueColumn(int count, const std::string& mode) {
     return replay.Play(mode + " /L=blue.dat", 300 + 112 * (count + 2), SetOff(kDown));
 }
 
-TEST(BlueItems, TheTenthGivesALifeTheNinthAndEleventhDoNot) {
+TEST(BlueItems, TheTenthGivesALifeOrInDeathmatchAFrag) {
     const auto nine = EatBlueColumn(9, "");
     EXPECT_EQ(nine.dump["Snakes"][0]["blueEaten"], 9);
     EXPECT_EQ(nine.dump["Snakes"][0]["lives"], 3);
@@ -77,16 +77,13 @@ TEST(BlueItems, TheTenthGivesALifeTheNinthAndEleventhDoNot) {
     EXPECT_EQ(player["score"], 11 * 60);
     EXPECT_EQ(player["length"], 12);  // one segment owed per item, paid out
     EXPECT_TRUE(HasMessage(eleven.dump, "You receive a new live!")) << eleven.dump["messages"];
-}
 
-TEST(BlueItems, TheTenthGivesAFragInDeathmatch) {
-    const auto run = EatBlueColumn(11, "/DM");
-    const auto& player = run.dump["Snakes"][0];
-    EXPECT_EQ(player["blueEaten"], 11);
-    EXPECT_EQ(player["frags"], 1);
-    EXPECT_EQ(player["lives"], 3);
-    EXPECT_TRUE(HasMessage(run.dump, "Unknown got another frag! (10xBlue)"))
-        << run.dump["messages"];
+    const auto deathmatch = EatBlueColumn(11, "/DM");
+    EXPECT_EQ(deathmatch.dump["Snakes"][0]["blueEaten"], 11);
+    EXPECT_EQ(deathmatch.dump["Snakes"][0]["frags"], 1);
+    EXPECT_EQ(deathmatch.dump["Snakes"][0]["lives"], 3);
+    EXPECT_TRUE(HasMessage(deathmatch.dump, "Unknown got another frag! (10xBlue)"))
+        << deathmatch.dump["messages"];
 }
 
 // Two yellow items below the player, who eats them and runs on off the bottom edge.

@@ -268,20 +268,18 @@ TEST(GamePictures, ModelPacksHoldAllSpriteSlots) {
         "Tail_f_l_2.bmp",  "Tail_r_f.bmp",    "Tail_l_b.bmp",    "Tail_b_r_2.bmp",
         "start.bmp"};
     for (const std::string& name : names) {
-        for (const char* slot : slots)
+        std::set<std::vector<unsigned char>> heads;  // the four heads look four ways
+        for (const std::string slot : slots) {
             CheckPicture({"gfx/" + name + "/" + slot, 20, 20, 0});
+            if (slot.rfind("head_", 0) == 0)
+                heads.insert(ReadBytes(GameFile("gfx/" + name + "/" + slot)));
+        }
+        EXPECT_EQ(heads.size(), 4u) << name;
         const auto bytes = ReadBytes(GameFile("gfx/" + name + "/model.ini"));
         const std::string ini(bytes.begin(), bytes.end());
         for (const char* key : {"NAME=", "AUTHOR=", "EDGES=1", "EDGES_INVERS=", "TAIL_EDGES=1"}) {
             EXPECT_NE(ini.find(key), std::string::npos) << name << " model.ini lacks " << key;
         }
-        // The four heads look four ways.
-        std::set<std::vector<unsigned char>> heads;
-        for (const char* head :
-             {"head_forw.bmp", "head_back.bmp", "head_left.bmp", "head_right.bmp"}) {
-            heads.insert(ReadBytes(GameFile("gfx/" + name + "/" + head)));
-        }
-        EXPECT_EQ(heads.size(), 4u) << name;
     }
 
     // The packs differ clearly in colour: compare the mean colour of their body pieces.
