@@ -35,7 +35,7 @@ TEST(HeadlessCleanUp, NoCleanUpKeepsTheUnpackedFilesAndTheirList) {
     const fs::path& dir = replay.dir();
     AddPictureArchive(dir);
     replay.Play("/NoClean=True", 300, "");
-    EXPECT_EQ(scenario::ReadFile(dir / "gfx" / "menu.bmp"), "BM picture");
+    EXPECT_EQ(ReadBytes(dir / "gfx" / "menu.bmp"), "BM picture");
     EXPECT_TRUE(fs::exists(dir / "cleanup-gfx.zkr.zkc"));
 }
 

@@ -43,7 +43,7 @@ TEST_F(HeadlessReplay, AStarterLevelLoadsAndThePlayerSteersWithScriptedKeys) {
 }
 
 TEST_F(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
-    WriteFile(replay.dir() / "AI_Names.lst", "Viper\r\nAdder\r\n");
+    WriteBytes(replay.dir() / "AI_Names.lst", "Viper\r\nAdder\r\n");
     const auto frozen = replay.Play("/L=lvl2.dat /AIS=2", 1500, CloseInfo(), 3);
     ASSERT_EQ(frozen.dump["NumSnakes"], 3);
     EXPECT_TRUE(frozen.dump["Frozen"]);

@@ -153,7 +153,7 @@ TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
     const auto& hall = menu.dump["hallOfFame"];
     EXPECT_EQ(hall[0]["name"], "Ada");
     EXPECT_EQ(hall[0]["score"], "10009");
-    EXPECT_NE(ReadFile(file).find("Score 1=10009"), std::string::npos) << "saved";
+    EXPECT_NE(ReadBytes(file).find("Score 1=10009"), std::string::npos) << "saved";
     EXPECT_EQ(hall[1]["score"], "10000");
     EXPECT_EQ(hall[9]["score"], "2000");  // the rest moved down one place
     EXPECT_TRUE(menu.dump["flags"]["menuShown"]);

@@ -2,14 +2,17 @@
 
 // Whole runs of the game on small levels that a test writes into its game folder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <array>
+#include <filesystem>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "tests/scenarios/scenario.h"
+#include "game/control/headless.h"
+#include "game/platform/archive_readers.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor::scenario {
 
@@ -106,54 +109,62 @@ inline std::string SetOff(int key) {
     return CloseInfo() + Press(300, key);
 }
 
-// A game folder with the shipped levels, and runs of the game in it. Every run
-// starts from the same seed unless told otherwise, so the same keys give the same run. The folder
-// is named after the test and the process, so parallel runs keep apart.
+// A run of the game: its exit status and its dump (with the raw text, for comparisons).
+struct Run {
+    int status = 0;
+    std::string text;
+    nlohmann::json dump;
+};
+
+// A game folder of its own with the shipped levels, and runs of the game in it. Every run
+// starts from the same seed unless told otherwise, so the same keys give the same run.
 class Replay {
 public:
-    Replay() : dir_(MakeGameFolder(FolderName())) {}
-    ~Replay() {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
+    Replay() {
+        std::filesystem::create_directories(dir() / "lvl");
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
+            std::filesystem::copy_file(entry.path(), dir() / "lvl" / entry.path().filename());
     }
-    Replay(const Replay&) = delete;
-    Replay& operator=(const Replay&) = delete;
 
-    const std::filesystem::path& dir() const { return dir_; }
+    const std::filesystem::path& dir() const { return folder_.path(); }
 
     // A settings file for the runs to read and write (without one, each run
     // starts from a fresh store).
     std::filesystem::path WriteSettings(const std::string& text) {
-        settings_ = dir_ / "settings.ini";
-        WriteFile(*settings_, text);
+        settings_ = dir() / "settings.ini";
+        WriteBytes(*settings_, text);
         return *settings_;
     }
 
     void AddLevel(const std::string& file, const LevelText& level) {
-        WriteFile(dir_ / "lvl" / file, level.Text());
+        WriteBytes(dir() / "lvl" / file, level.Text());
     }
 
     Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
              std::int64_t seed = 11) const {
         HeadlessOptions o;
-        o.gameDir = dir_;
+        o.gameDir = dir();
         o.seed = seed;
         o.runMs = runMs;
         o.commandLine = commandLine;
         o.settingsFile = settings_;
-        Run run = RunGame(o, keys);
+        if (!keys.empty()) {
+            o.keysFile = dir() / "keys.txt";
+            WriteBytes(*o.keysFile, keys);
+        }
+        o.dumpFile = dir() / "dump.json";
+        Run run;
+        LibraryArchiveReaders readers;
+        run.status = RunHeadless(o, readers);
         EXPECT_EQ(run.status, 0);
+        run.text = ReadBytes(*o.dumpFile);
+        run.dump = nlohmann::json::parse(run.text);
         return run;
     }
 
 private:
-    static std::string FolderName() {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string(test->test_suite_name()) + "-" + test->name() + "-" +
-               std::to_string(::getpid());
-    }
-
-    std::filesystem::path dir_;
+    TempFolder folder_;
     std::optional<std::filesystem::path> settings_;
 };
 

@@ -216,8 +216,7 @@ TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
 
 TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
     Replay replay;
-    std::filesystem::create_directories(replay.dir() / "gfx");
-    WriteFile(replay.dir() / "gfx" / "uwall.bmp", "BM");
+    WriteBytes(replay.dir() / "gfx" / "uwall.bmp", "BM");
     replay.AddLevel("notnt.dat", TntColumn(1)
                                      .Put(10, 7, 'a')
                                      .Put(10, 11, 'b')
