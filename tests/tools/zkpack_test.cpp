@@ -1,13 +1,13 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "tests/common/temp_folder.h"
 #include "tools/zkpack/archive_writer.h"
 #include "tools/zkpack/pack_folder.h"
 
@@ -50,23 +50,13 @@ std::vector<ReadEntry> ReadBack(const fs::path& file, const char* password = nul
 class ZkpackTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("zelkor-zkpack-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                 "-" + std::to_string(::getpid()));  // other checkouts may run it at once
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "in" / "snd");
-        fs::create_directories(root_ / "in" / "B");
-        Write("in/snd/collect.wav", "RIFF-collect");
-        Write("in/B/x.bmp", "BM-x");
-        Write("in/a.txt", std::string(100000, 'a'));
-        Write("in/\xc3\xa9t\xc3\xa9.txt", "summer");
+        WriteBytes(root_ / "in/snd/collect.wav", "RIFF-collect");
+        WriteBytes(root_ / "in/B/x.bmp", "BM-x");
+        WriteBytes(root_ / "in/a.txt", std::string(100000, 'a'));
+        WriteBytes(root_ / "in/\xc3\xa9t\xc3\xa9.txt", "summer");
     }
-    void TearDown() override { fs::remove_all(root_); }
-    void Write(const std::string& name, const std::string& text) {
-        std::ofstream(root_ / name, std::ios::binary) << text;
-    }
-    fs::path root_;
+    TempFolder folder_;
+    const fs::path& root_ = folder_.path();
 };
 
 TEST_F(ZkpackTest, PacksAFolderSortedWithSlashNamesAndFixedTimes) {

@@ -2,7 +2,6 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/temp_folder.h"
 #include "tools/assetgen/bmp.h"
 
 namespace zelkor::assetgen::testing {
@@ -69,29 +69,21 @@ inline std::vector<std::string> ModelNames() {
 // The game folder as the game sees it after unpacking: "gfx.zkr" and "snd.zkr" into the
 // folder itself, the level archives and the model packs into gfx/. Unpacked once per
 // test program into a folder of its own.
-struct TemporaryFolder {
-    std::filesystem::path path;
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
 inline const std::filesystem::path& UnpackedGameFolder() {
-    static const TemporaryFolder folder{[] {
+    static const TempFolder folder;
+    static const bool unpacked = [] {
         const std::filesystem::path dist = ZELKOR_DIST_DIR;
-        const std::filesystem::path root = std::filesystem::temp_directory_path() /
-                                           ("zelkor_unpacked_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(root);
+        const std::filesystem::path& root = folder.path();
         Unpack(dist / "gfx.zkr", root, "kt90472");
         Unpack(dist / "snd.zkr", root, "kt90472");
         Unpack(dist / "bricks.zkr", root / "gfx", "kt90472");
         Unpack(dist / "bkg.zkr", root / "gfx", "kt90472");
         for (const std::string& name : ModelNames())
             Unpack(dist / "models" / (name + ".zmp"), root / "gfx", nullptr);
-        return root;
-    }()};
-    return folder.path;
+        return true;
+    }();
+    (void)unpacked;
+    return folder.path();
 }
 
 inline std::filesystem::path GameFile(const std::string& path) {
