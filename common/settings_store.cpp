@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "common/atomic_file.h"
+#include "common/file_descriptor.h"
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
 
 namespace zelkor {
@@ -18,8 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A settings file is a few kilobytes; anything far larger is junk, not settings.
-constexpr std::size_t kLargestSettingsFile = 1 << 20;
+// A settings file is a few kilobytes. Much larger ones are still read whole (a long
+// list of someone's own keys is no reason to lose them); beyond this it is junk.
+constexpr std::size_t kLargestSettingsFile = std::size_t{16} << 20;
 
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -31,27 +35,6 @@ bool SameName(std::string_view a, std::string_view b) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     return true;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool ok() const { return fd_ >= 0; }
-    // Closes now and reports whether the close (which may flush) succeeded.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 // What tells one version of the file from the next: a replacing rename gives a new
 // inode, and any write in place changes size or modification time.
@@ -80,74 +63,32 @@ FileIdentity IdentityOf(const fs::path& file) {
 }
 
 struct FileContents {
-    bool readable = true;  // false: the file exists but could not be read
+    bool readable = true;  // false: something is there but could not be read as settings
+    bool tooLarge = false;
     FileIdentity identity;
     std::string bytes;
 };
 
 FileContents ReadFileContents(const fs::path& file) {
     FileContents result;
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.ok()) {
-        result.readable = (errno == ENOENT);
-        return result;
-    }
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        result.readable = false;
-        return result;
-    }
-    result.identity = FileIdentity::Of(st);
-    char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
+    FileBytes read = ReadRegularFile(file, kLargestSettingsFile);
+    switch (read.status) {
+        case FileStatus::Ok:
+            result.identity = FileIdentity::Of(read.info);
+            result.bytes = std::move(read.bytes);
+            break;
+        case FileStatus::Missing:
+            break;
+        case FileStatus::TooLarge:
+            result.identity = FileIdentity::Of(read.info);
+            result.tooLarge = true;
+            break;
+        case FileStatus::NotAFile:
+        case FileStatus::Unreadable:
             result.readable = false;
-            return result;
-        }
-        result.bytes.append(buffer, static_cast<std::size_t>(n));
-        if (result.bytes.size() > kLargestSettingsFile) break;  // junk; no need for the rest
+            break;
     }
     return result;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-void SyncFolder(const fs::path& folder) {
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.ok()) ::fsync(fd.get());
-}
-
-// Writes `data` to `temp`, flushes it to the disk and renames it to `file`, so that
-// `file` holds either its old contents or the new ones, never a part.
-bool ReplaceFile(const fs::path& file, const fs::path& temp, std::string_view data,
-                 const std::function<void()>& beforeReplace) {
-    FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd.ok()) return false;
-    const bool written = WriteAll(fd.get(), data) && ::fsync(fd.get()) == 0;
-    if (!fd.Close() || !written) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (beforeReplace) beforeReplace();
-    if (::rename(temp.c_str(), file.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    SyncFolder(file.parent_path().empty() ? fs::path(".") : file.parent_path());
-    return true;
 }
 
 // Holds an exclusive lock on the lock file for as long as it lives. The lock file is
@@ -155,8 +96,12 @@ bool ReplaceFile(const fs::path& file, const fs::path& temp, std::string_view da
 class WriteLock {
 public:
     explicit WriteLock(const fs::path& lockFile)
-        : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
-        if (!fd_.ok()) return;
+        : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     0666)) {
+        // Only a regular file of our own: never a link planted in its place, and never
+        // a FIFO, which would block the write for ever.
+        struct stat st {};
+        if (!fd_.ok() || ::fstat(fd_.get(), &st) != 0 || !S_ISREG(st.st_mode)) return;
         int rc;
         do
             rc = ::flock(fd_.get(), LOCK_EX);
@@ -197,10 +142,6 @@ struct ReadableText {
 // section before it.
 ReadableText KeepReadableLines(std::string_view bytes) {
     ReadableText out;
-    if (bytes.size() > kLargestSettingsFile) {
-        out.damaged = true;
-        return out;
-    }
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     bool sectionBroken = false;
     while (!bytes.empty()) {
@@ -309,7 +250,6 @@ bool MemorySettingsStore::WriteBatch(std::span<const SettingsEntry> entries) {
 struct IniSettingsStore::State {
     fs::path file;
     fs::path lockFile;
-    fs::path tempFile;
     fs::path damagedFile;
     std::unique_ptr<CSimpleIniA> doc = NewDocument();
     bool loaded = false;
@@ -318,12 +258,12 @@ struct IniSettingsStore::State {
     std::vector<SettingsEntry> unsaved;  // written by us but not yet on disk
     std::function<void()> beforeReplace;
 
-    void Take(const FileIdentity& identity, std::string_view bytes) {
+    void Take(const FileIdentity& identity, std::string_view bytes, bool tooLarge = false) {
         ReadableText readable = KeepReadableLines(bytes);
         auto fresh = NewDocument();
         fresh->LoadData(readable.text);
         doc = std::move(fresh);
-        damaged = readable.damaged;
+        damaged = readable.damaged || tooLarge;
         seen = identity;
         loaded = true;
     }
@@ -336,7 +276,7 @@ struct IniSettingsStore::State {
             if (!loaded) Take({}, {});
             return;  // keep what we have and try again next time
         }
-        Take(contents.identity, contents.bytes);
+        Take(contents.identity, contents.bytes, contents.tooLarge);
     }
 
     const std::string* FindUnsaved(std::string_view section, std::string_view key) const {
@@ -345,10 +285,11 @@ struct IniSettingsStore::State {
         return nullptr;
     }
 
-    bool KeepDamagedCopy(std::string_view bytes) const {
-        fs::path temp = damagedFile;
-        temp += ".tmp";
-        return ReplaceFile(damagedFile, temp, bytes, {});
+    // Keeps the damaged file as it is before it is replaced. One too large to read is
+    // moved aside instead of copied; the write that follows puts a new file in its place.
+    bool KeepDamagedFile(const FileContents& current) const {
+        if (current.tooLarge) return ::rename(file.c_str(), damagedFile.c_str()) == 0;
+        return WriteFileAtomically(damagedFile, current.bytes);
     }
 
     bool Persist() {
@@ -362,7 +303,7 @@ struct IniSettingsStore::State {
         const FileContents current = ReadFileContents(file);
         if (!current.readable) return false;  // never replace a file we could not read
         ReadableText readable = KeepReadableLines(current.bytes);
-        if (readable.damaged && !KeepDamagedCopy(current.bytes)) return false;
+        if ((readable.damaged || current.tooLarge) && !KeepDamagedFile(current)) return false;
 
         auto merged = NewDocument();
         merged->LoadData(readable.text);
@@ -372,7 +313,9 @@ struct IniSettingsStore::State {
         }
         std::string text;
         if (merged->Save(text) < 0) return false;
-        if (!ReplaceFile(file, tempFile, text, beforeReplace)) return false;
+        AtomicFileWriter::Options options;
+        options.beforeReplace = beforeReplace;
+        if (!WriteFileAtomically(file, text, std::move(options))) return false;
 
         Take(IdentityOf(file), text);
         unsaved.clear();
@@ -384,8 +327,6 @@ IniSettingsStore::IniSettingsStore(fs::path file) : state_(std::make_unique<Stat
     state_->file = std::move(file);
     state_->lockFile = state_->file;
     state_->lockFile += ".lock";
-    state_->tempFile = state_->file;
-    state_->tempFile += ".tmp";
     state_->damagedFile = state_->file;
     state_->damagedFile += ".damaged";
 }

@@ -54,7 +54,11 @@ private:
 //
 // A damaged file (lines that are not settings, broken text, binary junk) never stops
 // the game: the readable lines still count, the rest give their defaults, and before
-// the first write replaces it the damaged file is kept as "<file>.damaged".
+// the first write replaces it the damaged file is kept as "<file>.damaged". A file
+// over 16 MiB is junk as a whole: every key gives its default, and the file is kept
+// the same way. Anything at the file's name that is not a regular file (a FIFO, a
+// folder) is never read, waited on or replaced, and links planted at the names of
+// the lock or the temporary files are never followed.
 class IniSettingsStore final : public SettingsStore {
 public:
     explicit IniSettingsStore(std::filesystem::path file);

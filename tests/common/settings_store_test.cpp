@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor {
@@ -146,6 +147,67 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRun) {
     IniSettingsStore store(dir_.path() / "blocker" / "settings.ini");
     EXPECT_FALSE(store.Write("Options", "gSpeed", "150"));
     EXPECT_EQ(store.Read("Options", "gSpeed"), "150");
+}
+
+TEST_F(SettingsFileTest, ALargeFileKeepsItsKeysAndJunkBeyondAnyReasonIsKeptWhole) {
+    std::string large = "[Options]\ngSpeed=140\n[Notes]\n";
+    for (int i = 0; large.size() < (2u << 20); ++i)
+        large += "note" + std::to_string(i) + "=something the player wrote down\n";
+    WriteBytes(file_, large);
+    {
+        IniSettingsStore store(file_);
+        EXPECT_FALSE(store.Damaged());
+        EXPECT_EQ(store.Read("Options", "gSpeed"), "140");
+        ASSERT_TRUE(store.Write("Options", "MusicVolume", "60"));
+        EXPECT_EQ(IniSettingsStore(file_).Read("Notes", "note1000"),
+                  "something the player wrote down");
+    }
+
+    const std::string junk = "[Options]\ngSpeed=150\n" + std::string(17u << 20, 'j');
+    WriteBytes(file_, junk);
+    IniSettingsStore store(file_);
+    EXPECT_TRUE(store.Damaged());
+    EXPECT_FALSE(store.Read("Options", "gSpeed").has_value()) << "junk gives only defaults";
+    ASSERT_TRUE(store.Write("Options", "Player Name", "Zed"));
+    EXPECT_EQ(ReadBytes(fs::path(file_.string() + ".damaged")), junk);
+    IniSettingsStore fresh(file_);
+    EXPECT_FALSE(fresh.Damaged());
+    EXPECT_EQ(fresh.Read("Options", "Player Name"), "Zed");
+}
+
+TEST_F(SettingsFileTest, LinksPlantedBesideTheFileAreNeverFollowed) {
+    const fs::path outside = dir_.path() / "outside.txt";
+    const fs::path notThere = dir_.path() / "not-there.txt";
+    for (const std::string suffix : {".tmp", ".damaged.tmp", ".lock"}) {
+        for (const fs::path& to : {outside, notThere}) {
+            // A damaged line, so that the damaged copy is written too.
+            WriteBytes(file_, "\x01\n");
+            WriteBytes(outside, "not the game's");
+            const fs::path planted = file_.string() + suffix;
+            fs::remove(planted);
+            fs::create_symlink(to, planted);
+
+            IniSettingsStore store(file_);
+            store.Write("Options", "gSpeed", "90");
+            EXPECT_EQ(ReadBytes(outside), "not the game's") << suffix;
+            EXPECT_FALSE(fs::exists(notThere)) << suffix;
+        }
+    }
+}
+
+TEST_F(SettingsFileTest, AFifoAsTheFileOrTheLockNeitherHangsNorIsReplaced) {
+    for (const std::string suffix : {"", ".lock"}) {
+        const fs::path fifo = file_.string() + suffix;
+        MakeFifo(fifo);
+        ExpectTrueWithin(5, [&] {
+            IniSettingsStore store(file_);
+            const bool defaults = !store.Read("Options", "gSpeed").has_value();
+            store.Write("Options", "gSpeed", "90");
+            return defaults && store.Read("Options", "gSpeed") == "90";
+        });
+        EXPECT_TRUE(fs::is_fifo(fifo)) << suffix;
+        fs::remove(fifo);
+    }
 }
 
 TEST(DefaultSettingsFile, FollowsTheConfigFolderConvention) {
