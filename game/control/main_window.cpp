@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
 
 #include "common/level_reader.h"
 #include "common/paths.h"
@@ -282,10 +283,12 @@ int MainWindow::LoadLevel(std::string_view path) {
 }
 
 // A game path is the game folder as the system names it, then the rest in the game's
-// own Windows-1252 text; names on disk are UTF-8.
+// own Windows-1252 text; names on disk are UTF-8. A name the file system refuses (too
+// long, a link loop) is a missing file, never an error.
 std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
     const std::filesystem::path p(gamePath);
-    if (p.is_absolute() && std::filesystem::exists(p)) return p;
+    std::error_code ec;
+    if (p.is_absolute() && std::filesystem::exists(p, ec)) return p;
     const std::string folder = s_.gameDir.string();
     std::string_view rest = gamePath;
     if (rest.substr(0, folder.size()) == folder) rest.remove_prefix(folder.size());
