@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "common/settings_store.h"
-#include "game/control/archive_service.h"
 #include "game/control/check_level.h"
 #include "game/control/command_line.h"
+#include "game/control/game_setup.h"
 #include "game/control/headless.h"
-#include "game/control/main_window.h"
 #include "game/control/message_box.h"
 #include "game/control/program_options.h"
 #include "game/control/settings.h"
@@ -35,20 +34,14 @@ int RunGame(const ProgramOptions& options) {
 
     SdlWindow window(options.window);
     SdlKeyboard keyboard;
-    Screen screen;  // pictures come with the display
     SilentSound sound;
     SilentMusic music;
     LibraryArchiveReaders readers;
-    MainWindow* hooksTarget = nullptr;
-    UnextractHooks hooks;
-    hooks.consolePrint = [&](std::string_view text) { hooksTarget->ConsolePrint(text); };
-    hooks.setValue = [&](double percent) { hooksTarget->setValue(percent); };
-    GameArchiveService archives(*game, options.gameDir, readers, hooks);
-    MainWindow mainWindow(*game, Services{keyboard, screen, window, sound, music, settings,
-                                          messageBox, archives, options.gameDir});
-    hooksTarget = &mainWindow;
+    GameSetup setup(
+        *game, GameServices{keyboard, window, window, sound, music, settings, messageBox, readers},
+        options.gameDir);
 
-    const int code = mainWindow.INIT_Main(options.commandLine);
+    const int code = setup.Run(options.commandLine);
     // Closing the window saves the options and the hall of fame.
     if (game->flags.displayReady) SaveSettings(*game, settings);
     return code;

@@ -5,9 +5,8 @@
 #include <sstream>
 
 #include "common/settings_store.h"
-#include "game/control/archive_service.h"
+#include "game/control/game_setup.h"
 #include "game/control/key_script.h"
-#include "game/control/main_window.h"
 #include "game/control/message_box.h"
 #include "game/control/quit.h"
 #include "game/control/state_dump.h"
@@ -19,29 +18,25 @@ namespace {
 // is up.
 class HeadlessEvents final : public WindowEvents {
 public:
-    HeadlessEvents(ManualClock& clock, const HeadlessOptions& options)
+    HeadlessEvents(ManualClock& clock, const HeadlessOptions& options, const Game& game)
         : clock_(clock),
           frameMs_(options.frameMs),
           endAt_(options.seed + options.runMs),
           gameDir_(options.gameDir),
-          wantDump_(options.dumpFile.has_value()) {}
+          wantDump_(options.dumpFile.has_value()),
+          game_(game) {}
 
-    void Pump(Game& game) override {
+    void Pump(WindowEventSink& sink) override {
         clock_.Advance(frameMs_);
-        CheckEnd(game);
-    }
-    void Sleep(int ms) override { clock_.Advance(ms); }
-
-    void CheckEnd(Game& game) {
         if (clock_.NowMs() >= endAt_) {
             // The state as the time runs out: the loops that unwind after this
             // would otherwise answer a waiting box (a level end would load the
             // next level, a life-lost box would respawn the player).
-            if (wantDump_ && !dumpAtEnd_) dumpAtEnd_ = DumpState(game, gameDir_);
-            game.flags.ending = true;
-            game.flags.running = false;
+            if (wantDump_ && !dumpAtEnd_) dumpAtEnd_ = DumpState(game_, gameDir_);
+            sink.RunOver();
         }
     }
+    void Sleep(int ms) override { clock_.Advance(ms); }
 
     // The state when the time ran out; none when the program ended before.
     const std::optional<nlohmann::json>& dumpAtEnd() const { return dumpAtEnd_; }
@@ -52,6 +47,7 @@ private:
     std::int64_t endAt_;
     std::filesystem::path gameDir_;
     bool wantDump_;
+    const Game& game_;
     std::optional<nlohmann::json> dumpAtEnd_;
 };
 
@@ -92,22 +88,18 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
         settings = std::make_unique<MemorySettingsStore>();
     }
 
-    Screen screen;
-    HeadlessEvents events(clock, options);
+    Game game(clock);
+    game.rng.Seed(static_cast<std::uint64_t>(options.seed));
+    HeadlessEvents events(clock, options, game);
+    NullDisplay display;
     SilentSound sound;
     SilentMusic music;
     NullMessageBox messageBox;
-    Game game(clock);
-    game.rng.Seed(static_cast<std::uint64_t>(options.seed));
-    MainWindow* windowForHooks = nullptr;
-    UnextractHooks hooks;
-    hooks.consolePrint = [&](std::string_view text) { windowForHooks->ConsolePrint(text); };
-    hooks.setValue = [&](double percent) { windowForHooks->setValue(percent); };
-    GameArchiveService archives(game, options.gameDir, archiveReaders, hooks);
-    MainWindow window(game, Services{keyboard, screen, events, sound, music, *settings, messageBox,
-                                     archives, options.gameDir});
-    windowForHooks = &window;
-    const int code = window.INIT_Main(options.commandLine);
+    GameSetup setup(game,
+                    GameServices{keyboard, events, display, sound, music, *settings, messageBox,
+                                 archiveReaders},
+                    options.gameDir);
+    const int code = setup.Run(options.commandLine);
 
     int status = code;
     if (options.dumpFile) {

@@ -28,7 +28,7 @@ MainWindow::MainWindow(Game& game, Services services) : game_(game), s_(std::mov
 // ---- events and timers -------------------------------------------------------
 
 void MainWindow::DoEvents() {
-    s_.events.Pump(game_);
+    s_.events.Pump(*this);
     FireTimers();
 }
 
@@ -57,16 +57,7 @@ void MainWindow::OnKeyboardTimer() {
 // ---- the console ---------------------------------------------------------------
 
 void MainWindow::ConsolePrint(std::string_view text) {
-    auto& lines = game_.console;
-    std::rotate(lines.begin(), lines.begin() + 1, lines.end());
-    std::string& line = lines.back();
-    line.assign(text);
-    if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) line += "\r\n";
-    if (game_.run.debug) ShowMessage(game_, text);
-}
-
-void MainWindow::setValue(double percent) {
-    progress_ = static_cast<int>(std::clamp(percent, 0.0, 100.0));
+    zelkor::ConsolePrint(game_, text);
 }
 
 // ---- the main loop ---------------------------------------------------------------
@@ -97,22 +88,29 @@ void MainWindow::PlaceStandingSnakesOnStart() {
 }
 
 // The snake drawing passes end atomic power that has run out and flash the
-// snakes that still hold it. While the snakes are frozen a pass ends at the first
-// snake without atomic power, so the snakes after it are not looked at.
+// snakes that still hold it; each pass notes which snakes it shows. While the
+// snakes are frozen a pass ends after the first snake without atomic power, so
+// the snakes after it are neither looked at nor shown.
 void MainWindow::AtomicPowerPass(int first, int last) {
+    auto& shown = game_.flags.snakeShown;
+    for (bool& s : shown)
+        s = false;
     for (int n = first; n <= last; ++n) {
         SnakeRecord& s = game_.Snake(n);
         if (!s.atomic) {
+            shown[n] = true;
             if (game_.world.Frozen) break;
             continue;
         }
         if (s.atomicLeft < 1) {
             s.atomic = false;
             ShowMessage(game_, s.name + " is no longer immortal!");
+            shown[n] = true;
             continue;
         }
         if (!game_.flags.blink) {
             game_.flags.blink = true;
+            shown[n] = true;
         } else if (s.atomicLeft >= 3) {
             game_.flags.blink = false;
         }
@@ -300,7 +298,7 @@ std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
 }
 
 void MainWindow::UnpackRequiredArchive(std::string_view name) {
-    loadingLabel_ = "Unextracting: " + std::string(name);
+    game_.startup.loadingLabel = "Unextracting: " + std::string(name);
     game_.progress.count = 0;
     game_.progress.total = 1;
     s_.archives.Unextract(name, "\\gfx\\", kArchivePassword);

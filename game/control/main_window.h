@@ -41,7 +41,8 @@ struct Services {
 class MainWindow final : public RulesHost,
                          public LevelLoadHost,
                          public KeyHandlerActions,
-                         public MenuHost {
+                         public MenuHost,
+                         public WindowEventSink {
 public:
     MainWindow(Game& game, Services services);
 
@@ -68,11 +69,6 @@ public:
     // `ConsolePrint`: a line of the five-line start-up console; in debug mode
     // it also goes to the message lines.
     void ConsolePrint(std::string_view text) override;
-    // `setValue`: the start-up progress bar in per cent of its width (0..100).
-    void setValue(double percent);
-    int progressPercent() const { return progress_; }
-    // The single progress line of the start-up window ("Unextracting: bricks.zkr").
-    const std::string& loadingLabel() const { return loadingLabel_; }
 
     // `ShowLevelInfo` and `ShowPause`: screen loops that keep events running.
     void ShowLevelInfo();
@@ -113,6 +109,14 @@ public:
     void SwitchMusic(bool on) override;
     void SetMusicVolume(int percent) override;
 
+    // WindowEventSink
+    // Closing the window quits the way the menu's "Exit" does.
+    void WindowClosed() override;
+    // `CallBackWndProc`: losing the focus pauses play; regaining it rebuilds the
+    // pictures and ends a waiting death sequence's key wait.
+    void Activated(bool active) override;
+    void RunOver() override;
+
 private:
     void FireTimers();
     void OnKeyboardTimer();
@@ -126,9 +130,7 @@ private:
 
     Game& game_;
     Services s_;
-    int progress_ = 0;
     int exitCode_ = 0;
-    std::string loadingLabel_;
     std::string loadedMusic_;
     bool musicLoaded_ = false;
 };

@@ -31,7 +31,7 @@ int MainWindow::INIT_Main(std::string_view commandLine) {
     run.credits = kCredits;
     f.displayReady = false;
     ConsolePrint("\r\n");
-    loadingLabel_ = std::string("Zelkor v. ") + kVersion + " loading...";
+    game_.startup.loadingLabel = std::string("Zelkor v. ") + kVersion + " loading...";
     run.keyMap = "US";
     LoadSettings();
 
@@ -82,6 +82,7 @@ void MainWindow::DX_INIT() {
         return;
     }
     if (run.debug) ConsolePrint(kKeyboardReadyLog);
+    s_.screen.ShowCursor(run.debug);
     if (run.debug) {
         ConsolePrint("");
         ConsolePrint("DX_INIT: Display Coop Level Set");
@@ -279,8 +280,35 @@ int MainWindow::HighestModelNumber() {
 void MainWindow::QuitAndEnd() {
     QuitCleanUp(
         game_, s_.gameDir, s_.settings,
-        QuitServices{{}, [this] { s_.keyboard.DI_Release(); }, [this] { s_.events.Pump(game_); }});
+        QuitServices{{}, [this] { s_.keyboard.DI_Release(); }, [this] { s_.events.Pump(*this); }});
     EndProgram(0);
+}
+
+// ---- window events ----------------------------------------------------------------
+
+void MainWindow::WindowClosed() {
+    if (game_.flags.ending) return;
+    QuitAndEnd();
+}
+
+void MainWindow::RunOver() {
+    game_.flags.ending = true;
+    game_.flags.running = false;
+}
+
+void MainWindow::Activated(bool active) {
+    LoopFlags& f = game_.flags;
+    if (!active) {
+        if (game_.run.debug) ConsolePrint("WinCallback_CallBackWndProc: Zelkor.exe lost focus...");
+        if (!f.Pause && !f.stopped && !f.menuShown && !f.infoScreen && !DeathSequenceRunning(game_))
+            f.Pause = true;
+        return;
+    }
+    // The pictures live in the game's own memory and survive the desktop's turn, so
+    // there is nothing to rebuild; the display goes back to full screen by itself.
+    if (!f.displayReady) return;
+    if (game_.run.debug) ConsolePrint("WinCallback_CallBackWndProc: Zelkor.exe got focus back...");
+    if (DeathSequenceRunning(game_)) f.skipDeath = true;
 }
 
 void MainWindow::EndProgram(int code) {

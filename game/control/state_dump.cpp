@@ -201,7 +201,7 @@ json DumpState(const Game& game, const std::filesystem::path& gameDir) {
         centred.push_back({{"text", Text(c.text)}, {"y", c.y}, {"font", c.font}});
     doc["centredLines"] = std::move(centred);
     json console = json::array();
-    for (const std::string& line : game.console)
+    for (const std::string& line : game.startup.console)
         console.push_back(Text(line));
     doc["console"] = std::move(console);
     json hall = json::array();

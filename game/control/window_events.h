@@ -1,24 +1,36 @@
 #pragma once
 
-#include "game/rules/game.h"
-
 namespace zelkor {
 
-// The window's pending events and the pace of the loops. Every pass of a loop
-// that lets events run calls Pump once; a fixed wait inside a loop calls Sleep.
+// What the window reports while its pending events run. The main window answers
+// each report; the window itself never touches the game.
+class WindowEventSink {
+public:
+    virtual ~WindowEventSink() = default;
+    // The player closed the window.
+    virtual void WindowClosed() = 0;
+    // The game's application became active (true) or another one did (false).
+    virtual void Activated(bool active) = 0;
+    // The run's time is up (headless runs): every loop returns at once.
+    virtual void RunOver() = 0;
+};
+
+// The window's pending events. Every pass of a loop that lets events run calls
+// Pump once; a fixed wait inside a loop calls Sleep. Presenting and the pace of
+// the loops belong to the display's flip, not to these.
 class WindowEvents {
 public:
     virtual ~WindowEvents() = default;
-    // Lets pending window events run (focus changes, the window closing). The
-    // headless runner moves its clock on by one frame here instead.
-    virtual void Pump(Game& game) = 0;
+    // Lets pending window events run and reports them to `sink`. The headless
+    // runner moves its clock on by one frame here instead.
+    virtual void Pump(WindowEventSink& sink) = 0;
     virtual void Sleep(int ms) = 0;
 };
 
 // No window: nothing happens between passes (tests drive the clock themselves).
 class NoWindowEvents final : public WindowEvents {
 public:
-    void Pump(Game&) override {}
+    void Pump(WindowEventSink&) override {}
     void Sleep(int) override {}
 };
 

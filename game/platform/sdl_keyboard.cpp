@@ -45,6 +45,11 @@ void SdlKeyboard::Poll(KeySnapshot& snapshot) {
     int count = 0;
     const std::uint8_t* state = SDL_GetKeyboardState(&count);
     FillSnapshot(state, count, snapshot);
+    constexpr int kEnter = 28, kPadEnter = 156, kLeftAlt = 56, kRightAlt = 184;
+    const bool enter = snapshot[kEnter] != 0 || snapshot[kPadEnter] != 0;
+    if (enter && (snapshot[kLeftAlt] != 0 || snapshot[kRightAlt] != 0)) enterTaken_ = true;
+    if (!enter) enterTaken_ = false;
+    if (enterTaken_) snapshot[kEnter] = snapshot[kPadEnter] = 0;
     controllers_.AddHeldKeys(snapshot);
 }
 

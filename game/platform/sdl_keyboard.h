@@ -28,6 +28,7 @@ public:
 
 private:
     bool opened_ = false;
+    bool enterTaken_ = false;  // an Enter pressed with Alt, until it is let go
     Controllers controllers_;
 };
 

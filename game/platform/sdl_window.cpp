@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace zelkor {
 namespace {
 
@@ -9,32 +11,90 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr std::uint64_t kFrameMs = 16;
 
+// Where the picture goes in an output of w x h pixels: the largest whole
+// magnification that fits, centred; an output smaller than the picture gets it
+// shrunk to fit, keeping its shape.
+SDL_Rect PictureRect(int w, int h) {
+    const int factor = std::min(w / kWidth, h / kHeight);
+    int pw = kWidth * factor;
+    int ph = kHeight * factor;
+    if (factor < 1) {
+        pw = std::min(w, h * kWidth / kHeight);
+        ph = pw * kHeight / kWidth;
+    }
+    return SDL_Rect{(w - pw) / 2, (h - ph) / 2, pw, ph};
+}
+
+// The window's first size: twice the picture where the desktop has room for it.
+int WindowFactor() {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    return (usable.w >= 2 * kWidth && usable.h >= 2 * kHeight + 60) ? 2 : 1;
+}
+
 }  // namespace
 
 SdlWindow::SdlWindow(bool windowed) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
-    const Uint32 flags = windowed ? SDL_WINDOW_SHOWN : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow("Zelkor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                               kHeight, flags);
+    // Whole-pixel magnification: the sprites stay crisp.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // A full-screen game that loses the focus gives the desktop back.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+    const int factor = windowed ? WindowFactor() : 1;
+    const Uint32 flags =
+        SDL_WINDOW_RESIZABLE | (windowed ? 0u : Uint32{SDL_WINDOW_FULLSCREEN_DESKTOP});
+    window_ = SDL_CreateWindow("Zelkor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               kWidth * factor, kHeight * factor, flags);
     if (window_ == nullptr) return;
+    SDL_SetWindowMinimumSize(window_, kWidth / 2, kHeight / 2);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_ != nullptr)
-        SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);  // letterboxed when scaled
-    SDL_ShowCursor(windowed ? SDL_ENABLE : SDL_DISABLE);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+    ApplyCursor();
 }
 
 SdlWindow::~SdlWindow() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
     SDL_ShowCursor(SDL_ENABLE);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void SdlWindow::Present() {
-    if (renderer_ != nullptr) {
+bool SdlWindow::FullScreen() const {
+    return window_ != nullptr && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void SdlWindow::ApplyCursor() {
+    const bool shown = cursorWanted_ || !FullScreen() || !focused_;
+    SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlWindow::ShowCursor(bool shown) {
+    cursorWanted_ = shown;
+    ApplyCursor();
+}
+
+void SdlWindow::ToggleFullScreen() {
+    if (window_ == nullptr) return;
+    SDL_SetWindowFullscreen(window_, FullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    ApplyCursor();
+}
+
+void SdlWindow::Present(const Surface& backBuffer) {
+    if (renderer_ != nullptr && texture_ != nullptr && backBuffer.width() == kWidth &&
+        backBuffer.height() == kHeight) {
+        SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(),
+                          kWidth * static_cast<int>(sizeof(std::uint32_t)));
+        int w = 0;
+        int h = 0;
+        SDL_GetRendererOutputSize(renderer_, &w, &h);
+        const SDL_Rect to = PictureRect(w, h);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, &to);
         SDL_RenderPresent(renderer_);
     }
     // A present that waited for the display's refresh has used up the frame already.
@@ -46,13 +106,32 @@ void SdlWindow::Present() {
     lastPresent_ = SDL_GetTicks64();
 }
 
-void SdlWindow::Pump(Game& game) {
-    Present();
+void SdlWindow::Pump(WindowEventSink& sink) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT) {
-            game.flags.ending = true;
-            game.flags.running = false;
+        switch (event.type) {
+            case SDL_QUIT:
+                sink.WindowClosed();
+                break;
+            case SDL_KEYDOWN:
+                // Alt+Enter belongs to the window; the keyboard hides its Enter.
+                if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0 &&
+                    event.key.repeat == 0)
+                    ToggleFullScreen();
+                break;
+            case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                    focused_ = false;
+                    ApplyCursor();
+                    sink.Activated(false);
+                } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                    focused_ = true;
+                    ApplyCursor();
+                    sink.Activated(true);
+                }
+                break;
+            default:
+                break;
         }
     }
 }

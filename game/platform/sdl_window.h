@@ -3,17 +3,25 @@
 #include <cstdint>
 
 #include "game/control/window_events.h"
+#include "game/present/display.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
+struct SDL_Texture;
 
 namespace zelkor {
 
-// The game window: 640 x 480, full screen on the desktop unless a window is asked
-// for. It lets pending window events run once per pass of any loop and paces the
-// loops to the display (vsync, or a frame limiter where vsync is missing), so a
-// waiting game never spins a core.
-class SdlWindow final : public WindowEvents {
+// The game window. Full screen on the desktop unless a window is asked for; either
+// way the 640 x 480 picture is scaled by the largest whole factor that fits and
+// centred on black (a window smaller than the picture shrinks it to fit).
+// Alt+Enter switches between full screen and the window.
+//
+// Presenting uploads the back buffer to one streaming texture and waits for the
+// display's refresh (vsync); where the present comes back at once (no vsync, a
+// hidden window) a frame limiter waits out the rest of the frame. Pumping events
+// reports the window closing and focus changes; losing the focus in full screen
+// gives the desktop back (the window is minimised).
+class SdlWindow final : public WindowEvents, public Display {
 public:
     explicit SdlWindow(bool windowed);
     ~SdlWindow() override;
@@ -22,15 +30,25 @@ public:
 
     bool Open() const { return window_ != nullptr; }
 
-    void Pump(Game& game) override;
+    // WindowEvents
+    void Pump(WindowEventSink& sink) override;
     void Sleep(int ms) override;
 
+    // Display
+    void Present(const Surface& backBuffer) override;
+    void ShowCursor(bool shown) override;
+
 private:
-    void Present();
+    void ToggleFullScreen();
+    void ApplyCursor();
+    bool FullScreen() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
     std::uint64_t lastPresent_ = 0;
+    bool cursorWanted_ = true;  // the game's wish; full screen hides it unless debugging
+    bool focused_ = true;
 };
 
 }  // namespace zelkor

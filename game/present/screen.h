@@ -42,6 +42,8 @@ public:
     virtual void DrawKeyNumber(int /*scanCode*/) {}
     // Shows the back buffer; paced by the display.
     virtual void Flip() {}
+    // The mouse cursor over the game (full screen hides it unless it is shown).
+    virtual void ShowCursor(bool /*shown*/) {}
 };
 
 }  // namespace zelkor

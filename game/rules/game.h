@@ -118,6 +118,9 @@ struct LoopFlags {
     std::int16_t animFrame = 1;     // 1..45
     std::int16_t lightCounter = 0;  // 0..4
     bool blink = false;
+    // Which snakes the last snake-drawing pass shows (the atomic-power blink and the
+    // frozen cut-off decide it); a screen draws from this, the rules never read it.
+    OneBased<bool, kMaxSnakes> snakeShown;
     bool nameTags = false;
     bool statistics = false;
     bool deathDetails = false;
@@ -171,6 +174,15 @@ struct ProgressCounters {
     std::int16_t total = 0;
 };
 
+// The start-up window: the loading label, the five-line console and the progress
+// frame with its bar.
+struct StartupWindow {
+    std::string loadingLabel;  // "Zelkor v. 1.0.0 loading...", "Loading GFx...", ...
+    std::array<std::string, 5> console;
+    bool progressShown = false;
+    int progressPercent = 0;  // 0..100
+};
+
 // One run of the game: every table and flag, owned in one place.
 struct Game {
     explicit Game(Clock& clock) : clock(clock) {}
@@ -191,7 +203,7 @@ struct Game {
 
     std::array<std::string, 5> messages;  // message lines 1..5
     std::array<CentredLine, 16> centredLines;
-    std::array<std::string, 5> console;  // the start-up console
+    StartupWindow startup;
     std::array<HallOfFameEntry, 10> hallOfFame;
 
     // The computer-snake names read from "AI_Names.lst" (slots 0..98) and their count.

@@ -1,5 +1,7 @@
 #include "game/rules/messages.h"
 
+#include <algorithm>
+
 namespace zelkor {
 
 void ShowMessage(Game& game, std::string_view text) {
@@ -25,6 +27,19 @@ void ScrollMessages(Game& game) {
     for (std::size_t i = 0; i + 1 < lines.size(); ++i)
         lines[i].swap(lines[i + 1]);
     lines.back().clear();
+}
+
+void ConsolePrint(Game& game, std::string_view text) {
+    auto& lines = game.startup.console;
+    std::rotate(lines.begin(), lines.begin() + 1, lines.end());
+    std::string& line = lines.back();
+    line.assign(text);
+    if (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) line += "\r\n";
+    if (game.run.debug) ShowMessage(game, text);
+}
+
+void SetProgress(Game& game, double percent) {
+    game.startup.progressPercent = static_cast<int>(std::clamp(percent, 0.0, 100.0));
 }
 
 void SetCentredLine(Game& game, int index, std::string_view text, int y, int font) {

@@ -14,6 +14,14 @@ void ShowMessage(Game& game, std::string_view text);
 // One step of the message scroll: line 1 is dropped, lines 2..5 move up.
 void ScrollMessages(Game& game);
 
+// `ConsolePrint`: a line of the five-line start-up console. The lines move up by
+// one, the oldest is dropped, and the text (with CR LF added unless it ends in
+// one) becomes the last line. In debug mode it also goes to the message lines.
+void ConsolePrint(Game& game, std::string_view text);
+
+// `setValue`: the start-up progress bar, in per cent of its width (0..100).
+void SetProgress(Game& game, double percent);
+
 // The centred box lines of the death and level-end boxes.
 void SetCentredLine(Game& game, int index, std::string_view text, int y, int font = 4);
 void ClearCentredLines(Game& game);

@@ -8,6 +8,7 @@
 
 #include "common/settings_store.h"
 #include "game/control/message_box.h"
+#include "game/rules/messages.h"
 
 namespace zelkor {
 namespace {
@@ -37,12 +38,9 @@ public:
 class SteppingEvents final : public WindowEvents {
 public:
     SteppingEvents(ManualClock& clock, std::int64_t endAt) : clock_(clock), endAt_(endAt) {}
-    void Pump(Game& game) override {
+    void Pump(WindowEventSink& sink) override {
         clock_.Advance(16);
-        if (clock_.NowMs() >= endAt_) {
-            game.flags.ending = true;
-            game.flags.running = false;
-        }
+        if (clock_.NowMs() >= endAt_) sink.RunOver();
     }
     void Sleep(int ms) override { clock_.Advance(ms); }
 
@@ -91,17 +89,17 @@ TEST_F(MainWindowTest, ATimerFiresAtMostOncePerDoEventsHoweverLateItIs) {
 TEST_F(MainWindowTest, TheConsoleKeepsFiveLinesAndTheProgressBarItsWidth) {
     for (const char* line : {"a", "b\r\n", "c", "d", "e", "f"})
         window.ConsolePrint(line);
-    EXPECT_EQ(game.console,
+    EXPECT_EQ(game.startup.console,
               (std::array<std::string, 5>{"b\r\n", "c\r\n", "d\r\n", "e\r\n", "f\r\n"}));
     EXPECT_EQ(game.messages[0], "") << "only debug mode copies console lines to the messages";
     game.run.debug = true;
     window.ConsolePrint("g");
     EXPECT_EQ(game.messages[0], "g");
 
-    window.setValue(250);
-    EXPECT_EQ(window.progressPercent(), 100);
-    window.setValue(37.5);
-    EXPECT_EQ(window.progressPercent(), 37);
+    SetProgress(game, 250);
+    EXPECT_EQ(game.startup.progressPercent, 100);
+    SetProgress(game, 37.5);
+    EXPECT_EQ(game.startup.progressPercent, 37);
 }
 
 TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
@@ -115,7 +113,7 @@ TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
                                 std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"});
     EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
     EXPECT_NE(boxes.str().find(kKeyboardStartFailedText), std::string::npos);
-    EXPECT_EQ(other.console[4], "-2147024894: no input service\r\n");
+    EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "nothing is loaded after the failure";
 }
@@ -254,6 +252,34 @@ TEST_F(FrameTest, AtomicPowerEndsWithAMessageButNotPastAFrozenSnakeWithoutIt) {
         std::count(game.messages.begin(), game.messages.end(), "Coily is no longer immortal!"), 1);
 }
 
+TEST_F(FrameTest, AFlashingSnakeIsShownEveryOtherPassAndHiddenInItsLastSeconds) {
+    game.world.Frozen = false;
+    game.world.NumSnakes = 2;
+    SnakeRecord& s = game.Snake(2);
+    s.atomic = true;
+    s.atomicLeft = 5;
+    game.timers.iWait[0].Enable(clock.NowMs());
+    std::vector<bool> shown;
+    for (int i = 0; i < 4; ++i) {
+        window.GameFrame();  // the player does not step: two passes a frame
+        shown.push_back(game.flags.snakeShown[2]);
+        EXPECT_TRUE(game.flags.snakeShown[1]) << "the player has no atomic power";
+    }
+    EXPECT_EQ(shown, (std::vector<bool>{false, false, false, false}))
+        << "two passes a frame: the second always finds the toggle the first set";
+    window.ShowPause();  // one pass a frame
+    const bool first = game.flags.snakeShown[2];
+    window.ShowPause();
+    EXPECT_NE(game.flags.snakeShown[2], first);
+
+    s.atomicLeft = 2;
+    window.ShowPause();  // shown once more if the toggle was off
+    for (int i = 0; i < 3; ++i) {
+        window.ShowPause();
+        EXPECT_FALSE(game.flags.snakeShown[2]) << "hidden in the last two seconds";
+    }
+}
+
 TEST_F(FrameTest, TheStillSceneOfThePausePutsStandingSnakesOnTheirStart) {
     SnakeRecord& p = game.Player();
     game.world.Frozen = false;
@@ -268,6 +294,48 @@ TEST_F(FrameTest, TheStillSceneOfThePausePutsStandingSnakesOnTheirStart) {
     p.x = 50;
     window.ShowPause();
     EXPECT_EQ(p.x, 50);
+}
+
+// The window's reports: focus changes and closing.
+class WindowReportTest : public MainWindowTest {
+protected:
+    WindowReportTest() {
+        EXPECT_EQ(window.LoadLevel("lvl/lvl1.dat"), 1);
+        game.flags.infoScreen = false;
+        game.flags.displayReady = true;
+    }
+};
+
+TEST_F(WindowReportTest, LosingTheFocusPausesPlayButNotTheMenuOrADeathBox) {
+    window.Activated(false);
+    EXPECT_TRUE(game.flags.Pause);
+    window.Activated(true);
+    EXPECT_TRUE(game.flags.Pause) << "the game stays paused until the player resumes";
+
+    game.flags.Pause = false;
+    game.flags.menuShown = true;
+    window.Activated(false);
+    EXPECT_FALSE(game.flags.Pause);
+
+    game.flags.menuShown = false;
+    game.flags.lifeLostBox = true;
+    window.Activated(false);
+    EXPECT_FALSE(game.flags.Pause);
+    window.Activated(true);
+    EXPECT_TRUE(game.flags.skipDeath) << "coming back ends the box's wait";
+
+    game.flags.skipDeath = false;
+    game.flags.displayReady = false;
+    window.Activated(true);
+    EXPECT_FALSE(game.flags.skipDeath) << "before start-up ends a focus change does nothing";
+}
+
+TEST_F(WindowReportTest, ClosingTheWindowQuitsLikeExit) {
+    window.WindowClosed();
+    EXPECT_TRUE(game.flags.ending);
+    EXPECT_FALSE(game.flags.running);
+    EXPECT_EQ(settings.Read("Options", "NewInstall"), std::optional<std::string>("False"))
+        << "the quit routine ran";
 }
 
 }  // namespace
