@@ -1,0 +1,25 @@
+#pragma once
+
+// A player for the shipped levels: it plays one level headless, steering around walls,
+// snakes and the level's dangers to the nearest item the level still asks for, and
+// records the keys it pressed, so that the win can be replayed with the headless runner.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace zelkor::content {
+
+struct AutopilotRun {
+    bool won = false;
+    std::int64_t wonAtMs = 0;  // game time from the start of the run to the level-end box
+    int livesLost = 0;         // deaths and time-limit hits
+    std::string keys;          // the key file of the run ("TIME CODE STATE" lines)
+    std::string endReason;     // why a lost run ended
+};
+
+// Plays `levelFile` in `gameDir`, whose archives must already be unpacked there, with
+// the run's clock starting at `seed`, for at most `limitMs` of game time.
+AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& levelFile,
+                       std::int64_t seed, std::int64_t limitMs);
+
+}  // namespace zelkor::content
