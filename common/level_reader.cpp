@@ -125,10 +125,10 @@ private:
     }
 
     bool PlaceCell(char code, int column) {
-        const int snake = StartSnake(code);
-        const std::optional<WallKind> wall = WallOf(code);
-        const bool spawn = code == '*';
-        const bool userItem = code >= 'a' && code <= 'z';
+        const int snake = StartSnakeOfCode(code);
+        const std::optional<WallKind> wall = WallKindOfCode(code);
+        const bool spawn = code == kSpawnPointCode;
+        const bool userItem = IsUserItemCode(code);
         if (snake == 0 && !wall && !spawn && !userItem) return true;  // "0" and the like
         if (column > kMaxGridColumn)
             return Fail("a grid cell in column " + std::to_string(column) +
@@ -153,34 +153,6 @@ private:
         return true;
     }
 
-    static int StartSnake(char code) {
-        if (code == 'S') return 1;
-        if (code >= '1' && code <= '9') return code - '1' + 2;
-        if (code >= 'A' && code <= 'F') return code - 'A' + 11;
-        return 0;
-    }
-
-    static std::optional<WallKind> WallOf(char code) {
-        switch (code) {
-            case '|':
-                return WallKind::v;
-            case '^':
-                return WallKind::h_t;
-            case '.':
-                return WallKind::h_b;
-            case '-':
-                return WallKind::h;
-            case '<':
-                return WallKind::v_l;
-            case '>':
-                return WallKind::v_r;
-            case '+':
-                return WallKind::s;
-            default:
-                return std::nullopt;
-        }
-    }
-
     // Every key is tested, in table order; a key matches when the line begins with
     // its exact characters.
     bool ReadKeys(std::string_view line) {
@@ -198,11 +170,10 @@ private:
     }
 
     void ReadUserItemLine(LevelKey key, std::string_view line) {
-        if (line.size() < 7) return;  // no value
-        const auto code = static_cast<unsigned char>(line[4]);
-        if (code < 97 || code > 133) return;
-        const char letter = UpperAscii(line[4]);
-        std::string value(line.substr(6));
+        const std::optional<UserItemLine> item = SplitUserItemLine(line);
+        if (!item) return;
+        const char letter = UpperAscii(item->letter);
+        std::string value(item->value);
         if (key == LevelKey::let)
             Add(UserItemTypeRead{letter, std::move(value)});
         else

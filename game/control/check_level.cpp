@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -10,7 +9,9 @@
 #include <variant>
 #include <vector>
 
+#include "common/level_format.h"
 #include "common/level_reader.h"
+#include "common/level_summary.h"
 #include "common/paths.h"
 #include "common/text_encoding.h"
 #include "game/control/archive_service.h"
@@ -21,20 +22,6 @@ namespace zelkor {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// A user-item cell as the loader keeps it, with "let:" and "set:" applied.
-struct UserItemState {
-    std::int16_t x = 0;
-    std::int16_t y = 0;
-    std::string gfx;  // the letter, or the graphics name after a "set:"
-    bool hasGfx = false;
-    std::string decl;
-};
-
-// A "Requires=" name the level loader unpacks: one ending in ".zkr", any letter case.
-bool IsLevelArchiveName(std::string_view name) {
-    return name.size() >= 4 && SameIgnoringCase(name.substr(name.size() - 4), ".zkr");
-}
 
 Json ValueJson(const LevelValue& value) {
     return std::visit(
@@ -47,97 +34,75 @@ Json ValueJson(const LevelValue& value) {
         value);
 }
 
-// Follows the effects in file order as the loader does, keeping what the document
-// shows.
-class LevelSummary {
+// Where the game would find a "set:" picture at that point of the load: in the gfx
+// folder, or in a ".zkr" archive named by an earlier "Requires=" line, which the
+// game would have unpacked there by then.
+class GfxLookup {
 public:
-    LevelSummary(const std::filesystem::path& gameDir, ArchiveReaderFactory* archives)
+    GfxLookup(const std::filesystem::path& gameDir, ArchiveReaderFactory* archives)
         : gameDir_(gameDir), archives_(archives) {}
 
-    void operator()(const WallPlaced& e) {
-        walls_.push_back({{"x", e.x}, {"y", e.y}, {"kind", WallKindName(e.kind)}});
-    }
-    void operator()(const StartPlaced& e) {
-        starts_[e.snake] = {e.x, e.y};
-        lastStart_ = e.snake;
-    }
-    void operator()(const SpawnPointPlaced& e) { spawnPoints_.push_back({{"x", e.x}, {"y", e.y}}); }
-    void operator()(const UserItemCellPlaced& e) {
-        userItems_.push_back({e.x, e.y, std::string(1, e.letter), false, {}});
-    }
-    void operator()(const KeyRead& e) {
-        if (e.key == LevelKey::Requires) {
-            requiredFiles_.push_back(ValueJson(e.value));
-            const auto* name = std::get_if<std::string>(&e.value);
-            if (archives_ && name && IsLevelArchiveName(*name))
-                requiredArchives_.push_back(
-                    GameArchiveEntries(*archives_, gameDir_, *name, kArchivePassword));
-        } else
-            keys_[static_cast<std::size_t>(e.key)] = e.value;
-    }
-    void operator()(const UserItemTypeRead& e) {
-        for (UserItemState& cell : userItems_)
-            if (AnswersTo(cell, e.letter)) cell.decl = e.type;
-    }
-    void operator()(const UserItemGfxRead& e) {
-        // The loader's test: the file-exists test on the game folder's "\gfx\" + name.
-        if (!FileExists(gameDir_, "\\gfx\\" + e.name) && !InRequiredArchive(e.name)) return;
-        for (UserItemState& cell : userItems_) {
-            if (!AnswersTo(cell, e.letter)) continue;
-            cell.gfx = e.name;
-            cell.hasGfx = true;
-        }
-    }
-
-    Json Document(const std::optional<LevelError>& error) const {
-        Json doc;
-        doc["ok"] = !error.has_value();
-        doc["error"] = error ? Json{{"line", error->line}, {"reason", Cp1252ToUtf8(error->reason)}}
-                             : Json(nullptr);
-        doc["walls"] = walls_;
-        Json starts = Json::array();
-        for (const auto& [snake, at] : starts_)
-            starts.push_back({{"snake", snake}, {"x", at.first}, {"y", at.second}});
-        doc["starts"] = std::move(starts);
-        doc["LastStart"] = lastStart_;
-        doc["spawnPoints"] = spawnPoints_;
-        Json userItems = Json::array();
-        for (const UserItemState& cell : userItems_)
-            userItems.push_back({{"x", cell.x},
-                                 {"y", cell.y},
-                                 {"gfx", Cp1252ToUtf8(cell.gfx)},
-                                 {"hasGfx", cell.hasGfx},
-                                 {"decl", Cp1252ToUtf8(cell.decl)}});
-        doc["userItems"] = std::move(userItems);
-        Json keys = Json::object();
-        for (LevelKey key : LevelKeys())
-            if (const auto& value = keys_[static_cast<std::size_t>(key)])
-                keys[std::string(LevelKeyName(key))] = ValueJson(*value);
-        doc["keys"] = std::move(keys);
-        doc["requiredFiles"] = requiredFiles_;
-        return doc;
+    LevelSummaryHooks Hooks() {
+        return {[this](const std::string& name) { RequiredFile(name); },
+                [this](const std::string& name) { return Exists(name); }};
     }
 
 private:
-    bool InRequiredArchive(std::string_view name) const {
+    void RequiredFile(const std::string& name) {
+        if (archives_ && IsLevelArchiveName(name))
+            requiredArchives_.push_back(
+                GameArchiveEntries(*archives_, gameDir_, name, kArchivePassword));
+    }
+    bool Exists(const std::string& name) const {
+        // The loader's test: the file-exists test on the game folder's "\gfx\" + name.
+        if (FileExists(gameDir_, "\\gfx\\" + name)) return true;
         return std::any_of(requiredArchives_.begin(), requiredArchives_.end(),
                            [&](const auto& names) { return HoldsEntryName(names, name); });
-    }
-    static bool AnswersTo(const UserItemState& cell, char letter) {
-        return cell.gfx.size() == 1 && cell.gfx[0] == letter;
     }
 
     std::filesystem::path gameDir_;
     ArchiveReaderFactory* archives_;
     std::vector<std::vector<std::string>> requiredArchives_;  // entry names, archive by archive
-    Json walls_ = Json::array();
-    std::map<int, std::pair<std::int16_t, std::int16_t>> starts_;
-    int lastStart_ = 0;
-    Json spawnPoints_ = Json::array();
-    std::vector<UserItemState> userItems_;
-    std::array<std::optional<LevelValue>, kLevelKeyCount> keys_{};
-    Json requiredFiles_ = Json::array();
 };
+
+Json Document(const LevelSummary& level) {
+    Json doc;
+    const std::optional<LevelError>& error = level.error;
+    doc["ok"] = !error.has_value();
+    doc["error"] = error ? Json{{"line", error->line}, {"reason", Cp1252ToUtf8(error->reason)}}
+                         : Json(nullptr);
+    Json walls = Json::array();
+    for (const WallPlaced& w : level.walls)
+        walls.push_back({{"x", w.x}, {"y", w.y}, {"kind", WallKindName(w.kind)}});
+    doc["walls"] = std::move(walls);
+    Json starts = Json::array();
+    for (const auto& start : level.starts)
+        if (start) starts.push_back({{"snake", start->snake}, {"x", start->x}, {"y", start->y}});
+    doc["starts"] = std::move(starts);
+    doc["LastStart"] = level.lastStart;
+    Json spawnPoints = Json::array();
+    for (const SpawnPointPlaced& s : level.spawnPoints)
+        spawnPoints.push_back({{"x", s.x}, {"y", s.y}});
+    doc["spawnPoints"] = std::move(spawnPoints);
+    Json userItems = Json::array();
+    for (const UserItemCell& cell : level.userItems)
+        userItems.push_back({{"x", cell.x},
+                             {"y", cell.y},
+                             {"gfx", Cp1252ToUtf8(cell.gfx)},
+                             {"hasGfx", cell.hasGfx},
+                             {"decl", Cp1252ToUtf8(cell.decl)}});
+    doc["userItems"] = std::move(userItems);
+    Json keys = Json::object();
+    for (LevelKey key : LevelKeys())
+        if (const LevelValue* value = level.Key(key))
+            keys[std::string(LevelKeyName(key))] = ValueJson(*value);
+    doc["keys"] = std::move(keys);
+    Json requiredFiles = Json::array();
+    for (const std::string& name : level.requiredFiles)
+        requiredFiles.push_back(Cp1252ToUtf8(name));
+    doc["requiredFiles"] = std::move(requiredFiles);
+    return doc;
+}
 
 void Print(const Json& doc, std::ostream& out) {
     out << doc.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
@@ -147,16 +112,16 @@ void Print(const Json& doc, std::ostream& out) {
 
 int RunCheckLevel(const std::filesystem::path& file, const std::filesystem::path& gameDir,
                   std::ostream& out, ArchiveReaderFactory* archives) {
-    LevelSummary summary(gameDir, archives);
     const std::optional<std::string> bytes = ReadLevelBytes(file);
     if (!bytes) {
-        Print(summary.Document(LevelError{0, "the file cannot be read"}), out);
+        LevelSummary nothing;
+        nothing.error = LevelError{0, "the file cannot be read"};
+        Print(Document(nothing), out);
         return 2;
     }
     const LevelReadResult result = ReadLevelText(*bytes);
-    for (const LevelEffect& effect : result.effects)
-        std::visit(summary, effect);
-    Print(summary.Document(result.error), out);
+    GfxLookup gfx(gameDir, archives);
+    Print(Document(SummarizeLevel(result, gfx.Hooks())), out);
     return result.ok() ? 0 : 1;
 }
 

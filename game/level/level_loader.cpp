@@ -1,9 +1,12 @@
 #include "game/level/level_loader.h"
 
 #include <algorithm>
+#include <span>
 #include <type_traits>
 
+#include "common/level_format.h"
 #include "common/level_reader.h"
+#include "common/user_item_cells.h"
 #include "game/rules/computer_snakes.h"
 #include "game/rules/messages.h"
 #include "game/rules/movement.h"
@@ -13,16 +16,6 @@ namespace zelkor {
 namespace {
 
 using Uses = LevelSettings::UsesGfx;
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    text.remove_prefix(text.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(text[i]) != lower(suffix[i])) return false;
-    }
-    return true;
-}
 
 // Applies the reader's effects in file order to the world and the level settings.
 class LevelBuilder {
@@ -65,20 +58,10 @@ public:
     }
 
     void operator()(const UserItemCellPlaced& c) {
-        // A fresh cell: nothing of the level before (its type) carries over.
-        UserItemCell& cell = world_.UserItemCells[++world_.userItemCount];
-        cell = UserItemCell{};
-        cell.x = c.x;
-        cell.y = c.y;
-        cell.gfx.assign(1, c.letter);
+        world_.UserItemCells[++world_.userItemCount] = NewUserItemCell(c);
     }
 
-    void operator()(const UserItemTypeRead& let) {
-        for (int i = 1; i <= world_.userItemCount; ++i) {
-            UserItemCell& cell = world_.UserItemCells[i];
-            if (cell.gfx.size() == 1 && cell.gfx[0] == let.letter) cell.decl = let.type;
-        }
-    }
+    void operator()(const UserItemTypeRead& let) { DeclareUserItems(CellsSoFar(), let); }
 
     void operator()(const UserItemGfxRead& set) {
         if (!host_.GfxExists(set.name)) {
@@ -86,19 +69,17 @@ public:
                 ShowMessage(game_, "Could not load User Item: " + host_.GfxPath(set.name));
             return;
         }
-        for (int i = 1; i <= world_.userItemCount; ++i) {
-            UserItemCell& cell = world_.UserItemCells[i];
-            if (cell.gfx.size() == 1 && cell.gfx[0] == set.letter) {
-                cell.gfx = set.name;
-                cell.hasGfx = true;
-            }
-        }
+        SetUserItemGfx(CellsSoFar(), set);
         game_.level.UserItemGfx = true;
     }
 
     void operator()(const KeyRead& k) { ApplyKey(k.key, k.value); }
 
 private:
+    std::span<UserItemCell> CellsSoFar() {
+        return {world_.UserItemCells.begin(), static_cast<std::size_t>(world_.userItemCount)};
+    }
+
     void Use(Uses flag) { game_.level.usesGfx[flag] = true; }
 
     static double Number(const LevelValue& v) {
@@ -231,7 +212,7 @@ private:
     void Require(const std::string& name) {
         // The reader refuses a 33rd line, so the slot is always in range here.
         game_.level.RequiredFiles[requiredSlot_] = name;
-        if (EndsWithIgnoringCase(name, ".zkr")) host_.UnpackRequiredArchive(name);
+        if (IsLevelArchiveName(name)) host_.UnpackRequiredArchive(name);
         ++requiredSlot_;
     }
 

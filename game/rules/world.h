@@ -8,12 +8,12 @@
 #include <string_view>
 
 #include "common/level_format.h"
+#include "common/user_item_cells.h"
 #include "game/rules/directions.h"
 #include "game/rules/one_based.h"
 
 namespace zelkor {
 
-inline constexpr int kMaxSnakes = 16;
 inline constexpr int kBodySlots = 101;  // slot 0 is the working slot, 1..100 the body
 inline constexpr int kMaxLength = 99;
 
@@ -124,14 +124,6 @@ struct SpawnPoint {
     bool usable = false;
     SpawnState state;
     std::int16_t extra = 0;  // cleared with `state` when a life is lost; read nowhere else
-};
-
-struct UserItemCell {
-    std::int16_t x = 0;
-    std::int16_t y = 0;
-    bool hasGfx = false;
-    std::string gfx;   // the letter in upper case, or the graphics name after "set:"
-    std::string decl;  // "wall", "ani_wall", "wall_no_tnt", "ani_wall_no_tnt" or empty
 };
 
 // The world of a running level: every table with its fixed capacity.
