@@ -127,11 +127,4 @@ ParsedProgramOptions ParseProgramOptions(std::span<const std::string_view> args,
     return result;
 }
 
-fs::path ProgramFolder() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && self.has_parent_path()) return self.parent_path();
-    return fs::current_path(ec);
-}
-
 }  // namespace zelkor

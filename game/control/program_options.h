@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_folder.h"
+
 namespace zelkor {
 
 // Options of our own for running and testing the game on Linux. They come first and
@@ -43,8 +45,5 @@ ParsedProgramOptions ParseProgramOptions(std::span<const std::string_view> args,
                                          const std::filesystem::path& programFolder);
 
 std::string_view ProgramUsage();
-
-// The folder of the running program (from /proc/self/exe), or the current folder.
-std::filesystem::path ProgramFolder();
 
 }  // namespace zelkor
