@@ -1,0 +1,95 @@
+// The test run's rules, the check before it, and the settings the editor keeps.
+#include "editor/core/test_run.h"
+
+#include <gtest/gtest.h>
+
+#include "common/settings_store.h"
+#include "editor/core/editor_settings.h"
+#include "editor/core/level_writer.h"
+#include "editor/core/pre_test_check.h"
+
+namespace zelkor::editor {
+namespace {
+
+using Kind = ComputerSnakeChoice::Kind;
+
+TEST(TestRun, ComputerSnakesAreLimitedByTheStartPoints) {
+    GridCells grid;
+    EXPECT_FALSE(CountStarts(grid).hasPlayer);
+    grid.Set(10, 'S');
+    EXPECT_EQ(ChooseComputerSnakes(1, CountStarts(grid)).kind, Kind::NoStarts);
+    EXPECT_EQ(ChooseComputerSnakes(0, CountStarts(grid)).kind, Kind::None);
+    grid.Set(20, '1');
+    const StartCensus starts = CountStarts(grid);
+    EXPECT_TRUE(starts.hasPlayer);
+    EXPECT_EQ(starts.startCells, 2);
+    const ComputerSnakeChoice one = ChooseComputerSnakes(1, starts);
+    EXPECT_EQ(one.kind, Kind::Use);
+    EXPECT_EQ(TestRunArguments(one.count, false, false),
+              (std::vector<std::string>{"/L=EditTemp.dat", "/AIS=1"}));
+    const ComputerSnakeChoice three = ChooseComputerSnakes(3, starts);
+    EXPECT_EQ(three.kind, Kind::AskFewer);
+    EXPECT_EQ(three.count, 1);
+    EXPECT_EQ(FewerComputerStartsQuestion(1),
+              "Your level only has 1 AI Sanke start points. You can only test with 1 AI "
+              "Snakes.\n\nContinue?");
+    EXPECT_EQ(TestRunArguments(0, true, true),
+              (std::vector<std::string>{"/L=EditTemp.dat", "/DM", "/H"}));
+    EXPECT_EQ(TestLevelPath("/games/zelkor"), "/games/zelkor/lvl/EditTemp.dat");
+}
+
+TEST(PreTestCheck, StopsOnWhatWouldFailTheLoadAndWarnsOfTheRest) {
+    EditorLevel level;
+    level.grid.Set(*GridCells::IndexOf(31, 4), '+');
+    level.fields.numRed = "0";
+    level.fields.reqRed = "2";
+    level.fields.numBlue = "1";
+    level.fields.reqBlue = "3";
+    level.fields.hideCollected = true;
+    level.keptLines = {"AIS= 2"};
+    PreTestReport report = CheckBeforeTest(LevelFileText(level), level.grid);
+    EXPECT_FALSE(report.error);
+    EXPECT_EQ(report.warnings,
+              (std::vector<std::string>{
+                  "The level asks for 2 red items but places none.",
+                  "The level asks for 3 blue items but places only 1, and collected items "
+                  "stay hidden.",
+                  "AIS= asks for computer snakes, but the level has no computer start point.",
+                  "Column 31 holds 1 cell the game never reads."}));
+
+    level = EditorLevel{};
+    level.fields.numYellow = "40000";
+    report = CheckBeforeTest(LevelFileText(level), level.grid);
+    ASSERT_TRUE(report.error);
+    EXPECT_EQ(report.error->line, 33);
+    EXPECT_EQ(LoadErrorText(*report.error),
+              "The game cannot load this level: line 33: numYellow= 40000 is outside "
+              "-32768..32767");
+    EXPECT_TRUE(CheckBeforeTest(LevelFileText(EditorLevel{}), GridCells{}).warnings.empty());
+}
+
+TEST(EditorSettings, SurviveARunAndGiveDefaultsForWhatIsMissingOrBroken) {
+    MemorySettingsStore store;
+    EditorSettings defaults;
+    EXPECT_EQ(ReadEditorSettings(store, defaults), defaults);
+    EditorSettings s;
+    s.author = "J\xF6rg";
+    s.useGrid = true;
+    s.gamePath = "/opt/g\xC3\xA4me/Zelkor";  // a UTF-8 path
+    s.testComputerSnakes = 14;
+    s.testDeathmatch = true;
+    s.testHunting = true;
+    ASSERT_TRUE(WriteEditorSettings(store, s));
+    EXPECT_EQ(store.Read("lvlEdit", "Test_AI_Snakes"), "14");
+    EXPECT_EQ(store.Read("lvlEdit", "Grid"), "1");
+    EXPECT_EQ(ReadEditorSettings(store, defaults), s);
+
+    store.Write("lvlEdit", "Test_AI_Snakes", "99");
+    store.Write("lvlEdit", "Grid", "x");
+    const EditorSettings broken = ReadEditorSettings(store, defaults);
+    EXPECT_EQ(broken.testComputerSnakes, 14);
+    EXPECT_FALSE(broken.useGrid);
+}
+
+}  // namespace
+}  // namespace zelkor::editor
