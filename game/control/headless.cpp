@@ -9,6 +9,7 @@
 #include "game/control/key_script.h"
 #include "game/control/message_box.h"
 #include "game/control/quit.h"
+#include "game/control/recording_audio.h"
 #include "game/control/state_dump.h"
 
 namespace zelkor {
@@ -92,8 +93,8 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
     game.rng.Seed(static_cast<std::uint64_t>(options.seed));
     HeadlessEvents events(clock, options, game);
     NullDisplay display;
-    SilentSound sound;
-    SilentMusic music;
+    RecordingSound sound;
+    RecordingMusic music;
     NullMessageBox messageBox;
     GameSetup setup(game,
                     GameServices{keyboard, events, display, sound, music, *settings, messageBox,

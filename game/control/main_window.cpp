@@ -7,6 +7,7 @@
 #include "common/level_reader.h"
 #include "common/paths.h"
 #include "common/text_encoding.h"
+#include "game/control/music_policy.h"
 #include "game/control/timer_events.h"
 #include "game/rules/collisions.h"
 #include "game/rules/computer_snakes.h"
@@ -18,7 +19,11 @@
 
 namespace zelkor {
 
-MainWindow::MainWindow(Game& game, Services services) : game_(game), s_(std::move(services)) {
+MainWindow::MainWindow(Game& game, Services services)
+    : game_(game),
+      s_(std::move(services)),
+      effects_(game_, s_.sound, s_.messageBox, MakeAudioHooks()),
+      music_(game_, s_.music, MakeAudioHooks()) {
     // The timers that run from the start count from the moment the window exists.
     const std::int64_t now = game_.Now();
     for (Timer* t : {&game_.timers.picChange, &game_.timers.ScrollNext, &game_.timers.tmr1})
@@ -117,30 +122,6 @@ void MainWindow::AtomicPowerPass(int first, int last) {
     }
 }
 
-void MainWindow::MusicCheck() {
-    const Options& o = game_.options;
-    const std::string& file = game_.level.MusicFile;
-    if (!o.musicEnabled) return;
-    if (file.empty()) {
-        if (musicLoaded_) {
-            s_.music.Stop();
-            musicLoaded_ = false;
-        }
-        return;
-    }
-    if (musicLoaded_ && file == loadedMusic_) {
-        if (s_.music.Ended()) s_.music.Play();
-        return;
-    }
-    s_.music.Stop();
-    loadedMusic_ = file;
-    musicLoaded_ = s_.music.Load(ToFile(file).string());
-    if (musicLoaded_) {
-        s_.music.Play();
-        s_.music.SetVolume(o.musicVolume);
-    }
-}
-
 void MainWindow::PlayerFrameStep() {
     SnakeRecord& player = game_.Player();
     ItemAppearVanishPass(game_);
@@ -159,7 +140,7 @@ void MainWindow::GameFrame() {
     World& w = game_.world;
     const bool pausedBefore = f.Pause;
 
-    MusicCheck();
+    MusicFrameCheck(game_, music_);
     s_.screen.BeginGameFrame(game_);
     PlaceStandingSnakesOnStart();
     GrowSnakes(game_);
@@ -259,11 +240,8 @@ void MainWindow::WaitForKey(int scanCode) {
 
 // ---- answers to the rules and the loader -------------------------------------
 
-void MainWindow::PlaySound(SoundEffect effect, int snake) {
-    const Options& o = game_.options;
-    if (!o.sndEnabled) return;
-    if (snake != 1 && !o.kiSndEnabled) return;
-    s_.sound.Play(effect);
+void MainWindow::PlaySound(std::string_view path, int snake, int balance) {
+    if (!effects_.zkPlaySound(path, snake, balance)) EndProgram(1);
 }
 
 void MainWindow::ShowGameOverPicture() {
@@ -277,6 +255,7 @@ void MainWindow::DrawKeyNumber(int scanCode) {
 }
 
 int MainWindow::LoadLevel(std::string_view path) {
+    MusicLevelStarted(game_);
     return zelkor::LoadLevel(game_, *this, *this, path);
 }
 

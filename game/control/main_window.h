@@ -11,6 +11,8 @@
 #include "game/control/key_handler.h"
 #include "game/control/keyboard.h"
 #include "game/control/menu_logic.h"
+#include "game/control/music.h"
+#include "game/control/sound_effects.h"
 #include "game/control/window_events.h"
 #include "game/level/level_loader.h"
 #include "game/present/screen.h"
@@ -57,6 +59,8 @@ public:
 
     // `ZkCreateTimers`: the step timers of the computer snakes.
     void ZkCreateTimers();
+    // `ZkCreateSounds`: unpacks "snd.zkr" and loads the four effects.
+    void ZkCreateSounds();
 
     // Lets pending events run: one pass's pacing, window events, then every
     // due timer fires once.
@@ -77,7 +81,7 @@ public:
     void RunMenu();
 
     // RulesHost
-    void PlaySound(SoundEffect effect, int snake) override;
+    void PlaySound(std::string_view path, int snake, int balance) override;
     void WaitForKey(int scanCode) override;
     void LoadSettings() override;
     void SaveSettings() override;
@@ -120,19 +124,19 @@ public:
 private:
     void FireTimers();
     void OnKeyboardTimer();
-    void MusicCheck();
     void PlayerFrameStep();
     void AtomicPowerPass(int first, int last);
     void PlaceStandingSnakesOnStart();
     void RenderStill();
     void EndProgram(int code);
     std::filesystem::path ToFile(std::string_view gamePath) const;
+    AudioHooks MakeAudioHooks();
 
     Game& game_;
     Services s_;
     int exitCode_ = 0;
-    std::string loadedMusic_;
-    bool musicLoaded_ = false;
+    SoundEffects effects_;
+    Music music_;
 };
 
 }  // namespace zelkor

@@ -82,6 +82,7 @@ void MainWindow::DX_INIT() {
         return;
     }
     if (run.debug) ConsolePrint(kKeyboardReadyLog);
+    effects_.DS_Init();
     s_.screen.ShowCursor(run.debug);
     if (run.debug) {
         ConsolePrint("");
@@ -91,7 +92,8 @@ void MainWindow::DX_INIT() {
         ConsolePrint("DX_INIT: Creating Buffers");
     }
     s_.archives.Unextract("gfx.zkr", "\\", kArchivePassword);
-    s_.archives.Unextract("snd.zkr", "\\", kArchivePassword);
+    ZkCreateSounds();
+    if (f.ending) return;
 
     if (!run.cmdLevelPath.empty()) {
         LoadLevel(run.cmdLevelPath);
@@ -187,7 +189,7 @@ void MainWindow::MenuSelect() {
     MenuState& m = game_.menu;
     m.hallOfFamePage = 0;
     m.optionsPage = 0;
-    PlaySound(SoundEffect::Collect, 1);
+    PlaySound(kCollectSound, 1, 0);
     switch (m.menuRow) {
         case 1:
             game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
@@ -227,22 +229,18 @@ ModelCredit MainWindow::ModelCreditOf(int model) {
 }
 
 void MainWindow::SwitchMusic(bool on) {
-    if (!on || !musicLoaded_) {
-        s_.music.Stop();
-    } else if (s_.music.Ended()) {
-        s_.music.Play();
-    }
+    music_.SwitchMusic(on);
 }
 
 void MainWindow::SetMusicVolume(int percent) {
-    s_.music.SetVolume(percent);
+    music_.zkMusicVolume(percent);
 }
 
 // ---- settings and the end --------------------------------------------------------
 
 void MainWindow::LoadSettings() {
     zelkor::LoadSettings(game_, s_.settings,
-                         [this](std::int16_t percent) { s_.music.SetVolume(percent); });
+                         [this](std::int16_t percent) { music_.zkMusicVolume(percent); });
 }
 void MainWindow::SaveSettings() {
     zelkor::SaveSettings(game_, s_.settings);

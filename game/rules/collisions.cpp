@@ -72,7 +72,7 @@ void CollectYellow(Game& game, RulesHost& host, int n) {
             red.slots[1].visible = true;
         snake.AddLength(1);
         snake.score += 10;
-        host.PlaySound(SoundEffect::Collect, n);
+        host.PlaySound(kCollectSound, n, 0);
         ++snake.yellowEaten;
     });
 }
@@ -104,7 +104,7 @@ void CollectRed(Game& game, RulesHost& host, int n) {
         snake.score += 30;
         game.flags.savedInterval =
             static_cast<std::int16_t>(game.timers.iWait[static_cast<std::size_t>(n - 1)].interval);
-        if (n == 1) host.PlaySound(SoundEffect::Collect, n);
+        if (n == 1) host.PlaySound(kCollectSound, n, 0);
         if (game.level.SpeedUp) {
             // With the automatic increase on, red items only give points.
             if (n == 1) ShowMessage(game, "You got 30 points.");
@@ -119,7 +119,7 @@ void CollectRed(Game& game, RulesHost& host, int n) {
 void CollectBlue(Game& game, RulesHost& host, int n) {
     SnakeRecord& snake = game.Snake(n);
     ForEachMet(game, ItemKind::Blue, snake, [&](int k, ItemSlot& slot) {
-        host.PlaySound(SoundEffect::Collect, n);
+        host.PlaySound(kCollectSound, n, 0);
         MoveOrHide(game, ItemKind::Blue, k, slot);
         slot.visible = false;  // it comes back through the appear/vanish pass
         snake.score += 60;
@@ -132,7 +132,7 @@ void CollectBlue(Game& game, RulesHost& host, int n) {
                 ++snake.lives;
                 ShowMessage(game, "You receive a new live!");
             }
-            host.PlaySound(SoundEffect::Live, n);
+            host.PlaySound(kLiveSound, n, 0);
         }
         ++snake.grow;
     });
@@ -159,7 +159,7 @@ void CollectBlack(Game& game, RulesHost& host, int n) {
     ForEachMet(game, ItemKind::Black, snake, [&](int k, ItemSlot& slot) {
         MoveOrHide(game, ItemKind::Black, k, slot);
         slot.visible = false;
-        if (n == 1) host.PlaySound(SoundEffect::Collect, n);
+        if (n == 1) host.PlaySound(kCollectSound, n, 0);
         if (game.rng.Below(2) + 1 == 1) {
             SlowDown(game, n);
         } else {
@@ -176,7 +176,7 @@ void CollectTNT(Game& game, RulesHost& host, int n) {
     ForEachMet(game, ItemKind::TNT, snake, [&](int k, ItemSlot& slot) {
         slot.visible = false;
         PlaceItem(game, ItemKind::TNT, k, false);  // shown again by the appear/vanish pass
-        if (n == 1) host.PlaySound(SoundEffect::Collect, n);
+        if (n == 1) host.PlaySound(kCollectSound, n, 0);
         ++snake.tnt;
         ShowMessage(game, "You got TNT, now you can blow walls!");
     });
@@ -189,7 +189,7 @@ void CollectPower(Game& game, RulesHost& host, int n) {
         slot.visible = false;
         PlaceItem(game, ItemKind::Power, k, false);
         snake.score -= 100;
-        host.PlaySound(SoundEffect::Collect, n);
+        host.PlaySound(kCollectSound, n, 0);
         snake.atomic = true;
         snake.atomicLeft = static_cast<std::int16_t>(snake.atomicLeft + 20);
         ++snake.powerEaten;

@@ -90,7 +90,7 @@ void Die(Game& game, RulesHost& host, bool skipDeath, int victim, DeathReason re
     if (!skipDeath) {
         if (game.flags.deathSuppression) return;
         ++snake.deaths;
-        host.PlaySound(SoundEffect::Wall, victim);
+        host.PlaySound(kWallSound, victim, 0);
         game.rng.Rnd();
         game.rng.Mix(game.Now());
 

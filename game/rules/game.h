@@ -7,6 +7,7 @@
 #include "game/rules/clock.h"
 #include "game/rules/one_based.h"
 #include "game/rules/random.h"
+#include "game/rules/sound_state.h"
 #include "game/rules/timers.h"
 #include "game/rules/world.h"
 
@@ -200,6 +201,8 @@ struct Game {
     Cheats cheats;
     KeyState keys;
     ProgressCounters progress;
+    SoundState sound;
+    MusicState music;
 
     std::array<std::string, 5> messages;  // message lines 1..5
     std::array<CentredLine, 16> centredLines;

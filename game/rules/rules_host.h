@@ -7,7 +7,11 @@
 
 namespace zelkor {
 
-enum class SoundEffect { Collect, Explode, Live, Wall };
+// The effects as the rules and the menu ask for them: paths below the game folder.
+inline constexpr std::string_view kCollectSound = "\\snd\\collect.wav";
+inline constexpr std::string_view kExplodeSound = "\\snd\\explode.wav";
+inline constexpr std::string_view kLiveSound = "\\snd\\live.wav";
+inline constexpr std::string_view kWallSound = "\\snd\\wall.wav";
 
 // What became of a total score offered to the hall of fame.
 enum class HighScoreEntry {
@@ -23,8 +27,10 @@ class RulesHost {
 public:
     virtual ~RulesHost() = default;
 
-    // zkPlaySound: the sound routine decides whether a computer snake may be heard.
-    virtual void PlaySound(SoundEffect effect, int snake) = 0;
+    // `zkPlaySound`: the effect at `path`, caused by snake `snake`, at `balance`
+    // (hundredths of a decibel, 0 = centre). The sound routine decides whether
+    // that snake may be heard.
+    virtual void PlaySound(std::string_view path, int snake, int balance) = 0;
     // Keeps drawing frames and running DoEvents() until the key is freshly pressed
     // or the death sequence's skip flag is raised.
     virtual void WaitForKey(int scanCode) = 0;

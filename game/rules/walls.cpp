@@ -34,7 +34,7 @@ bool HitWall(Game& game, RulesHost& host, int n, BlastCounter& counter, bool& st
         return true;
     }
     standing = false;
-    host.PlaySound(SoundEffect::Explode, n);
+    host.PlaySound(kExplodeSound, n, 0);
     counter.Blast(snake);
     return false;
 }

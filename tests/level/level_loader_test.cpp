@@ -45,7 +45,7 @@ public:
     void PrepareLvlGfx() override {}
     void PrepareUserItemGfx() override { log.emplace_back("PrepareUserItemGfx"); }
 
-    void PlaySound(SoundEffect, int) override {}
+    void PlaySound(std::string_view, int, int) override {}
     void WaitForKey(int) override {}
     void SaveSettings() override {}
     int LoadLevel(std::string_view) override { return -1; }

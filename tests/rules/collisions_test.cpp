@@ -38,7 +38,7 @@ TEST_F(Collisions, ItemEffects) {
     ItemSlot& red = PutItem(K::Red, 1, 500, 400);
     red.visible = false;
     CollisionCheck(game, host);  // yellow: moved elsewhere, red slot 1 shown again
-    EXPECT_TRUE(p.score == 10 && p.length == 2 && host.Count(SoundEffect::Collect) == 1);
+    EXPECT_TRUE(p.score == 10 && p.length == 2 && host.Count(kCollectSound) == 1);
     EXPECT_TRUE(yellow.visible && yellow.x != 310 && red.visible);
 
     // Red with the automatic increase on: points only.
@@ -85,7 +85,7 @@ TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
         CollisionCheck(game, host);
     }
     EXPECT_EQ(p.lives, 4);  // the ninth gave none
-    EXPECT_TRUE(p.score == 120 && p.grow == 2 && host.Count(SoundEffect::Live) == 1);
+    EXPECT_TRUE(p.score == 120 && p.grow == 2 && host.Count(kLiveSound) == 1);
     EXPECT_EQ(LastMessage(), "You receive a new live!");
 
     game.run.gameMode = "NDM";

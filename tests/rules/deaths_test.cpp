@@ -62,7 +62,7 @@ TEST_F(Deaths, ThePlayerLosesALifeBehindTheBox) {
     EXPECT_EQ(host.boxes[0][1].text, "-Press Enter-");
     EXPECT_EQ(host.boxes[0][1].y, 230);
     EXPECT_EQ(game.centredLines[0].text, "");
-    EXPECT_TRUE(host.settingsLoads == 1 && host.Count(SoundEffect::Wall) == 1);
+    EXPECT_TRUE(host.settingsLoads == 1 && host.Count(kWallSound) == 1);
     EXPECT_TRUE(p.lives == 2 && p.score == 0 && p.length == 1 && p.body[3].x == -20);
     EXPECT_TRUE(p.x == 310 && p.dir == Dir::None && !p.atomic && game.flags.levelClock == 0);
     EXPECT_FALSE(game.flags.wallHitWait);  // a bite is no wall hit

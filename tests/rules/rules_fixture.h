@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "game/rules/game.h"
@@ -20,7 +19,11 @@ class FakeRulesHost : public RulesHost {
 public:
     explicit FakeRulesHost(Game& game) : game_(game) {}
 
-    std::vector<std::pair<SoundEffect, int>> sounds;
+    struct Sound {
+        std::string path;
+        int snake, balance;
+    };
+    std::vector<Sound> sounds;
     std::vector<std::array<CentredLine, 16>> boxes;
     std::vector<std::string> levelsLoaded;
     int settingsLoads = 0;
@@ -29,7 +32,9 @@ public:
     std::optional<std::vector<std::string>> aiNames;
     int highestModel = 0;
 
-    void PlaySound(SoundEffect effect, int snake) override { sounds.emplace_back(effect, snake); }
+    void PlaySound(std::string_view path, int snake, int balance) override {
+        sounds.push_back({std::string(path), snake, balance});
+    }
     void WaitForKey(int scanCode) override {
         EXPECT_EQ(scanCode, 28);
         boxes.push_back(game_.centredLines);
@@ -46,10 +51,10 @@ public:
     std::optional<std::vector<std::string>> ReadAINames() override { return aiNames; }
     int HighestModelNumber() override { return highestModel; }
 
-    int Count(SoundEffect effect) const {
+    int Count(std::string_view path) const {
         int count = 0;
-        for (const auto& sound : sounds)
-            count += sound.first == effect;
+        for (const Sound& sound : sounds)
+            count += sound.path == path;
         return count;
     }
 

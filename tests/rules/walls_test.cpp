@@ -20,7 +20,7 @@ TEST_F(Walls, OneTntPaysForTwoBlastsOverTheWholeCall) {
     WallCheck(game, host);
     EXPECT_FALSE(game.world.WallPieces[3].standing);
     EXPECT_EQ(p.tnt, 0);
-    EXPECT_EQ(host.Count(SoundEffect::Explode), 3);
+    EXPECT_EQ(host.Count(kExplodeSound), 3);
 
     // The count runs across snakes: the second single blast of the call costs a TNT.
     p.tnt = 1;

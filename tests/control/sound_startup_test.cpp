@@ -1,0 +1,101 @@
+// The effects and the music as the whole game starts and plays.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/settings_store.h"
+#include "game/control/main_window.h"
+#include "game/control/recording_audio.h"
+#include "tests/control/startup_fixtures.h"
+
+namespace zelkor {
+namespace {
+
+// Moves the manual clock one frame per pass and ends the run at a given time.
+class TimedEvents final : public WindowEvents {
+public:
+    TimedEvents(ManualClock& clock, std::int64_t endAt) : clock_(clock), endAt_(endAt) {}
+    void Pump(WindowEventSink& sink) override {
+        clock_.Advance(16);
+        if (clock_.NowMs() >= endAt_) sink.RunOver();
+    }
+    void Sleep(int ms) override { clock_.Advance(ms); }
+
+private:
+    ManualClock& clock_;
+    std::int64_t endAt_;
+};
+
+// A game folder with the shipped levels and the first level's track.
+class SoundStartupTest : public ::testing::Test {
+protected:
+    static constexpr std::int64_t kStart = 100000;
+
+    SoundStartupTest() {
+        std::filesystem::create_directories(folder.path() / "lvl");
+        for (const auto& level : std::filesystem::directory_iterator(
+                 std::filesystem::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
+            std::filesystem::copy_file(level.path(),
+                                       folder.path() / "lvl" / level.path().filename());
+        folder.Touch("music/music1.mid");
+    }
+
+    int Run(std::string_view commandLine, std::int64_t runMs) {
+        TimedEvents events(clock, kStart + runMs);
+        MainWindow window(game, Services{keyboard, screen, events, sound, music, settings, boxes,
+                                         archives, folder.path()});
+        return window.INIT_Main(commandLine);
+    }
+
+    TempFolder folder;
+    ManualClock clock{kStart};
+    Game game{clock};
+    ScriptedKeyboard keyboard{clock};
+    Screen screen;
+    RecordingSound sound;
+    RecordingMusic music;
+    MemorySettingsStore settings;
+    NullArchiveService archives;
+    RecordingMessageBox boxes;
+};
+
+TEST_F(SoundStartupTest, TheFourEffectsAreLoadedAndTheLevelsTrackPlays) {
+    EXPECT_EQ(Run("/L=lvl1.dat", 500), 0);
+    std::vector<std::string> loaded;
+    for (const auto& buffer : sound.buffers)
+        loaded.push_back(std::to_string(buffer.entry) + " " + buffer.file.filename().string());
+    EXPECT_EQ(loaded, (std::vector<std::string>{"1 collect.wav", "2 explode.wav", "3 live.wav",
+                                                "4 wall.wav"}));
+    EXPECT_TRUE(boxes.boxes.empty());
+    ASSERT_GE(music.calls.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(music.calls.begin(), music.calls.begin() + 3),
+              (std::vector<std::string>{"load music1.mid", "play 0", "volume -1225"}));
+    EXPECT_TRUE(game.music.playing);
+}
+
+TEST_F(SoundStartupTest, WithoutASoundDeviceTheGameSaysSoOnceAndGoesOnSilent) {
+    sound.opens = false;
+    keyboard.Press(kStart + 1500, 28);  // Enter on "new game" plays the menu's effect
+    keyboard.Release(kStart + 1540, 28);
+    EXPECT_EQ(Run("", 2500), 0);
+    EXPECT_EQ(game.level.LevelName, "First Bite");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, kSoundStartFailedText);
+    EXPECT_TRUE(sound.buffers.empty());
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_TRUE(music.calls.empty());
+}
+
+TEST_F(SoundStartupTest, AnEffectThatCannotBeLoadedEndsTheProgramWithItsBox) {
+    sound.unreadable.push_back(folder.path() / "Snd/explode.wav");
+    EXPECT_NE(Run("/L=lvl1.dat", 500), 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "unable to find \\Snd\\explode.wav");
+    EXPECT_FALSE(game.flags.displayReady);
+    EXPECT_EQ(game.level.LevelFile, "") << "no level is loaded after the failure";
+}
+
+}  // namespace
+}  // namespace zelkor
