@@ -144,6 +144,26 @@ json OptionsJson(const Options& o) {
             {"musicEnabled", o.musicEnabled}, {"musicVolume", o.musicVolume}};
 }
 
+// The last effects asked for, oldest first; a silenced one has no entry.
+json SoundJson(const SoundState& sound, const std::filesystem::path& gameDir) {
+    json effects = json::array();
+    for (int i = 0; i < sound.RecentCount(); ++i) {
+        const AskedEffect& e = sound.Recent(i);
+        effects.push_back({{"path", GamePath(e.path, gameDir)},
+                           {"snake", e.snake},
+                           {"entry", e.played ? json(e.entry) : json(nullptr)},
+                           {"played", e.played}});
+    }
+    return effects;
+}
+
+json MusicJson(const MusicState& m, const std::filesystem::path& gameDir) {
+    return {{"file", GamePath(m.file, gameDir)},
+            {"playing", m.playing},
+            {"looping", m.looping},
+            {"volume", m.volume}};
+}
+
 json TimerJson(const Timer& t) {
     return {{"interval", t.interval}, {"enabled", t.enabled}};
 }
@@ -191,6 +211,8 @@ json DumpState(const Game& game, const std::filesystem::path& gameDir) {
     doc["flags"] = FlagsJson(game);
     doc["menu"] = MenuJson(game);
     doc["options"] = OptionsJson(game.options);
+    doc["sound"] = SoundJson(game.sound, gameDir);
+    doc["music"] = MusicJson(game.music, gameDir);
 
     json messages = json::array();
     for (const std::string& m : game.messages)
