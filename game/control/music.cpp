@@ -46,6 +46,7 @@ void Music::zkPlayMusic(bool loop, double seconds) {
     }
     m.looping = loop;
     m.playing = true;
+    m.startedAt = game_.Now();
     Debug("zkPlayMusic: Playing Music");
 }
 
@@ -58,8 +59,14 @@ void Music::zkStopMusic() {
 }
 
 void Music::zkMusicCheckEnd() {
-    if (!Usable() || game_.music.file.empty()) return;
-    if (player_.Ended()) zkPlayMusic(true, 0);
+    MusicState& m = game_.music;
+    if (!Usable() || m.file.empty() || !player_.Ended()) return;
+    if (game_.Now() - m.startedAt < kShortestTrackMs) {
+        m.unplayable = m.file;
+        zkStopMusic();
+        return;
+    }
+    zkPlayMusic(true, 0);
 }
 
 void Music::zkMusicVolume(int percent) {

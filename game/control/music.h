@@ -8,6 +8,10 @@
 
 namespace zelkor {
 
+// A track that ends sooner than this after it was started is taken for one that
+// cannot be played (a damaged file the mixer accepted) rather than looped.
+inline constexpr std::int64_t kShortestTrackMs = 1000;
+
 // The music volume option (per cent) as the player's attenuation in hundredths of a
 // decibel: 100 % is full, 30 % is -12.25 dB, 0 % is -25 dB (quiet, not silent).
 int MusicVolumeHundredths(int percent);
@@ -26,7 +30,8 @@ public:
     void zkPlayMusic(bool loop, double seconds);
     // `zkStopMusic`: stops a playing track and rewinds it.
     void zkStopMusic();
-    // `zkMusicCheckEnd`: starts a track that has played to its end again from 0.
+    // `zkMusicCheckEnd`: starts a track that has played to its end again from 0,
+    // unless it ended at once: then it is given up as unplayable.
     void zkMusicCheckEnd();
     // `zkMusicVolume`: sets the loaded track's volume from the option (per cent).
     void zkMusicVolume(int percent);

@@ -44,7 +44,8 @@ struct MusicState {
     std::string file;  // the loaded track as the level names it; empty: none
     bool playing = false;
     bool looping = false;
-    std::int16_t volume = 0;  // hundredths of a decibel, 0 = full
+    std::int16_t volume = 0;     // hundredths of a decibel, 0 = full
+    std::int64_t startedAt = 0;  // game time of the last start
     // A track that would not play since the level started or music was switched
     // on; it is not tried again until then.
     std::string unplayable;

@@ -62,6 +62,7 @@ TEST_F(MusicPolicyTest, TheLevelsTrackPlaysLoopingAtTheSetVolumeAndRestartsWhenI
     EXPECT_EQ(game.music.volume, -1225);
     EXPECT_EQ(Frame(), Calls{}) << "a playing track is left alone";
 
+    clock.Advance(90000);
     player.ended = true;
     EXPECT_EQ(Frame(), Calls{"play 0"});
     EXPECT_EQ(Frame(), Calls{});
@@ -93,6 +94,14 @@ TEST_F(MusicPolicyTest, ATrackThatWillNotPlayIsTriedOncePerLevelStartOrSwitching
     music.SwitchMusic(true);
     EXPECT_EQ(Frame(), Calls{"load missing.mid failed"});
     EXPECT_EQ(Frame(), Calls{});
+
+    // A damaged track the mixer took that stops at once is given up the same way.
+    EXPECT_EQ(PlayLevelTrack("a.mid"), (Calls{"load a.mid", "play 0", "volume -1225"}));
+    clock.Advance(kShortestTrackMs - 1);
+    player.ended = true;
+    EXPECT_EQ(Frame(), Calls{"stop"});
+    EXPECT_EQ(Frame(), Calls{});
+    EXPECT_FALSE(game.music.playing);
 }
 
 TEST_F(MusicPolicyTest, SwitchingMusicOffStopsItAndOnPlaysItFromTheStart) {
