@@ -15,6 +15,7 @@
 #include "game/control/startup_checks.h"
 #include "game/control/steady_clock.h"
 #include "game/platform/archive_readers.h"
+#include "game/platform/sdl_audio.h"
 #include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_message_box.h"
 #include "game/platform/sdl_window.h"
@@ -34,8 +35,9 @@ int RunGame(const ProgramOptions& options) {
 
     SdlWindow window(options.window);
     SdlKeyboard keyboard;
-    SilentSound sound;
-    SilentMusic music;
+    SdlMixer mixer;
+    SdlSound sound(mixer);
+    SdlMusic music(mixer);
     LibraryArchiveReaders readers;
     GameSetup setup(
         *game, GameServices{keyboard, window, window, sound, music, settings, messageBox, readers},
