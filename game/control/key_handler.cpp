@@ -1,5 +1,7 @@
 #include "game/control/key_handler.h"
 
+#include "game/rules/movement.h"
+
 namespace zelkor {
 namespace {
 
@@ -11,7 +13,7 @@ bool OnOptionsPage(const Game& game) {
 }
 
 void Steer(Game& game, Dir dir) {
-    game.Player().nextDir = dir;
+    RequestTurn(game.Player(), dir, game.options.quickTurns);
     game.flags.wallHitWait = false;
 }
 

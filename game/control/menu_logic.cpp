@@ -26,7 +26,8 @@ constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
     "Allow AI Snakes to play sounds [Yes/No]",
     "Enable Music?",
     "Set the Music Volume (in %)",
-    "Select your color!"};
+    "Select your color!",
+    "Keep a second arrow pressed within one step [Yes/No]"};
 
 constexpr std::size_t kTickerLength = 71;
 
@@ -126,6 +127,9 @@ public:
                 break;
             case 14:
                 Model();
+                break;
+            case 15:
+                Toggle(options.quickTurns);
                 break;
             default:
                 break;

@@ -29,7 +29,7 @@ public:
 
 inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";
 inline constexpr std::string_view kNotInDeathmatch = "Not in DM mode";
-inline constexpr int kOptionRows = 14;
+inline constexpr int kOptionRows = 15;
 inline constexpr int kPlayerNameRow = 8;
 
 // `ModelLabel`: "Viper by Jo".

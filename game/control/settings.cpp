@@ -82,6 +82,7 @@ void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMu
         tweak.Truth("RsetSpeed", "False", options.noSpeedReset);
         tweak.Truth("IncSpeed", "0", level.SpeedUp);
     }
+    tweak.Truth("QuickTurns", "True", options.quickTurns);
 
     SectionReader opts(store, kOptionsSection);
     opts.Int16("gSpeed", "100", options.globalSpeed);
@@ -120,6 +121,7 @@ void SaveSettings(const Game& game, SettingsStore& store) {
         out.Truth(kTweakSection, "RsetSpeed", options.noSpeedReset);
         out.Truth(kTweakSection, "IncSpeed", level.SpeedUp);
     }
+    out.Truth(kTweakSection, "QuickTurns", options.quickTurns);
     out.Number(kOptionsSection, "gSpeed", options.globalSpeed);
     out.Truth(kOptionsSection, "Show FPS", options.showFPS);
     out.Truth(kOptionsSection, "AnimatedItems", options.animatedItems);

@@ -141,7 +141,8 @@ json OptionsJson(const Options& o) {
     return {{"globalSpeed", o.globalSpeed},   {"noSpeedReset", o.noSpeedReset},
             {"showFPS", o.showFPS},           {"animatedItems", o.animatedItems},
             {"sndEnabled", o.sndEnabled},     {"kiSndEnabled", o.kiSndEnabled},
-            {"musicEnabled", o.musicEnabled}, {"musicVolume", o.musicVolume}};
+            {"musicEnabled", o.musicEnabled}, {"musicVolume", o.musicVolume},
+            {"quickTurns", o.quickTurns}};
 }
 
 // The last effects asked for, oldest first; a silenced one has no entry.

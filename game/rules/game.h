@@ -60,6 +60,7 @@ struct LevelSettings {
 struct Options {
     std::int16_t globalSpeed = 100;  // "gSpeed"
     bool noSpeedReset = false;       // "RsetSpeed"
+    bool quickTurns = true;          // a second arrow within one step is kept
     bool showFPS = true;
     bool animatedItems = true;  // "3D Items"
     bool sndEnabled = true;
@@ -129,7 +130,7 @@ struct LoopFlags {
 
 struct MenuState {
     std::int16_t menuRow = 1;     // 1 new game .. 4 exit
-    std::int16_t optionsRow = 1;  // 1..14
+    std::int16_t optionsRow = 1;  // 1..15
     std::string optionsCommand;   // "+", "-", "cycle" or empty
     std::int16_t hallOfFamePage = 0;
     std::int16_t optionsPage = 0;

@@ -1,6 +1,7 @@
 #include "game/rules/movement.h"
 
 #include <cmath>
+#include <utility>
 
 #include "game/rules/computer_snakes.h"
 
@@ -23,9 +24,32 @@ void MoveSnake(Game& game, int n) {
     AdvanceHead(snake);
 }
 
+namespace {
+
+bool TurnsFrom(Dir wanted, Dir current) {
+    return wanted != Dir::None && wanted != current && wanted != Opposite(current);
+}
+
+}  // namespace
+
+void RequestTurn(SnakeRecord& player, Dir d, bool quickTurns) {
+    // A queued turn only counts behind a `nextDir` that the next step takes; one
+    // left over from a stop or a reset is dropped here.
+    const bool firstWaiting = TurnsFrom(player.nextDir, player.dir);
+    if (!quickTurns || !firstWaiting) {
+        player.queuedTurn = Dir::None;
+        if (!quickTurns || TurnsFrom(d, player.dir)) player.nextDir = d;
+        return;
+    }
+    if (player.queuedTurn == Dir::None && TurnsFrom(d, player.nextDir)) player.queuedTurn = d;
+}
+
 void TakePlayerDirection(SnakeRecord& player) {
+    const bool turns = TurnsFrom(player.nextDir, player.dir);
     if (player.nextDir != player.dir && player.nextDir != Opposite(player.dir))
         player.dir = player.nextDir;
+    const Dir queued = std::exchange(player.queuedTurn, Dir::None);
+    if (turns && queued != Dir::None) player.nextDir = queued;
 }
 
 namespace {

@@ -11,7 +11,14 @@ void MoveSnake(Game& game, int n);
 // Moves the head of snake n one cell (20 pixels) in its `dir`.
 void AdvanceHead(SnakeRecord& snake);
 
+// An arrow key steering the player. Without quick turns it replaces `nextDir`.
+// With them up to two turns wait, taken one per step: a press is refused when it
+// repeats or reverses the direction the snake will have after the turns already
+// waiting, or when two are waiting.
+void RequestTurn(SnakeRecord& player, Dir d, bool quickTurns);
+
 // The player's direction for the next step: `nextDir` unless it would reverse.
+// A turn queued behind it moves up once `nextDir` has been taken.
 void TakePlayerDirection(SnakeRecord& player);
 
 // `StepBody`(n): the body follows the head that has just advanced; corner codes

@@ -28,6 +28,9 @@ struct SnakeRecord {
     std::int16_t y = 0;
     Dir dir = Dir::None;
     Dir nextDir = Dir::None;
+    // The player's second pending turn with quick turns on: taken at the step
+    // after the one that takes `nextDir`.
+    Dir queuedTurn = Dir::None;
     std::int16_t length = 1;
     std::int16_t grow = 0;
     std::int32_t startX = 0;

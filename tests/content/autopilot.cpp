@@ -523,7 +523,12 @@ private:
                          static_cast<long long>(clock_.NowMs() - seed_), Progress(game).c_str(),
                          static_cast<int>(want), static_cast<int>(p.dir),
                          static_cast<int>(p.nextDir));
-        if (want != Dir::None && (want != p.nextDir || f.wallHitWait || p.dir == Dir::None))
+        // The planner decides the next step only: with a turn already waiting for it, a
+        // second arrow would queue a turn after it instead of changing it.
+        const bool turnWaiting =
+            p.nextDir != Dir::None && p.nextDir != p.dir && p.nextDir != Opposite(p.dir);
+        if (want != Dir::None && !turnWaiting &&
+            (want != p.nextDir || f.wallHitWait || p.dir == Dir::None))
             Tap(KeyOf(want));
     }
 

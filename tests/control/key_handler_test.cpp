@@ -71,7 +71,11 @@ TEST_F(KeyHandlerTest, ArrowsInPlaySteerClearTheWallWaitAndReleaseTheComputerSna
     EXPECT_FALSE(game.flags.wallHitWait);
     EXPECT_FALSE(game.world.Frozen);
     Tap(key::Up);
-    EXPECT_EQ(game.Player().nextDir, Dir::Forw);
+    EXPECT_EQ(game.Player().nextDir, Dir::Left) << "with quick turns Up waits behind Left";
+    EXPECT_EQ(game.Player().queuedTurn, Dir::Forw);
+    game.options.quickTurns = false;
+    Tap(key::Up);
+    EXPECT_EQ(game.Player().nextDir, Dir::Forw) << "without them the last arrow wins";
     game.world.Frozen = true;
     Tap(key::F2);
     EXPECT_FALSE(game.world.Frozen) << "any key acting in play starts them";

@@ -45,8 +45,8 @@ protected:
 
 TEST_F(MenuLogicTest, NumbersStepWithinTheirRangesAndTheCursorWraps) {
     Act(0, {""});
-    EXPECT_EQ(game.menu.optionsRow, 14);
-    Act(15, {""});
+    EXPECT_EQ(game.menu.optionsRow, 15);
+    Act(16, {""});
     EXPECT_EQ(game.menu.optionsRow, 1);
     game.level.maxSpd = 59;
     Act(1, {"+", "+", "+"});
@@ -75,9 +75,10 @@ TEST_F(MenuLogicTest, NumbersStepWithinTheirRangesAndTheCursorWraps) {
 
 TEST_F(MenuLogicTest, YesNoRowsToggleOnEveryActionWordOnly) {
     Options& o = game.options;
-    const std::vector<std::pair<int, bool*>> rows{
-        {4, &o.noSpeedReset}, {5, &game.level.SpeedUp}, {7, &o.showFPS},      {9, &o.animatedItems},
-        {10, &o.sndEnabled},  {11, &o.kiSndEnabled},    {12, &o.musicEnabled}};
+    const std::vector<std::pair<int, bool*>> rows{{4, &o.noSpeedReset},  {5, &game.level.SpeedUp},
+                                                  {7, &o.showFPS},       {9, &o.animatedItems},
+                                                  {10, &o.sndEnabled},   {11, &o.kiSndEnabled},
+                                                  {12, &o.musicEnabled}, {15, &o.quickTurns}};
     for (const auto& [row, flag] : rows) {
         const bool before = *flag;
         Act(row, {"+", "-"});

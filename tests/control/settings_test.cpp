@@ -74,6 +74,7 @@ TEST_F(SettingsTest, AFreshStoreGivesTheDefaults) {
     EXPECT_EQ(game->level.SpeedStep, 0.5);
     EXPECT_FALSE(game->options.noSpeedReset);
     EXPECT_FALSE(game->level.SpeedUp);
+    EXPECT_TRUE(game->options.quickTurns);
     EXPECT_EQ(game->options.globalSpeed, 100);
     for (int n = 1; n <= kMaxSnakes; ++n)
         EXPECT_EQ(game->Snake(n).speed, 100) << n;
@@ -101,6 +102,7 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
     game->level.SpeedStep = 1.5;
     game->options.noSpeedReset = true;
     game->level.SpeedUp = true;
+    game->options.quickTurns = false;
     game->options.globalSpeed = 70;
     game->options.showFPS = false;
     game->options.animatedItems = false;
@@ -133,23 +135,24 @@ TEST_F(SettingsTest, KeysAreReadAndWrittenInTheGamesOrder) {
     auto game = NewGame();
     LoadSettings(*game, store_);
     std::vector<Name> reads = {
-        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},        {"Tweak", "Speed"},
-        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},        {"Options", "gSpeed"},
-        {"Options", "Show FPS"},     {"Options", "AnimatedItems"}, {"Options", "SndEnabled"},
-        {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"},  {"Options", "MusicVolume"},
-        {"Options", "NoCleanUp"},    {"Options", "NewInstall"},    {"Options", "Player Name"},
-        {"Options", "Player Color"}};
+        {"Tweak", "MinSpeed"},      {"Tweak", "MaxSpeed"},       {"Tweak", "Speed"},
+        {"Tweak", "RsetSpeed"},     {"Tweak", "IncSpeed"},       {"Tweak", "QuickTurns"},
+        {"Options", "gSpeed"},      {"Options", "Show FPS"},     {"Options", "AnimatedItems"},
+        {"Options", "SndEnabled"},  {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"},
+        {"Options", "MusicVolume"}, {"Options", "NoCleanUp"},    {"Options", "NewInstall"},
+        {"Options", "Player Name"}, {"Options", "Player Color"}};
     for (const Name& k : HallOfFameKeys())
         reads.push_back(k);
     EXPECT_EQ(store_.reads, reads);
 
     SaveSettings(*game, store_);
     std::vector<Name> writes = {
-        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},        {"Tweak", "Speed"},
-        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},        {"Options", "gSpeed"},
-        {"Options", "Show FPS"},     {"Options", "AnimatedItems"}, {"Options", "Player Name"},
-        {"Options", "SndEnabled"},   {"Options", "Player Color"},  {"Options", "KiSndEnabled"},
-        {"Options", "MusicEnabled"}, {"Options", "MusicVolume"},   {"Options", "NoCleanUp"}};
+        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},       {"Tweak", "Speed"},
+        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},       {"Tweak", "QuickTurns"},
+        {"Options", "gSpeed"},       {"Options", "Show FPS"},     {"Options", "AnimatedItems"},
+        {"Options", "Player Name"},  {"Options", "SndEnabled"},   {"Options", "Player Color"},
+        {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"}, {"Options", "MusicVolume"},
+        {"Options", "NoCleanUp"}};
     for (const Name& k : HallOfFameKeys())
         writes.push_back(k);
     EXPECT_EQ(store_.writes, writes);
@@ -172,7 +175,9 @@ TEST_F(SettingsTest, DeathmatchNeitherReadsNorWritesTheSpeedTweaks) {
         for (const auto* keys : {&store_.reads, &store_.writes}) {
             for (const Name& k : *keys) {
                 const bool tweak = k.first == "Tweak";
-                EXPECT_TRUE(!tweak || k.second == "MinSpeed" || k.second == "MaxSpeed") << k.second;
+                EXPECT_TRUE(!tweak || k.second == "MinSpeed" || k.second == "MaxSpeed" ||
+                            k.second == "QuickTurns")
+                    << k.second;
             }
         }
         EXPECT_EQ(store_.Value("Tweak", "Speed"), "2") << "the normal game's value is kept";

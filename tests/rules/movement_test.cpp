@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 namespace zelkor {
 namespace {
@@ -95,6 +96,62 @@ TEST_F(MovementTest, AReversalRequestIsIgnoredAndKept) {
     s.nextDir = Dir::Back;
     TakePlayerDirection(s);
     EXPECT_EQ(s.dir, Dir::Back) << "a standing snake may start any way";
+}
+
+// The directions the player moves in over the next steps, after these arrow presses
+// from a snake moving `start` (None: standing).
+std::vector<Dir> Steps(Dir start, std::initializer_list<Dir> presses, bool quickTurns,
+                       int steps = 3) {
+    SnakeRecord s;
+    s.dir = s.nextDir = start;
+    for (Dir d : presses)
+        RequestTurn(s, d, quickTurns);
+    std::vector<Dir> taken;
+    for (int i = 0; i < steps; ++i) {
+        TakePlayerDirection(s);
+        taken.push_back(s.dir);
+    }
+    return taken;
+}
+
+TEST(QuickTurns, UpToTwoTurnsWaitAndAreTakenOnePerStep) {
+    using enum Dir;
+    using Dirs = std::vector<Dir>;
+    // Turning back along a corridor: with one waiting direction the second press
+    // overwrites the first, and a reversal is no turn at all.
+    EXPECT_EQ(Steps(Forw, {Left, Back}, true), (Dirs{Left, Back, Back}));
+    EXPECT_EQ(Steps(Forw, {Left, Back}, false), (Dirs{Forw, Forw, Forw}));
+    EXPECT_EQ(Steps(None, {Forw, Left}, true), (Dirs{Forw, Left, Left}));
+    EXPECT_EQ(Steps(None, {Forw, Left}, false), (Dirs{Left, Left, Left}));
+    // A press that reverses or repeats the direction after the waiting turns is refused,
+    // and so is a third turn.
+    EXPECT_EQ(Steps(Forw, {Left, Right}, true), (Dirs{Left, Left, Left}));
+    EXPECT_EQ(Steps(Forw, {Left, Right}, false), (Dirs{Right, Right, Right}));
+    EXPECT_EQ(Steps(Forw, {Left, Left, Back}, true), (Dirs{Left, Back, Back}));
+    EXPECT_EQ(Steps(Forw, {Back, Forw, Right}, true), (Dirs{Right, Right, Right}));
+    EXPECT_EQ(Steps(Forw, {Left, Back, Right}, true), (Dirs{Left, Back, Back}));
+    EXPECT_EQ(Steps(None, {Forw, Back}, true), (Dirs{Forw, Forw, Forw}));
+}
+
+TEST(QuickTurns, ATurnWaitingBehindAStopIsDropped) {
+    SnakeRecord s;
+    s.dir = s.nextDir = Dir::Forw;
+    RequestTurn(s, Dir::Left, true);
+    RequestTurn(s, Dir::Back, true);
+    s.dir = s.nextDir = Dir::None;  // a death or a new level stops the snake
+    TakePlayerDirection(s);
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::None) << "the snake waits for a key";
+    RequestTurn(s, Dir::Back, true);
+    RequestTurn(s, Dir::Right, true);
+    RequestTurn(s, Dir::Left, true);
+    s.dir = s.nextDir = Dir::None;
+    RequestTurn(s, Dir::Forw, true);  // the first press after the stop starts afresh
+    RequestTurn(s, Dir::Left, true);
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::Forw);
+    TakePlayerDirection(s);
+    EXPECT_EQ(s.dir, Dir::Left);
 }
 
 TEST_F(MovementTest, GrowthIsPaidOneSegmentPerFrameAndLengthIsCapped) {
