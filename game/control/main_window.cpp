@@ -256,7 +256,10 @@ void MainWindow::DrawKeyNumber(int scanCode) {
 
 int MainWindow::LoadLevel(std::string_view path) {
     MusicLevelStarted(game_);
-    return zelkor::LoadLevel(game_, *this, *this, path);
+    const int result = zelkor::LoadLevel(game_, *this, *this, path);
+    // The menu comes up in its place and tells why.
+    if (result != 1) HoldMenuStatus(game_, game_.level.InfoText);
+    return result;
 }
 
 // A game path is the game folder as the system names it, then the rest in the game's

@@ -129,6 +129,8 @@ private:
     void PlaceStandingSnakesOnStart();
     void RenderStill();
     void EndProgram(int code);
+    // The player's model, when it is no longer installed, falls back to the default.
+    void KeepInstalledModel();
     std::filesystem::path ToFile(std::string_view gamePath) const;
     AudioHooks MakeAudioHooks();
 

@@ -95,10 +95,12 @@ void MainWindow::DX_INIT() {
     ZkCreateSounds();
     if (f.ending) return;
 
+    bool levelFailed = false;
     if (!run.cmdLevelPath.empty()) {
-        LoadLevel(run.cmdLevelPath);
+        levelFailed = LoadLevel(run.cmdLevelPath) != 1;
         run.cmdLevelPath.clear();
     }
+    KeepInstalledModel();
     game_.rng.Mix(game_.Now());
 
     SnakeRecord& player = game_.Player();
@@ -113,7 +115,7 @@ void MainWindow::DX_INIT() {
     if (run.aisGiven && run.aisOn) StartComputerSnakes(game_, *this);
     game_.menu.menuRow = 1;
     game_.menu.optionsRow = 1;
-    game_.level.InfoText = "Welcome to Zelkor";
+    if (!levelFailed) game_.level.InfoText = "Welcome to Zelkor";
     if (run.debug) ConsolePrint("DX_INIT: Loading Textures...");
     PrepareLvlGfx();
 
@@ -154,7 +156,7 @@ void MainWindow::RunMenu() {
     }
     game_.menu.highlights.fill(false);
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
-    game_.menu.statusLine.clear();
+    if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
     while (!f.ending) {
         MenuPassLogic(game_, *this);
         s_.screen.DrawMenu(game_);
@@ -241,6 +243,12 @@ void MainWindow::SetMusicVolume(int percent) {
 void MainWindow::LoadSettings() {
     zelkor::LoadSettings(game_, s_.settings,
                          [this](std::int16_t percent) { music_.zkMusicVolume(percent); });
+    KeepInstalledModel();
+}
+
+void MainWindow::KeepInstalledModel() {
+    std::int16_t& model = game_.Player().model;
+    model = InstalledModelOrDefault(model, HighestModelNumber());
 }
 void MainWindow::SaveSettings() {
     zelkor::SaveSettings(game_, s_.settings);

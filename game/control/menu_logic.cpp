@@ -62,7 +62,8 @@ void MainMenuPass(Game& game) {
     m.highlights.fill(false);
     Wrap(m.menuRow, 4);
     m.highlights[static_cast<std::size_t>(m.menuRow - 1)] = true;
-    m.statusLine = kMainMenuHelp[static_cast<std::size_t>(m.menuRow - 1)];
+    if (m.menuRow != m.statusHeldRow) m.statusHeld = false;
+    if (!m.statusHeld) m.statusLine = kMainMenuHelp[static_cast<std::size_t>(m.menuRow - 1)];
     AdvanceTicker(game);
 }
 
@@ -191,10 +192,19 @@ std::string ModelLabel(MenuHost& host, int model) {
     return ModelCaption(credit.name, credit.author);
 }
 
+void HoldMenuStatus(Game& game, std::string_view text) {
+    MenuState& m = game.menu;
+    Wrap(m.menuRow, 4);
+    m.statusLine = text;
+    m.statusHeld = true;
+    m.statusHeldRow = m.menuRow;
+}
+
 void MenuPassLogic(Game& game, MenuHost& host) {
     MenuState& m = game.menu;
     m.typingAllowed = false;
     m.typingTarget.clear();
+    if (m.hallOfFamePage == 1 || m.optionsPage == 1) m.statusHeld = false;
     if (m.hallOfFamePage == 1) {
         m.typingAllowed = true;
         m.typingTarget = "Cheat";

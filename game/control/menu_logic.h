@@ -35,6 +35,10 @@ inline constexpr int kPlayerNameRow = 8;
 // `ModelLabel`: "Viper by Jo".
 std::string ModelLabel(MenuHost& host, int model);
 
+// Puts `text` into the main menu's status line, where it stays until the cursor
+// moves or another page is opened.
+void HoldMenuStatus(Game& game, std::string_view text);
+
 // The state side of one pass of the menu screens: cursor wraps, highlights, the
 // status line, the credits ticker, the options page's action word and the typing
 // target of the page shown. Drawing is the screen's.

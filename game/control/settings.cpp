@@ -140,6 +140,11 @@ void SaveSettings(const Game& game, SettingsStore& store) {
     out.WriteTo(store);
 }
 
+std::int16_t InstalledModelOrDefault(std::int16_t stored, int highest) {
+    if (highest < 0 || (stored >= 0 && stored <= highest)) return stored;
+    return highest >= 1 ? 1 : 0;
+}
+
 HighScoreResult EnterHighScore(Game& game, SettingsStore& store) {
     const std::int32_t total = game.Player().totalScore;
     auto& table = game.hallOfFame;

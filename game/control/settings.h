@@ -35,6 +35,11 @@ void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMu
 // batch. Write errors are ignored.
 void SaveSettings(const Game& game, SettingsStore& store);
 
+// The stored "Player Color" when that model is installed (0..highest); otherwise
+// model 1, the default, or 0 when only one model is installed. With none known the
+// stored number is kept for when its pack comes back.
+std::int16_t InstalledModelOrDefault(std::int16_t stored, int highest);
+
 inline constexpr std::string_view kNewHighScoreText = "This is a new High Score!";
 inline constexpr std::string_view kCheatedHighScoreText =
     "This would be a new High Score! - But you cheated!";

@@ -1,7 +1,9 @@
 #include "game/level/level_loader.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
+#include <string>
 #include <type_traits>
 
 #include "common/level_format.h"
@@ -222,10 +224,24 @@ private:
     int requiredSlot_ = 1;
 };
 
-int FailLoad(Game& game, LevelLoadHost& host, std::string_view path) {
+// A level that cannot be read ends in the menu, with the reason in the
+// information text: a missing file, or the line the reader stopped at.
+int FailLoad(Game& game, LevelLoadHost& host, std::string_view path,
+             const std::optional<LevelError>& error = std::nullopt) {
     game.flags.stopped = true;
     game.flags.menuShown = true;
-    game.level.InfoText = "Level " + std::string(path) + " does not exist";
+    // An information screen that was due (a level named on the command line) would
+    // keep the menu's keys from moving the cursor.
+    game.flags.infoShown = false;
+    std::string& text = game.level.InfoText;
+    text = "Level " + std::string(path);
+    if (!error) {
+        text += " does not exist";
+    } else if (error->line > 0) {
+        text += ": line " + std::to_string(error->line) + ": " + error->reason;
+    } else {
+        text += ": " + error->reason;
+    }
     if (game.run.debug) host.ConsolePrint(game.level.InfoText);
     return -1;
 }
@@ -311,7 +327,7 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
     LevelBuilder builder(game, host);
     for (const LevelEffect& effect : read.effects)
         std::visit(builder, effect);
-    if (!read.ok()) return FailLoad(game, host, path);
+    if (!read.ok()) return FailLoad(game, host, path, read.error);
 
     w.Frozen = true;
     ShowMessage(game, "Welcome!");

@@ -137,6 +137,10 @@ struct MenuState {
     bool typingAllowed = false;
     std::string typingTarget;  // "PlayerName" or "Cheat"
     std::string statusLine;
+    // A text that stays in the main menu's status line until the cursor leaves
+    // this row (why a level could not be loaded).
+    bool statusHeld = false;
+    std::int16_t statusHeldRow = 1;
     std::array<bool, 4> highlights{};
     double tickerPos = 0;
     std::string tickerLine;

@@ -114,6 +114,29 @@ TEST_F(MenuLogicTest, ThePlayerModelStaysWithinTheInstalledModels) {
     EXPECT_EQ(ModelLabel(host, 3), "M3 by Jo");
 }
 
+TEST_F(MenuLogicTest, AHeldStatusStaysUntilTheCursorMovesOrAPageOpens) {
+    game.menu.menuRow = 1;
+    HoldMenuStatus(game, "Level x.dat does not exist");
+    Pass();
+    Pass();
+    EXPECT_EQ(game.menu.statusLine, "Level x.dat does not exist");
+    game.menu.menuRow = 2;
+    Pass();
+    game.menu.menuRow = 1;
+    Pass();
+    EXPECT_EQ(game.menu.statusLine, "Start a new game") << "moving back does not bring it back";
+
+    game.menu.menuRow = 5;  // wrapped before it is held
+    HoldMenuStatus(game, "held");
+    Pass();
+    EXPECT_EQ(game.menu.statusLine, "held");
+    game.menu.hallOfFamePage = 1;
+    Pass();
+    game.menu.hallOfFamePage = 0;
+    Pass();
+    EXPECT_EQ(game.menu.statusLine, "Start a new game");
+}
+
 TEST_F(MenuLogicTest, TheCreditsTickerShowsTheLastCharactersOneAtATime) {
     game.run.credits = "abc";
     Pass();  // the ticker timer is still running

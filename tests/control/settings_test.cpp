@@ -259,5 +259,14 @@ TEST_F(EnterHighScoreTest, TooLowOrCheatedChangesNothing) {
     EXPECT_EQ(store_.batches, 0);
 }
 
+TEST(InstalledModel, AModelNoLongerInstalledFallsBackToTheDefault) {
+    EXPECT_EQ(InstalledModelOrDefault(3, 5), 3);
+    EXPECT_EQ(InstalledModelOrDefault(0, 5), 0);
+    EXPECT_EQ(InstalledModelOrDefault(6, 5), 1) << "the default, second in the list";
+    EXPECT_EQ(InstalledModelOrDefault(-2, 5), 1);
+    EXPECT_EQ(InstalledModelOrDefault(1, 0), 0) << "only one model";
+    EXPECT_EQ(InstalledModelOrDefault(7, -1), 7) << "no list yet: the stored number stays";
+}
+
 }  // namespace
 }  // namespace zelkor

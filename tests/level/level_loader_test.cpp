@@ -191,9 +191,14 @@ TEST_F(LevelLoaderTest, AFailedLoadShowsTheMenuWithItsMessage) {
     EXPECT_TRUE(game.flags.stopped);
     EXPECT_EQ(game.level.InfoText, "Level missing.dat does not exist");
 
+    game.flags.infoShown = true;  // due for a level named on the command line
     std::vector<std::string> keys(33, "Requires=x.txt");
     EXPECT_EQ(Load(Level({"S"}, keys)), -1);
     EXPECT_EQ(game.level.RequiredFiles[32], "x.txt") << "what was read before the error stays";
+    EXPECT_FALSE(game.flags.infoShown) << "the menu takes the keys";
+    const std::string& text = game.level.InfoText;
+    EXPECT_EQ(text.rfind("Level lvl: line 34: ", 0), 0u) << "the 33rd required file: " << text;
+    EXPECT_GT(text.size(), 20u) << "the reader's reason follows";
 }
 
 }  // namespace

@@ -91,6 +91,21 @@ TEST_F(MenuReplay, NewGameStartsTheFirstLevelWithItsInformationScreen) {
     const auto missing = Play(KeyScriptWriter().Tap(key::Enter));
     EXPECT_TRUE(missing.dump["flags"]["menuShown"]);
     EXPECT_TRUE(missing.dump["flags"]["stopped"]);
+    EXPECT_EQ(missing.dump["menu"]["statusLine"], "Level \\lvl\\lvl1.dat does not exist");
+}
+
+TEST_F(MenuReplay, ALevelThatFailsToLoadLeavesItsReasonUntilTheCursorMoves) {
+    replay.AddLevel("broken.dat", scenario::LevelText("Broken").Key("numYellow= 400"));
+    const std::string reason = "Level " + (replay.dir() / "lvl").string() +
+                               "/broken.dat: line 26: numYellow= 400 asks for more than 300 items";
+    const auto start = Play(KeyScriptWriter().At(1000), "/L=broken.dat");
+    EXPECT_TRUE(start.dump["flags"]["menuShown"]);
+    EXPECT_EQ(start.dump["menu"]["statusLine"], reason);
+    EXPECT_EQ(start.dump["level"]["InfoText"], reason) << "not the start-up's welcome";
+
+    const auto moved = Play(KeyScriptWriter(1000).Tap(key::Down), "/L=broken.dat");
+    EXPECT_EQ(moved.dump["menu"]["menuRow"], 2) << "the menu takes the keys";
+    EXPECT_EQ(moved.dump["menu"]["statusLine"], "Modify game options");
 }
 
 TEST_F(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
