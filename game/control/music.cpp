@@ -8,7 +8,7 @@
 namespace zelkor {
 
 int MusicVolumeHundredths(int percent) {
-    // A stored volume outside 0..100 would get quieter again above 100 %.
+    // The curve turns back above 100 %: a stored volume outside 0..100 counts as its nearer end.
     const double p = std::clamp(percent, 0, 100);
     return static_cast<int>(std::lround((p - 100) * 0.25 * (100 - p)));
 }

@@ -49,17 +49,59 @@ TEST(Sounds, ThePlayersPickUpIsHeardAndAComputerSnakesIsSilencedWhenTheirsAreOff
 TEST(Music, TheLevelsTrackPlaysLoopingAndAMissingOneLeavesTheLevelSilent) {
     Replay replay;
     WriteBytes(replay.dir() / "music" / "song.ogg", "");
-    replay.AddLevel("song.dat", LevelText("Song").Key("MusicFile=song.ogg").PlayerStart(10, 2));
+    replay.AddLevel(
+        "song.dat",
+        LevelText("Song").Key("reqScore= 9999").Key("MusicFile=song.ogg").PlayerStart(10, 2));
     const auto song = replay.Play("/L=song.dat", 500, "");
     EXPECT_EQ(
         song.dump["music"],
         (nlohmann::json{
             {"file", "music/song.ogg"}, {"playing", true}, {"looping", true}, {"volume", -1225}}));
 
-    replay.AddLevel("quiet.dat", LevelText("Quiet").Key("MusicFile=none.mid").PlayerStart(10, 2));
+    replay.AddLevel(
+        "quiet.dat",
+        LevelText("Quiet").Key("reqScore= 9999").Key("MusicFile=none.mid").PlayerStart(10, 2));
     const auto quiet = replay.Play("/L=quiet.dat", 500, "");
     EXPECT_EQ(quiet.dump["music"]["file"], "");
     EXPECT_FALSE(quiet.dump["music"]["playing"]);
+}
+
+// Keys tapped one every 80 ms from `start` on.
+std::string Taps(int start, const std::vector<std::pair<int, int>>& keys) {
+    std::string text;
+    for (const auto& [code, times] : keys) {
+        for (int i = 0; i < times; ++i, start += 80)
+            text += Press(start, code);
+    }
+    return text;
+}
+
+TEST(Music, TheOptionsPageSwitchesItAndSetsItsVolumeAtOnce) {
+    Replay replay;
+    WriteBytes(replay.dir() / "music" / "song.mid", "");
+    replay.AddLevel(
+        "song.dat",
+        LevelText("Song").Key("reqScore= 9999").Key("MusicFile=song.mid").PlayerStart(10, 2));
+    // From the level's information screen to the options page, down to "Music On".
+    const std::vector<std::pair<int, int>> toMusicRow = {
+        {kEscape, 1}, {kDown, 1}, {kEnter, 1}, {kDown, 11}};
+
+    auto off = toMusicRow;
+    off.push_back({kRight, 1});
+    const auto silent = replay.Play("/L=song.dat", 2500, Taps(300, off));
+    EXPECT_FALSE(silent.dump["options"]["musicEnabled"]);
+    EXPECT_FALSE(silent.dump["music"]["playing"]);
+    EXPECT_EQ(silent.dump["music"]["file"], "music/song.mid") << "still loaded";
+
+    auto quieter = off;  // the volume down to 20 %, then music on again
+    quieter.insert(quieter.end(), {{kDown, 1}, {kLeft, 10}, {kUp, 1}, {kRight, 1}});
+    const auto back = replay.Play("/L=song.dat", 4000, Taps(300, quieter));
+    EXPECT_TRUE(back.dump["options"]["musicEnabled"]);
+    EXPECT_EQ(back.dump["options"]["musicVolume"], 20);
+    EXPECT_EQ(
+        back.dump["music"],
+        (nlohmann::json{
+            {"file", "music/song.mid"}, {"playing", true}, {"looping", true}, {"volume", -1600}}));
 }
 
 }  // namespace
