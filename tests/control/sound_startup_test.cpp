@@ -1,7 +1,6 @@
 // The effects and the music as the whole game starts and plays.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -60,20 +59,6 @@ protected:
     NullArchiveService archives;
     RecordingMessageBox boxes;
 };
-
-TEST_F(SoundStartupTest, TheFourEffectsAreLoadedAndTheLevelsTrackPlays) {
-    EXPECT_EQ(Run("/L=lvl1.dat", 500), 0);
-    std::vector<std::string> loaded;
-    for (const auto& buffer : sound.buffers)
-        loaded.push_back(std::to_string(buffer.entry) + " " + buffer.file.filename().string());
-    EXPECT_EQ(loaded, (std::vector<std::string>{"1 collect.wav", "2 explode.wav", "3 live.wav",
-                                                "4 wall.wav"}));
-    EXPECT_TRUE(boxes.boxes.empty());
-    ASSERT_GE(music.calls.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(music.calls.begin(), music.calls.begin() + 3),
-              (std::vector<std::string>{"load music1.mid", "play 0", "volume -1225"}));
-    EXPECT_TRUE(game.music.playing);
-}
 
 TEST_F(SoundStartupTest, WithoutASoundDeviceTheGameSaysSoOnceAndGoesOnSilent) {
     sound.opens = false;
