@@ -18,6 +18,8 @@
 #include "game/platform/sdl_audio.h"
 #include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_message_box.h"
+#include "game/platform/sdl_pictures.h"
+#include "game/platform/sdl_text.h"
 #include "game/platform/sdl_window.h"
 #include "game/rules/game.h"
 
@@ -35,13 +37,16 @@ int RunGame(const ProgramOptions& options) {
 
     SdlWindow window(options.window);
     SdlKeyboard keyboard;
+    SdlPictureFiles pictureFiles;
+    SdlTextRenderer text;
     SdlMixer mixer;
     SdlSound sound(mixer);
     SdlMusic music(mixer);
     LibraryArchiveReaders readers;
-    GameSetup setup(
-        *game, GameServices{keyboard, window, window, sound, music, settings, messageBox, readers},
-        options.gameDir);
+    GameSetup setup(*game,
+                    GameServices{keyboard, window, window, pictureFiles, text, sound, music,
+                                 settings, messageBox, readers},
+                    options.gameDir);
 
     const int code = setup.Run(options.commandLine);
     // Closing the window saves the options and the hall of fame.
@@ -77,8 +82,12 @@ int main(int argc, char** argv) {
         headless.keysFile = options.keysFile;
         headless.dumpFile = options.dumpFile;
         headless.commandLine = options.commandLine;
+        for (const auto& [at, file] : options.screenshots)
+            headless.screenshots.push_back({at, file});
         LibraryArchiveReaders archives;
-        return RunHeadless(headless, archives);
+        SdlPictureFiles pictureFiles;
+        SdlTextRenderer text;
+        return RunHeadless(headless, HeadlessPlatform{archives, pictureFiles, text});
     }
 
     return RunGame(options);

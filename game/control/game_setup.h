@@ -13,17 +13,22 @@
 #include "game/control/window_events.h"
 #include "game/present/display.h"
 #include "game/present/game_screen.h"
+#include "game/present/picture_services.h"
+#include "game/present/pictures.h"
 #include "game/rules/game.h"
 
 namespace zelkor {
 
 // Everything a run of the game reaches outside its own state. The game fills it
 // with the platform's services, the headless runner with its scripted and silent
-// ones; a new service is one more member here.
+// ones (and the real picture files and text, so its pictures are the player's); a
+// new service is one more member here.
 struct GameServices {
     Keyboard& keyboard;
     WindowEvents& events;
     Display& display;
+    PictureFiles& pictureFiles;
+    TextRenderer& text;
     SoundDevice& sound;
     MusicPlayer& music;
     SettingsStore& settings;
@@ -31,10 +36,10 @@ struct GameServices {
     ArchiveReaderFactory& archiveReaders;
 };
 
-// The game's parts wired around one `Game`: archives, pictures and the main
-// window. The program and the headless runner both start the game through it, so
-// a headless run is the player's run without the window.
-class GameSetup {
+// The game's parts wired around one `Game`: archives, pictures, the screen and the
+// main window. The program and the headless runner both start the game through
+// it, so a headless run is the player's run without the window.
+class GameSetup final : private PictureHost {
 public:
     GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir);
     GameSetup(const GameSetup&) = delete;
@@ -45,10 +50,26 @@ public:
     int Run(std::string_view commandLine) { return window_.INIT_Main(commandLine); }
 
     MainWindow& window() { return window_; }
-    const GameScreen& screen() const { return screen_; }
+    GameScreen& screen() { return screen_; }
 
 private:
+    // PictureHost
+    void ConsolePrint(std::string_view text) override;
+    void SetLoadingLabel(std::string_view text) override;
+    void ShowProgressFrame() override;
+    void SetProgress(double percent) override;
+    void CountLoadedPicture() override;
+    void SetProgressTotal(int total) override;
+    void Unextract(std::string_view archive, std::string_view destination,
+                   std::string_view password) override;
+    bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
+    void PictureMissing(std::string_view title, std::string_view text) override;
+    void ShowStartupWindow() override;
+
+    Game& game_;
+    MessageBoxService& messageBox_;
     GameArchiveService archives_;
+    PictureStore pictures_;
     GameScreen screen_;
     MainWindow window_;
 };

@@ -52,6 +52,45 @@ private:
     std::optional<nlohmann::json> dumpAtEnd_;
 };
 
+// No window: every flip is a frame shown; the screenshots asked for are taken
+// from the back buffer at the first flip at or after their time.
+class HeadlessDisplay final : public Display {
+public:
+    HeadlessDisplay(ManualClock& clock, const HeadlessOptions& options, PictureFiles& files)
+        : clock_(clock), files_(files) {
+        for (const auto& shot : options.screenshots)
+            pending_.push_back({shot.atMs + options.seed, shot.file});
+    }
+
+    void Present(const Surface& backBuffer) override {
+        for (auto& shot : pending_) {
+            if (shot.done || clock_.NowMs() < shot.atMs) continue;
+            shot.done = true;
+            if (!files_.SavePng(backBuffer, shot.file)) failed_ = true;
+        }
+    }
+    void ShowCursor(bool) override {}
+
+    // The screenshots that were due but could not be written, or never came due.
+    bool AllWritten() const {
+        if (failed_) return false;
+        for (const auto& shot : pending_)
+            if (!shot.done) return false;
+        return true;
+    }
+
+private:
+    struct Pending {
+        std::int64_t atMs;
+        std::filesystem::path file;
+        bool done = false;
+    };
+    ManualClock& clock_;
+    PictureFiles& files_;
+    std::vector<Pending> pending_;
+    bool failed_ = false;
+};
+
 std::optional<std::string> ReadText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
@@ -62,7 +101,7 @@ std::optional<std::string> ReadText(const std::filesystem::path& file) {
 
 }  // namespace
 
-int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveReaders) {
+int RunHeadless(const HeadlessOptions& options, const HeadlessPlatform& platform) {
     ManualClock clock(options.seed);
     ScriptedKeyboard keyboard(clock);
     if (options.keysFile) {
@@ -92,13 +131,13 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
     Game game(clock);
     game.rng.Seed(static_cast<std::uint64_t>(options.seed));
     HeadlessEvents events(clock, options, game);
-    NullDisplay display;
+    HeadlessDisplay display(clock, options, platform.pictureFiles);
     RecordingSound sound;
     RecordingMusic music;
     NullMessageBox messageBox;
     GameSetup setup(game,
-                    GameServices{keyboard, events, display, sound, music, *settings, messageBox,
-                                 archiveReaders},
+                    GameServices{keyboard, events, display, platform.pictureFiles, platform.text,
+                                 sound, music, *settings, messageBox, platform.archiveReaders},
                     options.gameDir);
     const int code = setup.Run(options.commandLine);
 
@@ -111,6 +150,10 @@ int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveRea
             std::cerr << "Zelkor: cannot write the dump " << options.dumpFile->string() << "\n";
             status = 2;
         }
+    }
+    if (!display.AllWritten()) {
+        std::cerr << "Zelkor: not every screenshot could be written\n";
+        if (status == 0) status = 2;
     }
     // A run that got as far as unpacking the archives ends the way the game's exit
     // does, so the unpacked files go again (after the menu's exit this finds no

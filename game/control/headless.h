@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelkor {
 
@@ -20,14 +21,31 @@ struct HeadlessOptions {
     std::optional<std::filesystem::path> keysFile;
     std::optional<std::filesystem::path> dumpFile;
     std::string commandLine;  // the game's own switches
+    // Pictures of the back buffer to write as PNG: the frame shown at or just after
+    // game time `atMs` (counted from the start of the run, like key times).
+    struct Screenshot {
+        std::int64_t atMs = 0;
+        std::filesystem::path file;
+    };
+    std::vector<Screenshot> screenshots;
 };
 
 class ArchiveReaderFactory;
+class PictureFiles;
+class TextRenderer;
+
+// The real file services a headless run uses, so that it unpacks, decodes and
+// draws as the game does.
+struct HeadlessPlatform {
+    ArchiveReaderFactory& archiveReaders;
+    PictureFiles& pictureFiles;
+    TextRenderer& text;
+};
 
 // Runs the game headless and writes the dump: the game as it stood when the run's
 // time ran out (a box still waiting for its key shows as waiting). Returns the
-// exit status. Archives ("gfx.zkr", "Requires=") are unpacked for real with
-// these readers.
-int RunHeadless(const HeadlessOptions& options, ArchiveReaderFactory& archiveReaders);
+// exit status. Archives ("gfx.zkr", "Requires=") are unpacked for real and every
+// frame is drawn into the back buffer; screenshots are written from it.
+int RunHeadless(const HeadlessOptions& options, const HeadlessPlatform& platform);
 
 }  // namespace zelkor

@@ -275,6 +275,16 @@ std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
     return ResolvePath(s_.gameDir, Cp1252ToUtf8(rest));
 }
 
+void MainWindow::LoadBackground(std::string_view) {
+    s_.screen.LoadBackground(game_);
+}
+void MainWindow::PrepareLvlGfx() {
+    s_.screen.PrepareLvlGfx(game_);
+}
+void MainWindow::PrepareUserItemGfx() {
+    s_.screen.PrepareUserItemGfx(game_);
+}
+
 std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
     return ReadLevelBytes(ToFile(path));
 }

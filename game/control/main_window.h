@@ -98,13 +98,16 @@ public:
     bool GfxExists(std::string_view name) override;
     std::string GfxPath(std::string_view name) override;
     std::string FolderPath(std::string_view folder, std::string_view name) override;
-    void LoadBackground(std::string_view) override {}
-    void PrepareLvlGfx() override {}
-    void PrepareUserItemGfx() override {}
+    void LoadBackground(std::string_view path) override;
+    void PrepareLvlGfx() override;
+    void PrepareUserItemGfx() override;
 
     // KeyHandlerActions
     void MenuSelect() override;
     void QuitAndEnd() override;
+    // A picture the game cannot do without is missing: the quit routine runs and
+    // the program ends with an error status.
+    void QuitWithError();
     void TypeKey(int scanCode) override;
     void DrawKeyNumber(int scanCode) override;
 

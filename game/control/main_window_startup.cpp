@@ -7,7 +7,6 @@
 #include "game/control/main_window.h"
 #include "game/control/menu_logic.h"
 #include "game/control/message_box.h"
-#include "game/control/model_credits.h"
 #include "game/control/quit.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
@@ -21,7 +20,6 @@ namespace {
 constexpr const char* kCredits =
     "Zelkor 3D - game design, code, art and sound by the Zelkor team - "
     "thanks to everyone who played the early levels and drew new ones!   ";
-constexpr const char* kVersion = "1.0.0";
 
 }  // namespace
 
@@ -31,9 +29,10 @@ int MainWindow::INIT_Main(std::string_view commandLine) {
     run.credits = kCredits;
     f.displayReady = false;
     ConsolePrint("\r\n");
-    game_.startup.loadingLabel = std::string("Zelkor v. ") + kVersion + " loading...";
+    game_.startup.loadingLabel = std::string("Zelkor v. ") + kGameVersion + " loading...";
     run.keyMap = "US";
     LoadSettings();
+    s_.screen.ShowStartupWindow(game_);
 
     if (!RunLevelFolderCheck(s_.gameDir, s_.messageBox)) return 1;
 
@@ -91,7 +90,8 @@ void MainWindow::DX_INIT() {
         ConsolePrint("");
         ConsolePrint("DX_INIT: Creating Buffers");
     }
-    s_.archives.Unextract("gfx.zkr", "\\", kArchivePassword);
+    s_.screen.CreateGraphics(game_);
+    if (f.ending) return;  // a missing picture was not to be done without
     ZkCreateSounds();
     if (f.ending) return;
 
@@ -102,6 +102,7 @@ void MainWindow::DX_INIT() {
     }
     KeepInstalledModel();
     game_.rng.Mix(game_.Now());
+    game_.startup.progressShown = false;
 
     SnakeRecord& player = game_.Player();
     player.length = 1;
@@ -225,9 +226,9 @@ void MainWindow::TypeKey(int scanCode) {
 }
 
 ModelCredit MainWindow::ModelCreditOf(int model) {
-    const std::vector<std::string> folders = ModelPackFolders(s_.gameDir);
-    if (model < 0 || model >= static_cast<int>(folders.size())) return {};
-    return ReadModelCredit(s_.gameDir, folders[static_cast<std::size_t>(model)]);
+    const ModelPack* pack = game_.ModelPacks.Find(model);
+    if (pack == nullptr) return {};
+    return {pack->name, pack->author};
 }
 
 void MainWindow::SwitchMusic(bool on) {
@@ -279,8 +280,7 @@ std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
 }
 
 int MainWindow::HighestModelNumber() {
-    // Every model pack in the models folder is one model, numbered from 0.
-    return static_cast<int>(ModelPackFolders(s_.gameDir).size()) - 1;
+    return game_.ModelPacks.highest;
 }
 
 void MainWindow::QuitAndEnd() {
@@ -315,6 +315,11 @@ void MainWindow::Activated(bool active) {
     if (!f.displayReady) return;
     if (game_.run.debug) ConsolePrint("WinCallback_CallBackWndProc: Zelkor.exe got focus back...");
     if (DeathSequenceRunning(game_)) f.skipDeath = true;
+}
+
+void MainWindow::QuitWithError() {
+    QuitAndEnd();
+    exitCode_ = 1;
 }
 
 void MainWindow::EndProgram(int code) {

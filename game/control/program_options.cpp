@@ -88,6 +88,8 @@ std::string_view ProgramUsage() {
            "  --run-ms N          how long to run, in game milliseconds (headless)\n"
            "  --keys FILE         scripted keys (headless)\n"
            "  --dump FILE         write the game state as JSON to FILE (headless)\n"
+           "  --screenshot-at T FILE  write the picture at game time T (ms) as a PNG\n"
+           "                      (headless, repeatable)\n"
            "  --help              show this text\n"
            "Game switches: /L=level.dat /AIS=n /KM=US|DE /DM /H /Limit=n /Debug /NoClean=bool\n";
 }
@@ -110,7 +112,16 @@ ParsedProgramOptions ParseProgramOptions(std::span<const std::string_view> args,
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
-        if (SetFlag(o, name)) {
+        if (name == "--screenshot-at") {
+            // Two values: the game time, then the file.
+            if (!value && i + 1 < args.size()) value = args[++i];
+            const auto at = value ? ReadWhole<std::int64_t>(*value) : std::nullopt;
+            if (!at || *at < 0 || *at > kLongestTime || i + 1 >= args.size()) {
+                result.error = "--screenshot-at needs a number of milliseconds and a file";
+            } else {
+                o.screenshots.emplace_back(*at, fs::path(args[++i]));
+            }
+        } else if (SetFlag(o, name)) {
             if (value) result.error = std::string(name) + " takes no value";
         } else if (!IsValueOption(name)) {
             result.error = "unknown option " + std::string(name);

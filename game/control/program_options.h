@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/game_folder.h"
 
@@ -27,6 +29,8 @@ struct ProgramOptions {
     std::optional<std::int64_t> runMs;              // --run-ms N
     std::optional<std::filesystem::path> keysFile;  // --keys FILE
     std::optional<std::filesystem::path> dumpFile;  // --dump FILE
+    // --screenshot-at T FILE (repeatable): the frame at game time T as a PNG.
+    std::vector<std::pair<std::int64_t, std::filesystem::path>> screenshots;
 
     // The game's switches, joined with blanks ("/L=EditTemp.dat /AIS=3 /DM"), in
     // Windows-1252 like all the game's text (the arguments come in UTF-8).

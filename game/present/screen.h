@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 
 #include "game/rules/game.h"
 
@@ -9,10 +10,20 @@ namespace zelkor {
 // The drawing side of the game. The main loop calls these at the points of a
 // frame where the picture is composed; every change a frame makes to the game's
 // state is made by the loop itself, so a screen only reads the game. The base
-// class draws nothing, which is what tests and the headless runner use.
+// class draws and loads nothing, which is what tests of the loops use.
 class Screen {
 public:
     virtual ~Screen() = default;
+
+    // Loading, at start-up and with each level.
+    // `DD_CreateGraphicsFromFile`: the fixed pictures and the model packs.
+    virtual void CreateGraphics(Game&) {}
+    // The level's background picture (the path the level loader set).
+    virtual void LoadBackground(Game&) {}
+    virtual void PrepareLvlGfx(Game&) {}
+    virtual void PrepareUserItemGfx(Game&) {}
+    // The start-up window: loading label, console, progress frame and bar.
+    virtual void ShowStartupWindow(const Game&) {}
 
     // Game frame: black fill, background, start markers, the frame's text style.
     virtual void BeginGameFrame(const Game&) {}
@@ -40,6 +51,8 @@ public:
     // Fills the visible surface with one colour (the menu's fade).
     virtual void FillVisible(std::uint8_t /*r*/, std::uint8_t /*g*/, std::uint8_t /*b*/) {}
     virtual void DrawKeyNumber(int /*scanCode*/) {}
+    // Writes the picture last shown as a PNG file; false when it cannot be written.
+    virtual bool SaveScreenshot(const std::filesystem::path& /*file*/) { return false; }
     // Shows the back buffer; paced by the display.
     virtual void Flip() {}
     // The mouse cursor over the game (full screen hides it unless it is shown).

@@ -13,6 +13,7 @@
 
 namespace zelkor {
 
+inline constexpr const char* kGameVersion = "1.0.0";
 inline constexpr int kMaxAINames = 99;
 inline constexpr const char* kArchivePassword = "kt90472";
 
@@ -180,6 +181,33 @@ struct ProgressCounters {
     std::int16_t total = 0;
 };
 
+inline constexpr int kMaxModels = 100;
+
+// One snake model pack from the "models" folder: its file, the folder under "gfx"
+// its pictures were unpacked to, its credit and which corner sprites it has.
+struct ModelPack {
+    std::string file;    // "Standart.zmp"
+    std::string folder;  // "Standart"
+    std::string name;
+    std::string author;
+    bool edges = false;        // EDGES: body corner sprites
+    bool edgesInvers = false;  // EDGES_INVERS: own sprites for left-hand corners
+    bool tailEdges = false;    // TAIL_EDGES: tail corner sprites
+};
+
+// `ModelPacks`: models 0..highest in the order of the sorted file list, read once
+// at start-up.
+struct ModelList {
+    std::array<ModelPack, kMaxModels> packs;
+    std::int16_t highest = -1;
+
+    // The model's record, or none for a number outside 0..highest.
+    const ModelPack* Find(int model) const {
+        if (model < 0 || model > highest) return nullptr;
+        return &packs[static_cast<std::size_t>(model)];
+    }
+};
+
 // The start-up window: the loading label, the five-line console and the progress
 // frame with its bar.
 struct StartupWindow {
@@ -212,6 +240,7 @@ struct Game {
     std::array<std::string, 5> messages;  // message lines 1..5
     std::array<CentredLine, 16> centredLines;
     StartupWindow startup;
+    ModelList ModelPacks;
     std::array<HallOfFameEntry, 10> hallOfFame;
 
     // The computer-snake names read from "AI_Names.lst" (slots 0..98) and their count.

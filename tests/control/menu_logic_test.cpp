@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "game/control/model_credits.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor {
@@ -148,20 +147,6 @@ TEST_F(MenuLogicTest, TheCreditsTickerShowsTheLastCharactersOneAtATime) {
     EXPECT_EQ(game.menu.tickerLine, "abab");  // the last character is skipped
     Pass();
     EXPECT_EQ(game.menu.tickerLine, "abab");
-}
-
-TEST(ModelCredits, PacksAreSortedAndDescribedByTheirFiles) {
-    const TempFolder folder;
-    const std::filesystem::path& dir = folder.path();
-    for (const char* file : {"Red.zmp", "Blue.ZMP", "notes.txt"})
-        folder.Touch(std::filesystem::path("models") / file);
-    WriteBytes(dir / "gfx" / "Red" / "model.ini",
-               "NAME=Fire Snake\r\nAUTHOR=Jo\r\nNAME=Red Viper\r\n");
-    EXPECT_EQ(ModelPackFolders(dir), (std::vector<std::string>{"Blue", "Red"}));
-    const ModelCredit blue = ReadModelCredit(dir, "Blue");
-    const ModelCredit red = ReadModelCredit(dir, "Red");
-    EXPECT_EQ(blue.name + "/" + blue.author, "Blue/Unknown");
-    EXPECT_EQ(red.name + "/" + red.author, "Red Viper/Jo");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // Whole runs of the game on small levels that a test writes into its game folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -12,6 +13,8 @@
 
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
+#include "game/platform/sdl_pictures.h"
+#include "game/platform/sdl_text.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor::scenario {
@@ -109,6 +112,36 @@ inline std::string SetOff(int key) {
     return CloseInfo() + Press(300, key);
 }
 
+// The staged "gfx.zkr" unpacked once per test program.
+inline const std::filesystem::path& UnpackedPictures() {
+    static const TempFolder folder;
+    static const bool unpacked = [] {
+        LibraryArchiveReaders readers;
+        const auto reader = readers.ReaderFor(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr");
+        if (!reader || !reader->Open(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr", "kt90472",
+                                     ArchiveReader::Purpose::Extract))
+            return false;
+        ArchiveEntry entry;
+        while (reader->ReadHeader(entry)) {
+            std::string name = entry.name;
+            std::replace(name.begin(), name.end(), '\\', '/');
+            const std::filesystem::path target = folder.path() / name;
+            if (entry.kind == ArchiveEntry::Kind::Folder) {
+                std::filesystem::create_directories(target);
+            } else if (entry.kind == ArchiveEntry::Kind::File) {
+                std::filesystem::create_directories(target.parent_path());
+                reader->Extract(target);
+            } else {
+                reader->Skip();
+            }
+        }
+        reader->Close();
+        return true;
+    }();
+    EXPECT_TRUE(unpacked) << "the staged gfx.zkr";
+    return folder.path();
+}
+
 // A run of the game: its exit status and its dump (with the raw text, for comparisons).
 struct Run {
     int status = 0;
@@ -125,6 +158,11 @@ public:
         for (const auto& entry : std::filesystem::directory_iterator(
                  std::filesystem::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
             std::filesystem::copy_file(entry.path(), dir() / "lvl" / entry.path().filename());
+        // The game's pictures as "gfx.zkr" unpacks them, so every frame is drawn as
+        // the player sees it. Linked, not copied: the game only ever replaces files.
+        std::filesystem::copy(UnpackedPictures() / "gfx", dir() / "gfx",
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::create_hard_links);
     }
 
     const std::filesystem::path& dir() const { return folder_.path(); }
@@ -156,7 +194,9 @@ public:
         o.dumpFile = dir() / "dump.json";
         Run run;
         LibraryArchiveReaders readers;
-        run.status = RunHeadless(o, readers);
+        SdlPictureFiles pictureFiles;
+        SdlTextRenderer text;
+        run.status = RunHeadless(o, HeadlessPlatform{readers, pictureFiles, text});
         EXPECT_EQ(run.status, 0);
         run.text = ReadBytes(*o.dumpFile);
         run.dump = nlohmann::json::parse(run.text);

@@ -216,7 +216,9 @@ TEST(WallsAndTnt, OneTntBlastsTwoPiecesMetInOneCall) {
 
 TEST(WallsAndTnt, AWallNoTntUserItemKillsWithTntInHand) {
     Replay replay;
-    WriteBytes(replay.dir() / "gfx" / "uwall.bmp", "BM");
+    // The user item's picture: any wall piece will do.
+    std::filesystem::copy_file(replay.dir() / "gfx" / "brik.bmp",
+                               replay.dir() / "gfx" / "uwall.bmp");
     replay.AddLevel("notnt.dat", TntColumn(1)
                                      .Put(10, 7, 'a')
                                      .Put(10, 11, 'b')
