@@ -15,11 +15,10 @@
 #include "game/control/startup_checks.h"
 #include "game/control/steady_clock.h"
 #include "game/platform/archive_readers.h"
+#include "game/platform/headless_platform.h"
 #include "game/platform/sdl_audio.h"
 #include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_message_box.h"
-#include "game/platform/sdl_pictures.h"
-#include "game/platform/sdl_text.h"
 #include "game/platform/sdl_window.h"
 #include "game/rules/game.h"
 
@@ -84,10 +83,7 @@ int main(int argc, char** argv) {
         headless.commandLine = options.commandLine;
         for (const auto& [at, file] : options.screenshots)
             headless.screenshots.push_back({at, file});
-        LibraryArchiveReaders archives;
-        SdlPictureFiles pictureFiles;
-        SdlTextRenderer text;
-        return RunHeadless(headless, HeadlessPlatform{archives, pictureFiles, text});
+        return RunHeadless(headless);
     }
 
     return RunGame(options);

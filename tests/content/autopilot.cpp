@@ -15,6 +15,8 @@
 #include "game/control/key_handler.h"
 #include "game/control/keyboard.h"
 #include "game/control/message_box.h"
+#include "game/platform/sdl_pictures.h"
+#include "game/platform/sdl_text.h"
 #include "game/present/display.h"
 #include "game/rules/game.h"
 
@@ -558,13 +560,16 @@ AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& 
     game.rng.Seed(static_cast<std::uint64_t>(seed));
     AutopilotEvents events(clock, keyboard, game, seed, limitMs);
     NullDisplay display;
+    SdlPictureFiles pictures;
+    SdlTextRenderer text;
     SilentSound sound;
     SilentMusic music;
     NullMessageBox messageBox;
     NoArchives archives;
-    GameSetup setup(
-        game, GameServices{keyboard, events, display, sound, music, settings, messageBox, archives},
-        gameDir);
+    GameSetup setup(game,
+                    GameServices{keyboard, events, display, pictures, text, sound, music, settings,
+                                 messageBox, archives},
+                    gameDir);
     setup.Run("/L=" + levelFile);
     return events.Result();
 }

@@ -11,6 +11,7 @@
 
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
+#include "game/platform/headless_platform.h"
 #include "tests/content/game_folder.h"
 
 namespace zelkor::content {
@@ -28,8 +29,7 @@ const fs::path& UnpackedFolder() {
         o.gameDir = GameFolder();
         o.runMs = 100;
         o.commandLine = "/NoClean=True /L=lvl10.dat";
-        LibraryArchiveReaders readers;
-        return RunHeadless(o, readers) == 0;
+        return RunHeadless(o) == 0;
     }();
     EXPECT_TRUE(unpacked);
     return GameFolder();
@@ -94,8 +94,7 @@ TEST_P(EveryLevel, ItsKeptWinReplaysWithTheHeadlessRunner) {
     o.keysFile = GameFolder() / ("keys" + std::to_string(level) + ".txt");
     o.dumpFile = GameFolder() / ("dump" + std::to_string(level) + ".json");
     WriteBytes(*o.keysFile, kept->keys);
-    LibraryArchiveReaders readers;
-    ASSERT_EQ(RunHeadless(o, readers), 0);
+    ASSERT_EQ(RunHeadless(o), 0);
     const auto dump = nlohmann::json::parse(ReadBytes(*o.dumpFile));
     EXPECT_EQ(dump["level"]["LevelFile"], "lvl/" + LevelFileName(level));
     EXPECT_EQ(dump["centredLines"][0]["text"], "Next Level!!!");

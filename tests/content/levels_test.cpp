@@ -12,8 +12,7 @@
 #include "game/control/check_level.h"
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
-#include "game/platform/sdl_pictures.h"
-#include "game/platform/sdl_text.h"
+#include "game/platform/headless_platform.h"
 #include "tests/content/game_folder.h"
 
 namespace zelkor::content {
@@ -101,10 +100,7 @@ TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
         o.runMs = 300;
         o.commandLine = "/NoClean=True /L=" + file;
         o.dumpFile = GameFolder() / "dump.json";
-        LibraryArchiveReaders readers;
-        SdlPictureFiles pictureFiles;
-        SdlTextRenderer text;
-        ASSERT_EQ(RunHeadless(o, HeadlessPlatform{readers, pictureFiles, text}), 0);
+        ASSERT_EQ(RunHeadless(o), 0);
         const Json dump = Json::parse(ReadBytes(*o.dumpFile));
         EXPECT_EQ(dump["level"]["LevelFile"], "lvl/" + file);
         EXPECT_FALSE(dump["flags"]["menuShown"]) << dump["level"]["InfoText"];

@@ -13,8 +13,7 @@
 
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
-#include "game/platform/sdl_pictures.h"
-#include "game/platform/sdl_text.h"
+#include "game/platform/headless_platform.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor::scenario {
@@ -193,10 +192,7 @@ public:
         }
         o.dumpFile = dir() / "dump.json";
         Run run;
-        LibraryArchiveReaders readers;
-        SdlPictureFiles pictureFiles;
-        SdlTextRenderer text;
-        run.status = RunHeadless(o, HeadlessPlatform{readers, pictureFiles, text});
+        run.status = RunHeadless(o);
         EXPECT_EQ(run.status, 0);
         run.text = ReadBytes(*o.dumpFile);
         run.dump = nlohmann::json::parse(run.text);
