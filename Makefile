@@ -3,7 +3,7 @@
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
 
-.PHONY: deps build play test test-asan bench soak fuzz contact-sheet format clean
+.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -14,6 +14,9 @@ build: deps
 
 play: build
 	cd build/dist && ./Zelkor --window
+
+play-editor: build
+	cd build/dist && ./ZelkorLvlEdit
 
 test: build
 	ctest --test-dir build --output-on-failure -j$(JOBS)

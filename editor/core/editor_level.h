@@ -60,9 +60,6 @@ inline constexpr std::array<std::string_view, 16> kUserItemGfx{
     "bricks\\wall4_animated_h"};
 inline constexpr std::array<std::string_view, 2> kOfferedRequiredFiles{"bricks.zkr", "bkg.zkr"};
 
-// The section the kept lines are written in, after the editor's own keys.
-inline constexpr std::string_view kOtherKeysHeader = "[Other Keys]";
-
 // Everything the editor saves: the grid, the fields, the two slot tables, and the key
 // lines it neither shows nor edits ("AIS=", "gSpeed=", unknown lines ...), kept as
 // read so that a level passes through the editor unchanged.

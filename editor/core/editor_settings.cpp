@@ -29,7 +29,7 @@ EditorSettings ReadEditorSettings(SettingsStore& store, const EditorSettings& de
     if (auto path = store.Read(kEditorSection, "ZelkorExe")) s.gamePath = Cp1252ToUtf8(*path);
     if (auto ais = store.Read(kEditorSection, "Test_AI_Snakes")) {
         const auto position = ReadInt16(*ais).value_or(0);
-        s.testComputerSnakes = std::clamp<int>(position, 0, 14);
+        s.testComputerSnakes = std::clamp<int>(position, -1, 14);
     }
     s.testDeathmatch = ReadFlag(store, "Test_Deathmatch", s.testDeathmatch);
     s.testHunting = ReadFlag(store, "Test_Hunting", s.testHunting);

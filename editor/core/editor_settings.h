@@ -13,7 +13,9 @@ struct EditorSettings {
     std::string author = "Unknown";  // Windows-1252
     bool useGrid = false;
     std::filesystem::path gamePath;  // the game program
-    int testComputerSnakes = 0;      // list position: 0 for 1 snake ... 14 for 15
+    // The position in the list "1".."15" (0 for 1 computer snake ... 14 for 15), or -1
+    // for none.
+    int testComputerSnakes = 0;
     bool testDeathmatch = false;
     bool testHunting = false;
 

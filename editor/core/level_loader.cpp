@@ -109,7 +109,7 @@ bool IsGameOnlyKey(std::string_view line) {
 }
 
 bool IsLayoutLine(std::string_view line) {
-    return line.empty() || line == kOtherKeysHeader ||
+    return line.empty() ||
            std::find(kLayoutLines.begin(), kLayoutLines.end(), line) != kLayoutLines.end() ||
            line.starts_with(kCreditStart) || line.starts_with(kAuthorKey.substr(0, 13));
 }

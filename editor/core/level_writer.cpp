@@ -7,7 +7,7 @@
 namespace zelkor::editor {
 namespace {
 
-constexpr std::string_view kCredit = " by the Zelkor team, 2026";
+constexpr std::string_view kCredit = " - by the Zelkor team, 2026";
 
 // A field holds one line of the file: a line break typed or pasted into it would
 // start a line of its own, so it goes in as a blank.
@@ -115,14 +115,10 @@ std::string LevelFileText(const EditorLevel& level, EditorVersion version) {
     out.Line("[Background]");
     out.Key("BkgPic= ", f.bkgPic);
     out.Key("MusicFile=", f.bkgMusic);
+    // The lines the editor does not edit, after its own keys, as they were read.
+    for (const std::string& line : level.keptLines)
+        out.Line(line);
     out.Line();
-
-    if (!level.keptLines.empty()) {
-        out.Line(std::string(kOtherKeysHeader));
-        for (const std::string& line : level.keptLines)
-            out.Line(line);
-        out.Line();
-    }
 
     out.Line("[EOF (End of file)]");
     out.Line(CreditLine(version));

@@ -122,14 +122,12 @@ TEST(Save, WritesEverySectionInTheEditorsLayout) {
         "[Background]",
         "BkgPic= bkg\\bkg_tech.bmp",
         "MusicFile=dark.mid",
-        "",
-        "[Other Keys]",
         "AIS= 3",
         "gSpeed= 90",
         "; a note for the next designer",
         "",
         "[EOF (End of file)]",
-        "Created with lvlEdit for Zelkor v.1.1.14 by the Zelkor team, 2026",
+        "Created with lvlEdit for Zelkor v.1.1.14 - by the Zelkor team, 2026",
         "Level Author: Jo"};
     ASSERT_EQ(lines.size(), 24 + expected.size());
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 24, lines.end()), expected);
@@ -238,7 +236,7 @@ TEST(Load, KeepsTheLinesItDoesNotEditInTheirOrder) {
     std::string text = "0 0 \nAIS= 2\n" + std::string(20, '\n');
     text +=
         "[Level Info]\nhasOpenWalls=True\nnumYellow= 2\nSnakeStrtX= 300\n; comment\n"
-        "unknown=1\n\n[Other Keys]\nminSpd= 40\n";
+        "unknown=1\n\nminSpd= 40\n";
     const EditorLevel level = Load(text);
     EXPECT_EQ(level.keptLines,
               (std::vector<std::string>{"AIS= 2", "hasOpenWalls=True", "SnakeStrtX= 300",

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QUndoStack>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "editor/core/editor_level.h"
+#include "editor/core/editor_settings.h"
+#include "editor/core/pointer_rules.h"
+#include "editor/core/wall_tool.h"
+#include "editor/ui/tool_pictures.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+
+namespace zelkor {
+class SettingsStore;
+}
+
+namespace zelkor::editor {
+
+class EditorDialogs;
+class GridCanvas;
+class LevelSettingsWindow;
+class RequiredFilesWindow;
+class UserItemsWindow;
+
+// What the editor uses from outside.
+struct EditorServices {
+    SettingsStore& settings;
+    EditorDialogs& dialogs;
+    // Where the editor stands: a game program beside it is taken when no game path is
+    // stored yet.
+    std::filesystem::path programFolder;
+};
+
+// The editor's main window: the grid, the palette, the info box, the commands and the
+// test-run options.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(EditorServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up after the window is shown: the stored settings are read, and the
+    // game program is looked for when no path is stored.
+    void Start();
+
+    // The commands of the buttons, for the buttons and for tests.
+    void DrawWall();
+    void ClearAll();
+    void RedrawAll();
+    void SaveCommand();
+    void LoadCommand();
+    void TestLevel();
+    void ExitCommand();
+    void FindGame();
+    void OpenLevelSettings();
+    void OpenUserItems();
+    void OpenRequiredFiles();
+    void SetZoom(int zoom);
+    void SetUseGrid(bool on);
+    void SelectSymbol(char symbol);
+
+    // Save and load without the file dialog; false after a failure (its message shown).
+    bool SaveTo(const std::filesystem::path& file);
+    bool LoadFrom(const std::filesystem::path& file);
+
+    const EditorLevel& Level() const { return level_; }
+    char CurrentSymbol() const { return currentSymbol_; }
+    QString StatusText() const;
+    QString InfoText() const;
+    bool Modified() const;
+    QUndoStack& History() { return history_; }
+    GridCanvas* Canvas() const { return canvas_; }
+    LevelSettingsWindow* SettingsWindow() const { return settingsWindow_; }
+    UserItemsWindow* ItemsWindow() const { return itemsWindow_; }
+    RequiredFilesWindow* FilesWindow() const { return filesWindow_; }
+    // The settings as the controls hold them now.
+    EditorSettings CurrentSettings() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildWindow();
+    QWidget* BuildPalette();
+    QWidget* BuildCommands();
+    QWidget* BuildOptions();
+    void BuildActions();
+    void SetHint(QWidget* widget, const QString& hint);
+
+    void CanvasPressed(int column, int row, Qt::MouseButton button);
+    void CanvasMoved(int column, int row, Qt::MouseButtons buttons);
+    void CanvasReleased();
+    void FinishStroke();
+    void Push(const QString& text, CellChanges changes, bool applied);
+    void RedrawCells(const CellChanges& changes);
+
+    void SetStatus(const QString& text);
+    void SetInfo(const QString& text);
+    void LevelEdited();
+    void UpdateCaption();
+    void MarkSaved(const std::filesystem::path& file);
+    void ApplySettings(const EditorSettings& settings);
+    void StoreSettings();
+    std::filesystem::path GamePath() const;
+    void PlaceToolWindow(QWidget* window);
+    void RefreshWindows();
+    void Refused(const QString& character);
+
+    EditorServices services_;
+    EditorLevel level_;
+    char currentSymbol_ = kEmptyCellCode;
+    WallTool wallTool_;
+    QUndoStack history_;
+    ToolPictures pictures_;
+    std::optional<CellChanges> stroke_;  // a press-and-drag in progress
+    bool levelEdited_ = false;           // fields or slots changed since the last save/load
+    bool exiting_ = false;               // "Exit": close without questions
+    std::filesystem::path currentFile_;
+
+    GridCanvas* canvas_ = nullptr;
+    QScrollArea* canvasArea_ = nullptr;
+    QLabel* columnLabel_ = nullptr;  // "X: 0"
+    QLabel* rowLabel_ = nullptr;     // "Y: 0"
+    QLabel* infoBox_ = nullptr;
+    QLabel* statusLine_ = nullptr;
+    QLabel* symbolLabel_ = nullptr;  // "Actual:"
+    std::vector<std::pair<QToolButton*, char>> palette_;
+    QCheckBox* useGrid_ = nullptr;
+    QLineEdit* gamePath_ = nullptr;
+    QComboBox* computerSnakes_ = nullptr;
+    QCheckBox* deathmatch_ = nullptr;
+    QCheckBox* hunting_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
+    QComboBox* zoomBox_ = nullptr;
+
+    LevelSettingsWindow* settingsWindow_ = nullptr;
+    UserItemsWindow* itemsWindow_ = nullptr;
+    RequiredFilesWindow* filesWindow_ = nullptr;
+};
+
+// "Zelkor 3D Level Editor v. 1.0.0".
+QString EditorCaption();
+
+}  // namespace zelkor::editor

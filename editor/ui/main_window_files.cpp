@@ -1,0 +1,242 @@
+// The main window's files and shell: start-up, settings, save, load, the test run and
+// the ways out.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <system_error>
+
+#include "common/game_folder.h"
+#include "common/settings_store.h"
+#include "editor/core/level_loader.h"
+#include "editor/core/level_writer.h"
+#include "editor/core/pre_test_check.h"
+#include "editor/core/test_run.h"
+#include "editor/ui/editor_dialogs.h"
+#include "editor/ui/game_launcher.h"
+#include "editor/ui/grid_canvas.h"
+#include "editor/ui/level_settings_window.h"
+#include "editor/ui/level_text.h"
+#include "editor/ui/main_window.h"
+#include "editor/ui/user_items_window.h"
+
+namespace zelkor::editor {
+namespace {
+
+const QString kLevelFilter = "lvl files (*.dat)";
+const QString kGameFilter =
+    "Zelkor program (Zelkor zelkor ZELKOR Zelkor.exe zelkor.exe ZELKOR.EXE);;All files (*)";
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+std::filesystem::path ToPath(const QString& text) {
+    return std::filesystem::path(text.toStdString());
+}
+
+}  // namespace
+
+void MainWindow::Start() {
+    EditorSettings defaults;
+    defaults.author = level_.fields.Author;
+    ApplySettings(ReadEditorSettings(services_.settings, defaults));
+    SetInfo("Ready");
+    SetStatus("");
+    if (!GamePath().empty()) return;
+    // A game program beside the editor is the one it belongs to.
+    const std::filesystem::path beside = FindGameProgramIn(services_.programFolder);
+    if (!beside.empty())
+        gamePath_->setText(PathText(beside));
+    else
+        FindGame();
+}
+
+void MainWindow::ApplySettings(const EditorSettings& s) {
+    level_.fields.Author = s.author;
+    if (settingsWindow_) settingsWindow_->Refresh();
+    SetUseGrid(s.useGrid);
+    gamePath_->setText(PathText(s.gamePath));
+    computerSnakes_->setCurrentIndex(s.testComputerSnakes + 1);
+    deathmatch_->setChecked(s.testDeathmatch);
+    hunting_->setChecked(s.testHunting);
+}
+
+EditorSettings MainWindow::CurrentSettings() const {
+    EditorSettings s;
+    s.author = level_.fields.Author;
+    s.useGrid = useGrid_->isChecked();
+    s.gamePath = GamePath();
+    s.testComputerSnakes = computerSnakes_->currentIndex() - 1;
+    s.testDeathmatch = deathmatch_->isChecked();
+    s.testHunting = hunting_->isChecked();
+    return s;
+}
+
+void MainWindow::StoreSettings() {
+    WriteEditorSettings(services_.settings, CurrentSettings());
+}
+
+std::filesystem::path MainWindow::GamePath() const {
+    return ToPath(gamePath_->text().trimmed());
+}
+
+void MainWindow::FindGame() {
+    const QString chosen = services_.dialogs.OpenFileName(this, "Find Zelkor Exe...", kGameFilter);
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path path = ToPath(chosen);
+    if (IsGameProgramName(path.filename().string())) gamePath_->setText(chosen);
+}
+
+void MainWindow::SaveCommand() {
+    FinishStroke();
+    const QString name = services_.dialogs.SaveFileName(this, "Save Level...", kLevelFilter);
+    if (name.isEmpty()) {
+        services_.dialogs.Message(this, kEditorTitle, "Not Saved!", EditorDialogs::Icon::None);
+        return;
+    }
+    SaveTo(ToPath(name));
+}
+
+bool MainWindow::SaveTo(const std::filesystem::path& file) {
+    FinishStroke();
+    const FileResult saved = ZkSaveLevel(file, level_);
+    if (!saved.ok()) {
+        services_.dialogs.Message(this, QString::fromUtf8(kSaveFailedTitle),
+                                  QString::fromStdString(SaveFailedMessage(saved)),
+                                  EditorDialogs::Icon::Critical);
+        return false;
+    }
+    MarkSaved(file);
+    SetStatus("Saved " + PathText(file));
+    return true;
+}
+
+void MainWindow::LoadCommand() {
+    const QString name = services_.dialogs.OpenFileName(this, "Load Level...", kLevelFilter);
+    if (!name.isEmpty()) LoadFrom(ToPath(name));
+}
+
+bool MainWindow::LoadFrom(const std::filesystem::path& file) {
+    FinishStroke();
+    // The file is read whole before anything of the level being edited changes.
+    auto bytes = ReadLevelFileBytes(file);
+    if (const auto* failed = std::get_if<FileResult>(&bytes)) {
+        services_.dialogs.Message(this, kEditorTitle,
+                                  QString::fromStdString(LoadFailedMessage(*failed)),
+                                  EditorDialogs::Icon::Critical);
+        return false;
+    }
+    level_ = ReadEditorLevel(std::get<std::string>(bytes), level_).level;
+    history_.clear();
+    canvas_->RedrawAll();
+    RefreshWindows();
+    MarkSaved(file);
+    SetStatus("Loaded " + PathText(file));
+    return true;
+}
+
+void MainWindow::TestLevel() {
+    FinishStroke();
+    const StartCensus starts = CountStarts(level_.grid);
+    if (!starts.hasPlayer) {
+        services_.dialogs.Message(this, kEditorTitle, QString::fromUtf8(kNoPlayerStartMessage),
+                                  EditorDialogs::Icon::Critical);
+        return;
+    }
+    const std::filesystem::path game = GamePath();
+    if (game.empty()) {
+        services_.dialogs.Message(
+            this, kEditorTitle,
+            "The path to the game program is not set. Choose the program with the \"...\" "
+            "button.",
+            EditorDialogs::Icon::Critical);
+        return;
+    }
+
+    // The game's own reader says first whether the level would load at all.
+    const PreTestReport report = CheckBeforeTest(LevelFileText(level_), level_.grid);
+    if (report.error) {
+        services_.dialogs.Message(this, kEditorTitle, FromLevelText(LoadErrorText(*report.error)),
+                                  EditorDialogs::Icon::Critical);
+        return;
+    }
+    QString warnings;
+    for (const std::string& w : report.warnings)
+        warnings += (warnings.isEmpty() ? "" : " ") + FromLevelText(w);
+
+    const std::filesystem::path folder = GameFolderOf(game);
+    const FileResult saved = ZkSaveLevel(TestLevelPath(folder), level_);
+    if (!saved.ok()) {
+        services_.dialogs.Message(this, QString::fromUtf8(kSaveFailedTitle),
+                                  QString::fromStdString(SaveFailedMessage(saved)),
+                                  EditorDialogs::Icon::Critical);
+        return;
+    }
+
+    int computerSnakes = computerSnakes_->currentText().toInt();
+    const ComputerSnakeChoice choice = ChooseComputerSnakes(computerSnakes, starts);
+    switch (choice.kind) {
+        case ComputerSnakeChoice::Kind::None:
+        case ComputerSnakeChoice::Kind::Use:
+            break;
+        case ComputerSnakeChoice::Kind::NoStarts:
+            services_.dialogs.Message(this, kEditorTitle,
+                                      QString::fromUtf8(kNoComputerStartsMessage),
+                                      EditorDialogs::Icon::Critical);
+            return;
+        case ComputerSnakeChoice::Kind::AskFewer:
+            if (!services_.dialogs.Ask(
+                    this, kEditorTitle,
+                    QString::fromStdString(FewerComputerStartsQuestion(choice.count)),
+                    EditorDialogs::Icon::Question))
+                return;
+            break;
+    }
+    computerSnakes = choice.count;
+
+    QStringList arguments;
+    for (const std::string& a :
+         TestRunArguments(computerSnakes, deathmatch_->isChecked(), hunting_->isChecked()))
+        arguments << QString::fromStdString(a);
+    const LaunchResult launched = LaunchGame(PathText(game), arguments, PathText(folder));
+    if (!launched.started) {
+        services_.dialogs.Message(
+            this, kEditorTitle,
+            "The game could not be started:\n" + PathText(game) + "\n" + launched.reason,
+            EditorDialogs::Icon::Critical);
+        return;
+    }
+    SetStatus("Testing: " + arguments.join(' ') + (warnings.isEmpty() ? "" : "\n" + warnings));
+}
+
+void MainWindow::ExitCommand() {
+    if (!services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nExit anyways?",
+                               EditorDialogs::Icon::Question))
+        return;
+    // At once: the settings are not stored and the test level stays.
+    exiting_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_) {
+        if (!services_.dialogs.Ask(this, "Exit Zelkor LevelEdit?", "Are you sure you wish to quit?",
+                                   EditorDialogs::Icon::Question)) {
+            event->ignore();
+            return;
+        }
+        StoreSettings();
+        const std::filesystem::path game = GamePath();
+        if (!game.empty()) {
+            std::error_code ec;
+            std::filesystem::remove(TestLevelPath(GameFolderOf(game)), ec);
+        }
+    }
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{settingsWindow_, itemsWindow_, filesWindow_})
+        if (window) window->close();
+    event->accept();
+}
+
+}  // namespace zelkor::editor

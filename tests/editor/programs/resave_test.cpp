@@ -1,0 +1,125 @@
+// Levels through both programs: what the editor writes, the game reads as drawn, and a
+// level resaved by the editor reads in the game exactly as before.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "editor/core/level_writer.h"
+#include "tests/common/temp_folder.h"
+
+namespace zelkor::editor {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+const fs::path kDist = ZELKOR_DIST_DIR;
+const fs::path kShippedLevels = fs::path(ZELKOR_SOURCE_DIR) / "content" / "lvl";
+
+struct Ran {
+    int status = -1;
+    std::string out;
+};
+
+std::string Quoted(const fs::path& path) {
+    std::string quoted = "'";
+    for (char c : path.string())
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+Ran RunCommand(const std::string& command) {
+    Ran ran;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return ran;
+    std::array<char, 4096> buffer{};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        ran.out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return ran;
+}
+
+class Programs : public ::testing::Test {
+protected:
+    Ran Resave(const fs::path& in, const fs::path& out) const {
+        return RunCommand(Quoted(kDist / "ZelkorLvlEdit") + " --settings " +
+                          Quoted(folder_.path() / "settings.ini") + " --resave " + Quoted(in) +
+                          " " + Quoted(out));
+    }
+    Json CheckLevel(const fs::path& level) const {
+        const Ran ran = RunCommand(Quoted(kDist / "Zelkor") + " --game-dir " + Quoted(kDist) +
+                                   " --check-level " + Quoted(level));
+        EXPECT_EQ(ran.status, 0) << level << "\n" << ran.out;
+        return Json::parse(ran.out, nullptr, false);
+    }
+    fs::path File(const std::string& name) const { return folder_.path() / name; }
+
+    TempFolder folder_;
+};
+
+TEST_F(Programs, EveryShippedLevelReadsTheSameAfterAResave) {
+    int levels = 0;
+    for (const auto& entry : fs::directory_iterator(kShippedLevels)) {
+        if (entry.path().extension() != ".dat") continue;
+        ++levels;
+        const fs::path out = File(entry.path().filename().string());
+        const Ran resaved = Resave(entry.path(), out);
+        ASSERT_EQ(resaved.status, 0) << resaved.out;
+        EXPECT_EQ(CheckLevel(out), CheckLevel(entry.path())) << entry.path();
+    }
+    EXPECT_GE(levels, 18);
+}
+
+TEST_F(Programs, AResaveOfAnEditorFileChangesOnlyTheFooter) {
+    EditorLevel level;
+    for (int column = 2; column <= 29; ++column)
+        level.grid.Set(*GridCells::IndexOf(column, 1), '-');
+    level.grid.Set(*GridCells::IndexOf(1, 1), '<');
+    level.grid.Set(*GridCells::IndexOf(30, 1), '>');
+    level.grid.Set(*GridCells::IndexOf(4, 5), 'S');
+    level.grid.Set(*GridCells::IndexOf(20, 12), 'B');
+    level.grid.Set(*GridCells::IndexOf(7, 7), '*');
+    level.grid.Set(*GridCells::IndexOf(9, 9), 'a');
+    level.userItems.Add({"wall", "bricks\\brick2_v.bmp"});
+    level.requiredFiles.Add("bricks.zkr");
+    level.keptLines = {"AIS= 1", "hasOpenWalls=True"};
+    level.fields.Author = "Kim";
+    const std::string written = LevelFileText(level, {0, 9, 1});
+    const fs::path in = File("drawn.dat");
+    WriteBytes(in, written);
+
+    const Json game = CheckLevel(in);
+    ASSERT_EQ(game["walls"].size(), 30u);
+    EXPECT_EQ(game["walls"][0], (Json{{"x", 20}, {"y", 20}, {"kind", "v_l"}}));
+    EXPECT_EQ(game["starts"],
+              Json::parse(R"([{"snake":1,"x":70,"y":90},{"snake":12,"x":390,"y":230}])"));
+    EXPECT_EQ(game["spawnPoints"], Json::parse(R"([{"x":130,"y":130}])"));
+    EXPECT_EQ(game["userItems"][0]["decl"], "wall");
+    EXPECT_EQ(game["keys"]["AIS"], 1);
+    EXPECT_EQ(game["keys"]["hasOpenWalls"], true);
+    EXPECT_EQ(game["requiredFiles"], Json::parse(R"(["bricks.zkr"])"));
+
+    const fs::path out = File("resaved.dat");
+    ASSERT_EQ(Resave(in, out).status, 0);
+    std::string expected = written;
+    const std::string oldFooter = CreditLine({0, 9, 1});
+    expected.replace(expected.find(oldFooter), oldFooter.size(), CreditLine(ProgramVersion()));
+    EXPECT_EQ(ReadBytes(out), expected);
+}
+
+TEST_F(Programs, AFailedResaveSaysWhyAndWritesNothing) {
+    const Ran missing = Resave(File("none.dat"), File("out.dat"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("Could not load! Err: 2"), std::string::npos) << missing.out;
+    EXPECT_FALSE(fs::exists(File("out.dat")));
+    const Ran usage = RunCommand(Quoted(kDist / "ZelkorLvlEdit") + " --resave only-one.dat");
+    EXPECT_EQ(usage.status, 2);
+}
+
+}  // namespace
+}  // namespace zelkor::editor

@@ -1,0 +1,275 @@
+// The grid: painting with the palette, the wall tool, start points, history, zoom and
+// what the canvas shows.
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "editor/ui/tool_pictures.h"
+#include "tests/editor/ui/editor_fixture.h"
+#include "tests/editor/ui/suites.h"
+
+namespace zelkor::editor::testing {
+namespace {
+
+QImage CellImage(const QImage& canvas, int column, int row, int zoom = 1) {
+    const int size = 20 * zoom;
+    return canvas.copy((column - 1) * size, (row - 1) * size, size, size);
+}
+
+class CanvasTests final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PaletteToolsPaintAndTheRightButtonErases() {
+        Editor e;
+        e.window->Start();
+        QToolButton* brick = Find<QToolButton>(e.window.get(), "Image1");
+        QTest::mouseClick(brick, Qt::LeftButton);
+        QCOMPARE(e.window->CurrentSymbol(), '+');
+        QCOMPARE(Find<QLabel>(e.window.get(), "Label4")->text(), QString("+"));
+        QVERIFY(brick->isChecked());
+
+        e.Click(3, 3);
+        QCOMPARE(e.Cell(3, 3), '+');
+        const QImage shown = e.Canvas().grab().toImage();
+        const QImage expected = ToolPictures()
+                                    .Picture(ToolPicture::SingleBrick)
+                                    .toImage()
+                                    .convertToFormat(shown.format());
+        QCOMPARE(CellImage(shown, 3, 3), expected);
+
+        // Dragging paints wall middles along the path; a wall end only where pressed.
+        QTest::mouseClick(Find<QToolButton>(e.window.get(), "Image5"), Qt::LeftButton);
+        e.Drag({2, 6}, {9, 6}, Qt::LeftButton);
+        for (int column = 2; column <= 9; ++column)
+            QCOMPARE(e.Cell(column, 6), '-');
+        QTest::mouseClick(Find<QToolButton>(e.window.get(), "Image6"), Qt::LeftButton);
+        e.Drag({2, 8}, {6, 8}, Qt::LeftButton);
+        QCOMPARE(e.Cell(2, 8), '<');
+        QCOMPARE(e.Cell(3, 8), '0');
+        QCOMPARE(e.Cell(6, 8), '0');
+
+        // The right button erases, by click or by drag, whatever is selected.
+        e.Drag({4, 6}, {7, 6}, Qt::RightButton);
+        QCOMPARE(e.Cell(3, 6), '-');
+        for (int column = 4; column <= 7; ++column)
+            QCOMPARE(e.Cell(column, 6), '0');
+        e.Click(3, 3, Qt::RightButton);
+        QCOMPARE(e.Cell(3, 3), '0');
+        e.Click(3, 6, Qt::MiddleButton);
+        QCOMPARE(e.Cell(3, 6), '-');
+    }
+
+    void TheWallToolLaysRunsAndEscapeCancelsIt() {
+        Editor e;
+        QPushButton* drawWall = Find<QPushButton>(e.window.get(), "Command1");
+        QTest::mouseClick(drawWall, Qt::LeftButton);
+        QCOMPARE(e.window->StatusText(), QString("Start?"));
+        e.Click(5, 3, Qt::RightButton);  // the button does not matter
+        QCOMPARE(e.window->StatusText(), QString("End?"));
+        e.Click(8, 3);
+        QCOMPARE(e.window->StatusText(), QString("Done"));
+        QCOMPARE(QString::fromStdString(
+                     std::string{e.Cell(5, 3), e.Cell(6, 3), e.Cell(7, 3), e.Cell(8, 3)}),
+                 QString("<-->"));
+
+        QTest::mouseClick(drawWall, Qt::LeftButton);
+        e.Click(4, 10);
+        e.Click(4, 13);
+        QCOMPARE(e.window->StatusText(), QString("Impossible"));
+        QCOMPARE(e.Cell(4, 10), '0');
+
+        QTest::mouseClick(drawWall, Qt::LeftButton);
+        e.Click(2, 2);
+        QTest::keyClick(e.window.get(), Qt::Key_Escape);
+        e.Click(2, 12);  // paints with the current symbol again: nothing, "0"
+        QCOMPARE(e.Cell(2, 2), '0');
+        QCOMPARE(e.Cell(2, 7), '0');
+        QVERIFY(e.window->StatusText() != "Done");
+    }
+
+    void ASecondStartPointAsksBeforeItMovesTheFirst() {
+        Editor e;
+        auto* menu = Find<QMenu>(e.window.get(), "Pop1");
+        QCOMPARE(menu->actions().size(), 16);
+        QCOMPARE(menu->actions()[0]->text(), QString("1st (Single Player)"));
+        QCOMPARE(menu->actions()[3]->text(), QString("4th (Multi Player)"));
+        menu->actions()[0]->trigger();
+        QCOMPARE(e.window->CurrentSymbol(), 'S');
+        e.Click(2, 2);
+        QCOMPARE(e.Cell(2, 2), 'S');
+        QVERIFY(e.dialogs.shown.empty());
+
+        e.dialogs.answers = {false};
+        e.Click(5, 5);
+        QCOMPARE(e.dialogs.LastText(), QString("Replace startpoint 'S'?"));
+        QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::Question);
+        QCOMPARE(e.Cell(2, 2), 'S');
+        QCOMPARE(e.Cell(5, 5), '0');
+        QCOMPARE(e.window->StatusText(), QString("Checking..."));
+
+        e.dialogs.answers = {true};
+        e.Click(5, 5);
+        QCOMPARE(e.Cell(2, 2), '0');
+        QCOMPARE(e.Cell(5, 5), 'S');
+        menu->actions()[15]->trigger();
+        QCOMPARE(e.window->CurrentSymbol(), 'F');
+    }
+
+    void EveryChangeCanBeUndoneAndRedone() {
+        Editor e;
+        QPushButton* undo = Find<QPushButton>(e.window.get(), "cmdUndo");
+        QPushButton* redo = Find<QPushButton>(e.window.get(), "cmdRedo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QVERIFY(!e.window->isWindowModified());
+
+        e.window->SelectSymbol('|');
+        e.Drag({3, 2}, {3, 9}, Qt::LeftButton);  // one stroke, one step
+        QVERIFY(undo->isEnabled());
+        QVERIFY(e.window->isWindowModified());
+        QVERIFY(e.window->windowTitle().startsWith(EditorCaption()));
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command1"), Qt::LeftButton);
+        e.Click(10, 5);
+        e.Click(15, 5);
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command2"), Qt::LeftButton);
+        QCOMPARE(e.window->StatusText(), QString("Clearing Surfaces Done..."));
+        QCOMPARE(e.window->Level().grid, GridCells{});
+
+        e.Key(Qt::Key_Z, Qt::ControlModifier);  // the clear
+        QCOMPARE(e.Cell(10, 5), '<');
+        e.Key(Qt::Key_Z, Qt::ControlModifier);  // the wall
+        QCOMPARE(e.Cell(10, 5), '0');
+        QCOMPARE(e.Cell(3, 9), '|');
+        QTest::mouseClick(undo, Qt::LeftButton);  // the stroke
+        QCOMPARE(e.window->Level().grid, GridCells{});
+        QVERIFY(!undo->isEnabled());
+        QVERIFY2(!e.window->isWindowModified(), "back where the level was");
+
+        e.Key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(e.Cell(3, 5), '|');
+        e.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(e.Cell(15, 5), '>');
+        QTest::mouseClick(redo, Qt::LeftButton);
+        QCOMPARE(e.Cell(15, 5), '0');
+        QVERIFY(!redo->isEnabled());
+
+        // A long session keeps its history.
+        e.window->History().clear();
+        e.window->SelectSymbol('+');
+        for (int i = 0; i < 150; ++i)
+            e.Click(1 + i % 30, 1 + i / 30);
+        for (int i = 0; i < 150; ++i)
+            e.window->History().undo();
+        QCOMPARE(e.window->Level().grid, GridCells{});
+    }
+
+    void ToolsWorkAtEveryZoom() {
+        Editor e;
+        for (int zoom = 1; zoom <= 3; ++zoom) {
+            e.window->SetZoom(zoom);
+            QCOMPARE(e.Canvas().size(), QSize(620 * zoom, 440 * zoom));
+            e.window->SelectSymbol('*');
+            e.Click(30, 22);
+            e.Click(zoom, zoom);
+            QCOMPARE(e.Cell(30, 22), '*');
+            QCOMPARE(e.Cell(zoom, zoom), '*');
+            QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(31, 22));
+            QCOMPARE(Find<QLabel>(e.window.get(), "Label1")->text(), QString("X: 31"));
+            QCOMPARE(Find<QLabel>(e.window.get(), "Label2")->text(), QString("Y: 22"));
+            QCOMPARE(e.window->InfoText(), QString("#(681):\n'0' = [nothing]"));
+            const QImage shown = e.Canvas().grab().toImage();
+            QCOMPARE(CellImage(shown, 1, 1, zoom).pixel(0, 0),
+                     CellImage(shown, 1, 1, zoom).pixel(zoom - 1, zoom - 1));
+        }
+        e.window->SetZoom(2);
+        e.window->SelectSymbol('S');
+        e.Click(1, 1);
+        QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(1, 1));
+        QCOMPARE(e.window->InfoText(), QString("#(0):\n'S' = [Player 1 Start]"));
+    }
+
+    void HoverHintsNameEveryControl() {
+        Editor e;
+        const std::vector<std::pair<const char*, QString>> hints{
+            {"Image1", "single brick"},
+            {"Image8", "start point"},
+            {"Image9", "nothing (blank)"},
+            {"chkGrid", "Draw grid for easier alignment"},
+            {"Command1", "Draw a wall (hz or vertical)"},
+            {"Command10", "Add a fix Point for Items"},
+            {"Command5", "Test your level in Zelkor 3D"},
+            {"Command9", "Edit time limit, reqired score, ..."},
+            {"Command12", "Select files Requred by your Level"},
+            {"Label4", "item symbol in matrix"},
+            {"Frame1", ""}};
+        for (const auto& [name, hint] : hints) {
+            QWidget* w = Find<QWidget>(e.window.get(), name);
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(w, &enter);
+            QCOMPARE(e.window->InfoText(), hint);
+        }
+    }
+
+    // What the canvas shows: pictures, start numbers, user-item letters, grid dots and
+    // the shaded last column. The pictures are kept for a person when asked to.
+    void TheCanvasShowsExactlyTheGrid() {
+        Editor e;
+        e.window->Start();
+        e.window->SelectSymbol('S');
+        e.Click(2, 2);
+        e.window->SelectSymbol('7');
+        e.Click(28, 20);
+        e.window->SelectSymbol('a');
+        e.Drag({5, 10}, {9, 10}, Qt::LeftButton);
+        e.window->SelectSymbol('*');
+        e.Click(15, 11);
+        e.window->SelectSymbol('+');
+        e.Click(31, 4);
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command1"), Qt::LeftButton);
+        e.Click(1, 1);
+        e.Click(30, 1);
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command1"), Qt::LeftButton);
+        e.Click(1, 2);
+        e.Click(1, 22);
+
+        const QImage plain = e.Canvas().grab().toImage();
+        const QImage blank = ToolPictures()
+                                 .Picture(ToolPicture::BlankTile)
+                                 .toImage()
+                                 .convertToFormat(plain.format());
+        QCOMPARE(CellImage(plain, 12, 12), blank);
+        QVERIFY2(CellImage(plain, 6, 10) != blank, "a user item shows its letter");
+        QVERIFY2(CellImage(plain, 2, 2) != CellImage(plain, 28, 20), "start numbers differ");
+        // The 31st column is darker than the same picture elsewhere.
+        QVERIFY(qGray(CellImage(plain, 31, 12).pixel(10, 10)) < qGray(blank.pixel(10, 10)));
+
+        QTest::mouseClick(Find<QCheckBox>(e.window.get(), "chkGrid"), Qt::LeftButton);
+        const QImage dotted = e.Canvas().grab().toImage();
+        QCOMPARE(QColor(CellImage(dotted, 12, 12).pixel(0, 0)), QColor(192, 192, 192));
+        QCOMPARE(CellImage(dotted, 12, 12).pixel(1, 1), blank.pixel(1, 1));
+        QCOMPARE(QColor(CellImage(dotted, 6, 10).pixel(0, 0)), QColor(192, 192, 192));
+        QTest::mouseClick(Find<QCheckBox>(e.window.get(), "chkGrid"), Qt::LeftButton);
+        QCOMPARE(e.Canvas().grab().toImage(), plain);  // no dot stays behind
+
+        Keep(dotted, "canvas");
+        e.window->resize(e.window->sizeHint());
+        Keep(e.window->grab().toImage(), "main_window");
+        e.window->SetZoom(2);
+        Keep(e.Canvas().grab().toImage(), "canvas_zoom2");
+#if ZELKOR_EMBEDDED_PICTURES
+        QVERIFY(ToolPictures().Embedded());
+#endif
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeCanvasTests() {
+    return std::make_unique<CanvasTests>();
+}
+
+}  // namespace zelkor::editor::testing
+
+#include "canvas_test.moc"

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+
+#include "common/settings_store.h"
+#include "editor/ui/editor_dialogs.h"
+#include "editor/ui/grid_canvas.h"
+#include "editor/ui/main_window.h"
+
+namespace zelkor::editor::testing {
+
+// Answers the editor's questions and file dialogs from a script and keeps what it
+// was shown. A question without a scripted answer fails the test.
+class ScriptedDialogs final : public EditorDialogs {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+        Icon icon;
+        bool question;
+    };
+
+    void Message(QWidget*, const QString& title, const QString& text, Icon icon) override {
+        shown.push_back({title, text, icon, false});
+    }
+    bool Ask(QWidget*, const QString& title, const QString& text, Icon icon) override {
+        shown.push_back({title, text, icon, true});
+        if (answers.empty()) {
+            QTest::qFail(qPrintable("unexpected question: " + text), __FILE__, __LINE__);
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + " | " + filter);
+        return Next();
+    }
+    QString SaveFileName(QWidget*, const QString& title, const QString& filter) override {
+        fileDialogs.push_back(title + " | " + filter);
+        return Next();
+    }
+
+    QString LastText() const { return shown.empty() ? QString() : shown.back().text; }
+
+    std::deque<bool> answers;
+    std::deque<QString> files;  // what the file dialogs return; empty when cancelled
+    std::vector<Shown> shown;
+    std::vector<QString> fileDialogs;
+
+private:
+    QString Next() {
+        if (files.empty()) return {};
+        QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
+
+// A main window with its own settings, dialogs and program folder.
+struct Editor {
+    explicit Editor(SettingsStore* sharedSettings = nullptr)
+        : settings(sharedSettings ? *sharedSettings : ownSettings),
+          window(std::make_unique<MainWindow>(EditorServices{
+              settings, dialogs, std::filesystem::path(folder.path().toStdString())})) {
+        window->show();
+    }
+
+    GridCanvas& Canvas() const { return *window->Canvas(); }
+    QString Path(const QString& name) const { return folder.filePath(name); }
+
+    // A press and release on cell (column, row).
+    void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton) const {
+        const QPoint at = Canvas().CellCentre(column, row);
+        QTest::mousePress(&Canvas(), button, {}, at);
+        QTest::mouseRelease(&Canvas(), button, {}, at);
+    }
+
+    // Presses on the first cell, moves over the cells of a straight path with the
+    // button held, and lets go on the last.
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button) const {
+        GridCanvas& c = Canvas();
+        QTest::mousePress(&c, button, {}, c.CellCentre(from.x(), from.y()));
+        const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+        for (int i = 1; i <= steps; ++i) {
+            const int column = from.x() + (to.x() - from.x()) * i / steps;
+            const int row = from.y() + (to.y() - from.y()) * i / steps;
+            const QPointF at = c.CellCentre(column, row);
+            QMouseEvent move(QEvent::MouseMove, at, c.mapToGlobal(at), Qt::NoButton, button, {});
+            QApplication::sendEvent(&c, &move);
+        }
+        QTest::mouseRelease(&c, button, {}, c.CellCentre(to.x(), to.y()));
+    }
+
+    // A key as the window system delivers it, so that shortcuts see it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        window->activateWindow();
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+
+    char Cell(int column, int row) const {
+        return window->Level().grid.At(*GridCells::IndexOf(column, row));
+    }
+
+    QTemporaryDir folder;
+    MemorySettingsStore ownSettings;
+    SettingsStore& settings;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Saves a picture for a person to look at when ZELKOR_SHOTS_DIR names a folder.
+inline void Keep(const QImage& image, const QString& name) {
+    const QString folder = qEnvironmentVariable("ZELKOR_SHOTS_DIR");
+    if (!folder.isEmpty()) image.save(folder + "/" + name + ".png");
+}
+
+template <typename T>
+T* Find(QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(name);
+    if (!child) qFatal("no widget %s", name);
+    return child;
+}
+
+}  // namespace zelkor::editor::testing

@@ -1,0 +1,139 @@
+// Saving and loading through the main window.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "editor/core/level_writer.h"
+#include "editor/ui/level_settings_window.h"
+#include "editor/ui/user_items_window.h"
+#include "tests/editor/ui/editor_fixture.h"
+#include "tests/editor/ui/suites.h"
+
+namespace zelkor::editor::testing {
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Draws a little of everything through the windows.
+void DrawALevel(Editor& e) {
+    e.window->SelectSymbol('S');
+    e.Click(3, 3);
+    e.window->SelectSymbol('1');
+    e.Click(20, 3);
+    e.window->SelectSymbol('+');
+    e.Drag({5, 8}, {12, 8}, Qt::LeftButton);
+    e.window->OpenLevelSettings();
+    auto* name = Find<QLineEdit>(e.window->SettingsWindow(), "lvlName");
+    name->selectAll();
+    QTest::keyClicks(name, "Brick Road");
+    e.window->OpenUserItems();
+    QTest::mouseClick(Find<QPushButton>(e.window->ItemsWindow(), "cmdAdd"), Qt::LeftButton);
+    e.window->SelectSymbol('a');
+    e.Click(15, 15);
+    e.window->OpenRequiredFiles();
+    Find<QComboBox>(e.window->FilesWindow(), "cboFile")->setEditText("bricks.zkr");
+    QTest::mouseClick(Find<QPushButton>(e.window->FilesWindow(), "cmdAdd"), Qt::LeftButton);
+}
+
+class FileTests final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void SaveWritesTheLevelAndClearsTheModifiedMarker() {
+        Editor e;
+        DrawALevel(e);
+        QVERIFY(e.window->isWindowModified());
+        const QString file = e.Path("road.dat");
+        e.dialogs.files = {file};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command3"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.fileDialogs.back(), QString("Save Level... | lvl files (*.dat)"));
+        QCOMPARE(FileBytes(file), QByteArray::fromStdString(LevelFileText(e.window->Level())));
+        QVERIFY(!e.window->isWindowModified());
+        QVERIFY(e.window->windowTitle().contains("road.dat"));
+
+        // A cancelled dialog says so; a save that fails says why and keeps the marker.
+        e.Click(9, 9);
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command3"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(), QString("Not Saved!"));
+        QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::None);
+        QVERIFY(!e.window->SaveTo(e.folder.filePath("missing/road.dat").toStdString()));
+        QCOMPARE(e.dialogs.shown.back().title, QString("lvlEdit_SaveLvl:NoSuchFile"));
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("Could not save! Err: 2 (No such file or directory)"));
+        QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::Critical);
+        QVERIFY(e.window->isWindowModified());
+    }
+
+    void LoadReplacesTheLevelAndItsWindows() {
+        Editor saved;
+        DrawALevel(saved);
+        const QString file = saved.Path("road.dat");
+        QVERIFY(saved.window->SaveTo(file.toStdString()));
+
+        Editor e;
+        e.window->OpenLevelSettings();
+        e.window->OpenRequiredFiles();
+        e.window->SelectSymbol('|');
+        e.Click(30, 20);
+        auto* tnt = Find<QLineEdit>(e.window->SettingsWindow(), "numTNT");
+        tnt->selectAll();
+        QTest::keyClicks(tnt, "4");
+        WriteFile(e.Path("no_tnt.dat"), FileBytes(file).replace("numTNT= 0\r\n", ""));
+        e.dialogs.files = {e.Path("no_tnt.dat")};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.fileDialogs.back(), QString("Load Level... | lvl files (*.dat)"));
+
+        QCOMPARE(e.window->Level().grid, saved.window->Level().grid);
+        QCOMPARE(e.Cell(30, 20), '0');
+        QCOMPARE(Find<QLineEdit>(e.window->SettingsWindow(), "lvlName")->text(),
+                 QString("Brick Road"));
+        QCOMPARE(tnt->text(), QString("4"));  // a key the file lacks keeps its field
+        QCOMPARE(Find<QListWidget>(e.window->FilesWindow(), "lstFiles")->count(), 1);
+        e.window->OpenUserItems();
+        QCOMPARE(Find<QListWidget>(e.window->ItemsWindow(), "lstItems")->item(0)->text(),
+                 QString("a: wall: bricks\\brick2_v.bmp"));
+        QVERIFY(!e.window->History().canUndo());
+        QVERIFY(!e.window->isWindowModified());
+
+        // Saved again under another name: the same file, but for the author.
+        QVERIFY(e.window->SaveTo(e.Path("again.dat").toStdString()));
+        QByteArray expected = FileBytes(e.Path("no_tnt.dat"));
+        expected.replace("numBlack= 0\r\n", "numBlack= 0\r\nnumTNT= 4\r\n");
+        QCOMPARE(FileBytes(e.Path("again.dat")), expected);
+    }
+
+    void ALoadThatCannotReadTheFileChangesNothing() {
+        Editor e;
+        e.window->SelectSymbol('+');
+        e.Click(4, 4);
+        QVERIFY(!e.window->LoadFrom(e.Path("none.dat").toStdString()));
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("Could not load! Err: 2 (No such file or directory)"));
+        QCOMPARE(e.Cell(4, 4), '+');
+        QVERIFY(e.window->History().canUndo());
+        e.dialogs.files = {};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
+        QCOMPARE(e.Cell(4, 4), '+');
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeFileTests() {
+    return std::make_unique<FileTests>();
+}
+
+}  // namespace zelkor::editor::testing
+
+#include "files_test.moc"

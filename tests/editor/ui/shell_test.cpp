@@ -1,0 +1,226 @@
+// Start-up, the stored settings, the ways out and the test run.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/ui/level_settings_window.h"
+#include "tests/editor/ui/editor_fixture.h"
+#include "tests/editor/ui/suites.h"
+
+namespace zelkor::editor::testing {
+namespace {
+
+// A game folder whose "Zelkor" writes its working folder and its arguments, one a
+// line, to "ran.txt".
+struct StandInGame {
+    explicit StandInGame(const QString& folder) : folder(folder) {
+        QDir().mkpath(folder + "/lvl");
+        QFile script(Program());
+        script.open(QIODevice::WriteOnly);
+        script.write(
+            "#!/bin/sh\n"
+            "out=\"$(dirname \"$0\")/ran.txt\"\n"
+            "{ pwd; for a in \"$@\"; do echo \"$a\"; done; } > \"$out.part\" && mv \"$out.part\" "
+            "\"$out\"\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString Program() const { return folder + "/Zelkor"; }
+    QString TestLevel() const { return folder + "/lvl/EditTemp.dat"; }
+    QString Ran() const { return folder + "/ran.txt"; }
+
+    // What the game was started with; waits for it.
+    QStringList Run() const {
+        QFile ran(Ran());
+        for (int i = 0; i < 500 && !ran.exists(); ++i)
+            QTest::qWait(10);
+        if (!ran.open(QIODevice::ReadOnly)) return {};
+        QStringList lines = QString::fromUtf8(ran.readAll()).split('\n', Qt::SkipEmptyParts);
+        ran.close();
+        ran.remove();
+        return lines;
+    }
+
+    QString folder;
+};
+
+class ShellTests final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void TheGameBesideTheEditorIsTakenBeforeTheFindCommand() {
+        {
+            Editor e;
+            StandInGame game(e.folder.path());
+            e.window->Start();
+            QCOMPARE(Find<QLineEdit>(e.window.get(), "txtZk2Path")->text(), game.Program());
+            QVERIFY(e.dialogs.fileDialogs.empty());
+            QCOMPARE(e.window->InfoText(), QString("Ready"));
+        }
+        Editor e;
+        e.dialogs.files = {"/opt/zelkor/ZELKOR.EXE", "/opt/zelkor/notes.txt"};
+        e.window->Start();
+        QCOMPARE(e.dialogs.fileDialogs.front().section(" | ", 0, 0), QString("Find Zelkor Exe..."));
+        QCOMPARE(Find<QLineEdit>(e.window.get(), "txtZk2Path")->text(),
+                 QString("/opt/zelkor/ZELKOR.EXE"));
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command8"), Qt::LeftButton);
+        QCOMPARE(Find<QLineEdit>(e.window.get(), "txtZk2Path")->text(),
+                 QString("/opt/zelkor/ZELKOR.EXE"));  // a file of another name is not taken
+    }
+
+    void ClosingAsksStoresTheSettingsAndRemovesTheTestLevel() {
+        MemorySettingsStore store;
+        QTemporaryDir gameFolder;
+        StandInGame game(gameFolder.path());
+        {
+            Editor e(&store);
+            e.window->Start();
+            Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(game.Program());
+            e.window->SetUseGrid(true);
+            Find<QComboBox>(e.window.get(), "cboAiSnakes")->setCurrentText("7");
+            Find<QCheckBox>(e.window.get(), "chkDeathmatch")->setChecked(true);
+            Find<QCheckBox>(e.window.get(), "chkHunting")->setChecked(true);
+            e.window->OpenLevelSettings();
+            auto* author = Find<QLineEdit>(e.window->SettingsWindow(), "Author");
+            author->selectAll();
+            QTest::keyClicks(author, "Kim");
+            QFile(game.TestLevel()).open(QIODevice::WriteOnly);
+
+            e.dialogs.answers = {false};
+            QVERIFY(!e.window->close());
+            QVERIFY(e.window->isVisible());
+            QCOMPARE(e.dialogs.shown.back().title, QString("Exit Zelkor LevelEdit?"));
+            QCOMPARE(e.dialogs.LastText(), QString("Are you sure you wish to quit?"));
+            QVERIFY(QFile::exists(game.TestLevel()));
+            QVERIFY(!store.Read("lvlEdit", "Author"));
+
+            e.dialogs.answers = {true};
+            QVERIFY(e.window->close());
+            QVERIFY(!e.window->SettingsWindow()->isVisible());
+            QVERIFY(!QFile::exists(game.TestLevel()));
+        }
+        Editor e(&store);
+        e.window->Start();
+        QCOMPARE(e.window->CurrentSettings().author, std::string("Kim"));
+        QCOMPARE(e.window->Level().fields.Author, std::string("Kim"));
+        QVERIFY(Find<QCheckBox>(e.window.get(), "chkGrid")->isChecked());
+        QCOMPARE(Find<QLineEdit>(e.window.get(), "txtZk2Path")->text(), game.Program());
+        QCOMPARE(Find<QComboBox>(e.window.get(), "cboAiSnakes")->currentText(), QString("7"));
+        QCOMPARE(store.Read("lvlEdit", "Test_AI_Snakes"), std::optional<std::string>("6"));
+        QVERIFY(Find<QCheckBox>(e.window.get(), "chkDeathmatch")->isChecked());
+        QVERIFY(Find<QCheckBox>(e.window.get(), "chkHunting")->isChecked());
+    }
+
+    void ExitLeavesAtOnceWithoutStoringAnything() {
+        MemorySettingsStore store;
+        Editor e(&store);
+        e.window->Start();
+        e.dialogs.answers = {false};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command6"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(), QString("Unsaved work will be lost!\nExit anyways?"));
+        QVERIFY(e.window->isVisible());
+        e.dialogs.answers = {true};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command6"), Qt::LeftButton);
+        QVERIFY(!e.window->isVisible());
+        QVERIFY(!store.Read("lvlEdit", "Grid"));
+    }
+
+    void TheTestRunStartsTheGameOnTheLevel() {
+        Editor e;
+        StandInGame game(e.folder.filePath("game"));
+        e.window->Start();
+        Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(game.Program());
+        auto* snakes = Find<QComboBox>(e.window.get(), "cboAiSnakes");
+        QCOMPARE(snakes->currentText(), QString("1"));
+        QPushButton* test = Find<QPushButton>(e.window.get(), "Command5");
+
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("You did not set a startpoint for Player 1. Level cannot be tested!"));
+        QVERIFY(!QFile::exists(game.TestLevel()));
+
+        e.window->SelectSymbol('S');
+        e.Click(2, 2);
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("You did not set any AI Sanke Startpoints. Level cannot be tested!"));
+        QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::Critical);
+        QVERIFY(QFile::exists(game.TestLevel()));
+
+        snakes->setCurrentText("0");  // alone
+        e.Key(Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(game.Run(), (QStringList{QDir(game.folder).canonicalPath(), "/L=EditTemp.dat"}));
+
+        e.window->SelectSymbol('1');
+        e.Click(9, 9);
+        snakes->setCurrentText("1");
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(game.Run().mid(1), (QStringList{"/L=EditTemp.dat", "/AIS=1"}));
+
+        snakes->setCurrentText("3");
+        Find<QCheckBox>(e.window.get(), "chkDeathmatch")->setChecked(true);
+        Find<QCheckBox>(e.window.get(), "chkHunting")->setChecked(true);
+        e.dialogs.answers = {false};
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("Your level only has 1 AI Sanke start points. You can only test with 1 "
+                         "AI Snakes.\n\nContinue?"));
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(game.Ran()));
+        e.dialogs.answers = {true};
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(game.Run().mid(1), (QStringList{"/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
+        QVERIFY2(e.window->History().canUndo(), "the history outlives a test run");
+    }
+
+    void ATestRunThatCannotStartSaysWhy() {
+        Editor e;
+        StandInGame game(e.folder.filePath("game"));
+        e.window->SelectSymbol('S');
+        e.Click(2, 2);
+        Find<QComboBox>(e.window.get(), "cboAiSnakes")->setCurrentText("0");
+
+        // What the game's reader would refuse stops the test before anything is written.
+        e.window->OpenLevelSettings();
+        auto* yellow = Find<QLineEdit>(e.window->SettingsWindow(), "numYellow");
+        yellow->selectAll();
+        QTest::keyClicks(yellow, "40000");
+        Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(game.Program());
+        e.window->TestLevel();
+        QCOMPARE(e.dialogs.LastText(), QString("The game cannot load this level: line 33: "
+                                               "numYellow= 40000 is outside -32768..32767"));
+        QVERIFY(!QFile::exists(game.TestLevel()));
+        yellow->selectAll();
+        QTest::keyClicks(yellow, "0");
+        e.window->TestLevel();
+        QVERIFY(e.window->StatusText().contains("asks for 1 yellow items but places none"));
+        game.Run();
+
+        const QString missing = e.folder.filePath("game/Zelkor-gone");
+        QFile::rename(game.Program(), missing);
+        Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(game.Program());
+        e.window->TestLevel();
+        QVERIFY(
+            e.dialogs.LastText().startsWith("The game could not be started:\n" + game.Program()));
+        QFile::setPermissions(missing, QFile::ReadOwner);
+        Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(missing);
+        e.window->TestLevel();
+        QVERIFY(e.dialogs.LastText().contains("not a program"));
+        e.window->SelectSymbol('+');
+        e.Click(3, 3);  // still at work
+        QCOMPARE(e.Cell(3, 3), '+');
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeShellTests() {
+    return std::make_unique<ShellTests>();
+}
+
+}  // namespace zelkor::editor::testing
+
+#include "shell_test.moc"

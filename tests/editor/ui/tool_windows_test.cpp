@@ -1,0 +1,166 @@
+// The three tool windows: where they open, what they hold, and their limits.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+
+#include "editor/ui/level_settings_window.h"
+#include "editor/ui/user_items_window.h"
+#include "tests/editor/ui/editor_fixture.h"
+#include "tests/editor/ui/suites.h"
+
+namespace zelkor::editor::testing {
+namespace {
+
+// Types the text as key presses, any character included.
+void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+void SelectRow(QListWidget* list, int row) {
+    list->setCurrentRow(row);
+    list->item(row)->setSelected(true);
+}
+
+class ToolWindowTests final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void WindowsOpenBesideTheMainWindowAndKeepTheirValues() {
+        Editor e;
+        e.window->move(40, 30);
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command9"), Qt::LeftButton);
+        QWidget* settings = e.window->SettingsWindow();
+        QVERIFY(settings->isVisible());
+        QCOMPARE(settings->windowTitle(), QString("Level Settings"));
+        const QRect main = e.window->frameGeometry();
+        QCOMPARE(settings->pos(), QPoint(main.left() + main.width(), main.top()));
+
+        // The start values, and a typed value that outlives closing the window.
+        QCOMPARE(Find<QLineEdit>(settings, "lvlName")->text(), QString("NoName"));
+        QCOMPARE(Find<QComboBox>(settings, "bkgMusic")->currentText(), QString("music1.mid"));
+        QCOMPARE(Find<QLabel>(settings, "blueRateValue")->text(), QString("150"));
+        QCOMPARE(Find<QLabel>(settings, "powerRateValue")->text(), QString("300"));
+        QVERIFY(!e.window->isWindowModified());
+        Type(Find<QLineEdit>(settings, "lvlName"), "Gr\u00fcne H\u00f6hle");
+        QCOMPARE(e.window->Level().fields.lvlName, std::string("Gr\xFCne H\xF6hle"));
+        QVERIFY(e.window->isWindowModified());
+        Find<QSlider>(settings, "blueRate")->setValue(20);
+        QCOMPARE(Find<QLabel>(settings, "blueRateValue")->text(), QString("20"));
+        QCOMPARE(e.window->Level().fields.blueRate, 20);
+        Find<QCheckBox>(settings, "chkHideCollected")->click();
+        QVERIFY(e.window->Level().fields.hideCollected);
+        settings->close();
+        e.window->OpenLevelSettings();
+        QCOMPARE(Find<QLineEdit>(settings, "lvlName")->text(), QString("Gr\u00fcne H\u00f6hle"));
+
+        // A character a level file cannot hold is refused, with a word why.
+        Type(Find<QLineEdit>(settings, "Author"), "Jo\u0142");
+        QCOMPARE(Find<QLineEdit>(settings, "Author")->text(), QString("Jo"));
+        QCOMPARE(e.window->Level().fields.Author, std::string("Jo"));
+        QVERIFY(e.window->StatusText().contains("\u0142"));
+
+        // "User Items" takes the place of "Level Settings"; "Files" goes over either.
+        e.window->OpenUserItems();
+        QTest::mouseClick(Find<QPushButton>(e.window->ItemsWindow(), "cmdAdd"), Qt::LeftButton);
+        Find<QComboBox>(e.window->ItemsWindow(), "cboType")->setCurrentText("ani_wall");
+        Find<QComboBox>(e.window->ItemsWindow(), "cboGfx")
+            ->setCurrentText("bricks\\wall2_animated");
+        QTest::mouseClick(Find<QPushButton>(e.window->ItemsWindow(), "cmdAdd"), Qt::LeftButton);
+        QVERIFY(!settings->isVisible());
+        QVERIFY(e.window->ItemsWindow()->isVisible());
+        e.window->OpenRequiredFiles();
+        Find<QComboBox>(e.window->FilesWindow(), "cboFile")->setCurrentText("bricks.zkr");
+        QTest::mouseClick(Find<QPushButton>(e.window->FilesWindow(), "cmdAdd"), Qt::LeftButton);
+        QVERIFY(e.window->ItemsWindow()->isVisible());
+        QCOMPARE(e.window->FilesWindow()->pos(), e.window->ItemsWindow()->pos());
+        Keep(e.window->FilesWindow()->grab().toImage(), "required_files");
+        Keep(e.window->ItemsWindow()->grab().toImage(), "user_items");
+        e.window->OpenLevelSettings();
+        Keep(settings->grab().toImage(), "level_settings");
+        QVERIFY(!e.window->ItemsWindow()->isVisible());
+        QVERIFY(e.window->FilesWindow()->isVisible());
+    }
+
+    void UserItemsFillTheLettersInOrderUpToTwentySix() {
+        Editor e;
+        e.window->OpenUserItems();
+        QWidget* w = e.window->ItemsWindow();
+        QCOMPARE(w->windowTitle(), QString("User defined Items:"));
+        QCOMPARE(Find<QComboBox>(w, "cboType")->currentText(), QString("wall"));
+        QCOMPARE(Find<QComboBox>(w, "cboGfx")->currentText(), QString("bricks\\brick2_v.bmp"));
+        auto* list = Find<QListWidget>(w, "lstItems");
+        QPushButton* add = Find<QPushButton>(w, "cmdAdd");
+        for (int i = 0; i < 26; ++i)
+            QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(list->count(), 26);
+        QCOMPARE(list->item(0)->text(), QString("a: wall: bricks\\brick2_v.bmp"));
+        QCOMPARE(list->item(25)->text().left(1), QString("z"));
+        QVERIFY(e.dialogs.shown.empty());
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(), QString("No free Useritems Left. Maximum: 26"));
+        QCOMPARE(list->count(), 26);
+
+        // Remove "a" and add again: the new item is "a" once more.
+        SelectRow(list, 0);
+        QTest::mouseClick(Find<QPushButton>(w, "cmdRemove"), Qt::LeftButton);
+        QCOMPARE(list->count(), 25);
+        Find<QComboBox>(w, "cboType")->setEditText("ani_wall");
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(list->item(0)->text(), QString("a: ani_wall: bricks\\brick2_v.bmp"));
+
+        // "Select" paints with the letter; nothing selected, nothing happens.
+        list->clearSelection();
+        QTest::mouseClick(Find<QPushButton>(w, "cmdSelect"), Qt::LeftButton);
+        QCOMPARE(e.window->CurrentSymbol(), '0');
+        SelectRow(list, 2);
+        QTest::mouseClick(Find<QPushButton>(w, "cmdSelect"), Qt::LeftButton);
+        QCOMPARE(e.window->CurrentSymbol(), 'c');
+        e.Click(4, 4);
+        QCOMPARE(e.Cell(4, 4), 'c');
+        QTest::mouseClick(Find<QPushButton>(w, "cmdOK"), Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+    }
+
+    void RequiredFilesHoldThirtyTwoNames() {
+        Editor e;
+        e.window->OpenRequiredFiles();
+        QWidget* w = e.window->FilesWindow();
+        QCOMPARE(w->windowTitle(), QString("Requred Files:"));
+        auto* file = Find<QComboBox>(w, "cboFile");
+        auto* list = Find<QListWidget>(w, "lstFiles");
+        QPushButton* add = Find<QPushButton>(w, "cmdAdd");
+        QTest::mouseClick(add, Qt::LeftButton);  // an empty name fills nothing
+        QCOMPARE(list->count(), 0);
+        file->setEditText("bricks.zkr");
+        for (int i = 0; i < 32; ++i)
+            QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(list->count(), 32);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(), QString("No free Files Left. Maximum: 32"));
+        SelectRow(list, 5);
+        QTest::mouseClick(Find<QPushButton>(w, "cmdRemove"), Qt::LeftButton);
+        QCOMPARE(list->count(), 0);  // every slot of that name goes
+        QVERIFY(e.window->isWindowModified());
+        QTest::mouseClick(Find<QPushButton>(w, "Command4"), Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> MakeToolWindowTests() {
+    return std::make_unique<ToolWindowTests>();
+}
+
+}  // namespace zelkor::editor::testing
+
+#include "tool_windows_test.moc"
