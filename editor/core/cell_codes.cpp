@@ -108,6 +108,10 @@ bool ShowsLetter(char code) {
     return InUserItemRange(code);
 }
 
+std::string ProgressText(std::string_view what, int index) {
+    return std::string(what) + "\n" + std::to_string(index * 100 / (kGridCells - 1)) + "%";
+}
+
 std::string StartMenuEntry(int entry) {
     const int place = entry + 1;
     return std::to_string(place) + std::string(OrdinalSuffix(place)) +

@@ -46,6 +46,10 @@ std::string PlayerNumberText(char code);
 // Characters whose cells show their letter: the user items (codes 97..133 but "|").
 bool ShowsLetter(char code);
 
+// The status line while every cell is redrawn or cleared: "Redrawing Surfaces...",
+// a line break and the share done, "0%" at cell 0 to "100%" at cell 681.
+std::string ProgressText(std::string_view what, int index);
+
 // The start-point menu: sixteen entries, "1st (Single Player)", "2nd (Multi Player)", ...
 std::string StartMenuEntry(int entry);  // entry 0..15
 

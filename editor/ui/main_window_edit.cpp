@@ -23,10 +23,6 @@ MouseButton ButtonOf(Qt::MouseButton button) {
     }
 }
 
-QString ProgressText(const char* what, int index) {
-    return QString("%1\n%2%").arg(what).arg(index * 100 / (kGridCells - 1));
-}
-
 }  // namespace
 
 void MainWindow::CanvasPressed(int column, int row, Qt::MouseButton button) {
@@ -115,14 +111,14 @@ void MainWindow::ClearAll() {
     FinishStroke();
     CellChanges changes = ClearAllChanges(level_.grid);
     for (int i = 0; i < kGridCells; i += 31)
-        SetStatus(ProgressText("Clearing Surfaces...", i));
+        SetStatus(QString::fromStdString(ProgressText("Clearing Surfaces...", i)));
     if (!changes.empty()) Push("Clear", std::move(changes), false);
     SetStatus("Clearing Surfaces Done...");
 }
 
 void MainWindow::RedrawAll() {
     for (int i = 0; i < kGridCells; i += 31)
-        SetStatus(ProgressText("Redrawing Surfaces...", i));
+        SetStatus(QString::fromStdString(ProgressText("Redrawing Surfaces...", i)));
     canvas_->RedrawAll();
     SetStatus("Redrawing Surfaces Done...");
 }

@@ -149,6 +149,8 @@ TEST(CellInfo, DescribesEveryCode) {
     EXPECT_EQ(CellDescription('#'), "nothing");
     EXPECT_EQ(PlayerNumberText('S'), "1");
     EXPECT_EQ(PlayerNumberText('A'), "11");
+    EXPECT_EQ(ProgressText("Clearing Surfaces...", 340), "Clearing Surfaces...\n49%");
+    EXPECT_EQ(ProgressText("Redrawing Surfaces...", 681), "Redrawing Surfaces...\n100%");
     EXPECT_EQ(StartMenuEntry(0), "1st (Single Player)");
     EXPECT_EQ(StartMenuEntry(1), "2nd (Multi Player)");
     EXPECT_EQ(StartMenuEntry(10), "11th (Multi Player)");
