@@ -71,9 +71,8 @@ void GridCanvas::RedrawAll() {
 }
 
 void GridCanvas::SetWallStart(std::optional<int> index) {
-    if (wallStart_) RedrawItem(*wallStart_);
     wallStart_ = index;
-    if (wallStart_) RedrawItem(*wallStart_);
+    update();
 }
 
 QRect GridCanvas::CellRect(int index) const {
@@ -127,13 +126,26 @@ void GridCanvas::paintEvent(QPaintEvent* event) {
     };
     if (hover_) outline(*hover_, kHover);
     if (wallStart_) outline(*wallStart_, kWallStart);
+    // While the wall tool waits for its second point: where the wall would go.
+    if (wallStart_ && hover_) {
+        const QRect from = CellRect(*wallStart_);
+        const QRect to = CellRect(*hover_);
+        if (from.top() == to.top() || from.left() == to.left()) {
+            p.setPen(QPen(kWallStart, 1, Qt::DashLine));
+            p.drawRect(from.united(to).adjusted(0, 0, -1, -1));
+        }
+    }
 }
 
 void GridCanvas::SetHover(std::optional<int> index) {
     if (hover_ == index) return;
-    if (hover_) RedrawItem(*hover_);
+    if (wallStart_) {
+        update();  // the wall's outline follows the pointer
+    } else {
+        if (hover_) RedrawItem(*hover_);
+        if (index) RedrawItem(*index);
+    }
     hover_ = index;
-    if (hover_) RedrawItem(*hover_);
 }
 
 void GridCanvas::mousePressEvent(QMouseEvent* event) {

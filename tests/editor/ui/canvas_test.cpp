@@ -69,6 +69,14 @@ private slots:
         QCOMPARE(e.window->StatusText(), QString("Start?"));
         e.Click(5, 3, Qt::RightButton);  // the button does not matter
         QCOMPARE(e.window->StatusText(), QString("End?"));
+        // The wall to be is outlined as the pointer moves along its row.
+        QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(8, 3));
+        const QImage preview = e.Canvas().grab().toImage();
+        Keep(preview, "wall_preview");
+        int outlined = 0;
+        for (int x = 80; x < 160; ++x)
+            outlined += QColor(preview.pixel(x, 40)) == QColor(255, 210, 60);
+        QVERIFY(outlined > 20);
         e.Click(8, 3);
         QCOMPARE(e.window->StatusText(), QString("Done"));
         QCOMPARE(QString::fromStdString(

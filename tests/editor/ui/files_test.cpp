@@ -113,6 +113,17 @@ private slots:
         QCOMPARE(FileBytes(e.Path("again.dat")), expected);
     }
 
+    void AShippedLevelLoadsWithItsItemsAndSettings() {
+        Editor e;
+        e.window->OpenUserItems();
+        QVERIFY(e.window->LoadFrom(ZELKOR_SOURCE_DIR "/content/lvl/lvl16.dat"));
+        QVERIFY(e.dialogs.shown.empty());
+        QVERIFY(Find<QListWidget>(e.window->ItemsWindow(), "lstItems")->count() > 0);
+        QVERIFY(e.window->Level().grid != GridCells{});
+        e.window->resize(e.window->sizeHint());
+        Keep(e.window->grab().toImage(), "shipped_level");
+    }
+
     void ALoadThatCannotReadTheFileChangesNothing() {
         Editor e;
         e.window->SelectSymbol('+');
