@@ -112,7 +112,6 @@ public:
     void DrawKeyNumber(int scanCode) override;
 
     // MenuHost
-    ModelCredit ModelCreditOf(int model) override;
     void SwitchMusic(bool on) override;
     void SetMusicVolume(int percent) override;
 

@@ -4,6 +4,7 @@
 
 #include "common/paths.h"
 #include "game/control/command_line.h"
+#include "game/control/credits.h"
 #include "game/control/main_window.h"
 #include "game/control/menu_logic.h"
 #include "game/control/message_box.h"
@@ -15,18 +16,11 @@
 #include "game/rules/messages.h"
 
 namespace zelkor {
-namespace {
-
-constexpr const char* kCredits =
-    "Zelkor 3D - game design, code, art and sound by the Zelkor team - "
-    "thanks to everyone who played the early levels and drew new ones!   ";
-
-}  // namespace
 
 int MainWindow::INIT_Main(std::string_view commandLine) {
     RunValues& run = game_.run;
     LoopFlags& f = game_.flags;
-    run.credits = kCredits;
+    run.credits = std::string(kCredits);
     f.displayReady = false;
     ConsolePrint("\r\n");
     game_.startup.loadingLabel = std::string("Zelkor v. ") + kGameVersion + " loading...";
@@ -209,7 +203,7 @@ void MainWindow::MenuSelect() {
             break;
         case 3:
             m.hallOfFamePage = 1;
-            m.statusLine = "Zelkor 'The Hall Of Fame' (High Scores)";
+            m.statusLine = kHallOfFameTitle;
             break;
         case 4:
             QuitAndEnd();
@@ -223,12 +217,6 @@ void MainWindow::TypeKey(int scanCode) {
     const ConsoleLevels levels{s_.gameDir.string(),
                                [this](std::string_view path) { return LoadLevel(path); }};
     TypeIntoTarget(game_, scanCode, levels);
-}
-
-ModelCredit MainWindow::ModelCreditOf(int model) {
-    const ModelPack* pack = game_.ModelPacks.Find(model);
-    if (pack == nullptr) return {};
-    return {pack->name, pack->author};
 }
 
 void MainWindow::SwitchMusic(bool on) {

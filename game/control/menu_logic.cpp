@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "common/captions.h"
 #include "game/rules/movement.h"
 
 namespace zelkor {
@@ -186,11 +185,6 @@ void OptionsPass(Game& game, MenuHost& host) {
 }
 
 }  // namespace
-
-std::string ModelLabel(MenuHost& host, int model) {
-    const ModelCredit credit = host.ModelCreditOf(model);
-    return ModelCaption(credit.name, credit.author);
-}
 
 void HoldMenuStatus(Game& game, std::string_view text) {
     MenuState& m = game.menu;

@@ -7,33 +7,21 @@
 
 namespace zelkor {
 
-// A snake model as its pack describes it.
-struct ModelCredit {
-    std::string name;
-    std::string author;
-};
-
-// What the menu pages reach outside the game's state: the installed models and
-// the music player.
+// What the menu pages reach outside the game's state: how many models are
+// installed, and the music player.
 class MenuHost {
 public:
     virtual ~MenuHost() = default;
     // The highest model number installed (-1 with none).
     virtual int HighestModelNumber() = 0;
-    virtual ModelCredit ModelCreditOf(int model) = 0;
     // Music switched on the options page: on plays the loaded piece from the
     // start if it is not playing; off (or nothing loaded) stops it.
     virtual void SwitchMusic(bool on) = 0;
     virtual void SetMusicVolume(int percent) = 0;
 };
 
-inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";
-inline constexpr std::string_view kNotInDeathmatch = "Not in DM mode";
 inline constexpr int kOptionRows = 15;
 inline constexpr int kPlayerNameRow = 8;
-
-// `ModelLabel`: "Viper by Jo".
-std::string ModelLabel(MenuHost& host, int model);
 
 // Puts `text` into the main menu's status line, where it stays until the cursor
 // moves or another page is opened.

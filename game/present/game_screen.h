@@ -51,6 +51,8 @@ public:
     void DrawLevelInfo(const Game& game) override;
     void DrawTimeLimitHit(const Game& game) override;
     void DrawGameOverPicture(const Game& game) override;
+    // The menu screens (menu_screen.cpp).
+    void DrawMenu(const Game& game) override;
     void FillVisible(std::uint8_t r, std::uint8_t g, std::uint8_t b) override;
     void DrawKeyNumber(int scanCode) override;
     void Flip() override;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "game/rules/clock.h"
 #include "game/rules/one_based.h"
@@ -128,6 +129,10 @@ struct LoopFlags {
     bool statistics = false;
     bool deathDetails = false;
 };
+
+// Status lines the menu pages show beside their help texts.
+inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";
+inline constexpr std::string_view kNotInDeathmatch = "Not in DM mode";
 
 struct MenuState {
     std::int16_t menuRow = 1;     // 1 new game .. 4 exit

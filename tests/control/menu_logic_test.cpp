@@ -13,7 +13,6 @@ namespace {
 class FakeMenuHost final : public MenuHost {
 public:
     int HighestModelNumber() override { return highestModel; }
-    ModelCredit ModelCreditOf(int model) override { return {"M" + std::to_string(model), "Jo"}; }
     void SwitchMusic(bool on) override { calls.push_back(on ? "music on" : "music off"); }
     void SetMusicVolume(int percent) override {
         calls.push_back("volume " + std::to_string(percent));
@@ -110,7 +109,6 @@ TEST_F(MenuLogicTest, ThePlayerModelStaysWithinTheInstalledModels) {
     host.highestModel = -1;
     Act(14, {"+"});
     EXPECT_EQ(game.Player().model, 0);
-    EXPECT_EQ(ModelLabel(host, 3), "M3 by Jo");
 }
 
 TEST_F(MenuLogicTest, AHeldStatusStaysUntilTheCursorMovesOrAPageOpens) {

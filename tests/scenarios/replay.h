@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/control/headless.h"
@@ -178,9 +179,17 @@ public:
         WriteBytes(dir() / "lvl" / file, level.Text());
     }
 
+    // A screenshot for the next run to take: the frame shown at `atMs`, written to
+    // `name` in the game folder.
+    std::filesystem::path ScreenshotAt(std::int64_t atMs, const std::string& name) {
+        shots_.push_back({atMs, dir() / name});
+        return shots_.back().file;
+    }
+
     Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
-             std::int64_t seed = 11) const {
+             std::int64_t seed = 11) {
         HeadlessOptions o;
+        o.screenshots = std::exchange(shots_, {});
         o.gameDir = dir();
         o.seed = seed;
         o.runMs = runMs;
@@ -202,6 +211,7 @@ public:
 private:
     TempFolder folder_;
     std::optional<std::filesystem::path> settings_;
+    std::vector<HeadlessOptions::Screenshot> shots_;
 };
 
 // Whether one of the on-screen message lines reads `text`.

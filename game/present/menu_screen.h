@@ -1,0 +1,101 @@
+#pragma once
+
+#include <string_view>
+
+#include "game/present/game_screen.h"
+#include "game/present/line_text.h"
+
+namespace zelkor {
+
+// Where the menu screens put things, for the screens and their tests.
+namespace menu_layout {
+
+inline constexpr int kButtonX = 290;
+inline constexpr int kMarkerX = 285;
+inline constexpr int kMarkerDrop = 5;  // the marker sits this far below its button's top
+// The buttons from the top: new game, options, high scores, exit.
+inline constexpr std::array<int, 4> kButtonY{210, 230, 250, 290};
+
+inline constexpr int kStatusX = 5;
+inline constexpr int kBottomY = 459;
+inline constexpr int kVersionX = 580;
+inline constexpr int kCreditsY = 437;
+
+struct Place {
+    int x = 0;
+    int y = 0;
+};
+// Options 1..15 (index 0 unused).
+inline constexpr std::array<Place, 16> kOptionPlaces{{{0, 0},
+                                                      {55, 220},
+                                                      {55, 240},
+                                                      {55, 260},
+                                                      {55, 305},
+                                                      {55, 325},
+                                                      {60, 345},
+                                                      {55, 390},
+                                                      {50, 415},
+                                                      {255, 220},
+                                                      {255, 260},
+                                                      {255, 280},
+                                                      {255, 300},
+                                                      {255, 320},
+                                                      {300, 415},
+                                                      {50, 437}}};
+inline constexpr Place kMutatorHeading{50, 285};
+// The player's model beside its option: head, body and tail, each 20 pixels wide.
+inline constexpr Place kPreview{300, 390};
+
+inline constexpr int kHallOfFameNameX = 310;
+inline constexpr int kHallOfFameScoreX = 490;
+// Place k (1..10) stands on this line.
+constexpr int HallOfFameY(int place) {
+    return 200 + 20 * place;
+}
+inline constexpr Place kConsole{5, 440};
+
+}  // namespace menu_layout
+
+inline constexpr std::uint32_t kMenuWhite = Argb(250, 250, 250);
+inline constexpr std::uint32_t kMenuYellow = Argb(250, 250, 31);
+inline constexpr std::uint32_t kMenuGrey = Argb(150, 150, 150);
+inline constexpr std::uint32_t kHallOfFameColour = Argb(150, 170, 160);
+inline constexpr std::uint32_t kTickerColour = Argb(160, 160, 160);
+inline constexpr std::uint32_t kCreditsLabelColour = Argb(190, 220, 190);
+
+// `ModelLabel`: the model's name and author ("Viper by Jo"); empty for a model
+// that is not installed.
+void ModelLabel(const ModelList& models, int model, LineText& out);
+
+// The text of option line 1..15 as the options screen shows it.
+void OptionLine(const Game& game, int option, LineText& out);
+
+// The menu loop's screens, composed in the game screen's back buffer from its
+// pictures and system-font text: the main menu with its picture buttons, the
+// options with their fifteen lines, and the hall of fame.
+class MenuScreen {
+public:
+    explicit MenuScreen(GameScreen& screen) : screen_(screen) {}
+
+    // The screen the menu's flags select.
+    void Draw(const Game& game);
+
+    void DrawMainMenu(const Game& game);
+    // `DrawMenuButtons`: the four buttons, then the first highlighted one again
+    // highlighted, with the turning banana beside it.
+    void DrawMenuButtons(const Game& game);
+    void DrawOptions(const Game& game);
+    void DrawHallOfFame(const Game& game);
+
+private:
+    void Text(std::string_view text, int x, int y, std::uint32_t colour,
+              std::string_view face = "Arial");
+    void Background(Fixed picture);
+    void StatusAndVersion(std::string_view status, std::uint32_t colour = kMenuWhite);
+    void DrawModelPreview(const Game& game);
+
+    GameScreen& screen_;
+    LineText line_;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,190 @@
+// The menu screens as the player sees them: headless screenshots after scripted keys.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "game/control/key_handler.h"
+#include "game/present/menu_screen.h"
+#include "tests/scenarios/key_script_writer.h"
+#include "tests/scenarios/replay.h"
+#include "tests/scenarios/screenshot.h"
+
+namespace zelkor {
+namespace {
+
+using namespace scenario;
+namespace layout = menu_layout;
+
+bool IsYellowText(Colour c) {
+    return c.r > 220 && c.g > 220 && c.b < 90;
+}
+bool IsWhiteText(Colour c) {
+    return c.r > 220 && c.g > 220 && c.b > 220;
+}
+// The turning banana beside the highlighted button.
+bool IsBanana(Colour c) {
+    return c.r > 150 && c.g > 100 && c.b < 80 && c.r > c.b + 100;
+}
+
+// The line of text that starts at (x, y), as far as the screen's right half.
+Area TextLine(int x, int y, int right = 250) {
+    return {x, y, right, y + 15};
+}
+Area OptionArea(int option, int right = 250) {
+    const auto at = layout::kOptionPlaces[static_cast<std::size_t>(option)];
+    return TextLine(at.x, at.y, right);
+}
+const Area kStatusLine = TextLine(layout::kStatusX, layout::kBottomY, 575);
+
+class MenuScreenshots : public ::testing::Test {
+protected:
+    // The screen a moment after the last key.
+    Screenshot Shoot(const KeyScriptWriter& keys, const std::string& commandLine = "") {
+        const auto file = replay.ScreenshotAt(keys.End() + 150, "menu.png");
+        last = replay.Play(commandLine, keys.End() + 200, keys.Text());
+        return Screenshot(file);
+    }
+    // The shipped model packs, which the game unpacks at start-up.
+    void InstallModels() {
+        std::filesystem::copy(std::filesystem::path(ZELKOR_DIST_DIR) / "models",
+                              replay.dir() / "models");
+    }
+    static KeyScriptWriter ToOptions() {
+        KeyScriptWriter keys;
+        keys.Tap(key::Down).Tap(key::Enter);
+        return keys;
+    }
+
+    Replay replay;
+    scenario::Run last;
+};
+
+TEST_F(MenuScreenshots, TheCursorsButtonIsHighlightedWithTheBananaBesideIt) {
+    // Down on "exit" comes round to "new game".
+    const Screenshot first = Shoot(KeyScriptWriter().Tap(key::Up).Tap(key::Down));
+    const Screenshot second = Shoot(KeyScriptWriter().Tap(key::Down));
+    ASSERT_EQ(first.width(), 640);
+    for (std::size_t row = 0; row < layout::kButtonY.size(); ++row) {
+        SCOPED_TRACE("button " + std::to_string(row + 1));
+        const int y = layout::kButtonY[row];
+        // The glass left of the label: amber when highlighted, steel blue otherwise.
+        const Area glass{300, y + 4, 330, y + 10};
+        // Left of the buttons only the banana is drawn.
+        const Area marker{layout::kMarkerX, y + layout::kMarkerDrop, layout::kButtonX,
+                          y + layout::kMarkerDrop + 24};
+        for (const auto& [shot, lit] : {std::pair{&first, row == 0}, {&second, row == 1}}) {
+            const Colour c = shot->Average(glass);
+            EXPECT_EQ(c.r > c.b, lit) << c.r << "," << c.g << "," << c.b;
+            EXPECT_EQ(shot->Count(marker, IsBanana) > 0, lit);
+        }
+    }
+    EXPECT_EQ(last.dump["menu"]["menuRow"], 2);
+}
+
+TEST_F(MenuScreenshots, TheSelectedOptionIsYellowAndShowsTheValueTheKeysLeft) {
+    const auto maximumSpeed = [&](int stored, bool right) {
+        replay.WriteSettings("[Tweak]\r\nMaxSpeed=" + std::to_string(stored) + "\r\n");
+        KeyScriptWriter keys = ToOptions();
+        if (right) keys.Tap(key::Right);
+        return Shoot(keys);
+    };
+    const Screenshot at60 = maximumSpeed(60, true);
+    const Area line = OptionArea(1);
+    EXPECT_GT(at60.Count(line, IsYellowText), 20);
+    EXPECT_EQ(at60.Count(OptionArea(2), IsYellowText), 0);
+    EXPECT_GT(at60.Count(OptionArea(2), IsWhiteText), 20);
+    // Right at 60 stays at 60: the line reads as it does after Right from 59.
+    EXPECT_EQ(at60.Pixels(line), maximumSpeed(59, true).Pixels(line));
+    EXPECT_NE(at60.Pixels(line), maximumSpeed(59, false).Pixels(line));
+    // The fifteenth line has its place below the fourteen.
+    EXPECT_GT(at60.Count(OptionArea(15), IsWhiteText), 20);
+}
+
+TEST_F(MenuScreenshots, DeathmatchGreysTheSpeedMutatorsAndWarnsInYellow) {
+    KeyScriptWriter keys = ToOptions();
+    keys.Tap(key::Down, 3).Tap(key::Enter);  // Enter on "No Speed Reset"
+    const Screenshot dm = Shoot(keys, "/DM");
+    EXPECT_EQ(last.dump["menu"]["statusLine"], "Not in DM mode");
+    EXPECT_GT(dm.Count(kStatusLine, IsYellowText), 20);
+    const Area heading = TextLine(layout::kMutatorHeading.x, layout::kMutatorHeading.y);
+    for (const Area& grey : {heading, OptionArea(5), OptionArea(6)}) {
+        EXPECT_GT(dm.Brightest(grey), 100) << "drawn";
+        EXPECT_LE(dm.Brightest(grey), 160) << "in grey";
+    }
+    EXPECT_GT(dm.Count(OptionArea(4), IsYellowText), 20) << "the selected line";
+
+    const Screenshot normal = Shoot(keys);
+    EXPECT_GT(normal.Brightest(OptionArea(5)), 240);
+    EXPECT_EQ(normal.Count(kStatusLine, IsYellowText), 0);
+}
+
+TEST_F(MenuScreenshots, TheHallOfFameShowsTenRowsOfNamesAndScores) {
+    const Screenshot hall = Shoot(KeyScriptWriter().Tap(key::Down, 2).Tap(key::Enter));
+    const auto isText = [](Colour c) { return c.g > 120 && c.g > c.r && c.g > c.b; };
+    for (int place = 1; place <= 10; ++place) {
+        SCOPED_TRACE("place " + std::to_string(place));
+        const int y = layout::HallOfFameY(place);
+        EXPECT_GT(hall.Count(TextLine(layout::kHallOfFameNameX, y, 480), isText), 20);
+        EXPECT_GT(hall.Count(TextLine(layout::kHallOfFameScoreX, y, 635), isText), 20);
+    }
+    EXPECT_EQ(hall.Count(TextLine(layout::kHallOfFameNameX, layout::HallOfFameY(11), 635), isText),
+              0)
+        << "nothing below the tenth";
+    EXPECT_GT(hall.Count(kStatusLine, IsWhiteText), 20) << "the title";
+}
+
+TEST_F(MenuScreenshots, ThePlayerModelStepsThroughEveryPackAndStopsAtTheLast) {
+    InstallModels();
+    replay.WriteSettings("[Options]\r\nPlayer Color=0\r\n");
+    KeyScriptWriter keys = ToOptions();
+    keys.Tap(key::Up, 2);  // round to "Player Model"
+    const int packs = 6;
+    std::vector<std::filesystem::path> files;
+    for (int model = 0; model <= packs; ++model) {
+        files.push_back(
+            replay.ScreenshotAt(keys.End() - 20, "model" + std::to_string(model) + ".png"));
+        keys.Tap(key::Right);
+    }
+    last = replay.Play("", keys.End() + 100, keys.Text());
+    EXPECT_EQ(last.dump["Snakes"][0]["model"], packs - 1);
+
+    const Area label = OptionArea(14, 640);
+    const Area preview{layout::kPreview.x, layout::kPreview.y, layout::kPreview.x + 60,
+                       layout::kPreview.y + 20};
+    std::set<std::vector<std::uint32_t>> labels, previews;
+    for (int model = 0; model < packs; ++model) {
+        const Screenshot shot(files[static_cast<std::size_t>(model)]);
+        labels.insert(shot.Pixels(label));
+        previews.insert(shot.Pixels(preview));
+        EXPECT_GT(shot.Count(label, IsYellowText), 40) << model;
+    }
+    EXPECT_EQ(labels.size(), static_cast<std::size_t>(packs)) << "each pack its own caption";
+    EXPECT_EQ(previews.size(), static_cast<std::size_t>(packs)) << "and its own look";
+    const Screenshot beyond(files.back());
+    EXPECT_EQ(beyond.Pixels(preview), Screenshot(files[packs - 1]).Pixels(preview))
+        << "Right on the last model keeps it";
+}
+
+TEST_F(MenuScreenshots, ANewGameOpensLevelOnesInformationScreen) {
+    const Screenshot fromMenu = Shoot(KeyScriptWriter().Tap(key::Enter));
+    EXPECT_TRUE(last.dump["flags"]["infoScreen"]);
+    replay.ScreenshotAt(300, "start.png");
+    replay.Play("/L=lvl1.dat", 350, "");
+    const Screenshot started(replay.dir() / "start.png");
+    const Area box{170, 150, 470, 330};
+    EXPECT_EQ(fromMenu.Pixels(box), started.Pixels(box));
+}
+
+TEST_F(MenuScreenshots, AFailedLevelLoadLeavesItsReasonInTheStatusLine) {
+    replay.AddLevel("broken.dat", LevelText("Broken").Key("numYellow= 400"));
+    // The long reason reaches far further right than any help text.
+    const Area farRight{300, layout::kBottomY, 575, layout::kBottomY + 15};
+    const Screenshot failed = Shoot(KeyScriptWriter(), "/L=broken.dat");
+    EXPECT_GT(failed.Count(farRight, IsWhiteText), 20);
+    const Screenshot moved = Shoot(KeyScriptWriter().Tap(key::Down), "/L=broken.dat");
+    EXPECT_EQ(moved.Count(farRight, IsWhiteText), 0);
+    EXPECT_GT(moved.Count(kStatusLine, IsWhiteText), 20) << "the help text instead";
+}
+
+}  // namespace
+}  // namespace zelkor
