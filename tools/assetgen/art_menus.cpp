@@ -173,7 +173,8 @@ Canvas MainMenu() {
 Canvas OptionsMenu() {
     Canvas c = Backdrop(302);
     PaintLettering(c, "OPTIONS", Chrome(58), 320, 92);
-    Panel(c, 28, 180, 612, 440);
+    // The panel holds every option line, the last one at y = 437.
+    Panel(c, 28, 180, 612, 456);
     return c;
 }
 
