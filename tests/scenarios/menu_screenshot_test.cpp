@@ -38,6 +38,10 @@ const Area kStatusLine = TextLine(layout::kStatusX, layout::kBottomY, 575);
 
 class MenuScreenshots : public ::testing::Test {
 protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr"))
+            GTEST_SKIP() << "this build generates no pictures to look at";
+    }
     // The screen a moment after the last key.
     Screenshot Shoot(const KeyScriptWriter& keys, const std::string& commandLine = "") {
         const auto file = replay.ScreenshotAt(keys.End() + 150, "menu.png");
@@ -163,6 +167,18 @@ TEST_F(MenuScreenshots, ThePlayerModelStepsThroughEveryPackAndStopsAtTheLast) {
     const Screenshot beyond(files.back());
     EXPECT_EQ(beyond.Pixels(preview), Screenshot(files[packs - 1]).Pixels(preview))
         << "Right on the last model keeps it";
+}
+
+TEST_F(MenuScreenshots, AStoredModelThatIsNoLongerInstalledFallsBackToTheDefault) {
+    InstallModels();
+    replay.WriteSettings("[Options]\r\nPlayer Color=40\r\n");
+    KeyScriptWriter keys = ToOptions();
+    keys.Tap(key::Up, 2);
+    const Screenshot gone = Shoot(keys);
+    EXPECT_EQ(last.dump["Snakes"][0]["model"], 1);
+    replay.WriteSettings("[Options]\r\nPlayer Color=1\r\n");
+    const Area label = OptionArea(14, 640);
+    EXPECT_EQ(gone.Pixels(label), Shoot(keys).Pixels(label));
 }
 
 TEST_F(MenuScreenshots, ANewGameOpensLevelOnesInformationScreen) {
