@@ -149,7 +149,7 @@ void MainWindow::RunMenu() {
         s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
         s_.events.Sleep(1);
     }
-    game_.menu.highlights.fill(false);
+    ClearMenuHighlights(game_);
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
     if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
     while (!f.ending) {

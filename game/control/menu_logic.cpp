@@ -58,7 +58,7 @@ void AdvanceTicker(Game& game) {
 
 void MainMenuPass(Game& game) {
     MenuState& m = game.menu;
-    m.highlights.fill(false);
+    ClearMenuHighlights(game);
     Wrap(m.menuRow, 4);
     m.highlights[static_cast<std::size_t>(m.menuRow - 1)] = true;
     if (m.menuRow != m.statusHeldRow) m.statusHeld = false;
@@ -185,6 +185,10 @@ void OptionsPass(Game& game, MenuHost& host) {
 }
 
 }  // namespace
+
+void ClearMenuHighlights(Game& game) {
+    game.menu.highlights.fill(false);
+}
 
 void HoldMenuStatus(Game& game, std::string_view text) {
     MenuState& m = game.menu;

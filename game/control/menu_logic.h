@@ -23,6 +23,9 @@ public:
 inline constexpr int kOptionRows = 15;
 inline constexpr int kPlayerNameRow = 8;
 
+// `ClearMenuHighlights`: no main menu button is highlighted.
+void ClearMenuHighlights(Game& game);
+
 // Puts `text` into the main menu's status line, where it stays until the cursor
 // moves or another page is opened.
 void HoldMenuStatus(Game& game, std::string_view text);
