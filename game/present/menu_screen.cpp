@@ -2,6 +2,7 @@
 
 #include "common/captions.h"
 #include "common/numbers.h"
+#include "game/present/fit_text.h"
 #include "game/present/snake_sprites.h"
 
 namespace zelkor {
@@ -23,6 +24,12 @@ constexpr std::array<Button, 4> kButtons{{{Fixed::NewGameN, Fixed::NewGameH},
 // The speed mutators (options 4 to 6) are closed in deathmatch and drawn grey.
 bool IsMutator(int option) {
     return option >= 4 && option <= 6;
+}
+
+constexpr int kNameOption = 8;
+// The caret after the name being typed blinks with the item animation's frames.
+bool CaretShown(const Game& game) {
+    return (game.flags.animFrame - 1) / 6 % 2 == 0;
 }
 
 }  // namespace
@@ -110,6 +117,16 @@ void MenuScreen::Text(std::string_view text, int x, int y, std::uint32_t colour,
     screen_.DrawSystemText(text, x, y);
 }
 
+int MenuScreen::TextUpTo(std::string_view text, int x, int y, int right, std::uint32_t colour,
+                         std::string_view face) {
+    const TextStyle style{face, kPoints, false, colour};
+    fitted_.clear();
+    FitKeepingStart(screen_.text(), style, text, right - x, fitted_);
+    screen_.SetTextStyle(style);
+    screen_.DrawSystemText(fitted_.view(), x, y);
+    return x + screen_.txtWidth(fitted_.view());
+}
+
 void MenuScreen::Background(Fixed picture) {
     Surface& back = screen_.backBuffer();
     back.Fill(kOpaqueBlack);
@@ -118,7 +135,10 @@ void MenuScreen::Background(Fixed picture) {
 }
 
 void MenuScreen::StatusAndVersion(std::string_view status, std::uint32_t colour) {
-    Text(status, kStatusX, kBottomY, colour);
+    fitted_.clear();
+    FitKeepingEnds(screen_.text(), TextStyle{"Arial", kPoints, false, colour}, status, kStatusWidth,
+                   fitted_);
+    Text(fitted_.view(), kStatusX, kBottomY, colour);
     line_.clear();
     line_ << "v. " << kGameVersion;
     Text(line_.view(), kVersionX, kBottomY, kMenuWhite);
@@ -179,7 +199,9 @@ void MenuScreen::DrawOptions(const Game& game) {
         line_.clear();
         OptionLine(game, option, line_);
         const Place at = kOptionPlaces[static_cast<std::size_t>(option)];
-        Text(line_.view(), at.x, at.y, colour);
+        const int end = TextUpTo(line_.view(), at.x, at.y, kPanelTextRight, colour);
+        if (option == kNameOption && option == m.optionsRow && CaretShown(game))
+            Text("_", end, at.y, colour);
     }
     DrawModelPreview(game);
     // A closed option's notice stands out in the selection's yellow.
@@ -216,7 +238,8 @@ void MenuScreen::DrawHallOfFame(const Game& game) {
         Text(line_.view(), kHallOfFameNameX, HallOfFameY(place), kHallOfFameColour, "Courier New");
         line_.clear();
         line_ << entry.score << " Pts";
-        Text(line_.view(), kHallOfFameScoreX, HallOfFameY(place), kHallOfFameColour, "Courier New");
+        TextUpTo(line_.view(), kHallOfFameScoreX, HallOfFameY(place), kPanelTextRight,
+                 kHallOfFameColour, "Courier New");
     }
     StatusAndVersion(m.statusLine.empty() ? kHallOfFameTitle : std::string_view(m.statusLine));
     if (game.cheats.cheatUsed) {

@@ -20,6 +20,11 @@ inline constexpr int kStatusX = 5;
 inline constexpr int kBottomY = 459;
 inline constexpr int kVersionX = 580;
 inline constexpr int kCreditsY = 437;
+// A status line too long for the room left of the version is cut in its middle.
+inline constexpr int kStatusWidth = kVersionX - kStatusX - 10;
+// The framed panels of the options and the hall of fame end here; their lines are
+// cut short of it.
+inline constexpr int kPanelTextRight = 600;
 
 struct Place {
     int x = 0;
@@ -90,12 +95,16 @@ public:
 private:
     void Text(std::string_view text, int x, int y, std::uint32_t colour,
               std::string_view face = "Arial");
+    // Text that keeps its beginning and stops short of `right`; returns where it ends.
+    int TextUpTo(std::string_view text, int x, int y, int right, std::uint32_t colour,
+                 std::string_view face = "Arial");
     void Background(Fixed picture);
     void StatusAndVersion(std::string_view status, std::uint32_t colour = kMenuWhite);
     void DrawModelPreview(const Game& game);
 
     GameScreen& screen_;
     LineText line_;
+    LineText fitted_;
 };
 
 }  // namespace zelkor

@@ -120,6 +120,39 @@ TEST_F(MenuScreenTest, TheOptionsShowEveryLineInPlaceTheSelectedOneYellow) {
     EXPECT_EQ(Only(300, 415).text, "Player Model: ");
 }
 
+TEST_F(MenuScreenTest, TextsFromOutsideStayInsideTheirPanelsAndClearOfTheVersion) {
+    game.menu.optionsRow = 8;
+    game.Player().name = "Zo";
+    game.Player().model = 0;
+    game.ModelPacks.highest = 0;
+    game.ModelPacks.packs[0].name = "The Longest Rainbow Serpent Ever Packed";
+    game.ModelPacks.packs[0].author = "Somebody";
+    game.menu.statusLine = "Level ./lvl/" + std::string(80, 'x') + ".dat: line 2: bad";
+    game.flags.animFrame = 1;
+    menu.DrawOptions(game);
+
+    const DrawnText& model = Only(300, 415);
+    EXPECT_TRUE(model.text.starts_with("Player Model: The Longest")) << model.text;
+    EXPECT_LE(300 + text.Width({}, model.text), menu_layout::kPanelTextRight);
+    const DrawnText& status = Only(5, 459);
+    EXPECT_TRUE(status.text.ends_with(".dat: line 2: bad")) << status.text;
+    EXPECT_LT(5 + text.Width({}, status.text), 580);
+    // The name being typed is followed by a blinking caret in the line's yellow.
+    const DrawnText& caret = Only(50 + 6 * 15, 415);
+    EXPECT_EQ(caret.text, "_");
+    EXPECT_EQ(caret.colour, kMenuYellow);
+
+    text.drawn.clear();
+    game.flags.animFrame = 7;
+    menu.DrawOptions(game);
+    EXPECT_TRUE(At(50 + 6 * 15, 415).empty()) << "blinked off";
+    text.drawn.clear();
+    game.flags.animFrame = 1;
+    game.menu.optionsRow = 7;
+    menu.DrawOptions(game);
+    EXPECT_TRUE(At(50 + 6 * 15, 415).empty()) << "only while the name is typed";
+}
+
 TEST_F(MenuScreenTest, TheHallOfFameListsTenPlacesAndTheConsoleOnlyOnceUnlocked) {
     for (int i = 0; i < 10; ++i)
         game.hallOfFame[static_cast<std::size_t>(i)] = {"P" + std::to_string(i + 1),

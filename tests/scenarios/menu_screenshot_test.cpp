@@ -192,14 +192,18 @@ TEST_F(MenuScreenshots, ANewGameOpensLevelOnesInformationScreen) {
 }
 
 TEST_F(MenuScreenshots, AFailedLevelLoadLeavesItsReasonInTheStatusLine) {
-    replay.AddLevel("broken.dat", LevelText("Broken").Key("numYellow= 400"));
+    // A long file name makes a reason wider than the room left of the version.
+    const std::string level = "a_level_whose_name_is_long_enough_to_fill_the_line.dat";
+    replay.AddLevel(level, LevelText("Broken").Key("numYellow= 400"));
     // The long reason reaches far further right than any help text.
     const Area farRight{300, layout::kBottomY, 575, layout::kBottomY + 15};
-    const Screenshot failed = Shoot(KeyScriptWriter(), "/L=broken.dat");
+    const Area version{layout::kVersionX - 5, layout::kBottomY, 640, layout::kBottomY + 15};
+    const Screenshot failed = Shoot(KeyScriptWriter(), "/L=" + level);
     EXPECT_GT(failed.Count(farRight, IsWhiteText), 20);
-    const Screenshot moved = Shoot(KeyScriptWriter().Tap(key::Down), "/L=broken.dat");
+    const Screenshot moved = Shoot(KeyScriptWriter().Tap(key::Down), "/L=" + level);
     EXPECT_EQ(moved.Count(farRight, IsWhiteText), 0);
     EXPECT_GT(moved.Count(kStatusLine, IsWhiteText), 20) << "the help text instead";
+    EXPECT_EQ(failed.Pixels(version), moved.Pixels(version)) << "the version stays clear";
 }
 
 }  // namespace
