@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/game_folder.h"
 #include "common/settings_store.h"
 #include "game/control/check_level.h"
 #include "game/control/command_line.h"
@@ -53,6 +54,15 @@ int RunGame(const ProgramOptions& options) {
     return code;
 }
 
+// The game folder when none was given: the program's own, or for an installed game the
+// player's folder, prepared from the installed data first.
+std::filesystem::path OwnGameFolder() {
+    const OpenedGameFolder opened = OpenGameFolder(ProgramFolder() / "Zelkor");
+    for (const std::string& problem : opened.problems)
+        std::cerr << "Zelkor: " << problem << '\n';
+    return opened.folder;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,11 +72,12 @@ int main(int argc, char** argv) {
         std::cerr << "Zelkor: " << parsed.error << '\n' << ProgramUsage();
         return 2;
     }
-    const ProgramOptions& options = parsed.options;
+    ProgramOptions options = parsed.options;
     if (options.help) {
         std::cout << ProgramUsage();
         return 0;
     }
+    if (!options.gameDirGiven) options.gameDir = OwnGameFolder();
     if (options.checkLevel) {
         LibraryArchiveReaders archives;
         return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout, &archives);

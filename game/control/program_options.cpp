@@ -50,6 +50,7 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
     if (value.empty()) return bad + "a value";
     if (name == "--game-dir") {
         o.gameDir = value;
+        o.gameDirGiven = true;
     } else if (name == "--settings") {
         o.settingsFile = fs::path(value);
     } else if (name == "--check-level") {
@@ -78,7 +79,8 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
 
 std::string_view ProgramUsage() {
     return "Usage: Zelkor [options] [game switches]\n"
-           "  --game-dir DIR      the game folder (default: the program's folder)\n"
+           "  --game-dir DIR      the game folder (default: the program's folder, or for an\n"
+           "                      installed game ~/.local/share/Zelkor)\n"
            "  --settings FILE     keep the settings in FILE instead of the user's\n"
            "  --window            play in a window instead of full screen\n"
            "  --check-level FILE  read a level file and print what the game sees, as JSON\n"

@@ -17,6 +17,7 @@ namespace zelkor {
 // start with "--"; everything after them is the game's own command line.
 struct ProgramOptions {
     std::filesystem::path gameDir;                      // --game-dir DIR, else the program's folder
+    bool gameDirGiven = false;                          // --game-dir was given
     std::optional<std::filesystem::path> settingsFile;  // --settings FILE
     bool window = false;                                // --window
     std::optional<std::filesystem::path> checkLevel;    // --check-level FILE
