@@ -4,6 +4,7 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/draw2d.h"
 #include "tools/assetgen/lettering.h"
+#include "tools/assetgen/png.h"
 
 namespace zelkor::assetgen {
 namespace {
@@ -58,9 +59,11 @@ Canvas FixPoint() {
     return c;
 }
 
-Canvas Icon(int size) {
+// The game's icon. The windows' copy sits on a dark square; the desktop menus' copy
+// keeps the corners round the badge transparent.
+Canvas Icon(int size, bool square = true) {
     Canvas c(size, size);
-    c.Fill(Rgb255(12, 12, 20));
+    if (square) c.Fill(Rgb255(12, 12, 20));
     const float k = size / 64.0f;
     auto badge = [=](float x, float y) {
         return SdRoundRect(x, y, 32 * k, 32 * k, 31 * k, 31 * k, 12 * k);
@@ -92,6 +95,36 @@ Canvas Icon(int size) {
     z.outlineWidth = size >= 48 ? 2 : 1;
     z.bevel = 1.5f * k;
     PaintLettering(c, "Z", z, 32 * k, 33 * k);
+    return c;
+}
+
+// The level editor's icon: the game's badge with a pencil laid across its lower right.
+Canvas EditorIcon(int size) {
+    Canvas c = Icon(size, false);
+    const float k = size / 64.0f;
+    const float tipX = 33 * k, tipY = 61 * k;  // the pencil runs from its tip up to the right
+    const float woodX = 39 * k, woodY = 55 * k, endX = 60 * k, endY = 34 * k;
+    const float radius = 5 * k;
+    auto body = [=](float x, float y) { return SdSegment(x, y, woodX, woodY, endX, endY, radius); };
+    // The sharpened end narrows from the body's width to a point.
+    auto tip = [=](float x, float y) {
+        const float ax = x - woodX, ay = y - woodY, bx = tipX - woodX, by = tipY - woodY;
+        const float t = Clamp01((ax * bx + ay * by) / (bx * bx + by * by));
+        return std::hypot(ax - bx * t, ay - by * t) - radius * (1 - t);
+    };
+    auto pencil = [=](float x, float y) { return std::min(body(x, y), tip(x, y)); };
+    auto height = [&](float x, float y) { return BevelHeight(pencil, x, y, 3 * k); };
+    PaintShape(c, pencil, [&](float x, float y) {
+        // Along the pencil: 0 at the tip, 1 at the far end.
+        const float along = ((x - tipX) * (endX - tipX) + (y - tipY) * (endY - tipY)) /
+                            ((endX - tipX) * (endX - tipX) + (endY - tipY) * (endY - tipY));
+        Color base = Rgb255(250, 196, 40);                // painted body
+        if (along < 0.32f) base = Rgb255(236, 200, 150);  // bare wood
+        if (along < 0.12f) base = Rgb255(50, 50, 60);     // lead
+        if (along > 0.86f) base = Rgb255(200, 200, 210);  // ferrule
+        if (along > 0.92f) base = Rgb255(235, 120, 140);  // eraser
+        return Shade(Surface{base, 0.5f, 30.0f, 0.8f}, HeightNormal(height, x, y));
+    });
     return c;
 }
 
@@ -145,6 +178,13 @@ void MakeEmbeddedPictures(AssetSet& set) {
     // The game's icon, for its windows and the desktop entry.
     set.AddPicture("embed/icon.png", Icon(64), KeyMode::NearBlack);
     set.AddPicture("embed/icon_32.bmp", Icon(32), KeyMode::NearBlack);
+    // The icons of the desktop menus, at the sizes of the icon theme, with transparency.
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string folder =
+            "desktop/icons/" + std::to_string(size) + "x" + std::to_string(size) + "/";
+        set.AddFile(folder + "zelkor.png", EncodePngWithAlpha(Icon(size, false)));
+        set.AddFile(folder + "zelkor-editor.png", EncodePngWithAlpha(EditorIcon(size)));
+    }
     // The start-up window, shown before any archive is unpacked.
     set.AddPicture("embed/startup/logo.bmp", StartupLogo(), KeyMode::NearBlack);
     set.AddPicture("embed/startup/deathmatch_red.bmp", RedTeamBanner(), KeyMode::NearBlack);

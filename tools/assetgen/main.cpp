@@ -2,6 +2,7 @@
 // game, writes them below an output folder and packs the game's archives.
 //
 //   assetgen --out DIR [--dist DIR]   generate into DIR; pack and stage into the game folder
+//            [--dist-list FILE]         and name the staged files in FILE, one a line
 //   assetgen --contact-sheet FILE.png one labelled overview picture of every picture
 //            [--only PREFIX,...] [--zoom N]  review aids: some pictures only, other scale
 #include <algorithm>
@@ -21,7 +22,7 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: assetgen --out DIR [--dist DIR]\n"
+                 "usage: assetgen --out DIR [--dist DIR [--dist-list FILE]]\n"
                  "       assetgen --contact-sheet FILE.png [--only PREFIX,...] [--zoom N]\n");
     return 2;
 }
@@ -30,7 +31,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     using namespace zelkor::assetgen;
-    std::filesystem::path out, dist, sheet;
+    std::filesystem::path out, dist, distList, sheet;
     int zoom = 2;
     std::string only;  // review aid: only pictures whose path starts with this
     for (int i = 1; i < argc; ++i) {
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
             out = argv[++i];
         } else if (arg == "--dist") {
             dist = argv[++i];
+        } else if (arg == "--dist-list") {
+            distList = argv[++i];
         } else if (arg == "--zoom") {
             zoom = std::max(1, std::atoi(argv[++i]));
         } else if (arg == "--only") {
@@ -55,7 +58,12 @@ int main(int argc, char** argv) {
         AssetSet set = GenerateAll();
         if (!only.empty()) set.KeepOnly(only);
         if (!out.empty()) WriteTree(set, out);
-        if (!dist.empty()) StageGameFolder(set, dist);
+        if (!dist.empty()) {
+            std::string names;
+            for (const std::string& name : StageGameFolder(set, dist))
+                names += name + "\n";
+            if (!distList.empty()) WriteIfChanged(distList, {names.begin(), names.end()});
+        }
         if (!sheet.empty()) {
             WriteIfChanged(sheet, EncodePng(ContactSheet(set, zoom)));
             std::printf("assetgen: contact sheet written to %s\n", sheet.string().c_str());

@@ -58,7 +58,8 @@ void WriteTree(const AssetSet& set, const std::filesystem::path& root) {
         WriteIfChanged(root / f.path, f.bytes);
 }
 
-void StageGameFolder(const AssetSet& set, const std::filesystem::path& gameFolder) {
+std::vector<std::string> StageGameFolder(const AssetSet& set,
+                                         const std::filesystem::path& gameFolder) {
     const std::vector<FileEntry> all = set.Files();
     auto under = [&](const std::string& prefix) {
         std::vector<FileEntry> some;
@@ -67,22 +68,32 @@ void StageGameFolder(const AssetSet& set, const std::filesystem::path& gameFolde
         }
         return some;
     };
+    std::vector<std::string> staged;
+    auto pack = [&](const std::string& prefix, const std::string& strip, const std::string& out,
+                    std::string_view password) {
+        Pack(under(prefix), strip, gameFolder / out, password);
+        staged.push_back(out);
+    };
     // The game unpacks these two into its own folder: their entries start with gfx/ and snd/.
-    Pack(under("gfx/"), "", gameFolder / "gfx.zkr", kArchivePassword);
-    Pack(under("snd/"), "", gameFolder / "snd.zkr", kArchivePassword);
+    pack("gfx/", "", "gfx.zkr", kArchivePassword);
+    pack("snd/", "", "snd.zkr", kArchivePassword);
     // Level archives are unpacked into gfx/, so their entries start with their own folder.
-    Pack(under("bricks/"), "", gameFolder / "bricks.zkr", kArchivePassword);
-    Pack(under("bkg/"), "", gameFolder / "bkg.zkr", kArchivePassword);
+    pack("bricks/", "", "bricks.zkr", kArchivePassword);
+    pack("bkg/", "", "bkg.zkr", kArchivePassword);
     // Model packs, also unpacked into gfx/: entries NAME/..., no password.
     std::set<std::string> models;
     for (const FileEntry& f : under("models/")) {
         models.insert(f.path.substr(7, f.path.find('/', 7) - 7));
     }
     for (const std::string& name : models) {
-        Pack(under("models/" + name + "/"), "models/", gameFolder / "models" / (name + ".zmp"), {});
+        pack("models/" + name + "/", "models/", "models/" + name + ".zmp", {});
     }
-    for (const FileEntry& f : under("music/"))
+    for (const FileEntry& f : under("music/")) {
         WriteIfChanged(gameFolder / f.path, f.bytes);
+        staged.push_back(f.path);
+    }
+    std::sort(staged.begin(), staged.end());
+    return staged;
 }
 
 }  // namespace zelkor::assetgen
