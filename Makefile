@@ -2,8 +2,10 @@
 # missing, configure and build; see README.md.
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
+# Where `make install` puts the game: your own ~/.local, or for root /usr/local.
+PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 
-.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet format clean
+.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet format clean install uninstall
 
 deps:
 	@bash scripts/install-deps.sh
@@ -46,6 +48,18 @@ contact-sheet: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Copies what `make build` made; it builds nothing, so `sudo make install` leaves no
+# file of root's in build/ (the install manifest is handed back to the build's owner).
+install:
+	@test -x build/dist/Zelkor -a -f build/shipped.lst || \
+	  { echo "make install: nothing built yet; run 'make build' first (as yourself)"; exit 1; }
+	cmake --install build --prefix "$(PREFIX)"
+	@chown --reference=build build/install_manifest.txt 2>/dev/null || true
+
+# Removes exactly what the last `make install` installed.
+uninstall:
+	cmake -DMANIFEST=build/install_manifest.txt -P packaging/uninstall.cmake
 
 clean:
 	rm -rf build build-asan build-fuzz

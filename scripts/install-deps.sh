@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libfreetype-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core timgm6mb-soundfont
+  desktop-file-utils appstream
 )
 
 as_root() {

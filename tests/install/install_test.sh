@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# install_test.sh BUILD SOURCE: installs the build into a scratch prefix the way
+# `make install` does (without touching the build's own install manifest), checks the
+# desktop entries and metainfo, makes the prefix read-only, plays a kept replay with the
+# installed game from another folder, checks that nothing under the prefix changed,
+# then uninstalls and checks that nothing is left.
+set -euo pipefail
+build=$1 source=$2
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/zelkor-install-XXXXXX")
+trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+prefix=$scratch/root/usr
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The packaging folder's install script holds every install rule; run on its own it
+# leaves build/install_manifest.txt alone, so the manifest is written here instead.
+cat >"$scratch/install.cmake" <<CMAKE
+include("$build/packaging/cmake_install.cmake")
+list(JOIN CMAKE_INSTALL_MANIFEST_FILES "\n" files)
+file(WRITE "$scratch/manifest.txt" "\${files}\n")
+CMAKE
+cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$scratch/install.cmake" >/dev/null
+
+[ -x "$prefix/bin/Zelkor" ] || fail "no installed game program"
+for size in 16 32 48 64 128 256; do
+  [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/org.zelkor.Zelkor.png" ] ||
+    fail "no ${size}x${size} icon"
+done
+for entry in "$prefix"/share/applications/*.desktop; do
+  desktop-file-validate "$entry" || fail "$entry does not validate"
+  program=$(sed -n 's/^Exec=//p' "$entry")
+  [ -x "$program" ] || fail "$entry starts $program, which is not installed"
+  icon=$(sed -n 's/^Icon=//p' "$entry")
+  [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "$entry names no installed icon"
+done
+appstreamcli validate --no-net "$prefix/share/metainfo/org.zelkor.Zelkor.metainfo.xml" >/dev/null ||
+  fail "the metainfo does not validate"
+cmp -s "$build/dist/lvl/lvl1.dat" "$prefix/share/zelkor/lvl/lvl1.dat" || fail "lvl1.dat not shipped"
+
+# Everything under the prefix, with sizes, times and contents; root ignores the
+# read-only bits, so this is what proves that nothing was written there.
+snapshot() { (cd "$prefix" && find . -printf '%p %y %s %T@ %m\n' | sort &&
+  find . -type f -exec md5sum {} + | sort); }
+chmod -R a-w "$prefix"
+before=$(snapshot)
+
+replay=$source/tests/content/replays/lvl1.keys
+read -r _ _ seed _ won _ < "$replay"
+mkdir "$scratch/elsewhere"
+(cd "$scratch/elsewhere" &&
+  XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" "$prefix/bin/Zelkor" \
+    --headless --seed "$seed" --run-ms $((won + 100)) --keys "$replay" \
+    --dump "$scratch/dump.json" /L=lvl1.dat) || fail "the installed game did not run"
+grep -q '"Next Level!!!"' "$scratch/dump.json" || fail "the replay did not win its level"
+
+[ "$before" = "$(snapshot)" ] || fail "the game wrote under the prefix"
+[ -z "$(ls -A "$scratch/elsewhere")" ] || fail "the game wrote into the folder it was started from"
+player=$scratch/data/Zelkor
+cmp -s "$prefix/share/zelkor/gfx.zkr" "$player/gfx.zkr" || fail "no copy of the shipped data"
+[ -d "$player/gfx" ] && [ -d "$player/snd" ] || fail "the game's own folders are missing"
+
+chmod -R u+w "$prefix"
+cmake -DMANIFEST="$scratch/manifest.txt" -P "$source/packaging/uninstall.cmake" >/dev/null
+[ ! -e "$scratch/root/usr" ] || fail "left behind: $(cd "$scratch/root" && find usr | head -5)"
+echo "installed, played read-only and uninstalled cleanly"
