@@ -2,6 +2,7 @@
 // editor's layout that opens no window.
 #include <QApplication>
 #include <QIcon>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -86,7 +87,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZelkorLvlEdit");
     editor::QtEditorDialogs dialogs;
-    editor::MainWindow window({settings, dialogs, ProgramFolder()});
+    const char* searchPath = std::getenv("PATH");
+    editor::MainWindow window({settings, dialogs, ProgramFolder(), searchPath ? searchPath : ""});
     window.show();
     window.Start();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "editor/core/editor_level.h"
 #include "editor/core/editor_settings.h"
@@ -37,8 +38,9 @@ struct EditorServices {
     SettingsStore& settings;
     EditorDialogs& dialogs;
     // Where the editor stands: a game program beside it is taken when no game path is
-    // stored yet.
+    // stored yet, else the first one on the search path (PATH; empty in tests).
     std::filesystem::path programFolder;
+    std::string programSearchPath = {};
 };
 
 // The editor's main window: the grid, the palette, the info box, the commands and the

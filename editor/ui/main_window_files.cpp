@@ -44,10 +44,11 @@ void MainWindow::Start() {
     SetInfo("Ready");
     SetStatus("");
     if (!GamePath().empty()) return;
-    // A game program beside the editor is the one it belongs to.
-    const std::filesystem::path beside = FindGameProgramIn(services_.programFolder);
-    if (!beside.empty())
-        gamePath_->setText(PathText(beside));
+    // A game program beside the editor is the one it belongs to, else the installed one.
+    const std::filesystem::path found =
+        FindGameProgram(services_.programFolder, services_.programSearchPath);
+    if (!found.empty())
+        gamePath_->setText(PathText(found));
     else
         FindGame();
 }
@@ -165,7 +166,8 @@ void MainWindow::TestLevel() {
     for (const std::string& w : report.warnings)
         warnings += (warnings.isEmpty() ? "" : " ") + FromLevelText(w);
 
-    const std::filesystem::path folder = GameFolderOf(game);
+    // An installed game's folder is the player's own, made ready here if it is new.
+    const std::filesystem::path folder = OpenGameFolder(game).folder;
     const FileResult saved = ZkSaveLevel(TestLevelPath(folder), level_);
     if (!saved.ok()) {
         services_.dialogs.Message(this, QString::fromUtf8(kSaveFailedTitle),
@@ -230,7 +232,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         const std::filesystem::path game = GamePath();
         if (!game.empty()) {
             std::error_code ec;
-            std::filesystem::remove(TestLevelPath(GameFolderOf(game)), ec);
+            std::filesystem::remove(TestLevelPath(LocateGameFolder(game).folder), ec);
         }
     }
     for (QWidget* window :

@@ -63,12 +63,14 @@ private:
     }
 };
 
-// A main window with its own settings, dialogs and program folder.
+// A main window with its own settings, dialogs and program folder, and the search path
+// it looks for an installed game on.
 struct Editor {
-    explicit Editor(SettingsStore* sharedSettings = nullptr)
+    explicit Editor(SettingsStore* sharedSettings = nullptr, std::string searchPath = {})
         : settings(sharedSettings ? *sharedSettings : ownSettings),
-          window(std::make_unique<MainWindow>(EditorServices{
-              settings, dialogs, std::filesystem::path(folder.path().toStdString())})) {
+          window(std::make_unique<MainWindow>(
+              EditorServices{settings, dialogs, std::filesystem::path(folder.path().toStdString()),
+                             std::move(searchPath)})) {
         window->show();
     }
 

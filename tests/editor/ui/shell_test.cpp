@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "editor/ui/level_settings_window.h"
 #include "tests/editor/ui/editor_fixture.h"
@@ -174,6 +175,43 @@ private slots:
         QTest::mouseClick(test, Qt::LeftButton);
         QCOMPARE(game.Run().mid(1), (QStringList{"/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
         QVERIFY2(e.window->History().canUndo(), "the history outlives a test run");
+    }
+
+    void AnInstalledGameIsFoundOnThePathAndTestsInThePlayersFolder() {
+        QTemporaryDir root;
+        const QString prefix = root.filePath("usr");
+        StandInGame game(prefix + "/bin");
+        QDir().mkpath(prefix + "/share/zelkor/lvl");
+        QFile level(prefix + "/share/zelkor/lvl/lvl1.dat");
+        QVERIFY(level.open(QIODevice::WriteOnly) && level.write("level") == 5);
+        level.close();
+        QFile list(prefix + "/share/zelkor/shipped.lst");
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("h1 5 lvl/lvl1.dat\n") > 0);
+        list.close();
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", root.filePath("data").toUtf8());
+        const QString player = root.filePath("data/Zelkor");
+        {
+            Editor e(nullptr, "/nowhere:" + (prefix + "/bin").toStdString());
+            e.window->Start();
+            QCOMPARE(Find<QLineEdit>(e.window.get(), "txtZk2Path")->text(), game.Program());
+            QVERIFY(e.dialogs.fileDialogs.empty());
+            e.window->SelectSymbol('S');
+            e.Click(2, 2);
+            Find<QComboBox>(e.window.get(), "cboAiSnakes")->setCurrentText("0");
+            e.window->TestLevel();
+            QCOMPARE(game.Run(), (QStringList{QDir(player).canonicalPath(), "/L=EditTemp.dat"}));
+            QVERIFY(QFile::exists(player + "/lvl/EditTemp.dat"));
+            QVERIFY(QFile::exists(player + "/lvl/lvl1.dat"));
+            QVERIFY(!QFile::exists(prefix + "/share/zelkor/lvl/EditTemp.dat"));
+            e.dialogs.answers = {true};
+            e.window->close();
+            QVERIFY(!QFile::exists(player + "/lvl/EditTemp.dat"));
+        }
+        if (oldDataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", oldDataHome);
     }
 
     void ATestRunThatCannotStartSaysWhy() {
