@@ -23,7 +23,8 @@ play-editor: build
 test: build
 	ctest --test-dir build --output-on-failure -j$(JOBS)
 
-test-asan: deps
+# The sanitizer build takes its archives from the everyday build (see CMakePresets.json).
+test-asan: build
 	cmake --preset asan
 	cmake --build --preset asan -j$(JOBS)
 	ctest --preset asan -j$(JOBS)
@@ -31,7 +32,7 @@ test-asan: deps
 bench: build
 	@for b in build/bench/*; do [ -x "$$b" ] && "$$b" || true; done
 
-soak: deps
+soak: build
 	cmake --preset asan
 	cmake --build --preset asan -j$(JOBS)
 	ZELKOR_SOAK_MINUTES=30 ctest --test-dir build-asan --output-on-failure -L soak
