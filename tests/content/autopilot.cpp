@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <optional>
 #include <vector>
 
-#include "common/archive_reader.h"
 #include "common/settings_store.h"
 #include "game/control/audio.h"
 #include "game/control/game_setup.h"
@@ -19,6 +17,7 @@
 #include "game/platform/sdl_text.h"
 #include "game/present/display.h"
 #include "game/rules/game.h"
+#include "tests/content/game_folder.h"
 
 namespace zelkor::content {
 namespace {
@@ -390,16 +389,8 @@ private:
             return goals.size() >= 6;
         });
         for (int at : goals) {
-            const int room = RoomAfter(at);
-            if (std::getenv("ZELKOR_AUTOPILOT_TRACE") != nullptr)
-                std::fprintf(stderr, "  tier %d goal %d,%d room %d nodes %zu\n", tier,
-                             XOf(nodes_[static_cast<std::size_t>(at)].index),
-                             YOf(nodes_[static_cast<std::size_t>(at)].index), room, nodes_.size());
-            if (room > 0) return nodes_[static_cast<std::size_t>(at)].first;
+            if (RoomAfter(at) > 0) return nodes_[static_cast<std::size_t>(at)].first;
         }
-        if (std::getenv("ZELKOR_AUTOPILOT_TRACE") != nullptr)
-            std::fprintf(stderr, "  tier %d: %zu goals, %zu nodes\n", tier, goals.size(),
-                         nodes_.size());
         return std::nullopt;
     }
 
@@ -433,15 +424,6 @@ private:
 };
 
 // ---- the run ---------------------------------------------------------------------------
-
-// The game folder is unpacked already: the runs open no archive, which the game takes as
-// an archive that is not there.
-class NoArchives final : public ArchiveReaderFactory {
-public:
-    std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path&) override {
-        return nullptr;
-    }
-};
 
 // Each pass of a loop moves the clock on by one frame, as the headless runner does; then
 // the autopilot looks at the game and presses its keys for this frame's key poll.
@@ -520,11 +502,6 @@ private:
         lastY_ = p.y;
         lastDir_ = p.dir;
         const Dir want = Planner(game).Decide();
-        if (std::getenv("ZELKOR_AUTOPILOT_TRACE") != nullptr)
-            std::fprintf(stderr, "%lld %s want %d dir %d next %d\n",
-                         static_cast<long long>(clock_.NowMs() - seed_), Progress(game).c_str(),
-                         static_cast<int>(want), static_cast<int>(p.dir),
-                         static_cast<int>(p.nextDir));
         // The planner decides the next step only: with a turn already waiting for it, a
         // second arrow would queue a turn after it instead of changing it.
         const bool turnWaiting =

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/paths.h"
+#include "editor/core/resave.h"
 #include "game/control/check_level.h"
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
@@ -22,12 +23,15 @@ namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
 // What `Zelkor --check-level` prints for a shipped level, with the archives it requires.
-Json CheckLevel(const std::string& file) {
+Json CheckLevel(const fs::path& folder, const std::string& file) {
     std::ostringstream out;
     LibraryArchiveReaders readers;
-    const int status = RunCheckLevel(GameFolder() / "lvl" / file, GameFolder(), out, &readers);
+    const int status = RunCheckLevel(folder / file, GameFolder(), out, &readers);
     EXPECT_EQ(status, 0) << file << ": " << out.str();
     return Json::parse(out.str());
+}
+Json CheckLevel(const std::string& file) {
+    return CheckLevel(GameFolder() / "lvl", file);
 }
 
 std::vector<std::string> ShippedLevels() {
@@ -158,6 +162,21 @@ TEST(ShippedLevels, EveryLevelIsInTheEditorsLayout) {
              {"[Level Info]", "[Required Files]", "[Items]", "[Items to be collected]", "[Rates]",
               "[User Items]", "[Background]", "[EOF (End of file)]"})
             EXPECT_NE(std::find(lines.begin(), lines.end(), section), lines.end()) << section;
+    }
+}
+
+// The shipped levels are kept as the editor saves them, so a designer who opens one and
+// saves it again sees no change, and the game reads the resaved file as before.
+TEST(ShippedLevels, AResaveThroughTheEditorChangesNothing) {
+    const TempFolder resaved;
+    for (const std::string& file : ShippedLevels()) {
+        SCOPED_TRACE(file);
+        const fs::path in = GameFolder() / "lvl" / file;
+        const fs::path out = resaved.path() / file;
+        std::ostringstream errors;
+        ASSERT_EQ(editor::RunResave(in, out, editor::EditorLevel{}, errors), 0) << errors.str();
+        EXPECT_EQ(ReadBytes(out), ReadBytes(in));
+        EXPECT_EQ(CheckLevel(resaved.path(), file), CheckLevel(GameFolder() / "lvl", file));
     }
 }
 

@@ -112,32 +112,36 @@ inline std::string SetOff(int key) {
     return CloseInfo() + Press(300, key);
 }
 
+// Unpacks a game archive into `folder` the way the game lays it out ("bricks\\a.bmp"
+// becomes "bricks/a.bmp").
+inline bool UnpackArchive(const std::filesystem::path& archive,
+                          const std::filesystem::path& folder) {
+    LibraryArchiveReaders readers;
+    const auto reader = readers.ReaderFor(archive);
+    if (!reader || !reader->Open(archive, "kt90472", ArchiveReader::Purpose::Extract)) return false;
+    ArchiveEntry entry;
+    while (reader->ReadHeader(entry)) {
+        std::string name = entry.name;
+        std::replace(name.begin(), name.end(), '\\', '/');
+        const std::filesystem::path target = folder / name;
+        if (entry.kind == ArchiveEntry::Kind::Folder) {
+            std::filesystem::create_directories(target);
+        } else if (entry.kind == ArchiveEntry::Kind::File) {
+            std::filesystem::create_directories(target.parent_path());
+            reader->Extract(target);
+        } else {
+            reader->Skip();
+        }
+    }
+    reader->Close();
+    return true;
+}
+
 // The staged "gfx.zkr" unpacked once per test program.
 inline const std::filesystem::path& UnpackedPictures() {
     static const TempFolder folder;
-    static const bool unpacked = [] {
-        LibraryArchiveReaders readers;
-        const auto reader = readers.ReaderFor(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr");
-        if (!reader || !reader->Open(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr", "kt90472",
-                                     ArchiveReader::Purpose::Extract))
-            return false;
-        ArchiveEntry entry;
-        while (reader->ReadHeader(entry)) {
-            std::string name = entry.name;
-            std::replace(name.begin(), name.end(), '\\', '/');
-            const std::filesystem::path target = folder.path() / name;
-            if (entry.kind == ArchiveEntry::Kind::Folder) {
-                std::filesystem::create_directories(target);
-            } else if (entry.kind == ArchiveEntry::Kind::File) {
-                std::filesystem::create_directories(target.parent_path());
-                reader->Extract(target);
-            } else {
-                reader->Skip();
-            }
-        }
-        reader->Close();
-        return true;
-    }();
+    static const bool unpacked =
+        UnpackArchive(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr", folder.path());
     EXPECT_TRUE(unpacked) << "the staged gfx.zkr";
     return folder.path();
 }
