@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 30
 # Where `make install` puts the game: your own ~/.local, or for root /usr/local.
 PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 
-.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet format clean install uninstall
+.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet level-shots format clean install uninstall
 
 deps:
 	@bash scripts/install-deps.sh
@@ -46,6 +46,10 @@ fuzz: deps
 
 contact-sheet: build
 	build/tools/assetgen/assetgen --contact-sheet build/contact-sheet.png
+
+# Screenshots of every level and their contact sheet, in build/levels.
+level-shots: build
+	bash scripts/level-shots.sh build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
