@@ -13,7 +13,8 @@
 #include "game/control/check_level.h"
 #include "game/control/headless.h"
 #include "game/platform/archive_readers.h"
-#include "game/platform/headless_platform.h"
+#include "game/platform/sdl_pictures.h"
+#include "game/platform/sdl_text.h"
 #include "tests/content/game_folder.h"
 
 namespace zelkor::content {
@@ -96,28 +97,33 @@ TEST(ShippedLevels, EverySnakeStartsInsideThePlayfieldAndClearOfWalls) {
 // Every file a level names is in the game folder once the game has loaded the level:
 // its background, its music, its required files and every user item's pictures, all
 // 45 frames of an animated one (a missing frame ends the program).
+// The runs start in a folder where start-up has unpacked its own archives already; the
+// level archives are unpacked by the level loads themselves.
 TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
+    const fs::path& folder = StartedGameFolder();
+    LevelArchivesOnly archives;
+    SdlPictureFiles pictures;
+    SdlTextRenderer text;
     for (const std::string& file : ShippedLevels()) {
         SCOPED_TRACE(file);
         HeadlessOptions o;
-        o.gameDir = GameFolder();
+        o.gameDir = folder;
         o.runMs = 300;
         o.commandLine = "/NoClean=True /L=" + file;
-        o.dumpFile = GameFolder() / "dump.json";
-        ASSERT_EQ(RunHeadless(o), 0);
+        o.dumpFile = folder / "dump.json";
+        ASSERT_EQ(RunHeadless(o, HeadlessPlatform{archives, pictures, text}), 0);
         const Json dump = Json::parse(ReadBytes(*o.dumpFile));
         EXPECT_EQ(dump["level"]["LevelFile"], "lvl/" + file);
         EXPECT_FALSE(dump["flags"]["menuShown"]) << dump["level"]["InfoText"];
 
         const Json level = CheckLevel(file);
         const Json& keys = level["keys"];
-        EXPECT_TRUE(
-            PathExists(GameFolder(), "gfx/" + ToRelativePath(keys["BkgPic"].get<std::string>())))
+        EXPECT_TRUE(PathExists(folder, "gfx/" + ToRelativePath(keys["BkgPic"].get<std::string>())))
             << keys["BkgPic"];
-        EXPECT_TRUE(PathExists(GameFolder(), "music/" + keys["MusicFile"].get<std::string>()))
+        EXPECT_TRUE(PathExists(folder, "music/" + keys["MusicFile"].get<std::string>()))
             << keys["MusicFile"];
         for (const Json& required : level["requiredFiles"])
-            EXPECT_TRUE(PathExists(GameFolder(), ToRelativePath(required.get<std::string>())))
+            EXPECT_TRUE(PathExists(folder, ToRelativePath(required.get<std::string>())))
                 << required;
         for (const Json& cell : level["userItems"]) {
             const std::string gfx = ToRelativePath(cell["gfx"].get<std::string>());
@@ -125,12 +131,12 @@ TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
             ASSERT_TRUE(cell["hasGfx"]) << "no picture for the user item " << gfx;
             if (decl.rfind("ani_", 0) == 0) {
                 for (int frame = 1; frame <= 45; ++frame)
-                    EXPECT_TRUE(PathExists(GameFolder(),
-                                           "gfx/" + gfx + "/" + std::to_string(frame) + ".bmp"))
+                    EXPECT_TRUE(
+                        PathExists(folder, "gfx/" + gfx + "/" + std::to_string(frame) + ".bmp"))
                         << gfx << " frame " << frame;
             } else {
                 EXPECT_EQ(decl.rfind("wall", 0), 0u) << gfx << " has no type";
-                EXPECT_TRUE(PathExists(GameFolder(), "gfx/" + gfx)) << gfx;
+                EXPECT_TRUE(PathExists(folder, "gfx/" + gfx)) << gfx;
             }
         }
     }
