@@ -59,7 +59,7 @@ format:
 install:
 	@test -x build/dist/Zelkor -a -f build/shipped.lst || \
 	  { echo "make install: nothing built yet; run 'make build' first (as yourself)"; exit 1; }
-	cmake --install build --prefix "$(PREFIX)"
+	cmake --install build --prefix "$(abspath $(PREFIX))"
 	@chown --reference=build build/install_manifest.txt 2>/dev/null || true
 
 # Removes exactly what the last `make install` installed.

@@ -1,14 +1,23 @@
 # `make uninstall`: removes every file that `make install` installed, as its install
 # manifest lists them, then the folders the installation made, where they are empty.
+# The manifest names files without DESTDIR; a staged installation is removed with the
+# same DESTDIR set.
 #   cmake -DMANIFEST=build/install_manifest.txt -P uninstall.cmake
 if(NOT EXISTS "${MANIFEST}")
   message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} is missing (make install writes it)")
 endif()
-file(STRINGS "${MANIFEST}" files)
+file(STRINGS "${MANIFEST}" listed)
+set(files "")
+foreach(file IN LISTS listed)
+  list(APPEND files "$ENV{DESTDIR}${file}")
+endforeach()
 set(folders "")
 foreach(file IN LISTS files)
   if(file MATCHES "/installed-folders\\.lst$" AND EXISTS "${file}")
-    file(STRINGS "${file}" folders)
+    file(STRINGS "${file}" noted)
+    foreach(folder IN LISTS noted)
+      list(APPEND folders "$ENV{DESTDIR}${folder}")
+    endforeach()
   endif()
 endforeach()
 

@@ -17,9 +17,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cat >"$scratch/install.cmake" <<CMAKE
 include("$build/packaging/cmake_install.cmake")
 list(JOIN CMAKE_INSTALL_MANIFEST_FILES "\n" files)
-file(WRITE "$scratch/manifest.txt" "\${files}\n")
+file(WRITE "\${MANIFEST}" "\${files}\n")
 CMAKE
-cmake -DCMAKE_INSTALL_PREFIX="$prefix" -P "$scratch/install.cmake" >/dev/null
+
+# A staged installation, as a package builds it: nothing in it, and nothing in its
+# manifest, names the staging folder.
+stage=$scratch/stage
+DESTDIR=$stage cmake -DCMAKE_INSTALL_PREFIX=/usr -DMANIFEST="$scratch/staged.txt" \
+  -P "$scratch/install.cmake" >/dev/null
+[ -x "$stage/usr/bin/Zelkor" ] || fail "the staged installation has no game program"
+grep -q '^Exec=/usr/bin/Zelkor$' "$stage/usr/share/applications/org.zelkor.Zelkor.desktop" ||
+  fail "the staged desktop entry does not start /usr/bin/Zelkor"
+! grep -rlI -- "$stage" "$stage" "$scratch/staged.txt" || fail "the staging folder is named above"
+DESTDIR=$stage cmake -DMANIFEST="$scratch/staged.txt" -P "$source/packaging/uninstall.cmake" >/dev/null
+[ -z "$(find "$stage" -type f)" ] || fail "the staged uninstall left files: $(find "$stage" -type f | head -3)"
+cmake -DCMAKE_INSTALL_PREFIX="$prefix" -DMANIFEST="$scratch/manifest.txt" -P "$scratch/install.cmake" >/dev/null
 
 [ -x "$prefix/bin/Zelkor" ] || fail "no installed game program"
 for size in 16 32 48 64 128 256; do
