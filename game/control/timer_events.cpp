@@ -7,6 +7,11 @@
 
 namespace zelkor {
 
+bool LevelInPlay(const LoopFlags& f) {
+    return f.running && !f.stopped && !f.menuShown && !f.Pause && !f.infoScreen && !f.wallHitWait &&
+           !f.lifeLostBox && !f.waitingForKey;
+}
+
 int IncreasedPlayerInterval(const Game& game) {
     const double v = std::floor(game.Snake(1).speed - game.flags.speedIncrease);
     return static_cast<int>(std::nearbyint(v >= game.level.maxSpd ? v : game.level.maxSpd));
@@ -26,8 +31,9 @@ void OnTmr1(Game& game) {
         SnakeRecord& s = game.Snake(n);
         if (s.atomic) --s.atomicLeft;
     }
-    // While the speed increase is on, every second second asks for one step of it.
-    if (game.level.SpeedUp && ++f.speedTickCount >= 2) {
+    // While the speed increase is on, every second second of play asks for one step
+    // of it; time in the menu, in a pause or before a box that waits does not count.
+    if (game.level.SpeedUp && LevelInPlay(f) && ++f.speedTickCount >= 2) {
         f.speedTickCount = 0;
         f.speedTick = true;
     }

@@ -16,6 +16,10 @@ void OnPicChange(Game& game);
 // `ResetSpeed`, 4 to 9 seconds after a red or black item changed a speed.
 void OnResetSpeed(Game& game);
 
+// A level is being played: not paused, not behind the menu, the information screen
+// or a box that waits for a key.
+bool LevelInPlay(const LoopFlags& flags);
+
 // The player's step interval after the speed increase so far, never below maxSpd.
 int IncreasedPlayerInterval(const Game& game);
 

@@ -11,6 +11,7 @@ protected:
         game.Player().speed = 100;
         game.level.maxSpd = 60;
         game.level.SpeedStep = 10;
+        game.flags.running = true;
     }
     ManualClock clock{1000};
     Game game;
@@ -62,6 +63,22 @@ TEST_F(TimerEventsTest, TheSpeedIncreaseShortensThePlayersStepEveryTwoSecondsDow
     for (int i = 0; i < 20; ++i)
         OnTmr1(game);
     EXPECT_EQ(game.timers.iWait[0].interval, 60);
+}
+
+TEST_F(TimerEventsTest, TheSpeedIncreaseCountsOnlyTheSecondsOfPlay) {
+    game.level.SpeedUp = true;
+    for (bool LoopFlags::*wait :
+         {&LoopFlags::Pause, &LoopFlags::menuShown, &LoopFlags::infoScreen, &LoopFlags::wallHitWait,
+          &LoopFlags::lifeLostBox, &LoopFlags::waitingForKey}) {
+        game.flags.*wait = true;
+        OnTmr1(game);
+        OnTmr1(game);
+        game.flags.*wait = false;
+    }
+    EXPECT_EQ(game.flags.speedIncrease, 0);
+    OnTmr1(game);
+    OnTmr1(game);
+    EXPECT_EQ(game.flags.speedIncrease, 10);
 }
 
 TEST_F(TimerEventsTest, WithoutTheIncreaseNothingChangesTheStepInterval) {
