@@ -12,6 +12,28 @@ namespace zelkor {
 // archive and fails instead of filling the disk.
 inline constexpr std::uint64_t kMaxEntryBytes = 256ull << 20;
 
+// What a whole archive may unpack to: game archives hold pictures and sounds that
+// shrink a few times at most, so far more than the archive's own size is a bomb.
+inline constexpr std::uint64_t kMaxArchiveBytes = 512ull << 20;
+inline constexpr std::uint64_t kMaxExpansion = 64;
+inline constexpr std::uint64_t UnpackLimit(std::uint64_t archiveBytes) {
+    return archiveBytes > kMaxArchiveBytes / kMaxExpansion ? kMaxArchiveBytes
+                                                           : archiveBytes * kMaxExpansion;
+}
+
+// A RAR archive names the memory its decoder needs; game archives need a few MiB.
+inline constexpr std::uint64_t kMaxDictionaryBytes = 256ull << 20;
+
+// Why a reader's last call failed.
+enum class ArchiveProblem {
+    None,
+    NotAFile,            // a FIFO, folder or device at the archive's name
+    Damaged,             // not an archive of a known kind, or broken
+    WrongPassword,       // also a missing one
+    TooLarge,            // unpacks to more than kMaxEntryBytes or UnpackLimit allow
+    DictionaryTooLarge,  // its decoder would need more than kMaxDictionaryBytes
+};
+
 // One entry header of an archive.
 struct ArchiveEntry {
     enum class Kind {
@@ -40,11 +62,15 @@ public:
     // Writes the current file entry's contents into `file` (created or emptied; a
     // link there is not followed). True only when every byte came out and checked
     // out; on false the file may hold a part and the caller removes it. Only for
-    // archives opened to extract.
+    // archives opened to extract. Every archive is limited to UnpackLimit of its size
+    // in all; past it, or past kMaxEntryBytes, the entry fails with TooLarge.
     virtual bool Extract(const std::filesystem::path& file) = 0;
     // Passes over the current entry without writing anything.
     virtual bool Skip() = 0;
     virtual void Close() = 0;
+    // Why the last call that failed did; None after success or at the plain end of
+    // the archive.
+    virtual ArchiveProblem Problem() const { return ArchiveProblem::None; }
 };
 
 // Picks the reader for an archive by its content, not by its name ("gfx.zkr" may be
@@ -52,7 +78,8 @@ public:
 class ArchiveReaderFactory {
 public:
     virtual ~ArchiveReaderFactory() = default;
-    // Nothing when the file is missing or unreadable.
+    // Nothing when no file is there; anything else gets a reader, whose Open says
+    // why it cannot read what is there.
     virtual std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path& archive) = 0;
 };
 

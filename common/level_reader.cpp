@@ -1,11 +1,10 @@
 #include "common/level_reader.h"
 
 #include <cmath>
-#include <fstream>
 #include <iterator>
-#include <system_error>
 
 #include "common/numbers.h"
+#include "common/regular_file.h"
 
 namespace zelkor {
 namespace {
@@ -317,19 +316,7 @@ LevelReadResult ReadLevelText(std::string_view bytes) {
 }
 
 std::optional<std::string> ReadLevelBytes(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec || size > kMaxLevelFileBytes) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(size) + 1);  // one more: a file may grow meanwhile
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad() || static_cast<std::uintmax_t>(in.gcount()) > kMaxLevelFileBytes)
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return ReadWholeFile(file, kMaxLevelFileBytes);
 }
 
 }  // namespace zelkor

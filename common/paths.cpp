@@ -70,6 +70,12 @@ bool PathExists(const fs::path& base, std::string_view relative) {
     return fs::exists(ResolvePath(base, relative), ec);
 }
 
+fs::path AbsolutePath(const fs::path& path) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(path, ec);
+    return ec ? path : absolute;
+}
+
 bool IsInside(const fs::path& folder, const fs::path& path) {
     std::error_code ec;
     const fs::path root = fs::weakly_canonical(folder, ec);

@@ -25,6 +25,10 @@ bool PathExists(const std::filesystem::path& base, std::string_view relative);
 // True when the two texts differ at most in the case of their ASCII letters.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
 
+// The absolute form of `path`, or `path` itself when the system cannot tell (no
+// current folder); never an exception.
+std::filesystem::path AbsolutePath(const std::filesystem::path& path);
+
 // True when `path`, after resolving "." and ".." and links, lies inside `folder`.
 bool IsInside(const std::filesystem::path& folder, const std::filesystem::path& path);
 

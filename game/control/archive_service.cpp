@@ -40,7 +40,7 @@ bool HoldsEntryName(const std::vector<std::string>& names, std::string_view name
 GameArchiveService::GameArchiveService(Game& game, fs::path gameFolder,
                                        ArchiveReaderFactory& readers, UnextractHooks hooks)
     : game_(game),
-      gameFolder_(fs::absolute(std::move(gameFolder))),
+      gameFolder_(AbsolutePath(gameFolder)),
       readers_(readers),
       hooks_(std::move(hooks)) {}
 

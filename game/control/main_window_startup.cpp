@@ -1,8 +1,9 @@
 // Start-up, the menu loop and the end of the program.
 #include <cmath>
-#include <fstream>
+#include <sstream>
 
 #include "common/paths.h"
+#include "common/regular_file.h"
 #include "game/control/command_line.h"
 #include "game/control/credits.h"
 #include "game/control/main_window.h"
@@ -256,9 +257,12 @@ HighScoreEntry MainWindow::EnterHighScore() {
 }
 
 std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
-    std::ifstream in(ResolvePath(s_.gameDir, "AI_Names.lst"), std::ios::binary);
-    if (!in) return std::nullopt;
+    // A list of names; a megabyte is far more than any.
+    const std::optional<std::string> text =
+        ReadWholeFile(ResolvePath(s_.gameDir, "AI_Names.lst"), 1 << 20);
+    if (!text) return std::nullopt;
     std::vector<std::string> names;
+    std::istringstream in(*text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

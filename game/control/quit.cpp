@@ -1,6 +1,5 @@
 #include "game/control/quit.h"
 
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "common/paths.h"
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
 #include "game/control/settings.h"
 
@@ -31,18 +31,12 @@ std::vector<fs::path> CleanUpLists(const fs::path& gameFolder) {
     return lists;
 }
 
-// The list's text, or nothing when it is too large to be a list or holds a NUL byte.
+// The list's text, or nothing when it is too large to be a list, holds a NUL byte or
+// is no regular file (a FIFO is never waited on).
 std::optional<std::string> ReadList(const fs::path& list) {
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(list, ec);
-    if (ec || size > kMaxCleanUpListBytes) return std::nullopt;
-    std::ifstream in(list, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::string out = text.str();
-    if (out.size() > kMaxCleanUpListBytes || out.find('\0') != std::string::npos)
-        return std::nullopt;
-    return out;
+    std::optional<std::string> text = ReadWholeFile(list, kMaxCleanUpListBytes);
+    if (!text || text->find('\0') != std::string::npos) return std::nullopt;
+    return text;
 }
 
 void DeleteListedFile(const fs::path& gameFolder, const fs::path& file) {
@@ -71,7 +65,7 @@ void QuitCleanUp(Game& game, const fs::path& gameFolder, SettingsStore& settings
     if (services.releaseKeyboard) services.releaseKeyboard();
     if (game.options.newInstall) settings.Write(kOptionsSection, kNewInstallKey, "False");
     if (!game.options.noCleanUp) {
-        const fs::path folder = fs::absolute(gameFolder);
+        const fs::path folder = AbsolutePath(gameFolder);
         for (const fs::path& list : CleanUpLists(folder))
             DeleteListedFiles(folder, list);
         std::error_code ec;

@@ -3,11 +3,12 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <iostream>
 #include <limits>
 #include <optional>
 #include <system_error>
 
+#include "common/atomic_file.h"
 #include "common/paths.h"
 #include "common/text_encoding.h"
 
@@ -86,15 +87,50 @@ std::string EntryName(const ArchiveEntry& entry) {
     return entry.name.substr(0, entry.name.find('\0'));
 }
 
+// Why an archive or its entries could not be unpacked, as the player reads it.
+std::string_view ProblemText(ArchiveProblem problem) {
+    switch (problem) {
+        case ArchiveProblem::None:
+            break;
+        case ArchiveProblem::NotAFile:
+            return "is no file, not unpacked";
+        case ArchiveProblem::Damaged:
+            return "is damaged or no archive";
+        case ArchiveProblem::WrongPassword:
+            return "wrong password";
+        case ArchiveProblem::TooLarge:
+            return "unpacks to far more than its own size, unpacking stopped";
+        case ArchiveProblem::DictionaryTooLarge:
+            return "needs too much memory to unpack, unpacking stopped";
+    }
+    return "";
+}
+
 class Unpacker {
 public:
-    Unpacker(const UnextractContext& context, const fs::path& destination)
-        : context_(context), destination_(fs::absolute(destination)) {}
+    Unpacker(const UnextractContext& context, const fs::path& archive, const fs::path& destination)
+        : context_(context), archive_(archive), destination_(AbsolutePath(destination)) {}
 
+    // The debug lines of each entry.
     void Print(std::string_view what, const std::string& name) const {
         if (context_.debug && !name.empty() && context_.hooks.consolePrint)
             context_.hooks.consolePrint("ZkUnextractFile: " + std::string(what) +
                                         Utf8ToCp1252(name));
+    }
+
+    // Why something is missing after unpacking, always shown: on standard error and
+    // on the start-up console. `line` is UTF-8.
+    void Report(const std::string& line) const {
+        std::cerr << line << '\n';
+        if (context_.hooks.consolePrint) context_.hooks.consolePrint(Utf8ToCp1252(line));
+    }
+
+    // The first problem of the archive, once: not again for every entry it spoils.
+    void ReportProblem(ArchiveProblem problem) {
+        if (problem == ArchiveProblem::None || reported_) return;
+        reported_ = true;
+        Report("ZkUnextractFile: " + archive_.filename().string() + ": " +
+               std::string(ProblemText(problem)));
     }
 
     // Handles one entry; true when it was extracted or passed over as present.
@@ -108,7 +144,7 @@ public:
         if (relative) target = ResolvePath(destination_, *relative);
         if (!relative || entry.kind == ArchiveEntry::Kind::Link ||
             !IsInside(destination_, target)) {
-            Print("refusing ", name);
+            Report("ZkUnextractFile: refusing " + name);
             reader.Skip();
             return false;
         }
@@ -132,7 +168,9 @@ public:
 
 private:
     const UnextractContext& context_;
+    fs::path archive_;
     fs::path destination_;
+    bool reported_ = false;
 };
 
 }  // namespace
@@ -143,30 +181,42 @@ fs::path CleanUpListPath(const fs::path& gameFolder, const fs::path& archive) {
 
 void ZkUnextractFile(const UnextractContext& context, const fs::path& archive,
                      const fs::path& destination, std::string_view password) {
+    Unpacker unpacker(context, archive, destination);
     std::unique_ptr<ArchiveReader> reader = context.readers.ReaderFor(archive);
-    if (!reader || !reader->Open(archive, password, ArchiveReader::Purpose::Extract)) return;
+    if (!reader) return;
+    if (!reader->Open(archive, password, ArchiveReader::Purpose::Extract)) {
+        unpacker.ReportProblem(reader->Problem());
+        return;
+    }
 
     ArchiveEntry entry;
     bool more = reader->ReadHeader(entry);
-    const fs::path listPath = CleanUpListPath(context.gameFolder, archive);
-    // The list is written where it stands, never through a link planted in its place.
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(listPath, ec))) fs::remove(listPath, ec);
-    std::ofstream list(listPath, std::ios::binary | std::ios::trunc);
+    if (!more) unpacker.ReportProblem(reader->Problem());
+    // The list is rebuilt on every start, so it is not worth a flush to the disk. It
+    // replaces the old one in a rename, never writing through a link or a hard link
+    // planted at its name.
+    AtomicFileWriter::Options listOptions;
+    listOptions.flush = false;
+    AtomicFileWriter list(CleanUpListPath(context.gameFolder, archive), std::move(listOptions));
     if (context.hooks.showProgressFrame) context.hooks.showProgressFrame();
 
-    const Unpacker unpacker(context, destination);
     while (more) {
         const std::string name = EntryName(entry);
         fs::path target;
         if (unpacker.Unpack(*reader, entry, name, target)) {
-            if (name.find('.') != std::string::npos) list << target.string() << "\r\n";
+            // Everything written as a file is deleted again at quit; folders stay.
+            if (entry.kind == ArchiveEntry::Kind::File) list.Write(target.string() + "\r\n");
             unpacker.Advance();
+        } else {
+            const ArchiveProblem problem = reader->Problem();
+            unpacker.ReportProblem(problem);
+            if (problem == ArchiveProblem::TooLarge) break;
         }
         if (context.hooks.doEvents) context.hooks.doEvents();
         more = reader->ReadHeader(entry);
+        if (!more) unpacker.ReportProblem(reader->Problem());
     }
-    list.close();
+    list.Commit();
     reader->Close();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/archive_reader.h"
+#include "common/file_descriptor.h"
+#include "game/platform/archive_entry_file.h"
 
 struct archive;
 
@@ -23,10 +25,17 @@ public:
     bool Extract(const std::filesystem::path& file) override;
     bool Skip() override;
     void Close() override;
+    ArchiveProblem Problem() const override { return problem_; }
 
 private:
+    bool Fail(ArchiveProblem problem);
+
     struct archive* archive_ = nullptr;
+    FileDescriptor file_;
     bool atEntry_ = false;
+    bool encrypted_ = false;  // the current entry
+    UnpackBudget budget_;
+    ArchiveProblem problem_ = ArchiveProblem::None;
 };
 
 }  // namespace zelkor

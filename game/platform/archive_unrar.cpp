@@ -12,7 +12,7 @@
 #include <string>
 
 #include "common/char_type.h"
-#include "game/platform/archive_entry_file.h"
+#include "common/regular_file.h"
 #include "game/platform/archive_unrar_session.h"
 
 namespace zelkor {
@@ -58,17 +58,30 @@ bool ReceiveAll(int fd, void* data, std::size_t size, int timeoutMs) {
     return true;
 }
 
-bool SendFlag(int fd, bool flag) {
-    const std::uint8_t byte = flag ? 1 : 0;
+// A status is one byte: 1 for success, or 2 + the problem of a failure.
+constexpr std::uint8_t kSucceeded = 1;
+constexpr std::uint8_t kFirstProblem = 2;
+
+bool SendStatus(int fd, bool ok, ArchiveProblem problem) {
+    const std::uint8_t byte =
+        ok ? kSucceeded
+           : static_cast<std::uint8_t>(kFirstProblem + static_cast<std::uint8_t>(problem));
     return SendAll(fd, &byte, 1);
+}
+
+ArchiveProblem ProblemOfStatus(std::uint8_t byte) {
+    if (byte < kFirstProblem ||
+        byte > kFirstProblem + static_cast<std::uint8_t>(ArchiveProblem::DictionaryTooLarge))
+        return ArchiveProblem::Damaged;
+    return static_cast<ArchiveProblem>(byte - kFirstProblem);
 }
 
 bool SendHeader(int fd, UnrarSession& session) {
     ArchiveEntry entry;
-    if (!session.ReadHeader(entry)) return SendFlag(fd, false);
+    if (!session.ReadHeader(entry)) return SendStatus(fd, false, session.Problem());
     const auto kind = static_cast<std::uint8_t>(entry.kind);
     const auto length = static_cast<std::uint32_t>(entry.name.size());
-    return SendFlag(fd, true) && SendAll(fd, &kind, 1) && SendAll(fd, &length, 4) &&
+    return SendStatus(fd, true, {}) && SendAll(fd, &kind, 1) && SendAll(fd, &length, 4) &&
            SendAll(fd, entry.name.data(), length);
 }
 
@@ -82,7 +95,7 @@ bool SendData(int fd, UnrarSession& session) {
         return connected;
     });
     const std::uint32_t end = 0;
-    return connected && SendAll(fd, &end, 4) && SendFlag(fd, ok);
+    return connected && SendAll(fd, &end, 4) && SendStatus(fd, ok, session.Problem());
 }
 
 // The helper process: opens the archive and answers commands until the reader
@@ -94,16 +107,18 @@ bool SendData(int fd, UnrarSession& session) {
         signal(crash, SIG_DFL);
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     UnrarSession session;
-    bool serving = SendFlag(fd, session.Open(archive, password, purpose));
+    const bool opened = session.Open(archive, password, purpose);
+    bool serving = SendStatus(fd, opened, session.Problem());
     char command = 0;
     while (serving && ReceiveAll(fd, &command, 1, -1)) {
         if (command == kReadHeader)
             serving = SendHeader(fd, session);
         else if (command == kExtract)
             serving = SendData(fd, session);
-        else if (command == kSkip)
-            serving = SendFlag(fd, session.Skip());
-        else
+        else if (command == kSkip) {
+            const bool skipped = session.Skip();
+            serving = SendStatus(fd, skipped, session.Problem());
+        } else
             serving = false;
     }
     _exit(0);  // no destructors or exit handlers of the game's process
@@ -114,6 +129,19 @@ bool SendData(int fd, UnrarSession& session) {
 bool UnrarReader::Open(const std::filesystem::path& archive, std::string_view password,
                        Purpose purpose) {
     Close();
+    problem_ = ArchiveProblem::None;
+    // Opened here, so that a FIFO or a device at the name is refused before the
+    // library could wait on it; the helper reads the very file opened.
+    OpenedFile opened = OpenRegularFile(archive);
+    if (opened.status != FileStatus::Ok) {
+        problem_ = ProblemOpening(opened.status);
+        return false;
+    }
+    budget_.Start(static_cast<std::uint64_t>(opened.info.st_size));
+    const std::filesystem::path byDescriptor = "/proc/self/fd/" + std::to_string(opened.fd.get());
+    std::error_code ec;
+    const std::filesystem::path& name =
+        std::filesystem::exists(byDescriptor, ec) ? byDescriptor : archive;
     // The library turns names into file names through LC_CTYPE; under "C" every
     // non-ASCII name comes out empty. Set before the helper starts, which inherits it.
     UseUtf8CharacterType();
@@ -123,7 +151,7 @@ bool UnrarReader::Open(const std::filesystem::path& archive, std::string_view pa
     const pid_t pid = fork();
     if (pid == 0) {
         close(ends[0]);
-        ServeArchive(ends[1], archive, passwordText, purpose);
+        ServeArchive(ends[1], name, passwordText, purpose);
     }
     close(ends[1]);
     if (pid < 0) {
@@ -132,13 +160,13 @@ bool UnrarReader::Open(const std::filesystem::path& archive, std::string_view pa
     }
     socket_ = ends[0];
     helper_ = pid;
-    if (ReceiveFlag()) return true;
+    if (ReceiveStatus()) return true;
     Close();
     return false;
 }
 
 bool UnrarReader::ReadHeader(ArchiveEntry& entry) {
-    if (!Send(kReadHeader) || !ReceiveFlag()) return false;
+    if (!Send(kReadHeader) || !ReceiveStatus()) return false;
     std::uint8_t kind = 0;
     std::uint32_t length = 0;
     if (!Receive(&kind, 1) || !Receive(&length, 4) || kind > 2 || length > kMaxNameBytes) {
@@ -152,9 +180,10 @@ bool UnrarReader::ReadHeader(ArchiveEntry& entry) {
 }
 
 bool UnrarReader::Extract(const std::filesystem::path& file) {
-    ArchiveEntryFile out(file);
-    if (!out.IsOpen()) {
+    ArchiveEntryFile out(file, budget_.EntryLimit());
+    if (!out.IsOpen()) {  // no fault of the archive's
         Skip();
+        problem_ = ArchiveProblem::None;
         return false;
     }
     if (!Send(kExtract)) return false;
@@ -167,16 +196,19 @@ bool UnrarReader::Extract(const std::filesystem::path& file) {
         // passed over, so the archive ends here.
         if (length > kMaxChunkBytes || !Receive(buffer_.data(), length) ||
             !out.Write(buffer_.data(), length)) {
+            budget_.Spend(out.Written());
+            if (out.OverLimit() || length > kMaxChunkBytes) problem_ = ArchiveProblem::TooLarge;
             Close();
             return false;
         }
     }
-    const bool ok = ReceiveFlag();
+    budget_.Spend(out.Written());
+    const bool ok = ReceiveStatus();
     return out.Finish() && ok;
 }
 
 bool UnrarReader::Skip() {
-    return Send(kSkip) && ReceiveFlag();
+    return Send(kSkip) && ReceiveStatus();
 }
 
 void UnrarReader::Close() {
@@ -200,13 +232,16 @@ bool UnrarReader::Send(char command) {
 bool UnrarReader::Receive(void* data, std::size_t size) {
     if (socket_ < 0) return false;
     if (ReceiveAll(socket_, data, size, kHelperTimeoutMs)) return true;
+    problem_ = ArchiveProblem::Damaged;  // the helper crashed or hangs on it
     Close();
     return false;
 }
 
-bool UnrarReader::ReceiveFlag() {
-    std::uint8_t flag = 0;
-    return Receive(&flag, 1) && flag == 1;
+bool UnrarReader::ReceiveStatus() {
+    std::uint8_t status = 0;
+    if (!Receive(&status, 1)) return false;
+    problem_ = status == kSucceeded ? ArchiveProblem::None : ProblemOfStatus(status);
+    return status == kSucceeded;
 }
 
 }  // namespace zelkor

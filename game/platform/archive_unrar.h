@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/archive_reader.h"
+#include "game/platform/archive_entry_file.h"
 
 namespace zelkor {
 
@@ -26,15 +27,19 @@ public:
     bool Extract(const std::filesystem::path& file) override;
     bool Skip() override;
     void Close() override;
+    ArchiveProblem Problem() const override { return problem_; }
 
 private:
     bool Send(char command);
     bool Receive(void* data, std::size_t size);
-    bool ReceiveFlag();
+    // The helper's answer: success, or a failure with its problem.
+    bool ReceiveStatus();
 
     int socket_ = -1;
     pid_t helper_ = -1;
     std::vector<char> buffer_;
+    UnpackBudget budget_;
+    ArchiveProblem problem_ = ArchiveProblem::None;
 };
 
 }  // namespace zelkor

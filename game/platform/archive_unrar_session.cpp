@@ -1,5 +1,6 @@
 #include "game/platform/archive_unrar_session.h"
 
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <string_view>
@@ -13,6 +14,19 @@ namespace {
 constexpr unsigned int kHostUnix = 3;
 constexpr unsigned int kUnixFileType = 0170000;
 constexpr unsigned int kUnixSymlink = 0120000;
+
+ArchiveProblem ProblemOf(int result) {
+    switch (result) {
+        case ERAR_SUCCESS:
+        case ERAR_END_ARCHIVE:
+            return ArchiveProblem::None;
+        case ERAR_BAD_PASSWORD:
+        case ERAR_MISSING_PASSWORD:
+            return ArchiveProblem::WrongPassword;
+        default:
+            return ArchiveProblem::Damaged;
+    }
+}
 
 int CALLBACK UnrarCallback(UINT message, LPARAM user, LPARAM p1, LPARAM p2) {
     return reinterpret_cast<UnrarSession*>(user)->OnCallback(message, p1, p2);
@@ -40,8 +54,13 @@ bool UnrarSession::Open(const std::filesystem::path& archive, std::string_view p
     data.Callback = UnrarCallback;
     data.UserData = reinterpret_cast<LPARAM>(this);
     handle_ = RAROpenArchiveEx(&data);
+    problem_ = data.OpenResult == ERAR_SUCCESS ? ArchiveProblem::None
+                                               : ProblemOf(static_cast<int>(data.OpenResult));
     if (handle_ != nullptr && data.OpenResult != ERAR_SUCCESS) Close();
-    if (handle_ == nullptr) return false;
+    if (handle_ == nullptr) {
+        if (problem_ == ArchiveProblem::None) problem_ = ArchiveProblem::Damaged;
+        return false;
+    }
     if (!password_.empty()) RARSetPassword(handle_, password_.data());
     return true;
 }
@@ -50,7 +69,13 @@ bool UnrarSession::ReadHeader(ArchiveEntry& entry) {
     atEntry_ = false;
     if (handle_ == nullptr) return false;
     *header_ = RARHeaderDataEx{};
-    if (RARReadHeaderEx(handle_, header_.get()) != ERAR_SUCCESS) return false;
+    const int result = RARReadHeaderEx(handle_, header_.get());
+    problem_ = ProblemOf(result);
+    if (result != ERAR_SUCCESS) return false;
+    if (std::uint64_t{header_->DictSize} * 1024 > kMaxDictionaryBytes) {
+        problem_ = ArchiveProblem::DictionaryTooLarge;
+        return false;
+    }
 
     // In UTF-8 once the character type is UTF-8 (see Open).
     entry.name.assign(header_->FileName, strnlen(header_->FileName, sizeof header_->FileName));
@@ -73,13 +98,16 @@ bool UnrarSession::Test(const Sink& sink) {
     // Testing decodes and checks the entry; the data arrives in OnCallback.
     const int result = RARProcessFile(handle_, RAR_TEST, nullptr, nullptr);
     sink_ = nullptr;
+    problem_ = ProblemOf(result);
     return result == ERAR_SUCCESS;
 }
 
 bool UnrarSession::Skip() {
     if (!atEntry_) return false;
     atEntry_ = false;
-    return RARProcessFile(handle_, RAR_SKIP, nullptr, nullptr) == ERAR_SUCCESS;
+    const int result = RARProcessFile(handle_, RAR_SKIP, nullptr, nullptr);
+    problem_ = ProblemOf(result);
+    return result == ERAR_SUCCESS;
 }
 
 void UnrarSession::Close() {

@@ -15,7 +15,8 @@ namespace zelkor {
 // password, also with encrypted headers. The library only tests entries; their
 // data goes to a sink, so the library itself never creates a file, a folder or a
 // link. Run only inside the helper process UnrarReader starts: the library can crash
-// on damaged archives.
+// on damaged archives. An entry whose dictionary is larger than kMaxDictionaryBytes
+// ends the archive before the library reserves memory for it.
 class UnrarSession {
 public:
     // Receives the decoded data of an entry piece by piece; false stops the entry.
@@ -33,6 +34,8 @@ public:
     bool Test(const Sink& sink);
     bool Skip();
     void Close();
+    // Why the last call that failed did.
+    ArchiveProblem Problem() const { return problem_; }
 
     // libunrar's callback; public only so the C callback can reach it.
     int OnCallback(unsigned int message, long p1, long p2);
@@ -43,6 +46,7 @@ private:
     std::unique_ptr<RARHeaderDataEx> header_;
     const Sink* sink_ = nullptr;  // during Test
     bool atEntry_ = false;
+    ArchiveProblem problem_ = ArchiveProblem::None;
 };
 
 }  // namespace zelkor

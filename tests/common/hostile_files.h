@@ -23,10 +23,10 @@ inline std::string OverlongName(std::string_view extension = "") {
     return std::string(300, 'x') + std::string(extension);
 }
 
-// Runs `body` in a child process that is killed after `seconds`, so a hang fails the
-// test instead of stopping the suite. Passes when `body` returns true in time.
+// Runs `body` in a child process (a plain fork: what it leaves on disk stays for the
+// test to look at) that is killed after `seconds`, so a hang fails the test instead
+// of stopping the suite. Passes when `body` returns true in time.
 inline void ExpectTrueWithin(unsigned seconds, const std::function<bool()>& body) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             ::alarm(seconds);

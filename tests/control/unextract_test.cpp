@@ -7,6 +7,7 @@
 
 #include "game/control/archive_service.h"
 #include "game/control/check_level.h"
+#include "tests/common/hostile_files.h"
 #include "tests/control/archives_fake.h"
 
 namespace zelkor {
@@ -43,12 +44,32 @@ TEST_F(UnextractTest, ListsUnpackedFilesButNotFoldersAndUsesExistingFoldersOfAny
     fs::create_directories(dest_ / "snd");
     Unpack({{"Snd", Kind::Folder},
             {"Snd\\collect.wav", Kind::File, "wave"},
-            {"New/deep/x.bmp", Kind::File, "bmp"}});
+            {"New/deep/x.bmp", Kind::File, "bmp"},
+            {"README", Kind::File, "a file without a dot is still a file"},
+            {"v1.2", Kind::Folder}});
     EXPECT_EQ(ReadBytes(dest_ / "snd" / "collect.wav"), "wave");
     EXPECT_EQ(ReadBytes(dest_ / "New" / "deep" / "x.bmp"), "bmp");
-    EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"New", "New/deep", "New/deep/x.bmp", "snd",
-                                                     "snd/collect.wav"}));
-    EXPECT_EQ(List(), Line(dest_ / "snd" / "collect.wav") + Line(dest_ / "New" / "deep" / "x.bmp"));
+    EXPECT_EQ(Tree(dest_), (std::vector<std::string>{"New", "New/deep", "New/deep/x.bmp", "README",
+                                                     "snd", "snd/collect.wav", "v1.2"}));
+    EXPECT_EQ(List(), Line(dest_ / "snd" / "collect.wav") + Line(dest_ / "New" / "deep" / "x.bmp") +
+                          Line(dest_ / "README"));
+}
+
+TEST_F(UnextractTest, TheListReplacesWhateverStandsAtItsNameWithoutWritingThroughIt) {
+    const fs::path list = game_ / "cleanup-lvl.zkr.zkc";
+    const fs::path outside = root_ / "someone-elses.txt";
+    WriteBytes(outside, "precious");
+    fs::create_hard_link(outside, list);
+    Unpack({{"a.bmp"}});
+    EXPECT_EQ(ReadBytes(outside), "precious");
+    EXPECT_EQ(List(), Line(dest_ / "a.bmp"));
+
+    fs::remove(list);
+    MakeFifo(list);
+    ExpectTrueWithin(5, [&] {
+        Unpack({{"b.bmp"}});
+        return List() == Line(dest_ / "b.bmp");
+    });
 }
 
 TEST_F(UnextractTest, PresentFilesAreSkippedButListedUnlessNewInstall) {

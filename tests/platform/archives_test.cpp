@@ -2,6 +2,8 @@
 
 #include "game/control/unextract.h"
 #include "game/platform/archive_readers.h"
+#include "game/rules/game.h"
+#include "tests/common/hostile_files.h"
 #include "tests/control/archives_fake.h"
 #include "tools/zkpack/archive_writer.h"
 
@@ -13,9 +15,22 @@ using zkpack::ArchiveWriter;
 
 const fs::path kFixtures = fs::path(ZELKOR_TEST_DATA_DIR) / "archives";
 
+// Bytes no compressor shrinks, the same every run.
+std::string Incompressible(std::size_t size, std::uint32_t seed = 1) {
+    std::string bytes(size, '\0');
+    for (char& c : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        c = static_cast<char>(seed >> 24);
+    }
+    return bytes;
+}
+
 class ArchivesTest : public testing::ArchiveFolderTest {
 protected:
-    ArchivesTest() { fs::create_directories(dest_); }
+    ArchivesTest() {
+        fs::create_directories(dest_);
+        hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
+    }
     // Unpacks into gfx/ with new install on; returns the clean-up list.
     std::string Unpack(const fs::path& archive, std::string_view password) {
         const UnextractContext context{readers_, game_, true, false, progress_, hooks_};
@@ -28,6 +43,7 @@ protected:
     LibraryArchiveReaders readers_;
     ProgressCounters progress_;
     UnextractHooks hooks_;
+    std::vector<std::string> lines_;
 };
 
 TEST_F(ArchivesTest, UnpacksRarArchivesWithAndWithoutPasswordAndEncryptedHeaders) {
@@ -58,11 +74,24 @@ TEST_F(ArchivesTest, AWrongPasswordOrADamagedArchiveExtractsNothing) {
     EXPECT_EQ(Unpack(kFixtures / "password.rar", "wrong"), "");
     EXPECT_EQ(Unpack(kFixtures / "password.rar", ""), "");
     EXPECT_EQ(Unpack(kFixtures / "headers.rar", "wrong"), "");
-    ArchiveWriter(root_ / "aes.zip", ArchiveFormat::Zip, "kt90472").AddFile("a.bmp", "secret");
+    {
+        ArchiveWriter aes(root_ / "aes.zip", ArchiveFormat::Zip, "kt90472");
+        aes.AddFile("a.bmp", "secret");
+        aes.AddFile("b.bmp", "secret too");
+    }
     EXPECT_EQ(Unpack(root_ / "aes.zip", "wrong"), "");
     // Only folders the entries needed may be left; no file, not even an empty one.
     for (const std::string& path : Tree(dest_))
         EXPECT_TRUE(fs::is_directory(dest_ / path)) << path;
+    // Whatever the debug mode, one line for each archive says why, however many of
+    // its entries it spoils.
+    EXPECT_EQ(lines_, (std::vector<std::string>{
+                          "ZkUnextractFile: damaged-encrypted.rar: is damaged or no archive",
+                          "ZkUnextractFile: password.rar: wrong password",
+                          "ZkUnextractFile: password.rar: wrong password",
+                          "ZkUnextractFile: headers.rar: wrong password",
+                          "ZkUnextractFile: aes.zip: wrong password",
+                      }));
 }
 
 TEST_F(ArchivesTest, EntriesClimbingOutOfTheFolderAreRefused) {
@@ -87,11 +116,11 @@ TEST_F(ArchivesTest, UnpacksZipWithEitherEncryptionSevenZipAndTarRecognisedByCon
         {
             ArchiveWriter writer(root_ / c.file, c.format, c.password, c.encryption);
             writer.AddFolder("Bricks/");
-            writer.AddFile("Bricks/brick.bmp", std::string(70000, 'b'));
+            writer.AddFile("Bricks/brick.bmp", Incompressible(70000));
             writer.Finish();
         }
         EXPECT_EQ(Unpack(root_ / c.file, c.password), Line("Bricks/brick.bmp")) << c.file;
-        EXPECT_EQ(ReadBytes(dest_ / "Bricks" / "brick.bmp"), std::string(70000, 'b')) << c.file;
+        EXPECT_EQ(ReadBytes(dest_ / "Bricks" / "brick.bmp"), Incompressible(70000)) << c.file;
     }
     fs::copy_file(kFixtures / "plain.rar", root_ / "rar.zip");
     EXPECT_EQ(Unpack(root_ / "rar.zip", ""), Line("hello.txt"));
@@ -111,6 +140,52 @@ TEST_F(ArchivesTest, LinksInsideArchivesAreNeverCreated) {
         Unpack(root_ / "links", "");
         EXPECT_EQ(Tree(dest_), std::vector<std::string>{"real.bmp"});
     }
+}
+
+TEST_F(ArchivesTest, ABombStopsAtTheArchivesLimitKeepingNothingOfTheEntryInProgress) {
+    {
+        ArchiveWriter writer(root_ / "bomb.zkr", ArchiveFormat::Zip, kArchivePassword);
+        for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+            writer.AddFile(name, Incompressible(4096));
+        // Each shrinks to about a thousandth; the stand-ins for 250 MiB entries.
+        for (int i = 1; i <= 6; ++i)
+            writer.AddFile("zeros" + std::to_string(i) + ".bmp", std::string(1 << 20, '\0'));
+        writer.AddFile("after.bmp", "never reached");
+        writer.Finish();
+    }
+    const std::uint64_t limit = UnpackLimit(fs::file_size(root_ / "bomb.zkr"));
+    ASSERT_LT(limit, 6u << 20);
+    Unpack(root_ / "bomb.zkr", kArchivePassword);
+
+    std::uint64_t unpacked = 0;
+    for (const std::string& name : Tree(dest_)) {
+        const std::uint64_t size = fs::file_size(dest_ / name);
+        EXPECT_TRUE(size == 4096 || size == 1 << 20) << name << " holds a part";
+        unpacked += size;
+    }
+    EXPECT_LE(unpacked, limit);
+    EXPECT_TRUE(fs::exists(dest_ / "c.bmp"));
+    EXPECT_FALSE(fs::exists(dest_ / "after.bmp"));
+    EXPECT_EQ(lines_, std::vector<std::string>{"ZkUnextractFile: bomb.zkr: unpacks to far more "
+                                               "than its own size, unpacking stopped"});
+}
+
+TEST_F(ArchivesTest, ARarArchiveAskingForAHugeDictionaryIsRefusedBeforeUnpacking) {
+    EXPECT_EQ(Unpack(kFixtures / "huge-dictionary.rar", ""), "");
+    EXPECT_TRUE(Tree(dest_).empty());
+    EXPECT_EQ(lines_, std::vector<std::string>{"ZkUnextractFile: huge-dictionary.rar: needs too "
+                                               "much memory to unpack, unpacking stopped"});
+}
+
+TEST_F(ArchivesTest, AFifoInPlaceOfAnArchiveIsRefusedWithoutWaitingOnIt) {
+    MakeFifo(game_ / "fifo.zkr");
+    ExpectTrueWithin(10, [&] {
+        Unpack(game_ / "fifo.zkr", kArchivePassword);
+        return ListArchiveEntries(readers_, game_ / "fifo.zkr", kArchivePassword).empty() &&
+               lines_ ==
+                   std::vector<std::string>{"ZkUnextractFile: fifo.zkr: is no file, not unpacked"};
+    });
+    EXPECT_FALSE(fs::exists(CleanUpListPath(game_, "fifo.zkr")));
 }
 
 TEST_F(ArchivesTest, MissingOrUnknownArchivesAreIgnoredAndListingExtractsNothing) {

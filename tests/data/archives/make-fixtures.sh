@@ -19,7 +19,7 @@ printf 'must not leave the folder\n' > evil.txt
 touch -d '2000-01-01 00:00:00' hello.txt Snd Snd/deep Snd/collect.wav Snd/deep/x.bmp "été.txt" evil.txt
 
 r() { rar a -idq -ma5 -m3 "$@"; }
-(cd "$here" && rm -f plain.rar password.rar headers.rar subfolder.rar nonascii.rar escape.rar rar4-stored.rar)
+(cd "$here" && rm -f plain.rar password.rar headers.rar subfolder.rar nonascii.rar escape.rar rar4-stored.rar huge-dictionary.rar)
 r "$here/plain.rar" hello.txt
 r -pkt90472 "$here/password.rar" hello.txt Snd/collect.wav
 r -hpkt90472 "$here/headers.rar" hello.txt Snd/collect.wav
@@ -28,3 +28,4 @@ r "$here/nonascii.rar" "été.txt"
 r "$here/escape.rar" hello.txt
 r -ap../../escape "$here/escape.rar" evil.txt
 python3 "$here/make-rar4.py" "$here/rar4-stored.rar"
+python3 "$here/make-rar5-dictionary.py" "$here/huge-dictionary.rar"
