@@ -101,19 +101,33 @@ public:
         // Only a regular file of our own: never a link planted in its place, and never
         // a FIFO, which would block the write for ever.
         struct stat st {};
-        if (!fd_.ok() || ::fstat(fd_.get(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+        if (!fd_.ok() || ::fstat(fd_.get(), &st) != 0) {
+            error_ = errno;
+            return;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            error_ = EINVAL;
+            return;
+        }
         int rc;
         do
             rc = ::flock(fd_.get(), LOCK_EX);
         while (rc != 0 && errno == EINTR);
         locked_ = (rc == 0);
+        if (!locked_) error_ = errno;
     }
     bool locked() const { return locked_; }
+    int error() const { return error_; }
 
 private:
     FileDescriptor fd_;
     bool locked_ = false;
+    int error_ = 0;
 };
+
+std::string ErrorText(int error) {
+    return std::generic_category().message(error);
+}
 
 bool IsReadableText(std::string_view line) {
     for (char c : line) {
@@ -257,6 +271,22 @@ struct IniSettingsStore::State {
     bool damaged = false;
     std::vector<SettingsEntry> unsaved;  // written by us but not yet on disk
     std::function<void()> beforeReplace;
+    std::function<void(std::string_view)> report;
+    bool writeFailureReported = false;
+    bool tooLargeReported = false;
+    bool damagedReported = false;
+
+    void Say(bool& said, const std::string& line) {
+        if (said || !report) return;
+        said = true;
+        report("Settings: " + line);
+    }
+
+    bool WriteFailed(const std::string& why) {
+        Say(writeFailureReported, "cannot write " + file.string() + " (" + why +
+                                      "); changed options last only until the game ends");
+        return false;
+    }
 
     void Take(const FileIdentity& identity, std::string_view bytes, bool tooLarge = false) {
         ReadableText readable = KeepReadableLines(bytes);
@@ -276,6 +306,12 @@ struct IniSettingsStore::State {
             if (!loaded) Take({}, {});
             return;  // keep what we have and try again next time
         }
+        if (contents.tooLarge)
+            Say(tooLargeReported, file.string() +
+                                      " is far too large for settings and is not read; every "
+                                      "option starts from its default, and the file will be kept "
+                                      "as " +
+                                      damagedFile.string());
         Take(contents.identity, contents.bytes, contents.tooLarge);
     }
 
@@ -295,15 +331,24 @@ struct IniSettingsStore::State {
     bool Persist() {
         std::error_code ec;
         if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), ec);
+        if (ec) return WriteFailed(ec.message());
         WriteLock lock(lockFile);
-        if (!lock.locked()) return false;
+        if (!lock.locked()) return WriteFailed(lockFile.string() + ": " + ErrorText(lock.error()));
 
         // What is on disk now counts, not what we read earlier: the other program may
         // have written since.
         const FileContents current = ReadFileContents(file);
-        if (!current.readable) return false;  // never replace a file we could not read
+        // Never replace what could not be read, a FIFO or a folder at the name either.
+        if (!current.readable) return WriteFailed("it is no regular file or cannot be read");
         ReadableText readable = KeepReadableLines(current.bytes);
-        if ((readable.damaged || current.tooLarge) && !KeepDamagedFile(current)) return false;
+        if (readable.damaged || current.tooLarge) {
+            if (!KeepDamagedFile(current))
+                return WriteFailed("the damaged file cannot be kept as " + damagedFile.string());
+            Say(damagedReported, file.string() +
+                                     " was damaged; what could be read is kept, and "
+                                     "the old file is " +
+                                     damagedFile.string());
+        }
 
         auto merged = NewDocument();
         merged->LoadData(readable.text);
@@ -312,10 +357,12 @@ struct IniSettingsStore::State {
                              ValueOnDisk(e.value).c_str());
         }
         std::string text;
-        if (merged->Save(text) < 0) return false;
+        if (merged->Save(text) < 0) return WriteFailed("out of memory");
         AtomicFileWriter::Options options;
         options.beforeReplace = beforeReplace;
-        if (!WriteFileAtomically(file, text, std::move(options))) return false;
+        int error = 0;
+        if (!WriteFileAtomically(file, text, std::move(options), &error))
+            return WriteFailed(ErrorText(error));
 
         Take(IdentityOf(file), text);
         unsaved.clear();
@@ -344,6 +391,10 @@ bool IniSettingsStore::Damaged() {
 
 void IniSettingsStore::SetBeforeReplaceHook(std::function<void()> hook) {
     state_->beforeReplace = std::move(hook);
+}
+
+void IniSettingsStore::SetReporter(std::function<void(std::string_view)> report) {
+    state_->report = std::move(report);
 }
 
 std::optional<std::string> IniSettingsStore::Read(std::string_view section, std::string_view key) {

@@ -31,6 +31,11 @@ public:
     virtual std::optional<std::string> Read(std::string_view section, std::string_view key) = 0;
     virtual bool WriteBatch(std::span<const SettingsEntry> entries) = 0;
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // Receives a line (UTF-8) for the player, each kind at most once per store: the
+    // first write that fails, and a damaged or far too large file kept aside. A store
+    // that cannot fail says nothing.
+    virtual void SetReporter(std::function<void(std::string_view)>) {}
 };
 
 // A store that lives only as long as the object; the headless runner and tests use it.
@@ -76,6 +81,8 @@ public:
     // Runs after the new file is complete on disk and before it replaces the old one;
     // tests use it to break off a write at its most delicate point.
     void SetBeforeReplaceHook(std::function<void()> hook);
+
+    void SetReporter(std::function<void(std::string_view)> report) override;
 
 private:
     struct State;

@@ -1,5 +1,8 @@
 #include "game/control/game_setup.h"
 
+#include <iostream>
+
+#include "common/text_encoding.h"
 #include "game/rules/messages.h"
 
 namespace zelkor {
@@ -22,7 +25,14 @@ GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesy
       screen_(services.display, pictures_, services.text),
       window_(game,
               Services{services.keyboard, screen_, services.events, services.sound, services.music,
-                       services.settings, services.messageBox, archives_, gameDir}) {}
+                       services.settings, services.messageBox, archives_, gameDir}) {
+    // A settings file that cannot be written is no reason to stop, but the player
+    // should learn why the options are not kept.
+    services.settings.SetReporter([&game](std::string_view line) {
+        std::cerr << line << '\n';
+        ConsolePrint(game, Utf8ToCp1252(line));
+    });
+}
 
 void GameSetup::ConsolePrint(std::string_view text) {
     zelkor::ConsolePrint(game_, text);

@@ -2,8 +2,8 @@
 
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
+#include "common/regular_file.h"
 #include "common/settings_store.h"
 #include "game/control/game_setup.h"
 #include "game/control/key_script.h"
@@ -92,11 +92,7 @@ private:
 };
 
 std::optional<std::string> ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadWholeFile(file, std::size_t{64} << 20);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
@@ -142,11 +143,17 @@ TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing
     EXPECT_EQ(fresh.Read("Tweak", "Speed"), "0.7");
 }
 
-TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRun) {
+TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRunAndIsReportedOnce) {
     WriteBytes(dir_.path() / "blocker", "a file where the settings folder should be");
     IniSettingsStore store(dir_.path() / "blocker" / "settings.ini");
+    std::vector<std::string> lines;
+    store.SetReporter([&](std::string_view line) { lines.emplace_back(line); });
     EXPECT_FALSE(store.Write("Options", "gSpeed", "150"));
-    EXPECT_EQ(store.Read("Options", "gSpeed"), "150");
+    EXPECT_FALSE(store.Write("Options", "gSpeed", "160"));
+    EXPECT_EQ(store.Read("Options", "gSpeed"), "160");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].starts_with("Settings: cannot write " + store.File().string()))
+        << lines[0];
 }
 
 TEST_F(SettingsFileTest, ALargeFileKeepsItsKeysAndJunkBeyondAnyReasonIsKeptWhole) {
@@ -166,6 +173,8 @@ TEST_F(SettingsFileTest, ALargeFileKeepsItsKeysAndJunkBeyondAnyReasonIsKeptWhole
     const std::string junk = "[Options]\ngSpeed=150\n" + std::string(17u << 20, 'j');
     WriteBytes(file_, junk);
     IniSettingsStore store(file_);
+    std::vector<std::string> lines;
+    store.SetReporter([&](std::string_view line) { lines.emplace_back(line); });
     EXPECT_TRUE(store.Damaged());
     EXPECT_FALSE(store.Read("Options", "gSpeed").has_value()) << "junk gives only defaults";
     ASSERT_TRUE(store.Write("Options", "Player Name", "Zed"));
@@ -173,6 +182,8 @@ TEST_F(SettingsFileTest, ALargeFileKeepsItsKeysAndJunkBeyondAnyReasonIsKeptWhole
     IniSettingsStore fresh(file_);
     EXPECT_FALSE(fresh.Damaged());
     EXPECT_EQ(fresh.Read("Options", "Player Name"), "Zed");
+    ASSERT_EQ(lines.size(), 2u) << "one line as the file is read, one as it is kept aside";
+    EXPECT_NE(lines[0].find("is far too large"), std::string::npos) << lines[0];
 }
 
 TEST_F(SettingsFileTest, LinksPlantedBesideTheFileAreNeverFollowed) {
@@ -198,6 +209,7 @@ TEST_F(SettingsFileTest, LinksPlantedBesideTheFileAreNeverFollowed) {
 TEST_F(SettingsFileTest, AFifoAsTheFileOrTheLockNeitherHangsNorIsReplaced) {
     for (const std::string suffix : {"", ".lock"}) {
         const fs::path fifo = file_.string() + suffix;
+        fs::remove(fifo);
         MakeFifo(fifo);
         ExpectTrueWithin(5, [&] {
             IniSettingsStore store(file_);

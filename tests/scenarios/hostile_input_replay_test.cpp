@@ -2,8 +2,13 @@
 // refuses, FIFOs and links where the game reads and writes.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "game/control/check_level.h"
+#include "game/rules/game.h"
 #include "tests/common/hostile_files.h"
 #include "tests/scenarios/replay.h"
+#include "tools/zkpack/archive_writer.h"
 
 namespace zelkor {
 namespace {
@@ -13,6 +18,17 @@ using namespace scenario;
 
 class HostileInputReplay : public ::testing::Test {
 protected:
+    // "x.zkr" with one picture, and a level that requires it and then `more`.
+    void AddRequiringLevel(const std::string& more = "") {
+        zkpack::ArchiveWriter x(replay.dir() / "x.zkr", zkpack::ArchiveFormat::Zip,
+                                kArchivePassword);
+        x.AddFile("x/pic.bmp", "BM picture");
+        x.Finish();
+        LevelText level = EdgeLevel().Key("Requires=x.zkr");
+        if (!more.empty()) level.Key(more);
+        replay.AddLevel("needs.dat", level);
+    }
+
     Replay replay;
 };
 
@@ -25,6 +41,59 @@ TEST_F(HostileInputReplay, AMusicNameTheFileSystemRefusesIsAMissingFile) {
         const auto run = replay.Play("/L=music.dat", 1500, SetOff(kDown));
         EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << music;
     }
+}
+
+TEST_F(HostileInputReplay, SettingsThatCannotBeWrittenAreReportedOnceAndPlayGoesOn) {
+    WriteBytes(replay.dir() / "blocker", "a file where the settings folder should be");
+    replay.UseSettingsFile(replay.dir() / "blocker" / "settings.ini");
+    // The options page twice: leaving it writes the settings.
+    const std::string twice = Press(300, kDown) + Press(500, kEnter) + Press(700, kEscape) +
+                              Press(900, kEnter) + Press(1100, kEscape);
+    const auto menu = replay.Play("", 1500, twice);
+    int reports = 0;
+    for (const auto& line : menu.dump["console"])
+        reports += line.get<std::string>().starts_with("Settings: cannot write") ? 1 : 0;
+    EXPECT_EQ(reports, 1);
+
+    const auto run = replay.Play(
+        "", 3000,
+        twice + Press(1300, kUp) + Press(1500, kEnter) + CloseInfo(2000) + Press(2200, kDown));
+    EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << "a new game plays";
+}
+
+TEST_F(HostileInputReplay, ACleanUpListHardLinkedOutsideTheGameFolderIsNeverWrittenThrough) {
+    AddRequiringLevel();
+    TempFolder elsewhere;
+    const fs::path precious = elsewhere.path() / "precious.txt";
+    WriteBytes(precious, "not the game's");
+    fs::create_hard_link(precious, replay.dir() / "cleanup-x.zkr.zkc");
+
+    replay.Play("/L=needs.dat /NoClean=True", 500, "");
+    EXPECT_EQ(ReadBytes(precious), "not the game's");
+    EXPECT_EQ(ReadBytes(replay.dir() / "gfx" / "x" / "pic.bmp"), "BM picture");
+    EXPECT_EQ(ReadBytes(replay.dir() / "cleanup-x.zkr.zkc"),
+              (replay.dir() / "gfx" / "x" / "pic.bmp").string() + "\r\n");
+}
+
+TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPlay) {
+    AddRequiringLevel("Requires=fifo.zkr");
+    MakeFifo(replay.dir() / "fifo.zkr");
+    MakeFifo(replay.dir() / "cleanup-x.zkr.zkc");
+    const fs::path settings = replay.WriteSettings("");
+    fs::remove(settings);
+    MakeFifo(settings);
+
+    ExpectTrueWithin(60, [&] {
+        const auto run = replay.Play("/L=needs.dat", 1500, SetOff(kDown));
+        std::ostringstream checked;
+        const int checkStatus =
+            RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, nullptr);
+        LibraryArchiveReaders readers;
+        RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, &readers);
+        return run.dump["Snakes"][0]["dir"] == "Back" && checkStatus == 0;
+    });
+    EXPECT_TRUE(fs::is_fifo(settings));
+    EXPECT_TRUE(fs::is_fifo(replay.dir() / "fifo.zkr"));
 }
 
 }  // namespace

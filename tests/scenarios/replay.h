@@ -179,6 +179,9 @@ public:
         return *settings_;
     }
 
+    // Runs read and write the settings at `file`, whatever stands there.
+    void UseSettingsFile(const std::filesystem::path& file) { settings_ = file; }
+
     void AddLevel(const std::string& file, const LevelText& level) {
         WriteBytes(dir() / "lvl" / file, level.Text());
     }
