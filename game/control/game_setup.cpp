@@ -8,8 +8,16 @@
 namespace zelkor {
 namespace {
 
+// A problem the player should learn of whatever the debug mode: on standard error
+// and the start-up console.
+void ReportToPlayer(Game& game, std::string_view utf8Line) {
+    std::cerr << utf8Line << '\n';
+    ConsolePrint(game, Utf8ToCp1252(utf8Line));
+}
+
 UnextractHooks StartupHooks(Game& game) {
     UnextractHooks hooks;
+    hooks.reportProblem = [&game](std::string_view line) { ReportToPlayer(game, line); };
     hooks.consolePrint = [&game](std::string_view text) { ConsolePrint(game, text); };
     hooks.setValue = [&game](double percent) { SetProgress(game, percent); };
     return hooks;
@@ -28,10 +36,7 @@ GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesy
                        services.settings, services.messageBox, archives_, gameDir}) {
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept.
-    services.settings.SetReporter([&game](std::string_view line) {
-        std::cerr << line << '\n';
-        ConsolePrint(game, Utf8ToCp1252(line));
-    });
+    services.settings.SetReporter([&game](std::string_view line) { ReportToPlayer(game, line); });
 }
 
 void GameSetup::ConsolePrint(std::string_view text) {

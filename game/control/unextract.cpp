@@ -3,7 +3,6 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <iostream>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -118,11 +117,8 @@ public:
                                         Utf8ToCp1252(name));
     }
 
-    // Why something is missing after unpacking, always shown: on standard error and
-    // on the start-up console. `line` is UTF-8.
     void Report(const std::string& line) const {
-        std::cerr << line << '\n';
-        if (context_.hooks.consolePrint) context_.hooks.consolePrint(Utf8ToCp1252(line));
+        if (context_.hooks.reportProblem) context_.hooks.reportProblem(line);
     }
 
     // The first problem of the archive, once: not again for every entry it spoils.

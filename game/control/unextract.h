@@ -13,7 +13,10 @@ namespace zelkor {
 // The parts of the start-up window that unpacking drives. Any of them may be empty.
 struct UnextractHooks {
     std::function<void(std::string_view)> consolePrint;  // ConsolePrint, Windows-1252 text
-    std::function<void(double)> setValue;                // the progress bar, in percent
+    // Why something was not unpacked (a refused entry, a damaged archive, a wrong
+    // password), a UTF-8 line the player should read whatever the debug mode.
+    std::function<void(std::string_view)> reportProblem;
+    std::function<void(double)> setValue;  // the progress bar, in percent
     std::function<void()> showProgressFrame;
     std::function<void()> doEvents;  // lets pending window events run
 };

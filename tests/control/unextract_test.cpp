@@ -21,6 +21,7 @@ protected:
     UnextractTest() {
         fs::create_directories(dest_);
         hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
+        hooks_.reportProblem = [this](std::string_view line) { lines_.emplace_back(line); };
         hooks_.setValue = [this](double percent) { percents_.push_back(percent); };
     }
     void Unpack(const std::vector<testing::FakeEntry>& entries) {

@@ -30,6 +30,7 @@ protected:
     ArchivesTest() {
         fs::create_directories(dest_);
         hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
+        hooks_.reportProblem = [this](std::string_view line) { lines_.emplace_back(line); };
     }
     // Unpacks into gfx/ with new install on; returns the clean-up list.
     std::string Unpack(const fs::path& archive, std::string_view password) {
