@@ -1,5 +1,6 @@
 #include "game/rules/collisions.h"
 
+#include "game/rules/messages.h"
 #include "game/rules/movement.h"
 #include "tests/rules/rules_fixture.h"
 
@@ -38,33 +39,57 @@ TEST_F(Collisions, ItemEffects) {
     ItemSlot& red = PutItem(K::Red, 1, 500, 400);
     red.visible = false;
     CollisionCheck(game, host);  // yellow: moved elsewhere, red slot 1 shown again
-    EXPECT_TRUE(p.score == 10 && p.length == 2 && host.Count(kCollectSound) == 1);
-    EXPECT_TRUE(yellow.visible && yellow.x != 310 && red.visible);
+    EXPECT_EQ(p.score, 10);
+    EXPECT_EQ(p.length, 2);
+    EXPECT_EQ(host.Count(kCollectSound), 1);
+    EXPECT_TRUE(yellow.visible);
+    EXPECT_NE(yellow.x, 310);
+    EXPECT_TRUE(red.visible);
 
     // Red with the automatic increase on: points only.
     game.level.SpeedUp = true;
     PutItem(K::Red, 1, 310, 230);
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.score == 40 && p.curSpeed == 100);
+    EXPECT_EQ(p.score, 40);
+    EXPECT_EQ(p.curSpeed, 100);
     EXPECT_EQ(LastMessage(), "You got 30 points.");
 
-    // Red speeds up, announced with the effect's duration.
+    // Red speeds up by less than maxSpd; more than 10 % is announced with the effect's
+    // duration, less goes unsaid. Each clock seed gives another speed-up, so both are
+    // met within a few items.
     game.level.SpeedUp = false;
-    game.timers.iWait[0].interval = 100;
-    PutItem(K::Red, 1, 310, 230);
-    CollisionCheck(game, host);
-    EXPECT_TRUE(p.curSpeed > 80 && p.curSpeed <= 100);
-    EXPECT_EQ(game.timers.iWait[0].interval, p.curSpeed);
-    const int ms = game.timers.ResetSpeed.interval;
-    EXPECT_TRUE(game.timers.ResetSpeed.enabled && ms >= 4000 && ms <= 9000 && ms % 1000 == 0);
-    if (100 - p.curSpeed > 10) {
-        EXPECT_EQ(LastMessage(), "You are now " + std::to_string(100 - p.curSpeed) +
-                                     "% faster for " + std::to_string(ms / 1000) + " seconds");
+    bool announced = false, unsaid = false;
+    for (int seed = 0; seed < 40; ++seed) {
+        clock.Set(seed);
+        game.timers.iWait[0].interval = 100;
+        ShowMessage(game, "before");
+        PutItem(K::Red, 1, 310, 230);
+        CollisionCheck(game, host);
+        ASSERT_GT(p.curSpeed, 80);
+        ASSERT_LE(p.curSpeed, 100);
+        EXPECT_EQ(game.timers.iWait[0].interval, p.curSpeed);
+        const int ms = game.timers.ResetSpeed.interval;
+        EXPECT_TRUE(game.timers.ResetSpeed.enabled);
+        EXPECT_GE(ms, 4000);
+        EXPECT_LE(ms, 9000);
+        EXPECT_EQ(ms % 1000, 0);
+        if (100 - p.curSpeed > 10) {
+            announced = true;
+            EXPECT_EQ(LastMessage(), "You are now " + std::to_string(100 - p.curSpeed) +
+                                         "% faster for " + std::to_string(ms / 1000) + " seconds");
+        } else {
+            unsaid = true;
+            EXPECT_EQ(LastMessage(), "before");
+        }
     }
+    EXPECT_TRUE(announced);
+    EXPECT_TRUE(unsaid);
     game.level.maxSpd = 150;  // never faster than maxSpd
+    const int redBefore = p.redEaten;
     PutItem(K::Red, 1, 310, 230);
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.curSpeed == 150 && p.redEaten == 3);
+    EXPECT_EQ(p.curSpeed, 150);
+    EXPECT_EQ(p.redEaten, redBefore + 1);
 
     PutItem(K::TNT, 1, 310, 230);
     CollisionCheck(game, host);
@@ -73,7 +98,10 @@ TEST_F(Collisions, ItemEffects) {
     PutItem(K::Power, 1, 310, 230);
     p.score = 0;
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.score == -100 && p.atomic && p.atomicLeft == 20 && p.atomicGiven == 20);
+    EXPECT_EQ(p.score, -100);
+    EXPECT_TRUE(p.atomic);
+    EXPECT_EQ(p.atomicLeft, 20);
+    EXPECT_EQ(p.atomicGiven, 20);
     EXPECT_EQ(LastMessage(), "Playerhas Atomic Power and is immortal for 20 seconds!");
 }
 
@@ -85,7 +113,9 @@ TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
         CollisionCheck(game, host);
     }
     EXPECT_EQ(p.lives, 4);  // the ninth gave none
-    EXPECT_TRUE(p.score == 120 && p.grow == 2 && host.Count(kLiveSound) == 1);
+    EXPECT_EQ(p.score, 120);
+    EXPECT_EQ(p.grow, 2);
+    EXPECT_EQ(host.Count(kLiveSound), 1);
     EXPECT_EQ(LastMessage(), "You receive a new live!");
 
     game.run.gameMode = "NDM";
@@ -93,7 +123,8 @@ TEST_F(Collisions, EveryTenthBlueGivesALifeOrAFrag) {
     PutItem(K::Blue, 1, 310, 230);
     PutItem(K::Power, 1, 310, 230);  // never collected in deathmatch
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.frags == 1 && p.lives == 4);
+    EXPECT_EQ(p.frags, 1);
+    EXPECT_EQ(p.lives, 4);
     EXPECT_EQ(LastMessage(), "Player got another frag! (10xBlue)");
     EXPECT_TRUE(game.world.Items(K::Power).slots[1].visible);
 }
@@ -110,18 +141,21 @@ TEST_F(Collisions, BlackSlowsDownOrTakesPoints) {
         CollisionCheck(game, host);
         if (p.score == 100) {
             slowed = true;
-            ASSERT_TRUE(p.curSpeed >= 100 && p.curSpeed < 350);
+            ASSERT_GE(p.curSpeed, 100);
+            ASSERT_LT(p.curSpeed, 350);
             EXPECT_EQ(game.messages[0],
                       "You are now " + std::to_string(p.curSpeed - 100) + "% slower");
             EXPECT_EQ(game.messages[1],
                       "for " + std::to_string(game.timers.ResetSpeed.interval / 1000) + " seconds");
         } else {
             fined = true;
-            ASSERT_TRUE(p.score >= 41 && p.score <= 90);
+            ASSERT_GE(p.score, 41);
+            ASSERT_LE(p.score, 90);
             EXPECT_EQ(game.messages[0], "You lost " + std::to_string(100 - p.score) + " points!");
         }
     }
-    EXPECT_TRUE(slowed && fined);
+    EXPECT_TRUE(slowed);
+    EXPECT_TRUE(fined);
 }
 
 // Wrapping through open walls and with atomic power is replayed in the playfield-edge replays.
@@ -129,7 +163,9 @@ TEST_F(Collisions, TheEdgeKillsEvenTheImmortal) {
     SnakeRecord& p = game.Player();
     p.x = -10;
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.deaths == 1 && p.x == 310 && game.flags.wallHitWait);
+    EXPECT_EQ(p.deaths, 1);
+    EXPECT_EQ(p.x, 310);
+    EXPECT_TRUE(game.flags.wallHitWait);
 
     game.flags.immortal = true;
     p.y = -5;
@@ -153,13 +189,18 @@ TEST_F(Collisions, BitesMoveFragsScoreAndGrowth) {
     p.x = 450;  // on its segment 2
     CollisionCheck(game, host);
     EXPECT_EQ(p.deaths, 1);
-    EXPECT_TRUE(bot.frags == 1 && bot.score == 5 && bot.grow == 5);  // the victim's length + 2
+    EXPECT_EQ(bot.frags, 1);
+    EXPECT_EQ(bot.score, 5);
+    EXPECT_EQ(bot.grow, 5);  // the victim's length + 2
 
     // Standing (just respawned) on a body is safe; biting yourself costs a frag.
     p.x = 450;
     bot.x = 470;
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.deaths == 1 && bot.deaths == 1 && bot.frags == 0 && p.frags == 0);
+    EXPECT_EQ(p.deaths, 1);
+    EXPECT_EQ(bot.deaths, 1);
+    EXPECT_EQ(bot.frags, 0);
+    EXPECT_EQ(p.frags, 0);
 }
 
 TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
@@ -169,8 +210,10 @@ TEST_F(Collisions, AGoalWithoutANextLevelIsPaidOnce) {
     p.totalScore = 100;
     CollisionCheck(game, host);
     CollisionCheck(game, host);
-    EXPECT_TRUE(p.totalScore == 115 && host.boxes.size() == 1);
-    EXPECT_TRUE(game.flags.menuShown && host.levelsLoaded.empty());
+    EXPECT_EQ(p.totalScore, 115);
+    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_TRUE(game.flags.menuShown);
+    EXPECT_TRUE(host.levelsLoaded.empty());
 }
 
 TEST_F(Collisions, ALongSnakeEatingManyItemsAtOnceStaysInsideItsBody) {
