@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 30
 # Where `make install` puts the game: your own ~/.local, or for root /usr/local.
 PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 
-.PHONY: deps build play play-editor test test-asan bench soak fuzz contact-sheet level-shots format clean install uninstall
+.PHONY: deps build play play-editor test test-asan bench soak fuzz check-style contact-sheet level-shots format clean install uninstall
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,12 +37,9 @@ soak: build
 	cmake --build --preset asan -j$(JOBS)
 	ZELKOR_SOAK_MINUTES=30 ctest --test-dir build-asan --output-on-failure -L soak
 
+# Fuzzes every reader of outside data for FUZZ_SECONDS each, from random seeds.
 fuzz: deps
-	cmake --preset fuzz
-	cmake --build --preset fuzz -j$(JOBS)
-	@for f in build-fuzz/fuzz/*; do [ -x "$$f" ] || continue; \
-	  echo "== $$f"; mkdir -p "build-fuzz/corpus/$$(basename $$f)"; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) "build-fuzz/corpus/$$(basename $$f)" || exit 1; done
+	bash scripts/fuzz $(FUZZ_SECONDS)
 
 contact-sheet: build
 	build/tools/assetgen/assetgen --contact-sheet build/contact-sheet.png
@@ -65,6 +62,11 @@ install:
 # Removes exactly what the last `make install` installed.
 uninstall:
 	cmake -DMANIFEST=build/install_manifest.txt -P packaging/uninstall.cmake
+
+# What CI checks besides the tests: formatting and which folder includes what.
+check-style:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+	python3 scripts/check-layers
 
 clean:
 	rm -rf build build-asan build-fuzz
