@@ -89,6 +89,22 @@ FileBytes ReadRegularFile(const std::filesystem::path& file, std::size_t maxByte
     return result;
 }
 
+std::string ReadFileStart(const std::filesystem::path& file, std::size_t maxBytes) {
+    OpenedFile opened = OpenRegularFile(file);
+    std::string bytes;
+    if (opened.status != FileStatus::Ok) return bytes;
+    bytes.resize(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(opened.fd.get(), bytes.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
     FileBytes read = ReadRegularFile(file, maxBytes);
     if (read.status != FileStatus::Ok) return std::nullopt;

@@ -44,6 +44,10 @@ struct FileBytes {
 
 FileBytes ReadRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
+// The first `maxBytes` of a regular file (all of a shorter one); empty when it is
+// not a readable regular file.
+std::string ReadFileStart(const std::filesystem::path& file, std::size_t maxBytes);
+
 // The whole file, or nothing when it is not a readable regular file of at most
 // `maxBytes`.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes);

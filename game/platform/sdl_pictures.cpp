@@ -4,6 +4,9 @@
 #include <SDL_image.h>
 
 #include <memory>
+#include <string>
+
+#include "common/regular_file.h"
 
 namespace zelkor {
 namespace {
@@ -16,7 +19,12 @@ using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 }  // namespace
 
 std::optional<Surface> SdlPictureFiles::Decode(const std::filesystem::path& file) {
-    const SdlSurface loaded(SDL_LoadBMP(file.string().c_str()));
+    // Read here, so that a FIFO or a device in a picture's place is refused instead
+    // of waited on; no picture of the game comes near the limit.
+    const std::optional<std::string> bytes = ReadWholeFile(file, std::size_t{64} << 20);
+    if (!bytes) return std::nullopt;
+    const SdlSurface loaded(
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
     if (!loaded) return std::nullopt;
     const SdlSurface argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!argb || argb->w <= 0 || argb->h <= 0) return std::nullopt;

@@ -1,11 +1,11 @@
 #include "game/present/model_packs.h"
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "common/numbers.h"
 #include "common/paths.h"
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
 #include "game/present/pictures.h"
 
@@ -25,14 +25,6 @@ std::string_view After(std::string_view line, std::size_t n) {
 
 std::string Credit(std::string_view line, std::size_t n) {
     return std::string(After(line, n).substr(0, kMaxCredit));
-}
-
-std::string ReadStart(const std::filesystem::path& file, std::size_t limit) {
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(limit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(limit));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return bytes;
 }
 
 // The pack files of the models folder, sorted by name.
@@ -108,7 +100,7 @@ void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
         const std::filesystem::path ini = ResolvePath(gameDir, gfxFolder + "/model.ini");
         std::error_code error;
         if (std::filesystem::is_regular_file(ini, error)) {
-            ReadModelIni(ReadStart(ini, kMaxModelIniBytes), pack);
+            ReadModelIni(ReadFileStart(ini, kMaxModelIniBytes), pack);
         } else {
             pack.name = folder;
             pack.edges = true;

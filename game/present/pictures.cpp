@@ -1,9 +1,9 @@
 #include "game/present/pictures.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "common/paths.h"
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
 #include "game/present/model_packs.h"
 
@@ -110,14 +110,6 @@ std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
     for (std::size_t i = 0; i < 4; ++i)
         v |= std::uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
     return v;
-}
-
-std::string ReadHead(const std::filesystem::path& file, std::size_t bytes) {
-    std::ifstream in(file, std::ios::binary);
-    std::string head(bytes, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(bytes));
-    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return head;
 }
 
 std::size_t HashPath(std::string_view path) {
@@ -324,12 +316,12 @@ void PictureStore::DD_ClearPicBuffer() {
 }
 
 int PictureStore::DD_PicWidth(const std::string& path) const {
-    const auto size = BitmapSize(ReadHead(FileOf(path), 26));
+    const auto size = BitmapSize(ReadFileStart(FileOf(path), 26));
     return size ? (*size)[0] : 0;
 }
 
 int PictureStore::DD_PicHeight(const std::string& path) const {
-    const auto size = BitmapSize(ReadHead(FileOf(path), 26));
+    const auto size = BitmapSize(ReadFileStart(FileOf(path), 26));
     return size ? (*size)[1] : 0;
 }
 

@@ -82,6 +82,11 @@ TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPla
     const fs::path settings = replay.WriteSettings("");
     fs::remove(settings);
     MakeFifo(settings);
+    // A user item whose picture is a FIFO is a picture that cannot be read: the game
+    // says so and ends, as for a missing one.
+    replay.AddLevel("picture.dat",
+                    EdgeLevel().Put(15, 5, 'a').Key("let:a=wall").Key("set:a=fifo.bmp"));
+    MakeFifo(replay.dir() / "gfx" / "fifo.bmp");
 
     ExpectTrueWithin(60, [&] {
         const auto run = replay.Play("/L=needs.dat", 1500, SetOff(kDown));
@@ -90,6 +95,7 @@ TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPla
             RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, nullptr);
         LibraryArchiveReaders readers;
         RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, &readers);
+        replay.Play("/L=picture.dat", 1500, SetOff(kDown));
         return run.dump["Snakes"][0]["dir"] == "Back" && checkStatus == 0;
     });
     EXPECT_TRUE(fs::is_fifo(settings));
