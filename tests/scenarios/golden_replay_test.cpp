@@ -32,6 +32,11 @@ json WithoutMembersNotKept(json dump) {
     return dump;
 }
 
+// The levels the kept runs play, as they were when the runs were kept. They replace
+// the shipped ones in the run's game folder, so that tuning a shipped level is no
+// drift here (its own kept win guards it).
+const fs::path kGoldenLevels = kGoldenFolder / "levels";
+
 // A kept run: "NAME.keys" with its command line, seed and length in comment lines
 // ("# command-line: /L=lvl1.dat", "# seed: 5", "# run-ms: 9000"), and "NAME.json".
 struct GoldenRun {
@@ -99,6 +104,9 @@ TEST_P(GoldenReplay, EndsInTheKeptState) {
     const GoldenRun golden = ReadGoldenRun(GetParam());
     ASSERT_GT(golden.runMs, 0) << "no \"# run-ms:\" line in " << golden.name << ".keys";
     scenario::Replay replay;
+    for (const auto& level : fs::directory_iterator(kGoldenLevels))
+        fs::copy_file(level.path(), replay.dir() / "lvl" / level.path().filename(),
+                      fs::copy_options::overwrite_existing);
     const auto run = replay.Play(golden.commandLine, golden.runMs, golden.keys, golden.seed);
     // The game folder is a new temporary folder each time.
     const json actual =
