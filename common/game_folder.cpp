@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <system_error>
+#include <utility>
 
 #include "common/paths.h"
 #include "common/player_game_folder.h"
@@ -103,8 +104,11 @@ GameFolderPlace LocateGameFolder(const fs::path& gameProgram) {
 OpenedGameFolder OpenGameFolder(const fs::path& gameProgram) {
     const GameFolderPlace place = LocateGameFolder(gameProgram);
     OpenedGameFolder opened{place.folder, {}};
-    if (!place.shippedData.empty())
-        opened.problems = PreparePlayerGameFolder(place.shippedData, place.folder).problems;
+    if (!place.shippedData.empty()) {
+        FolderPreparation prepared = PreparePlayerGameFolder(place.shippedData, place.folder);
+        opened.problems = std::move(prepared.problems);
+        opened.newVersion = prepared.refreshed > 0;
+    }
     return opened;
 }
 

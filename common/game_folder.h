@@ -55,6 +55,8 @@ GameFolderPlace LocateGameFolder(const std::filesystem::path& gameProgram);
 struct OpenedGameFolder {
     std::filesystem::path folder;
     std::vector<std::string> problems;  // what the preparation could not do
+    // A newer installed version replaced files the player's folder had received.
+    bool newVersion = false;
 };
 
 // The game folder of the game program at `gameProgram`, ready for use: for an

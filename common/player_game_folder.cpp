@@ -309,6 +309,7 @@ private:
         }
         if (const std::optional<Copy> stamp = StampOf(local, f.hash)) now[f.path] = *stamp;
         ++report_.copied;
+        if (received != nullptr && received->hash != f.hash) ++report_.refreshed;
     }
 
     const fs::path& shipped_;

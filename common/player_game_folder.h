@@ -24,9 +24,10 @@ inline constexpr const char* kPreparationLockName = ".lock";
 struct FolderPreparation {
     // What went wrong, one sentence each; the folder is as complete as it could be made.
     std::vector<std::string> problems;
-    int copied = 0;   // shipped files copied or refreshed
-    int kept = 0;     // files at shipped names that the player changed, left as they are
-    int removed = 0;  // copies of files no longer shipped, removed
+    int copied = 0;     // shipped files copied or refreshed
+    int refreshed = 0;  // of those, copies of an older shipped version replaced
+    int kept = 0;       // files at shipped names that the player changed, left as they are
+    int removed = 0;    // copies of files no longer shipped, removed
 };
 
 // Brings `folder` up to the shipped data in `shipped`: missing files are copied, copies

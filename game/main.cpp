@@ -27,9 +27,12 @@ namespace {
 
 using namespace zelkor;
 
-// The game in its window, until it is quit.
-int RunGame(const ProgramOptions& options) {
+// The game in its window, until it is quit. After a newer installed version the game
+// starts as a new install, so pictures and sounds left unpacked from the older archives
+// (kept by "NoCleanUp" or a crash) are unpacked afresh.
+int RunGame(const ProgramOptions& options, bool newInstalledVersion) {
     IniSettingsStore settings(options.settingsFile.value_or(DefaultSettingsFile()));
+    if (newInstalledVersion) settings.Write(kOptionsSection, kNewInstallKey, "True");
     SdlMessageBox messageBox;
     SteadyClock clock;
     const auto game = std::make_unique<Game>(clock);
@@ -56,11 +59,11 @@ int RunGame(const ProgramOptions& options) {
 
 // The game folder when none was given: the program's own, or for an installed game the
 // player's folder, prepared from the installed data first.
-std::filesystem::path OwnGameFolder() {
-    const OpenedGameFolder opened = OpenGameFolder(ProgramFolder() / "Zelkor");
+OpenedGameFolder OwnGameFolder() {
+    OpenedGameFolder opened = OpenGameFolder(ProgramFolder() / "Zelkor");
     for (const std::string& problem : opened.problems)
         std::cerr << "Zelkor: " << problem << '\n';
-    return opened.folder;
+    return opened;
 }
 
 }  // namespace
@@ -77,7 +80,12 @@ int main(int argc, char** argv) {
         std::cout << ProgramUsage();
         return 0;
     }
-    if (!options.gameDirGiven) options.gameDir = OwnGameFolder();
+    bool newInstalledVersion = false;
+    if (!options.gameDirGiven) {
+        const OpenedGameFolder own = OwnGameFolder();
+        options.gameDir = own.folder;
+        newInstalledVersion = own.newVersion;
+    }
     if (options.checkLevel) {
         LibraryArchiveReaders archives;
         return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout, &archives);
@@ -97,5 +105,5 @@ int main(int argc, char** argv) {
         return RunHeadless(headless);
     }
 
-    return RunGame(options);
+    return RunGame(options, newInstalledVersion);
 }

@@ -93,7 +93,15 @@ TEST(GameFolder, AnInstalledGamePlaysFromThePlayersFolderAndABuiltOneFromItsOwn)
     const OpenedGameFolder opened = OpenGameFolder(installed);
     EXPECT_EQ(opened.folder, dir.path() / "data" / "Zelkor");
     EXPECT_TRUE(opened.problems.empty());
+    EXPECT_FALSE(opened.newVersion) << "a first start is no newer version";
     EXPECT_EQ(ReadBytes(opened.folder / "lvl" / "lvl1.dat"), "level");
+
+    // A newer installation changes a shipped file: once, the game hears of it.
+    WriteBytes(dir.path() / "usr/share/zelkor/lvl/lvl1.dat", "level v2");
+    WriteBytes(dir.path() / "usr/share/zelkor" / kShippedListName, "h2 8 lvl/lvl1.dat\n");
+    EXPECT_TRUE(OpenGameFolder(installed).newVersion);
+    EXPECT_EQ(ReadBytes(opened.folder / "lvl" / "lvl1.dat"), "level v2");
+    EXPECT_FALSE(OpenGameFolder(installed).newVersion);
 
     const OpenedGameFolder own = OpenGameFolder(built);
     EXPECT_EQ(own.folder, dir.path() / "build" / "dist");

@@ -82,9 +82,11 @@ TEST_F(PlayerGameFolderTest, TheFirstStartCopiesTheShippedFilesAndLaterStartsLea
     EXPECT_EQ(again.copied + again.kept + again.removed, 0);
     EXPECT_EQ(fs::last_write_time(player_ / "gfx.zkr"), stamp);
 
-    // A shipped file the player deleted comes back.
+    // A shipped file the player deleted comes back; that is no new version.
     fs::remove(player_ / "lvl" / "lvl1.dat");
-    EXPECT_EQ(Prepare().copied, 1);
+    const FolderPreparation restored = Prepare();
+    EXPECT_EQ(restored.copied, 1);
+    EXPECT_EQ(restored.refreshed, 0);
     EXPECT_EQ(Player("lvl/lvl1.dat"), "level one v1");
 }
 
@@ -108,9 +110,10 @@ TEST_F(PlayerGameFolderTest, ANewVersionRefreshesItsCopiesAndKeepsWhatThePlayerM
           {"models/Zinc.zmp", "zinc"},
           {"music/lion.mid", "lion"}});
     const FolderPreparation report = Prepare();
-    EXPECT_EQ(report.copied, 3);   // gfx.zkr, lvl1, lvl4
-    EXPECT_EQ(report.kept, 2);     // lvl2, lvl3
-    EXPECT_EQ(report.removed, 1);  // old.zkr
+    EXPECT_EQ(report.copied, 3);     // gfx.zkr, lvl1, lvl4
+    EXPECT_EQ(report.refreshed, 2);  // gfx.zkr, lvl1
+    EXPECT_EQ(report.kept, 2);       // lvl2, lvl3
+    EXPECT_EQ(report.removed, 1);    // old.zkr
 
     EXPECT_EQ(Player("gfx.zkr"), "pictures v2, larger");
     EXPECT_EQ(Player("lvl/lvl1.dat"), "level one v2");
