@@ -265,6 +265,14 @@ std::variant<std::string, FileResult> ReadLevelFileBytes(const std::filesystem::
     int error = 0;
     switch (read.status) {
         case FileStatus::Ok:
+            // Level files are text: a zero byte means a picture, an archive or some
+            // other file was picked, and loading it would replace the level with noise.
+            if (const std::size_t zero = read.bytes.find('\0'); zero != std::string::npos) {
+                const auto line = 1 + std::count(read.bytes.begin(),
+                                                 read.bytes.begin() + std::ptrdiff_t(zero), '\n');
+                return FileResult{EINVAL, "not a level file: line " + std::to_string(line) +
+                                              " holds a zero byte"};
+            }
             return std::move(read.bytes);
         case FileStatus::Missing:
             error = ENOENT;

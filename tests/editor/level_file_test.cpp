@@ -263,6 +263,12 @@ TEST(Files, FailuresNameTheSystemsErrorAndChangeNothing) {
     EXPECT_EQ(LoadFailedMessage(std::get<FileResult>(loaded)),
               "Could not load! Err: 2 (No such file or directory)");
     EXPECT_EQ(std::get<FileResult>(ReadLevelFileBytes(folder.path())).error, EISDIR);
+    // A file that is not text, picked by mistake, is refused before it replaces a level.
+    WriteBytes(folder.path() / "picture.dat", std::string("BM\r\n\x36\0\0\0", 8));
+    const auto picture = ReadLevelFileBytes(folder.path() / "picture.dat");
+    ASSERT_TRUE(std::holds_alternative<FileResult>(picture));
+    EXPECT_EQ(LoadFailedMessage(std::get<FileResult>(picture)),
+              "Could not load! Err: 22 (not a level file: line 2 holds a zero byte)");
 
     // A save replaces the file as a whole.
     const fs::path file = folder.path() / "level.dat";
