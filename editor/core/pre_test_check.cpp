@@ -4,6 +4,7 @@
 
 #include "common/level_summary.h"
 #include "common/numbers.h"
+#include "common/paths.h"
 
 namespace zelkor::editor {
 namespace {
@@ -57,15 +58,30 @@ void CheckLastColumn(const GridCells& grid, std::vector<std::string>& warnings) 
                            (placed == 1 ? " cell" : " cells") + " the game never reads.");
 }
 
+// Required archives are unpacked from beside the program, music is played from its
+// "music" folder; the game goes on without either, so a typing error shows only in play.
+void CheckNamedFiles(const LevelSummary& level, const std::filesystem::path& gameFolder,
+                     std::vector<std::string>& warnings) {
+    for (const std::string& name : level.requiredFiles)
+        if (!PathExists(gameFolder, ToRelativePath(name)))
+            warnings.push_back("Requires= names " + name + ", which is not in the game folder.");
+    const LevelValue* music = level.Key(LevelKey::MusicFile);
+    const std::string* name = music ? std::get_if<std::string>(music) : nullptr;
+    if (name && !name->empty() && !PathExists(gameFolder, ToRelativePath("music\\" + *name)))
+        warnings.push_back("MusicFile= names " + *name + ", which is not in the music folder.");
+}
+
 }  // namespace
 
-PreTestReport CheckBeforeTest(std::string_view levelBytes, const GridCells& grid) {
+PreTestReport CheckBeforeTest(std::string_view levelBytes, const GridCells& grid,
+                              const std::filesystem::path& gameFolder) {
     PreTestReport report;
     const LevelSummary level = SummarizeLevel(ReadLevelText(levelBytes));
     report.error = level.error;
     CheckRequirements(level, report.warnings);
     CheckComputerStarts(level, report.warnings);
     CheckLastColumn(grid, report.warnings);
+    if (!gameFolder.empty()) CheckNamedFiles(level, gameFolder, report.warnings);
     return report;
 }
 

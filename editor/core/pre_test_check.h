@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,10 @@ struct PreTestReport {
 };
 
 // `levelBytes` is the file the test run would write; `grid` the editor's grid, whose
-// 31st column the game never reads.
-PreTestReport CheckBeforeTest(std::string_view levelBytes, const GridCells& grid);
+// 31st column the game never reads. With the game's folder, the files the level names
+// beside the program (its required files and its music) are looked for there.
+PreTestReport CheckBeforeTest(std::string_view levelBytes, const GridCells& grid,
+                              const std::filesystem::path& gameFolder = {});
 
 // "The game cannot load this level: line 25: numYellow= 40000 is outside -32768..32767".
 std::string LoadErrorText(const LevelError& error);

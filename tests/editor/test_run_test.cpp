@@ -7,6 +7,7 @@
 #include "editor/core/editor_settings.h"
 #include "editor/core/level_writer.h"
 #include "editor/core/pre_test_check.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor::editor {
 namespace {
@@ -66,6 +67,26 @@ TEST(PreTestCheck, StopsOnWhatWouldFailTheLoadAndWarnsOfTheRest) {
               "The game cannot load this level: line 33: numYellow= 40000 is outside "
               "-32768..32767");
     EXPECT_TRUE(CheckBeforeTest(LevelFileText(EditorLevel{}), GridCells{}).warnings.empty());
+}
+
+TEST(PreTestCheck, LooksForTheRequiredFilesAndTheMusicInTheGameFolder) {
+    TempFolder game;
+    WriteBytes(game.path() / "bricks.zkr", "");
+    std::filesystem::create_directories(game.path() / "music");
+    WriteBytes(game.path() / "music" / "Lion.mid", "");
+    EditorLevel level;
+    level.requiredFiles.Add("BRICKS.zkr");  // found whatever the letter case
+    level.fields.bkgMusic = "lion.mid";
+    EXPECT_TRUE(CheckBeforeTest(LevelFileText(level), level.grid, game.path()).warnings.empty());
+
+    level.requiredFiles.Add("brick.zkr");
+    level.fields.bkgMusic = "lion2.mid";
+    EXPECT_EQ(CheckBeforeTest(LevelFileText(level), level.grid, game.path()).warnings,
+              (std::vector<std::string>{
+                  "Requires= names brick.zkr, which is not in the game folder.",
+                  "MusicFile= names lion2.mid, which is not in the music folder."}));
+    level.fields.bkgMusic.clear();  // no music at all
+    EXPECT_EQ(CheckBeforeTest(LevelFileText(level), level.grid, game.path()).warnings.size(), 1u);
 }
 
 TEST(EditorSettings, SurviveARunAndGiveDefaultsForWhatIsMissingOrBroken) {
