@@ -36,14 +36,14 @@ bool QtEditorDialogs::Ask(QWidget* parent, const QString& title, const QString& 
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& title,
-                                      const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& start) {
+    return QFileDialog::getOpenFileName(parent, title, start, filter);
 }
 
-QString QtEditorDialogs::SaveFileName(QWidget* parent, const QString& title,
-                                      const QString& filter) {
-    QFileDialog dialog(parent, title, QString(), filter);
+QString QtEditorDialogs::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& start) {
+    QFileDialog dialog(parent, title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("dat");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

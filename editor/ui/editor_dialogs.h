@@ -17,9 +17,12 @@ public:
     virtual void Message(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool Ask(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
-    // A file to open or save; empty when the dialog was cancelled.
-    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // A file to open or save; empty when the dialog was cancelled. The dialog starts at
+    // `start`: a folder, or a file it proposes (empty: the dialog's own choice).
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
 };
 
 // The real dialogs: QMessageBox and QFileDialog.
@@ -27,8 +30,10 @@ class QtEditorDialogs final : public EditorDialogs {
 public:
     void Message(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     bool Ask(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
-    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& start) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& start) override;
 };
 
 // The title of the editor's own messages.

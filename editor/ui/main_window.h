@@ -117,6 +117,7 @@ private:
     void ApplySettings(const EditorSettings& settings);
     void StoreSettings();
     std::filesystem::path GamePath() const;
+    QString LevelDialogStart() const;
     void PlaceToolWindow(QWidget* window);
     void RefreshWindows();
     void Refused(const QString& character);

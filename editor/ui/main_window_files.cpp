@@ -83,7 +83,8 @@ std::filesystem::path MainWindow::GamePath() const {
 }
 
 void MainWindow::FindGame() {
-    const QString chosen = services_.dialogs.OpenFileName(this, "Find Zelkor Exe...", kGameFilter);
+    const QString chosen = services_.dialogs.OpenFileName(this, "Find Zelkor Exe...", kGameFilter,
+                                                          PathText(GamePath().parent_path()));
     if (chosen.isEmpty()) return;
     const std::filesystem::path path = ToPath(chosen);
     if (IsGameProgramName(path.filename().string())) gamePath_->setText(chosen);
@@ -91,7 +92,8 @@ void MainWindow::FindGame() {
 
 void MainWindow::SaveCommand() {
     FinishStroke();
-    const QString name = services_.dialogs.SaveFileName(this, "Save Level...", kLevelFilter);
+    const QString name =
+        services_.dialogs.SaveFileName(this, "Save Level...", kLevelFilter, LevelDialogStart());
     if (name.isEmpty()) {
         services_.dialogs.Message(this, kEditorTitle, "Not Saved!", EditorDialogs::Icon::None);
         return;
@@ -114,8 +116,24 @@ bool MainWindow::SaveTo(const std::filesystem::path& file) {
 }
 
 void MainWindow::LoadCommand() {
-    const QString name = services_.dialogs.OpenFileName(this, "Load Level...", kLevelFilter);
+    FinishStroke();
+    if (Modified() &&
+        !services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nLoad anyways?",
+                               EditorDialogs::Icon::Question))
+        return;
+    const QString name =
+        services_.dialogs.OpenFileName(this, "Load Level...", kLevelFilter, LevelDialogStart());
     if (!name.isEmpty()) LoadFrom(ToPath(name));
+}
+
+QString MainWindow::LevelDialogStart() const {
+    // The level being edited, else the game's levels, where a new level belongs.
+    if (!currentFile_.empty()) return PathText(currentFile_);
+    const std::filesystem::path game = GamePath();
+    if (game.empty()) return {};
+    const std::filesystem::path levels = LocateGameFolder(game).folder / "lvl";
+    std::error_code ec;
+    return std::filesystem::is_directory(levels, ec) ? PathText(levels) : QString();
 }
 
 bool MainWindow::LoadFrom(const std::filesystem::path& file) {
@@ -155,8 +173,12 @@ void MainWindow::TestLevel() {
         return;
     }
 
+    // An installed game's folder is the player's own, made ready here if it is new.
+    const OpenedGameFolder opened = OpenGameFolder(game);
+    const std::filesystem::path& folder = opened.folder;
+
     // The game's own reader says first whether the level would load at all.
-    const PreTestReport report = CheckBeforeTest(LevelFileText(level_), level_.grid);
+    const PreTestReport report = CheckBeforeTest(LevelFileText(level_), level_.grid, folder);
     if (report.error) {
         services_.dialogs.Message(this, kEditorTitle, FromLevelText(LoadErrorText(*report.error)),
                                   EditorDialogs::Icon::Critical);
@@ -165,9 +187,8 @@ void MainWindow::TestLevel() {
     QString warnings;
     for (const std::string& w : report.warnings)
         warnings += (warnings.isEmpty() ? "" : " ") + FromLevelText(w);
-
-    // An installed game's folder is the player's own, made ready here if it is new.
-    const std::filesystem::path folder = OpenGameFolder(game).folder;
+    for (const std::string& problem : opened.problems)
+        warnings += (warnings.isEmpty() ? "" : " ") + QString::fromStdString(problem);
     const FileResult saved = ZkSaveLevel(TestLevelPath(folder), level_);
     if (!saved.ok()) {
         services_.dialogs.Message(this, QString::fromUtf8(kSaveFailedTitle),

@@ -38,12 +38,16 @@ public:
         answers.pop_front();
         return answer;
     }
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override {
+    QString OpenFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override {
         fileDialogs.push_back(title + " | " + filter);
+        starts.push_back(start);
         return Next();
     }
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter) override {
+    QString SaveFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override {
         fileDialogs.push_back(title + " | " + filter);
+        starts.push_back(start);
         return Next();
     }
 
@@ -53,6 +57,7 @@ public:
     std::deque<QString> files;  // what the file dialogs return; empty when cancelled
     std::vector<Shown> shown;
     std::vector<QString> fileDialogs;
+    std::vector<QString> starts;  // where each file dialog started
 
 private:
     QString Next() {

@@ -90,6 +90,13 @@ private slots:
         tnt->selectAll();
         QTest::keyClicks(tnt, "4");
         WriteFile(e.Path("no_tnt.dat"), FileBytes(file).replace("numTNT= 0\r\n", ""));
+        // Unsaved work is not thrown away without a word.
+        e.dialogs.answers = {false};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(), QString("Unsaved work will be lost!\nLoad anyways?"));
+        QVERIFY(e.dialogs.fileDialogs.empty());
+        QCOMPARE(e.Cell(30, 20), '|');
+        e.dialogs.answers = {true};
         e.dialogs.files = {e.Path("no_tnt.dat")};
         QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
         QCOMPARE(e.dialogs.fileDialogs.back(), QString("Load Level... | lvl files (*.dat)"));
@@ -106,8 +113,11 @@ private slots:
         QVERIFY(!e.window->History().canUndo());
         QVERIFY(!e.window->isWindowModified());
 
-        // Saved again under another name: the same file, but for the author.
-        QVERIFY(e.window->SaveTo(e.Path("again.dat").toStdString()));
+        // The next file dialog proposes the level loaded; saved again under another
+        // name, it is the same file but for the author.
+        e.dialogs.files = {e.Path("again.dat")};
+        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command3"), Qt::LeftButton);
+        QCOMPARE(e.dialogs.starts.back(), e.Path("no_tnt.dat"));
         QByteArray expected = FileBytes(e.Path("no_tnt.dat"));
         expected.replace("numBlack= 0\r\n", "numBlack= 0\r\nnumTNT= 4\r\n");
         QCOMPARE(FileBytes(e.Path("again.dat")), expected);
@@ -133,7 +143,8 @@ private slots:
                  QString("Could not load! Err: 2 (No such file or directory)"));
         QCOMPARE(e.Cell(4, 4), '+');
         QVERIFY(e.window->History().canUndo());
-        e.dialogs.files = {};
+        e.dialogs.answers = {true};
+        e.dialogs.files = {};  // a cancelled dialog
         QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
         QCOMPARE(e.Cell(4, 4), '+');
     }

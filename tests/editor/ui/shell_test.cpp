@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "editor/ui/level_settings_window.h"
+#include "editor/ui/user_items_window.h"
 #include "tests/editor/ui/editor_fixture.h"
 #include "tests/editor/ui/suites.h"
 
@@ -175,6 +176,10 @@ private slots:
         QTest::mouseClick(test, Qt::LeftButton);
         QCOMPARE(game.Run().mid(1), (QStringList{"/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
         QVERIFY2(e.window->History().canUndo(), "the history outlives a test run");
+
+        // A level never saved is saved among the game's levels unless told otherwise.
+        e.window->SaveCommand();
+        QCOMPARE(e.dialogs.starts.back(), game.folder + "/lvl");
     }
 
     void AnInstalledGameIsFoundOnThePathAndTestsInThePlayersFolder() {
@@ -233,8 +238,14 @@ private slots:
         QVERIFY(!QFile::exists(game.TestLevel()));
         yellow->selectAll();
         QTest::keyClicks(yellow, "0");
+        e.window->OpenRequiredFiles();
+        Find<QComboBox>(e.window->FilesWindow(), "cboFile")->setEditText("bricks.zkr");
+        QTest::mouseClick(Find<QPushButton>(e.window->FilesWindow(), "cmdAdd"), Qt::LeftButton);
         e.window->TestLevel();
         QVERIFY(e.window->StatusText().contains("asks for 1 yellow items but places none"));
+        // The files the level names are looked for in the folder of the game it runs in.
+        QVERIFY(e.window->StatusText().contains(
+            "Requires= names bricks.zkr, which is not in the game folder."));
         game.Run();
 
         const QString missing = e.folder.filePath("game/Zelkor-gone");
