@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include "editor/core/cell_codes.h"
@@ -101,8 +102,15 @@ QString MainWindow::InfoText() const {
 }
 
 void MainWindow::SetZoom(int zoom) {
+    const QSize before = canvas_->size();
     canvas_->SetZoom(zoom);
     zoomBox_->setCurrentIndex(canvas_->Zoom() - 1);
+    // The window grows and shrinks with the grid, as far as the screen has room; the
+    // rest scrolls. A maximised window keeps its size.
+    if (isMaximized() || isFullScreen() || !screen()) return;
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = screen()->availableGeometry().size() - frame;
+    resize((size() + canvas_->size() - before).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void MainWindow::SetUseGrid(bool on) {
