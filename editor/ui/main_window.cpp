@@ -15,6 +15,7 @@
 #include "editor/ui/level_settings_window.h"
 #include "editor/ui/level_text.h"
 #include "editor/ui/text_binding.h"
+#include "editor/ui/tool_window_place.h"
 #include "editor/ui/user_items_window.h"
 
 namespace zelkor::editor {
@@ -124,8 +125,12 @@ void MainWindow::Refused(const QString& character) {
 }
 
 void MainWindow::PlaceToolWindow(QWidget* window) {
-    const QRect frame = frameGeometry();
-    window->move(frame.left() + frame.width(), frame.top());
+    // A window never shown yet has no frame: the main window's gives its measure.
+    const QSize toolFrame = window->isVisible()
+                                ? window->frameGeometry().size()
+                                : window->sizeHint() + (frameGeometry().size() - size());
+    const QRect room = screen() ? screen()->availableGeometry() : QRect();
+    window->move(ToolWindowPlace(frameGeometry(), toolFrame, room));
     window->show();
     window->raise();
 }

@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "editor/ui/level_settings_window.h"
+#include "editor/ui/tool_window_place.h"
 #include "editor/ui/user_items_window.h"
 #include "tests/editor/ui/editor_fixture.h"
 #include "tests/editor/ui/suites.h"
@@ -41,8 +42,11 @@ private slots:
         QWidget* settings = e.window->SettingsWindow();
         QVERIFY(settings->isVisible());
         QCOMPARE(settings->windowTitle(), QString("Level Settings"));
+        // Right of the main window as far as the (small) test screen lets it be seen.
         const QRect main = e.window->frameGeometry();
-        QCOMPARE(settings->pos(), QPoint(main.left() + main.width(), main.top()));
+        const QRect room = e.window->screen()->availableGeometry();
+        QVERIFY(settings->x() > main.left());
+        QVERIFY(settings->frameGeometry().right() <= room.right());
 
         // The start values, and a typed value that outlives closing the window.
         QCOMPARE(Find<QLineEdit>(settings, "lvlName")->text(), QString("NoName"));
@@ -81,13 +85,27 @@ private slots:
         Find<QComboBox>(e.window->FilesWindow(), "cboFile")->setCurrentText("bricks.zkr");
         QTest::mouseClick(Find<QPushButton>(e.window->FilesWindow(), "cmdAdd"), Qt::LeftButton);
         QVERIFY(e.window->ItemsWindow()->isVisible());
-        QCOMPARE(e.window->FilesWindow()->pos(), e.window->ItemsWindow()->pos());
+        QVERIFY(e.window->FilesWindow()->frameGeometry().intersects(
+            e.window->ItemsWindow()->frameGeometry()));
         Keep(e.window->FilesWindow()->grab().toImage(), "required_files");
         Keep(e.window->ItemsWindow()->grab().toImage(), "user_items");
         e.window->OpenLevelSettings();
         Keep(settings->grab().toImage(), "level_settings");
         QVERIFY(!e.window->ItemsWindow()->isVisible());
         QVERIFY(e.window->FilesWindow()->isVisible());
+    }
+
+    void ToolWindowsGoBesideTheMainWindowButStayOnTheScreen() {
+        const QSize tool(470, 620);
+        QCOMPARE(ToolWindowPlace({100, 50, 850, 720}, tool, {0, 0, 1920, 1080}), QPoint(950, 50));
+        // A laptop screen: as far right as the window is seen whole, and up where it
+        // would reach below the screen.
+        QCOMPARE(ToolWindowPlace({250, 20, 850, 720}, tool, {0, 0, 1366, 768}), QPoint(896, 20));
+        QCOMPARE(ToolWindowPlace({0, 300, 850, 720}, tool, {0, 0, 1366, 768}), QPoint(850, 148));
+        // A screen left of the first one, and a screen smaller than the window.
+        QCOMPARE(ToolWindowPlace({-1900, 10, 850, 720}, tool, {-1920, 0, 1920, 1080}),
+                 QPoint(-1050, 10));
+        QCOMPARE(ToolWindowPlace({0, 0, 850, 720}, tool, {0, 0, 400, 500}), QPoint(0, 0));
     }
 
     void UserItemsFillTheLettersInOrderUpToTwentySix() {
