@@ -5,6 +5,13 @@ if(ZELKOR_WERROR)
   target_compile_options(zelkor_warnings INTERFACE -Werror)
 endif()
 
+# The stricter set for the game's core folders (common, rules, level, control): no
+# name hides another, and no number narrows without a cast that says so. Clang's
+# -Wconversion also counts sign changes, which GCC leaves to -Wsign-conversion.
+add_library(zelkor_strict_warnings INTERFACE)
+target_compile_options(zelkor_strict_warnings INTERFACE -Wshadow -Wconversion
+  $<$<CXX_COMPILER_ID:Clang>:-Wno-sign-conversion>)
+
 if(ZELKOR_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

@@ -218,7 +218,8 @@ void BodyCheck(Game& game, RulesHost& host, int n) {
                     SnakeRecord& killer = game.Snake(m);
                     ++killer.frags;
                     killer.score += victimLength + 2;
-                    if (game.run.huntingMode) killer.grow += victimLength + 2;
+                    if (game.run.huntingMode)
+                        killer.grow = static_cast<std::int16_t>(killer.grow + victimLength + 2);
                 }
             }
             break;

@@ -224,7 +224,7 @@ struct StartupWindow {
 
 // One run of the game: every table and flag, owned in one place.
 struct Game {
-    explicit Game(Clock& clock) : clock(clock) {}
+    explicit Game(Clock& gameClock) : clock(gameClock) {}
 
     Clock& clock;
     Random rng;
