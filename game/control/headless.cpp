@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "common/regular_file.h"
 #include "common/settings_store.h"

@@ -1,5 +1,7 @@
 #include "game/control/state_dump.h"
 
+#include <nlohmann/json.hpp>
+
 #include "common/paths.h"
 #include "common/text_encoding.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "game/rules/game.h"
 

@@ -114,37 +114,10 @@ inline std::string SetOff(int key) {
 
 // Unpacks a game archive into `folder` the way the game lays it out ("bricks\\a.bmp"
 // becomes "bricks/a.bmp").
-inline bool UnpackArchive(const std::filesystem::path& archive,
-                          const std::filesystem::path& folder) {
-    LibraryArchiveReaders readers;
-    const auto reader = readers.ReaderFor(archive);
-    if (!reader || !reader->Open(archive, "kt90472", ArchiveReader::Purpose::Extract)) return false;
-    ArchiveEntry entry;
-    while (reader->ReadHeader(entry)) {
-        std::string name = entry.name;
-        std::replace(name.begin(), name.end(), '\\', '/');
-        const std::filesystem::path target = folder / name;
-        if (entry.kind == ArchiveEntry::Kind::Folder) {
-            std::filesystem::create_directories(target);
-        } else if (entry.kind == ArchiveEntry::Kind::File) {
-            std::filesystem::create_directories(target.parent_path());
-            reader->Extract(target);
-        } else {
-            reader->Skip();
-        }
-    }
-    reader->Close();
-    return true;
-}
+bool UnpackArchive(const std::filesystem::path& archive, const std::filesystem::path& folder);
 
 // The staged "gfx.zkr" unpacked once per test program.
-inline const std::filesystem::path& UnpackedPictures() {
-    static const TempFolder folder;
-    static const bool unpacked =
-        UnpackArchive(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr", folder.path());
-    EXPECT_TRUE(unpacked) << "the staged gfx.zkr";
-    return folder.path();
-}
+const std::filesystem::path& UnpackedPictures();
 
 // A run of the game: its exit status and its dump (with the raw text, for comparisons).
 struct Run {
@@ -157,17 +130,7 @@ struct Run {
 // starts from the same seed unless told otherwise, so the same keys give the same run.
 class Replay {
 public:
-    Replay() {
-        std::filesystem::create_directories(dir() / "lvl");
-        for (const auto& entry : std::filesystem::directory_iterator(
-                 std::filesystem::path(ZELKOR_SOURCE_DIR) / "content" / "lvl"))
-            std::filesystem::copy_file(entry.path(), dir() / "lvl" / entry.path().filename());
-        // The game's pictures as "gfx.zkr" unpacks them, so every frame is drawn as
-        // the player sees it. Linked, not copied: the game only ever replaces files.
-        std::filesystem::copy(UnpackedPictures() / "gfx", dir() / "gfx",
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::create_hard_links);
-    }
+    Replay();
 
     const std::filesystem::path& dir() const { return folder_.path(); }
 
@@ -194,26 +157,7 @@ public:
     }
 
     Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
-             std::int64_t seed = 11) {
-        HeadlessOptions o;
-        o.screenshots = std::exchange(shots_, {});
-        o.gameDir = dir();
-        o.seed = seed;
-        o.runMs = runMs;
-        o.commandLine = commandLine;
-        o.settingsFile = settings_;
-        if (!keys.empty()) {
-            o.keysFile = dir() / "keys.txt";
-            WriteBytes(*o.keysFile, keys);
-        }
-        o.dumpFile = dir() / "dump.json";
-        Run run;
-        run.status = RunHeadless(o);
-        EXPECT_EQ(run.status, 0);
-        run.text = ReadBytes(*o.dumpFile);
-        run.dump = nlohmann::json::parse(run.text);
-        return run;
-    }
+             std::int64_t seed = 11);
 
 private:
     TempFolder folder_;
@@ -222,20 +166,9 @@ private:
 };
 
 // Whether one of the on-screen message lines reads `text`.
-inline bool HasMessage(const nlohmann::json& dump, const std::string& text) {
-    for (const auto& line : dump["messages"])
-        if (line == text) return true;
-    return false;
-}
+bool HasMessage(const nlohmann::json& dump, const std::string& text);
 
 // The centre box as "text @y", one entry per line in use.
-inline std::vector<std::string> CentredTexts(const nlohmann::json& dump) {
-    std::vector<std::string> texts;
-    for (const auto& line : dump["centredLines"])
-        if (!line["text"].get<std::string>().empty())
-            texts.push_back(line["text"].get<std::string>() + " @" +
-                            std::to_string(line["y"].get<int>()));
-    return texts;
-}
+std::vector<std::string> CentredTexts(const nlohmann::json& dump);
 
 }  // namespace zelkor::scenario
