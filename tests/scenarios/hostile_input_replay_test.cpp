@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "game/control/check_level.h"
 #include "game/rules/game.h"
@@ -73,6 +75,36 @@ TEST_F(HostileInputReplay, ACleanUpListHardLinkedOutsideTheGameFolderIsNeverWrit
     EXPECT_EQ(ReadBytes(replay.dir() / "gfx" / "x" / "pic.bmp"), "BM picture");
     EXPECT_EQ(ReadBytes(replay.dir() / "cleanup-x.zkr.zkc"),
               (replay.dir() / "gfx" / "x" / "pic.bmp").string() + "\r\n");
+}
+
+TEST_F(HostileInputReplay, UnpackingProblemsReachTheConsoleAndStandardErrorWithoutDebugMode) {
+    zkpack::ArchiveWriter escaping(replay.dir() / "escaping.zkr", zkpack::ArchiveFormat::Zip,
+                                   kArchivePassword);
+    escaping.AddFile("../up.bmp", "BM outside");
+    escaping.Finish();
+    zkpack::ArchiveWriter locked(replay.dir() / "locked.zkr", zkpack::ArchiveFormat::Zip,
+                                 "another password");
+    locked.AddFile("x/pic.bmp", "BM picture");
+    locked.Finish();
+    WriteBytes(replay.dir() / "damaged.zkr", ReadBytes(replay.dir() / "locked.zkr").substr(0, 60));
+    replay.AddLevel("needs.dat", EdgeLevel()
+                                     .Key("Requires=escaping.zkr")
+                                     .Key("Requires=locked.zkr")
+                                     .Key("Requires=damaged.zkr"));
+
+    ::testing::internal::CaptureStderr();
+    const auto run = replay.Play("/L=needs.dat", 1500, SetOff(kDown));
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    const std::vector<std::string> expected = {
+        "ZkUnextractFile: refusing ../up.bmp", "ZkUnextractFile: locked.zkr: wrong password",
+        "ZkUnextractFile: damaged.zkr: is damaged or no archive"};
+    for (const std::string& line : expected)
+        EXPECT_NE(errors.find(line + "\n"), std::string::npos) << line;
+    // The console keeps its last five lines; the level's own loading lines follow.
+    EXPECT_EQ(run.dump["console"][0], expected[1] + "\r\n");
+    EXPECT_EQ(run.dump["console"][1], expected[2] + "\r\n");
+    EXPECT_FALSE(fs::exists(replay.dir() / "up.bmp"));
+    EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << "the level is played all the same";
 }
 
 TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPlay) {
