@@ -1,6 +1,6 @@
 #include "game/rules/random.h"
 
-#include <cmath>
+#include <bit>
 
 namespace zelkor {
 namespace {
@@ -10,10 +10,6 @@ std::uint64_t SplitMix(std::uint64_t& x) {
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     return z ^ (z >> 31);
-}
-
-std::uint64_t Rotl(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
 }
 
 }  // namespace
@@ -31,26 +27,43 @@ void Random::Mix(std::int64_t clockValue) {
     if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;
 }
 
-// xoshiro256** (Blackman and Vigna).
-std::uint64_t Random::Next() {
-    const std::uint64_t result = Rotl(s_[1] * 5, 7) * 9;
-    const std::uint64_t t = s_[1] << 17;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = Rotl(s_[3], 45);
+RandomJump::RandomJump(std::uint64_t draws) {
+    Matrix step{};
+    for (int j = 0; j < 256; ++j) {
+        State& column = step[static_cast<std::size_t>(j)];
+        column[static_cast<std::size_t>(j / 64)] = std::uint64_t{1} << (j % 64);
+        Random::Step(column);
+    }
+    for (int j = 0; j < 256; ++j)  // the identity
+        columns_[static_cast<std::size_t>(j)][static_cast<std::size_t>(j / 64)] = std::uint64_t{1}
+                                                                                  << (j % 64);
+    for (; draws > 0; draws >>= 1) {
+        if (draws & 1) columns_ = Times(columns_, step);
+        if (draws > 1) step = Times(step, step);
+    }
+}
+
+void RandomJump::Apply(Random& rng) const {
+    rng.s_ = Times(columns_, rng.s_);
+}
+
+RandomJump::State RandomJump::Times(const Matrix& m, const State& v) {
+    State result{};
+    for (std::size_t word = 0; word < 4; ++word) {
+        for (std::uint64_t bits = v[word]; bits != 0; bits &= bits - 1) {
+            const State& column = m[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))];
+            for (std::size_t i = 0; i < 4; ++i)
+                result[i] ^= column[i];
+        }
+    }
     return result;
 }
 
-double Random::Rnd() {
-    return static_cast<double>(Next() >> 11) * 0x1.0p-53;
-}
-
-int Random::Below(double n) {
-    if (n <= 0) return 0;
-    return static_cast<int>(std::floor(Rnd() * n));
+RandomJump::Matrix RandomJump::Times(const Matrix& a, const Matrix& b) {
+    Matrix result;
+    for (std::size_t j = 0; j < 256; ++j)
+        result[j] = Times(a, b[j]);
+    return result;
 }
 
 }  // namespace zelkor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
 
 namespace zelkor {
@@ -18,8 +20,62 @@ public:
     int Below(double n);
 
 private:
+    friend class RandomJump;
+    using State = std::array<std::uint64_t, 4>;
+    static void Step(State& s);
     std::uint64_t Next();
-    std::uint64_t s_[4]{};
+    State s_{};
+};
+
+// Drawing is inline: a crowded field's placement draws thousands of numbers.
+
+// xoshiro256** (Blackman and Vigna).
+inline void Random::Step(State& s) {
+    const std::uint64_t t = s[1] << 17;
+    s[2] ^= s[0];
+    s[3] ^= s[1];
+    s[1] ^= s[2];
+    s[0] ^= s[3];
+    s[2] ^= t;
+    s[3] = std::rotl(s[3], 45);
+}
+
+inline std::uint64_t Random::Next() {
+    const std::uint64_t result = std::rotl(s_[1] * 5, 7) * 9;
+    Step(s_);
+    return result;
+}
+
+inline double Random::Rnd() {
+    return static_cast<double>(static_cast<std::int64_t>(Next() >> 11)) * 0x1.0p-53;
+}
+
+inline int Random::Below(double n) {
+    if (n <= 0) return 0;
+    // Rnd() * n is not negative, so dropping the fraction takes its whole part.
+    return static_cast<int>(Rnd() * n);
+}
+
+// A fixed number of draws made at once: `Apply` leaves a generator exactly where
+// that many draws would have left it, at the cost of a few hundred bit operations.
+// A search that is bound to fail (every position taken) still moves the generator
+// on by all of its tries, so what follows comes out as if it had tried.
+//
+// The generator's step is linear over the 256 bits of its state, so n steps are one
+// 256 x 256 bit matrix, worked out once by squaring.
+class RandomJump {
+public:
+    explicit RandomJump(std::uint64_t draws);
+    void Apply(Random& rng) const;
+
+private:
+    using State = Random::State;
+    using Matrix = std::array<State, 256>;  // column j: where state bit j goes
+
+    static State Times(const Matrix& m, const State& v);
+    static Matrix Times(const Matrix& a, const Matrix& b);
+
+    Matrix columns_{};
 };
 
 }  // namespace zelkor

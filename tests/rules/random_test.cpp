@@ -37,5 +37,18 @@ TEST(Random, FirstDrawsForSeedZeroArePinned) {
     EXPECT_EQ(r.Below(1000000), 103019);
 }
 
+TEST(Random, AJumpLandsWhereTheDrawsWould) {
+    for (const std::uint64_t draws : {0, 1, 2, 63, 64, 255, 20000}) {
+        Random drawn(99), jumped(99);
+        drawn.Mix(12345);
+        jumped.Mix(12345);
+        for (std::uint64_t i = 0; i < draws; ++i)
+            drawn.Rnd();
+        RandomJump(draws).Apply(jumped);
+        for (int i = 0; i < 8; ++i)
+            ASSERT_EQ(drawn.Rnd(), jumped.Rnd()) << draws << " draws";
+    }
+}
+
 }  // namespace
 }  // namespace zelkor
