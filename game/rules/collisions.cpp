@@ -1,6 +1,7 @@
 #include "game/rules/collisions.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -18,13 +19,26 @@ std::int16_t ClampToInt16(double value) {
     return static_cast<std::int16_t>(std::clamp(std::nearbyint(value), -32768.0, 32767.0));
 }
 
-// Calls `collect` for every visible slot of the kind whose window the head meets.
+// Calls `collect` for every visible slot of the kind whose window the head meets,
+// in slot order. A pick-up moves only its own slot, so the slots met are known
+// before the first one is collected; each is still looked at as it stands when its
+// turn comes, as a scan of the list would.
 template <typename Collect>
 void ForEachMet(Game& game, ItemKind kind, const SnakeRecord& snake, Collect collect) {
     ItemList& list = game.world.Items(kind);
-    for (int k = 1; k <= list.count; ++k) {
-        ItemSlot& slot = list.slots[k];
-        if (slot.visible && MeetsItem(kind, snake.x, snake.y, slot.x, slot.y)) collect(k, slot);
+    game.occupancy.SyncItems(game.world, kind);
+    std::array<std::int16_t, kMaxItems> met;
+    std::size_t count = 0;
+    game.occupancy.ForEachItemAround(kind, snake.x, snake.y, [&](int k) {
+        const ItemSlot& slot = list.slots[k];
+        if (MeetsItem(kind, snake.x, snake.y, slot.x, slot.y))
+            met[count++] = static_cast<std::int16_t>(k);
+    });
+    std::sort(met.begin(), met.begin() + count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ItemSlot& slot = list.slots[met[i]];
+        if (slot.visible && MeetsItem(kind, snake.x, snake.y, slot.x, slot.y))
+            collect(met[i], slot);
     }
 }
 

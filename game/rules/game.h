@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/rules/clock.h"
+#include "game/rules/occupancy.h"
 #include "game/rules/one_based.h"
 #include "game/rules/random.h"
 #include "game/rules/sound_state.h"
@@ -231,6 +232,7 @@ struct Game {
     Timers timers;
 
     World world;
+    OccupancyIndex occupancy;  // where things stand in `world`, for placement and pick-ups
     LevelSettings level;
     Options options;
     RunValues run;

@@ -1,8 +1,9 @@
 #include "game/rules/placement.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 #include "game/rules/collection_windows.h"
+#include "game/rules/occupancy.h"
 
 namespace zelkor {
 namespace {
@@ -11,9 +12,14 @@ constexpr int kSpawnTries = 20000;
 // Random placement gives up after this many tries and takes the first free
 // lattice position in reading order, so a crowded level never hangs the game.
 constexpr int kRandomTries = 10000;
+// Both searches draw this many numbers when every try fails.
+constexpr int kDrawsOfAFailedSearch = 20000;
+static_assert(kSpawnTries == kDrawsOfAFailedSearch && 2 * kRandomTries == kDrawsOfAFailedSearch);
 
-constexpr int kLatticeColumns = 61;  // X = 20, 30, ..., 620
-constexpr int kLatticeRows = 44;     // Y = 20, 30, ..., 450
+const RandomJump& FailedSearch() {
+    static const RandomJump jump(kDrawsOfAFailedSearch);
+    return jump;
+}
 
 void TakeSpawnPoint(Game& game, ItemSlot& slot, int k, int s) {
     SpawnPoint& point = game.world.SpawnPoints[s];
@@ -27,11 +33,18 @@ bool PlaceOnSpawnPoint(Game& game, ItemSlot& slot, int k, bool preferRandomSpawn
     World& w = game.world;
     const int count = w.spawnCount;
     if (preferRandomSpawn) {
-        for (int tries = 0; tries < kSpawnTries; ++tries) {
-            const int s = game.rng.Below(count) + 1;
-            if (w.SpawnPoints[s].state.IsFree()) {
-                TakeSpawnPoint(game, slot, k, s);
-                return true;
+        const auto first = w.SpawnPoints.begin();
+        const bool anyFree =
+            std::any_of(first, first + count, [](const SpawnPoint& p) { return p.state.IsFree(); });
+        if (!anyFree) {
+            FailedSearch().Apply(game.rng);
+        } else {
+            for (int tries = 0; tries < kSpawnTries; ++tries) {
+                const int s = game.rng.Below(count) + 1;
+                if (w.SpawnPoints[s].state.IsFree()) {
+                    TakeSpawnPoint(game, slot, k, s);
+                    return true;
+                }
             }
         }
     }
@@ -47,32 +60,44 @@ bool PlaceOnSpawnPoint(Game& game, ItemSlot& slot, int k, bool preferRandomSpawn
     return false;
 }
 
-bool PlaceAtRandom(Game& game, ItemSlot& slot) {
-    for (int tries = 0; tries < kRandomTries; ++tries) {
-        const int x = game.rng.Below(kLatticeColumns) * 10 + 20;
-        const int y = game.rng.Below(kLatticeRows) * 10 + 20;
-        if (!IsOccupied(game, x, y)) {
-            slot.x = static_cast<std::int16_t>(x);
-            slot.y = static_cast<std::int16_t>(y);
-            return true;
-        }
-    }
-    for (int row = 0; row < kLatticeRows; ++row) {
-        for (int col = 0; col < kLatticeColumns; ++col) {
-            const int x = col * 10 + 20;
-            const int y = row * 10 + 20;
-            if (!IsOccupied(game, x, y)) {
-                slot.x = static_cast<std::int16_t>(x);
-                slot.y = static_cast<std::int16_t>(y);
-                return true;
-            }
-        }
+// Whether the player's body keeps items off (x, y). On the lattice, `IsOccupied` is
+// the index's cover or this; only points that nothing else covers get this far.
+bool UnderPlayerBody(const SnakeRecord& player, int x, int y) {
+    for (int i = 1; i <= player.length; ++i) {
+        const BodySegment& seg = player.Segment(i);
+        if (kPlayerBodyWindow.Holds(x, y, seg.x, seg.y)) return true;
     }
     return false;
 }
 
+bool PlaceAtRandom(Game& game, ItemSlot& slot) {
+    OccupancyIndex& index = game.occupancy;
+    index.Sync(game.world);
+    if (index.UncoveredCount() == 0) {
+        FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
+        return false;
+    }
+    const SnakeRecord& player = game.Player();
+    const auto take = [&](int col, int row) {
+        const int x = LatticeX(col), y = LatticeY(row);
+        if (index.Covered(col, row) || UnderPlayerBody(player, x, y)) return false;
+        slot.x = static_cast<std::int16_t>(x);
+        slot.y = static_cast<std::int16_t>(y);
+        return true;
+    };
+    for (int tries = 0; tries < kRandomTries; ++tries) {
+        const int col = game.rng.Below(kLatticeColumns);
+        const int row = game.rng.Below(kLatticeRows);
+        if (take(col, row)) return true;
+    }
+    for (int row = 0; row < kLatticeRows; ++row)
+        for (int col = 0; col < kLatticeColumns; ++col)
+            if (take(col, row)) return true;
+    return false;
+}
+
 bool InUserItemGraphic(const UserItemCell& cell, int x, int y) {
-    return cell.x - 18 <= x && x <= cell.x + 14 && cell.y - 18 <= y && y <= cell.y + 14;
+    return kUserItemGraphicWindow.Holds(x, y, cell.x, cell.y);
 }
 
 }  // namespace
@@ -107,7 +132,7 @@ bool IsOccupied(const Game& game, int x, int y) {
     const SnakeRecord& player = game.Snake(1);
     for (int i = 1; i <= player.length; ++i) {
         const BodySegment& seg = player.Segment(i);
-        if (std::abs(x - seg.x) <= 10 && std::abs(y - seg.y) <= 10) return true;
+        if (kPlayerBodyWindow.Holds(x, y, seg.x, seg.y)) return true;
     }
     return false;
 }

@@ -12,6 +12,8 @@ bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn);
 
 // `IsOccupied`(X, Y): whether a candidate item position is outside the field or
 // taken by a visible item, a standing wall, a user-item graphic or the player's body.
+// This is the rule, looked up in every table; placement asks the occupancy index
+// instead, which gives the same answer on every lattice point.
 bool IsOccupied(const Game& game, int x, int y);
 
 // `RestoreTaken`: every yellow, red, blue and black item hidden by a pick-up
