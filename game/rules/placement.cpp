@@ -1,6 +1,7 @@
 #include "game/rules/placement.h"
 
 #include <algorithm>
+#include <array>
 
 #include "game/rules/collection_windows.h"
 #include "game/rules/occupancy.h"
@@ -70,30 +71,65 @@ bool UnderPlayerBody(const SnakeRecord& player, int x, int y) {
     return false;
 }
 
-bool PlaceAtRandom(Game& game, ItemSlot& slot) {
-    OccupancyIndex& index = game.occupancy;
-    index.Sync(game.world);
-    if (index.UncoveredCount() == 0) {
-        FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
-        return false;
-    }
-    const SnakeRecord& player = game.Player();
+// Fewer uncovered points than this and the free ones are worked out before the
+// search, so each try costs one look-up and a search that cannot succeed is known
+// before it starts.
+constexpr int kFewUncovered = 256;
+
+// The random tries, then the first free point in reading order.
+template <typename IsFree>
+bool SearchLattice(Random& rng, ItemSlot& slot, IsFree isFree) {
     const auto take = [&](int col, int row) {
-        const int x = LatticeX(col), y = LatticeY(row);
-        if (index.Covered(col, row) || UnderPlayerBody(player, x, y)) return false;
-        slot.x = static_cast<std::int16_t>(x);
-        slot.y = static_cast<std::int16_t>(y);
+        if (!isFree(col, row)) return false;
+        slot.x = static_cast<std::int16_t>(LatticeX(col));
+        slot.y = static_cast<std::int16_t>(LatticeY(row));
         return true;
     };
     for (int tries = 0; tries < kRandomTries; ++tries) {
-        const int col = game.rng.Below(kLatticeColumns);
-        const int row = game.rng.Below(kLatticeRows);
+        const int col = rng.Below(kLatticeColumns);
+        const int row = rng.Below(kLatticeRows);
         if (take(col, row)) return true;
     }
     for (int row = 0; row < kLatticeRows; ++row)
         for (int col = 0; col < kLatticeColumns; ++col)
             if (take(col, row)) return true;
     return false;
+}
+
+bool PlaceAtRandom(Game& game, ItemSlot& slot) {
+    OccupancyIndex& index = game.occupancy;
+    index.Sync(game.world);
+    const SnakeRecord& player = game.Player();
+    if (index.UncoveredCount() > kFewUncovered) {
+        return SearchLattice(game.rng, slot, [&](int col, int row) {
+            return !index.Covered(col, row) &&
+                   !UnderPlayerBody(player, LatticeX(col), LatticeY(row));
+        });
+    }
+    std::array<bool, kLatticePoints> underBody{};
+    for (int i = 1; i <= player.length; ++i) {
+        const BodySegment& seg = player.Segment(i);
+        const LatticeRange r = LatticeRangeOf(kPlayerBodyWindow, seg.x, seg.y);
+        for (int row = r.firstRow; row <= r.lastRow; ++row)
+            for (int col = r.firstCol; col <= r.lastCol; ++col)
+                underBody[static_cast<std::size_t>(row * kLatticeColumns + col)] = true;
+    }
+    std::array<bool, kLatticePoints> free{};
+    bool anyFree = false;
+    for (int row = 0; row < kLatticeRows; ++row) {
+        for (int col = 0; col < kLatticeColumns; ++col) {
+            const auto p = static_cast<std::size_t>(row * kLatticeColumns + col);
+            free[p] = !index.Covered(col, row) && !underBody[p];
+            anyFree = anyFree || free[p];
+        }
+    }
+    if (!anyFree) {
+        FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
+        return false;
+    }
+    return SearchLattice(game.rng, slot, [&](int col, int row) {
+        return free[static_cast<std::size_t>(row * kLatticeColumns + col)];
+    });
 }
 
 bool InUserItemGraphic(const UserItemCell& cell, int x, int y) {

@@ -281,5 +281,39 @@ TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSay) {
     EXPECT_LT(fullFields, placements);
 }
 
+// A walled field with one hole, the player lying on it or away from it: the hole
+// under the body is no place for an item, and the search then fails with the same
+// draws as the rules' ten thousand tries.
+TEST(OccupancyIndex, AHoleUnderThePlayersBodyIsNoPlaceAndTheDrawsStayTheSame) {
+    for (const bool onTheHole : {true, false}) {
+        SCOPED_TRACE(onTheHole);
+        ManualClock clock(1000);
+        Game game(clock), rules(clock);
+        game.rng.Seed(7);
+        int i = 0;
+        for (int y = 20; y <= 440; y += 20)
+            for (int x = 20; x <= 620; x += 20)
+                if (x != 300 || y != 240)
+                    game.world.WallPieces[++i] = {static_cast<std::int16_t>(x),
+                                                  static_cast<std::int16_t>(y), true, WallKind::s};
+        SnakeRecord& player = game.Player();
+        player.length = 3;
+        for (int s = 1; s <= 3; ++s)
+            player.Segment(s) = {static_cast<std::int16_t>(onTheHole ? 300 : 100),
+                                 static_cast<std::int16_t>(200 + 20 * s), Piece::None};
+        rules.world = game.world;
+        rules.rng = game.rng;
+        game.world.Items(ItemKind::Red).slots[1].visible = true;
+        rules.world.Items(ItemKind::Red).slots[1].visible = true;
+        const bool placed = PlaceItem(game, ItemKind::Red, 1, false);
+        EXPECT_EQ(placed, !onTheHole);
+        EXPECT_EQ(placed, PlaceItemByTheRules(rules, ItemKind::Red, 1, false));
+        const ItemSlot& slot = game.world.Items(ItemKind::Red).slots[1];
+        const ItemSlot& expected = rules.world.Items(ItemKind::Red).slots[1];
+        EXPECT_TRUE(slot.x == expected.x && slot.y == expected.y) << slot.x << ", " << slot.y;
+        EXPECT_EQ(game.rng.Rnd(), rules.rng.Rnd());
+    }
+}
+
 }  // namespace
 }  // namespace zelkor
