@@ -101,10 +101,12 @@ void SpeedUp(Game& game, int n) {
     if (n == 1 && saved > 0) {
         const int p = 100 - static_cast<int>(std::floor(snake.curSpeed * 100.0 / saved));
         if (p > 10) {
-            std::string message = "You are now " + std::to_string(p) + "% faster";
-            if (!game.run.Deathmatch() && !game.options.noSpeedReset)
-                message += " for " + std::to_string(seconds) + " seconds";
-            ShowMessage(game, message);
+            if (!game.run.Deathmatch() && !game.options.noSpeedReset) {
+                ShowMessage(game, {"You are now ", NumberText(p), "% faster for ",
+                                   NumberText(seconds), " seconds"});
+            } else {
+                ShowMessage(game, {"You are now ", NumberText(p), "% faster"});
+            }
         }
     }
     game.timers.ResetSpeed.Enable(game.Now());
@@ -141,7 +143,7 @@ void CollectBlue(Game& game, RulesHost& host, int n) {
         if (snake.blueEaten > 0 && snake.blueEaten % 10 == 0) {
             if (game.run.Deathmatch()) {
                 ++snake.frags;
-                ShowMessage(game, snake.name + " got another frag! (10xBlue)");
+                ShowMessage(game, {snake.name, " got another frag! (10xBlue)"});
             } else {
                 ++snake.lives;
                 ShowMessage(game, "You receive a new live!");
@@ -161,9 +163,9 @@ void SlowDown(Game& game, int n) {
     game.timers.ResetSpeed.Enable(game.Now());
     if (n == 1 && saved > 0) {
         const int p = static_cast<int>(std::floor(snake.curSpeed * 100.0 / saved)) - 100;
-        ShowMessage(game, "You are now " + std::to_string(p) + "% slower");
+        ShowMessage(game, {"You are now ", NumberText(p), "% slower"});
         if (!game.options.noSpeedReset)
-            ShowMessage(game, "for " + std::to_string(seconds) + " seconds");
+            ShowMessage(game, {"for ", NumberText(seconds), " seconds"});
     }
     SetStepInterval(game, n, snake.curSpeed);
 }
@@ -179,7 +181,7 @@ void CollectBlack(Game& game, RulesHost& host, int n) {
         } else {
             const int q = game.rng.Below(50) + 10;
             snake.score -= q;
-            if (n == 1) ShowMessage(game, "You lost " + std::to_string(q) + " points!");
+            if (n == 1) ShowMessage(game, {"You lost ", NumberText(q), " points!"});
         }
         ++snake.blackEaten;
     });
@@ -208,8 +210,8 @@ void CollectPower(Game& game, RulesHost& host, int n) {
         snake.atomicLeft = static_cast<std::int16_t>(snake.atomicLeft + 20);
         ++snake.powerEaten;
         snake.atomicGiven = snake.atomicLeft;
-        ShowMessage(game, snake.name + "has Atomic Power and is immortal for " +
-                              std::to_string(snake.atomicLeft) + " seconds!");
+        ShowMessage(game, {snake.name, "has Atomic Power and is immortal for ",
+                           NumberText(snake.atomicLeft), " seconds!"});
     });
 }
 

@@ -1,24 +1,30 @@
 #include "game/rules/messages.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace zelkor {
 
+NumberText::NumberText(long long value) {
+    size_ = static_cast<std::size_t>(
+        std::to_chars(chars_.data(), chars_.data() + chars_.size(), value).ptr - chars_.data());
+}
+
 void ShowMessage(Game& game, std::string_view text) {
+    ShowMessage(game, {text});
+}
+
+void ShowMessage(Game& game, std::initializer_list<std::string_view> parts) {
     game.flags.scrollCounter = 0;
     auto& lines = game.messages;
-    bool placed = false;
-    for (auto& line : lines) {
-        if (line.empty()) {
-            line.assign(text);
-            placed = true;
-            break;
-        }
-    }
-    if (!placed) {
+    auto line = std::find_if(lines.begin(), lines.end(), [](const auto& l) { return l.empty(); });
+    if (line == lines.end()) {
         ScrollMessages(game);
-        lines.back().assign(text);
+        line = lines.end() - 1;
     }
+    line->clear();
+    for (std::string_view part : parts)
+        line->append(part);
     game.flags.messageScroll = true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <initializer_list>
 #include <string_view>
 
 #include "game/rules/game.h"
@@ -10,6 +12,20 @@ namespace zelkor {
 // empty line; when all five are full the oldest scrolls off. The lines then scroll
 // away one every two seconds (tmr1).
 void ShowMessage(Game& game, std::string_view text);
+// The same for a line put together from parts, written straight into its line so
+// that a message during play allocates nothing once the lines have grown.
+void ShowMessage(Game& game, std::initializer_list<std::string_view> parts);
+
+// A whole number as a message part, written into its own few bytes.
+class NumberText {
+public:
+    explicit NumberText(long long value);
+    operator std::string_view() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, 24> chars_;
+    std::size_t size_ = 0;
+};
 
 // One step of the message scroll: line 1 is dropped, lines 2..5 move up.
 void ScrollMessages(Game& game);
