@@ -80,12 +80,18 @@ void SdlWindow::ShowCursor(bool shown) {
 void SdlWindow::ToggleFullScreen() {
     if (window_ == nullptr) return;
     SDL_SetWindowFullscreen(window_, FullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    shownLost_ = true;
     ApplyCursor();
 }
 
 void SdlWindow::Present(const Surface& backBuffer) {
-    if (renderer_ != nullptr && texture_ != nullptr && backBuffer.width() == kWidth &&
-        backBuffer.height() == kHeight) {
+    const auto pixels = backBuffer.pixels();
+    const bool alreadyShown =
+        !shownLost_ && std::equal(pixels.begin(), pixels.end(), shown_.begin(), shown_.end());
+    if (!alreadyShown && renderer_ != nullptr && texture_ != nullptr &&
+        backBuffer.width() == kWidth && backBuffer.height() == kHeight) {
+        shown_.assign(pixels.begin(), pixels.end());
+        shownLost_ = false;
         SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(),
                           kWidth * static_cast<int>(sizeof(std::uint32_t)));
         int w = 0;
@@ -120,6 +126,11 @@ void SdlWindow::Pump(WindowEventSink& sink) {
                     ToggleFullScreen();
                 break;
             case SDL_WINDOWEVENT:
+                // A window uncovered, resized or moved to full screen shows the picture again.
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    event.window.event == SDL_WINDOWEVENT_RESTORED)
+                    shownLost_ = true;
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                     focused_ = false;
                     ApplyCursor();

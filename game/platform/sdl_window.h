@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/control/window_events.h"
 #include "game/present/display.h"
@@ -18,7 +19,9 @@ namespace zelkor {
 //
 // Presenting uploads the back buffer to one streaming texture and waits for the
 // display's refresh (vsync); where the present comes back at once (no vsync, a
-// hidden window) a frame limiter waits out the rest of the frame. Pumping events
+// hidden window) a frame limiter waits out the rest of the frame. A picture the
+// window already shows is not sent again: the menu changes a few times a second,
+// and every present costs the renderer a whole scaled frame. Pumping events
 // reports the window closing and focus changes; losing the focus in full screen
 // gives the desktop back (the window is minimised).
 class SdlWindow final : public WindowEvents, public Display {
@@ -47,7 +50,9 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     std::uint64_t lastPresent_ = 0;
-    bool cursorWanted_ = true;  // the game's wish; full screen hides it unless debugging
+    std::vector<std::uint32_t> shown_;  // the picture last sent to the window
+    bool shownLost_ = true;             // the window must be drawn again all the same
+    bool cursorWanted_ = true;          // the game's wish; full screen hides it unless debugging
     bool focused_ = true;
 };
 
