@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev
   libunrar-dev libarchive-dev libsimpleini-dev nlohmann-json3-dev
   qt6-base-dev libfreetype-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb
   fonts-dejavu-core timgm6mb-soundfont
   desktop-file-utils appstream
 )
