@@ -71,65 +71,86 @@ bool UnderPlayerBody(const SnakeRecord& player, int x, int y) {
     return false;
 }
 
-// Fewer uncovered points than this and the free ones are worked out before the
-// search, so each try costs one look-up and a search that cannot succeed is known
-// before it starts.
-constexpr int kFewUncovered = 256;
+// On a crowded field the first few tries run on the plain look-ups; most placements
+// end there. Only when they fail are the free points worked out, so that each later
+// try costs one look-up and a search that cannot succeed is known at once.
+constexpr int kQuickTries = 64;
 
-// The random tries, then the first free point in reading order.
+const RandomJump& RestOfAFailedSearch() {
+    static const RandomJump jump(kDrawsOfAFailedSearch - 2 * kQuickTries);
+    return jump;
+}
+
+void Put(ItemSlot& slot, int col, int row) {
+    slot.x = static_cast<std::int16_t>(LatticeX(col));
+    slot.y = static_cast<std::int16_t>(LatticeY(row));
+}
+
+// Random tries number `first` up to `last`; true when one lands on a free point.
 template <typename IsFree>
-bool SearchLattice(Random& rng, ItemSlot& slot, IsFree isFree) {
-    const auto take = [&](int col, int row) {
-        if (!isFree(col, row)) return false;
-        slot.x = static_cast<std::int16_t>(LatticeX(col));
-        slot.y = static_cast<std::int16_t>(LatticeY(row));
-        return true;
-    };
-    for (int tries = 0; tries < kRandomTries; ++tries) {
-        const int col = rng.Below(kLatticeColumns);
-        const int row = rng.Below(kLatticeRows);
-        if (take(col, row)) return true;
+bool TryAtRandom(Random& rng, ItemSlot& slot, IsFree isFree, int first, int last) {
+    // The draws come from a copy held in registers, handed back however the tries end.
+    Random draws = rng;
+    bool found = false;
+    for (int tries = first; tries < last && !found; ++tries) {
+        const int col = draws.Below(kLatticeColumns);
+        const int row = draws.Below(kLatticeRows);
+        if (isFree(col, row)) {
+            Put(slot, col, row);
+            found = true;
+        }
     }
-    for (int row = 0; row < kLatticeRows; ++row)
-        for (int col = 0; col < kLatticeColumns; ++col)
-            if (take(col, row)) return true;
+    rng = draws;
+    return found;
+}
+
+// The rest of the tries, then the first free point in reading order.
+template <typename IsFree>
+bool FinishSearch(Random& rng, ItemSlot& slot, IsFree isFree, int firstTry) {
+    if (TryAtRandom(rng, slot, isFree, firstTry, kRandomTries)) return true;
+    for (int row = 0; row < kLatticeRows; ++row) {
+        for (int col = 0; col < kLatticeColumns; ++col) {
+            if (isFree(col, row)) {
+                Put(slot, col, row);
+                return true;
+            }
+        }
+    }
     return false;
 }
 
 bool PlaceAtRandom(Game& game, ItemSlot& slot) {
     OccupancyIndex& index = game.occupancy;
     index.Sync(game.world);
-    const SnakeRecord& player = game.Player();
-    if (index.UncoveredCount() > kFewUncovered) {
-        return SearchLattice(game.rng, slot, [&](int col, int row) {
-            return !index.Covered(col, row) &&
-                   !UnderPlayerBody(player, LatticeX(col), LatticeY(row));
-        });
+    if (index.UncoveredCount() == 0) {
+        FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
+        return false;
     }
-    std::array<bool, kLatticePoints> underBody{};
+    const SnakeRecord& player = game.Player();
+    const auto looksFree = [&](int col, int row) {
+        return !index.Covered(col, row) && !UnderPlayerBody(player, LatticeX(col), LatticeY(row));
+    };
+    if (TryAtRandom(game.rng, slot, looksFree, 0, kQuickTries)) return true;
+
+    OccupancyIndex::LatticeMarks underBody{};
     for (int i = 1; i <= player.length; ++i) {
         const BodySegment& seg = player.Segment(i);
         const LatticeRange r = LatticeRangeOf(kPlayerBodyWindow, seg.x, seg.y);
         for (int row = r.firstRow; row <= r.lastRow; ++row)
             for (int col = r.firstCol; col <= r.lastCol; ++col)
-                underBody[static_cast<std::size_t>(row * kLatticeColumns + col)] = true;
+                underBody[static_cast<std::size_t>(row * kLatticeColumns + col)] = 1;
     }
-    std::array<bool, kLatticePoints> free{};
-    bool anyFree = false;
-    for (int row = 0; row < kLatticeRows; ++row) {
-        for (int col = 0; col < kLatticeColumns; ++col) {
-            const auto p = static_cast<std::size_t>(row * kLatticeColumns + col);
-            free[p] = !index.Covered(col, row) && !underBody[p];
-            anyFree = anyFree || free[p];
-        }
-    }
-    if (!anyFree) {
-        FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
+    OccupancyIndex::LatticeMarks free;
+    if (index.MarkFree(underBody, free) == 0) {
+        RestOfAFailedSearch().Apply(game.rng);
         return false;
     }
-    return SearchLattice(game.rng, slot, [&](int col, int row) {
-        return free[static_cast<std::size_t>(row * kLatticeColumns + col)];
-    });
+    return FinishSearch(
+        game.rng, slot,
+        [&](int col, int row) {
+            return free[static_cast<std::size_t>(row * kLatticeColumns + col)] != 0;
+        },
+        kQuickTries);
 }
 
 bool InUserItemGraphic(const UserItemCell& cell, int x, int y) {
