@@ -61,32 +61,65 @@ FruitLook LookOf(Fruit f) {
     return {Rgb255(60, 55, 70), Rgb255(160, 150, 180), Rgb255(30, 28, 36)};
 }
 
-// A curved banana in the x-y plane: an arc around (8, 0) of radius 11, thick in the middle.
+// Each kind has its own build, so that the four read apart without colour: how far
+// the fruit bends, how plump it is and which way it curves. A brightness of its own
+// does the rest.
+struct FruitShape {
+    float spanDegrees;  // half the angle the arc covers
+    float thickness;    // the radius in the middle
+    bool mirrored;      // curves the other way
+    float rim;          // how much the silhouette darkens
+    float lift;         // how far the peel is lifted towards its highlight colour
+};
+
+FruitShape ShapeOf(Fruit f) {
+    switch (f) {
+        case Fruit::Yellow:  // plain, plump and bright
+            return {58, 4.0f, false, 0.4f, 0.45f};
+        case Fruit::Red:  // curves the other way
+            return {50, 2.9f, true, 0.8f, 0.0f};
+        case Fruit::Blue:  // long and nearly straight, deep blue
+            return {26, 2.9f, false, 0.7f, 0.1f};
+        case Fruit::Black:
+            break;
+    }
+    return {78, 3.3f, false, 1.0f, -0.6f};  // bent hard, dark
+}
+
+// A curved banana in the x-y plane: an arc of its shape's span, about 19 units long,
+// thick in the middle.
 class BananaScene {
 public:
-    BananaScene(Fruit fruit, Pose pose) : fruit_(fruit), pose_(pose) {}
+    BananaScene(Fruit fruit, Pose pose) : fruit_(fruit), pose_(pose), shape_(ShapeOf(fruit)) {
+        span_ = shape_.spanDegrees * kPi / 180.0f;
+        arcR_ = kHalfLength / std::sin(span_);
+        // The middle of the arc stays where the plain banana has it.
+        arcX_ = kMiddleX + arcR_ * (1 + std::cos(span_)) / 2;
+    }
 
     float Distance(Vec3 p, int& material) const {
-        const Vec3 q = pose_.ToObject(p);
+        const Vec3 q = ToObject(p);
         return ObjectDistance(q, material) * pose_.scale;
     }
 
     Color Paint(const SurfaceHit& hit) const {
-        const Vec3 q = pose_.ToObject(hit.position);
+        const Vec3 q = ToObject(hit.position);
         const FruitLook look = LookOf(fruit_);
-        Surface s{look.base, 0.55f, 30.0f, 1.0f, Outline()};
+        Surface s{look.base, 0.55f, 30.0f, shape_.rim, Outline()};
         if (hit.material == kEnds) {
             s.base = fruit_ == Fruit::Black ? Rgb255(70, 60, 50) : Rgb255(95, 70, 35);
             s.specular = 0.1f;
             return Shade(s, hit.normal);
         }
         const float t = Along(q);
-        const float dx = q.x - kArcX, dy = q.y;
-        const float radial = std::sqrt(dx * dx + dy * dy) - kArcR;  // > 0 on the outer side
+        const float dx = q.x - arcX_, dy = q.y;
+        const float radial = std::sqrt(dx * dx + dy * dy) - arcR_;  // > 0 on the outer side
         const float around = std::atan2(q.z, -radial);  // 0 inner side, +-pi/2 the flat faces
         // A soft ridge along the peel and a little colour drift towards the ends.
         s.base = Mix(look.shadow, look.base, 0.75f + 0.25f * std::cos(around * 5.0f));
         s.base = Mix(s.base, look.highlight, 0.25f * SmoothStep(0.3f, 0.0f, std::fabs(t - 0.5f)));
+        s.base = shape_.lift >= 0 ? Mix(s.base, look.highlight, shape_.lift)
+                                  : Mix(s.base, look.shadow, -shape_.lift);
         const float face = std::fabs(std::fabs(around) - kPi / 2);  // 0 in the middle of a face
         switch (fruit_) {
             case Fruit::Red: {
@@ -104,7 +137,7 @@ public:
             case Fruit::Blue:
                 // Three small bright dots on each face.
                 for (float c : {0.25f, 0.5f, 0.75f}) {
-                    if (std::hypot((t - c) * 3.4f, face) < 0.27f) {
+                    if (std::hypot((t - c) * 3.4f, face) < 0.36f) {
                         s.base = Rgb255(235, 250, 255);
                         s.glow = Rgb255(70, 110, 150);
                     }
@@ -129,21 +162,26 @@ public:
     }
 
 private:
-    static constexpr float kArcX = 8.0f;
-    static constexpr float kArcR = 11.0f;
-    static constexpr float kSpan = 58.0f * kPi / 180.0f;
+    static constexpr float kHalfLength = 9.33f;
+    static constexpr float kMiddleX = -0.42f;
 
-    static Vec3 ArcPoint(float t) {
-        const float phi = (t * 2 - 1) * kSpan;
-        return {kArcX - kArcR * std::cos(phi), kArcR * std::sin(phi), 0};
+    // A mirrored kind is the plain one turned over about the vertical through its middle.
+    Vec3 ToObject(Vec3 p) const {
+        Vec3 q = pose_.ToObject(p);
+        if (shape_.mirrored) q.x = 2 * kMiddleX - q.x;
+        return q;
     }
-    static float Along(Vec3 q) {
-        const float phi = std::atan2(q.y, kArcX - q.x);
-        return Clamp01((phi / kSpan + 1) * 0.5f);
+    Vec3 ArcPoint(float t) const {
+        const float phi = (t * 2 - 1) * span_;
+        return {arcX_ - arcR_ * std::cos(phi), arcR_ * std::sin(phi), 0};
+    }
+    float Along(Vec3 q) const {
+        const float phi = std::atan2(q.y, arcX_ - q.x);
+        return Clamp01((phi / span_ + 1) * 0.5f);
     }
     float Radius(float t) const {
         const float swell = std::sin(kPi * (0.08f + 0.84f * t));
-        return 0.8f + 3.0f * swell;
+        return 0.8f + (shape_.thickness - 0.5f) * swell;
     }
 
     float ObjectDistance(Vec3 q, int& material) const {
@@ -176,6 +214,8 @@ private:
 
     Fruit fruit_;
     Pose pose_;
+    FruitShape shape_;
+    float span_ = 0, arcR_ = 0, arcX_ = 0;
 };
 
 // ---- TNT -------------------------------------------------------------------------------
@@ -316,18 +356,19 @@ void MakeItems(AssetSet& set) {
         const char* folder;
         const char* flat;
         Fruit fruit;
+        float flatTilt;  // the nearly straight blue one lies steeper to fill its square
     };
-    const Kind kinds[] = {{"Yellow_animated", "banana.bmp", Fruit::Yellow},
-                          {"red_animated", "red_banana.bmp", Fruit::Red},
-                          {"blue_animated", "blue_banana.bmp", Fruit::Blue},
-                          {"black_animated", "black_banana.bmp", Fruit::Black}};
+    const Kind kinds[] = {{"Yellow_animated", "banana.bmp", Fruit::Yellow, 0.75f},
+                          {"red_animated", "red_banana.bmp", Fruit::Red, 0.75f},
+                          {"blue_animated", "blue_banana.bmp", Fruit::Blue, 0.4f},
+                          {"black_animated", "black_banana.bmp", Fruit::Black, 0.75f}};
     for (const Kind& k : kinds) {
         for (int f = 1; f <= kFrames; ++f) {
             const BananaScene scene(k.fruit, SpinPose({8.6f, 12.8f, 0}, f, 0.95f));
             set.AddPicture(std::string("gfx/") + k.folder + "/" + std::to_string(f) + ".bmp",
                            RayCast(scene, 16, 24), KeyMode::Grey131);
         }
-        const BananaScene flat(k.fruit, FlatPose(0.75f, 0.72f));
+        const BananaScene flat(k.fruit, FlatPose(k.flatTilt, 0.72f));
         set.AddPicture(std::string("gfx/") + k.flat, RayCast(flat, 16, 16), KeyMode::NearBlack);
     }
     for (int f = 1; f <= kFrames; ++f) {
