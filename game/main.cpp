@@ -21,6 +21,7 @@
 #include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_message_box.h"
 #include "game/platform/sdl_window.h"
+#include "game/platform/user_folders.h"
 #include "game/rules/game.h"
 
 namespace {
@@ -50,6 +51,7 @@ int RunGame(const ProgramOptions& options, bool newInstalledVersion) {
                     GameServices{keyboard, window, window, pictureFiles, text, sound, music,
                                  settings, messageBox, readers},
                     options.gameDir);
+    setup.window().SetPicturesFolder(UserPicturesFolder());
 
     const int code = setup.Run(options.commandLine);
     // Closing the window saves the options and the hall of fame.

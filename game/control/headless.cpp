@@ -136,6 +136,7 @@ int RunHeadless(const HeadlessOptions& options, const HeadlessPlatform& platform
                     GameServices{keyboard, events, display, platform.pictureFiles, platform.text,
                                  sound, music, *settings, messageBox, platform.archiveReaders},
                     options.gameDir);
+    if (options.picturesFolder) setup.window().SetPicturesFolder(*options.picturesFolder);
     const int code = setup.Run(options.commandLine);
 
     int status = code;

@@ -28,6 +28,8 @@ struct HeadlessOptions {
         std::filesystem::path file;
     };
     std::vector<Screenshot> screenshots;
+    // Where F12 writes its pictures; none: F12 says that it cannot.
+    std::optional<std::filesystem::path> picturesFolder;
 };
 
 class ArchiveReaderFactory;

@@ -151,6 +151,9 @@ void Act(Game& game, KeyHandlerActions& actions, int k) {
         case key::Escape:
             Escape(game, actions);
             break;
+        case key::F12:
+            actions.SaveScreenshot();
+            break;
         default:
             break;
     }

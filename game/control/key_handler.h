@@ -16,6 +16,7 @@ inline constexpr int F1 = 59;
 inline constexpr int F2 = 60;
 inline constexpr int F3 = 61;
 inline constexpr int F4 = 62;
+inline constexpr int F12 = 88;
 inline constexpr int Pause = 197;
 inline constexpr int Up = 200;
 inline constexpr int Left = 203;
@@ -35,6 +36,8 @@ public:
     virtual void TypeKey(int scanCode) = 0;
     // Debug mode draws the number of every held key at (1, 1).
     virtual void DrawKeyNumber(int scanCode) = 0;
+    // F12: the picture on screen goes to a file, and a message line says where.
+    virtual void SaveScreenshot() = 0;
 };
 
 // True while the player's life-lost box or a key wait of the death or level

@@ -110,6 +110,9 @@ public:
     void QuitWithError();
     void TypeKey(int scanCode) override;
     void DrawKeyNumber(int scanCode) override;
+    void SaveScreenshot() override;
+    // Where F12 puts its pictures; without a folder F12 only says it cannot.
+    void SetPicturesFolder(std::filesystem::path folder) { picturesFolder_ = std::move(folder); }
 
     // MenuHost
     void SwitchMusic(bool on) override;
@@ -139,6 +142,7 @@ private:
     Game& game_;
     Services s_;
     int exitCode_ = 0;
+    std::filesystem::path picturesFolder_;
     SoundEffects effects_;
     Music music_;
 };

@@ -14,6 +14,7 @@ public:
     void SaveSettings() override { calls.push_back("SaveSettings"); }
     void TypeKey(int k) override { calls.push_back("Type " + std::to_string(k)); }
     void DrawKeyNumber(int k) override { drawn.push_back(k); }
+    void SaveScreenshot() override { calls.push_back("SaveScreenshot"); }
     std::vector<std::string> calls;
     std::vector<int> drawn;
 };
@@ -215,6 +216,12 @@ TEST_F(KeyHandlerTest, FunctionKeysSwitchTheirOwnDisplayAndDebugShowsEveryHeldKe
     Tap(key::F2);
     EXPECT_EQ(switches(), (std::vector<bool>{false, true, true}));
     EXPECT_EQ(game.keys.lastKey, key::F2);
+    // F12 takes a screenshot once per press, also while paused.
+    game.flags.Pause = true;
+    Run({key::F12});
+    Run({key::F12});
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"SaveScreenshot"}));
+    game.flags.Pause = false;
     EXPECT_TRUE(actions.drawn.empty()) << "only in debug mode";
 
     game.run.debug = true;
