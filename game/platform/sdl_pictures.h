@@ -10,6 +10,7 @@ namespace zelkor {
 class SdlPictureFiles final : public PictureFiles {
 public:
     std::optional<Surface> Decode(const std::filesystem::path& file) override;
+    std::optional<Surface> DecodeBytes(std::span<const std::uint8_t> bytes) override;
     bool SavePng(const Surface& picture, const std::filesystem::path& file) override;
 };
 

@@ -8,6 +8,7 @@
 #include "game/present/picture_services.h"
 #include "game/present/pictures.h"
 #include "game/present/screen.h"
+#include "game/present/startup_pictures.h"
 #include "game/present/surface.h"
 
 namespace zelkor {
@@ -96,6 +97,9 @@ private:
     void DrawSprite(const Game& game, int model, int slot, int x, int y);
     void DrawFixed(Fixed which, int x, int y, bool keyed = true);
     void DrawStill(const Game& game);
+    // The start-up window's own pictures, decoded on first use; empty where the
+    // build carries none.
+    const Surface& StartupPictureOf(StartupPicture which);
 
     Display& display_;
     PictureStore& pictures_;
@@ -106,6 +110,8 @@ private:
     std::string scratch_;
     // "Yellow_animated\7.bmp" and the like, made once: index [kind][frame 1..45].
     std::array<std::array<std::string, 46>, 6> frameNames_;
+    std::array<Surface, kStartupPictures> startupPictures_;
+    bool startupPicturesDecoded_ = false;
 };
 
 }  // namespace zelkor

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "game/present/surface.h"
@@ -16,6 +17,11 @@ public:
     virtual ~PictureFiles() = default;
     // Nothing when the file is missing, unreadable or not a picture.
     virtual std::optional<Surface> Decode(const std::filesystem::path& file) = 0;
+    // The same for a bitmap file's bytes held in memory (the pictures compiled into
+    // the program).
+    virtual std::optional<Surface> DecodeBytes(std::span<const std::uint8_t>) {
+        return std::nullopt;
+    }
     // False when the file cannot be written.
     virtual bool SavePng(const Surface& picture, const std::filesystem::path& file) = 0;
 };

@@ -13,19 +13,23 @@ void Frame(Surface& s, Rect r, std::uint32_t colour) {
     s.Fill({r.right - 1, r.top, r.right, r.bottom}, colour);
 }
 
-// A team plate of the deathmatch start-up look.
-void Plate(GameScreen& screen, Rect r, std::uint32_t fill, std::uint32_t edge,
-           std::string_view label) {
-    Surface& back = screen.backBuffer();
-    back.Fill(r, fill);
-    Frame(back, r, edge);
-    Frame(back, {r.left + 2, r.top + 2, r.right - 2, r.bottom - 2}, edge);
-    screen.SetTextStyle(TextStyle{"Arial", 20, true, Argb(250, 250, 250)});
-    const int w = screen.txtWidth(label);
-    screen.DrawSystemText(label, (r.left + r.right) / 2 - w / 2, r.top + (r.height() - 30) / 2);
-}
-
 }  // namespace
+
+using namespace startup_layout;
+
+const Surface& GameScreen::StartupPictureOf(StartupPicture which) {
+    if (!startupPicturesDecoded_) {
+        startupPicturesDecoded_ = true;
+        for (int i = 0; i < kStartupPictures; ++i) {
+            auto picture =
+                pictures_.files().DecodeBytes(StartupPictureBytes(static_cast<StartupPicture>(i)));
+            if (!picture) continue;
+            ApplyColourKey(*picture, 0);
+            startupPictures_[static_cast<std::size_t>(i)] = std::move(*picture);
+        }
+    }
+    return startupPictures_[static_cast<std::size_t>(which)];
+}
 
 void GameScreen::ShowStartupWindow(const Game& game) {
     const TextStyle saved = textStyle();
@@ -37,19 +41,27 @@ void GameScreen::ShowStartupWindow(const Game& game) {
     const bool dm = game.run.Deathmatch();
     const std::uint32_t border = dm ? Argb(100, 0, 0) : Argb(90, 110, 170);
 
-    SetTextStyle(TextStyle{"Arial", 36, true, Argb(250, 250, 250)});
-    DrawSystemText("ZELKOR", 60, 40);
-    SetTextStyle(TextStyle{"Arial", 26, true, Argb(255, 180, 70)});
-    DrawSystemText("3D", 255, 48);
-    SetTextStyle(TextStyle{"Arial", 11, false, Argb(150, 170, 160)});
-    DrawSystemText(game.startup.loadingLabel, 62, 100);
-
+    // A picture where the build has one, its words where not.
+    auto show = [&](StartupPicture which, Rect at, std::string_view words, std::uint32_t fill) {
+        const Surface& picture = StartupPictureOf(which);
+        if (!picture.empty()) {
+            Blit(back, at.left, at.top, picture, picture.bounds(), true);
+            return;
+        }
+        back.Fill(at, fill);
+        Frame(back, at, border);
+        SetTextStyle(TextStyle{"Arial", 20, true, Argb(250, 250, 250)});
+        DrawSystemText(words, at.left + 12, at.top + (at.height() - 30) / 2);
+    };
+    show(StartupPicture::Logo, kLogo, "ZELKOR 3D", Argb(20, 18, 50));
     if (dm) {
-        Plate(*this, {330, 40, 580, 110}, Argb(120, 20, 20), Argb(230, 80, 60), "RED TEAM");
-        Plate(*this, {330, 120, 580, 190}, Argb(20, 40, 130), Argb(90, 140, 250), "BLUE TEAM");
+        show(StartupPicture::RedTeam, kRedPlate, "RED TEAM", Argb(120, 20, 20));
+        show(StartupPicture::BlueTeam, kBluePlate, "BLUE TEAM", Argb(20, 40, 130));
         if (game.run.huntingMode)
-            Plate(*this, {60, 130, 310, 190}, Argb(20, 80, 24), Argb(90, 200, 90), "HUNTING");
+            show(StartupPicture::Hunting, kHuntingPlate, "HUNTING", Argb(20, 80, 24));
     }
+    SetTextStyle(TextStyle{"Arial", 11, false, Argb(150, 170, 160)});
+    DrawSystemText(game.startup.loadingLabel, kLogo.left + 2, kLogo.bottom + 6);
 
     // The console: the last five lines of the start-up log.
     const Rect console{60, 220, 580, 330};
