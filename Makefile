@@ -15,7 +15,7 @@ build: deps
 	cmake --build --preset default -j$(JOBS)
 
 play: build
-	cd build/dist && ./Zelkor --window
+	cd build/dist && ./Zelkor
 
 play-editor: build
 	cd build/dist && ./ZelkorLvlEdit

@@ -394,7 +394,10 @@ void GameScreen::DrawHud(const Game& game) {
     DrawCounterBar(game);
 }
 
-void GameScreen::DrawWallHitBanner(const Game&) {
+void GameScreen::DrawWallHitBanner(const Game& game) {
+    // The scene as it stands after the life-lost box: the box and the snake's last
+    // steps before the hit are gone, the lives count is the new one.
+    DrawStill(game);
     const Surface& banner = pictures_.fixed(Fixed::HitWall);
     Blit(back_, kScreenWidth / 2 - banner.width() / 2, 215, banner, {0, 0, 203, 24}, true);
     display_.Present(back_);
@@ -423,11 +426,11 @@ void GameScreen::DrawStill(const Game& game) {
 
 void GameScreen::RenderScene(const Game& game) {
     DrawStill(game);
-    // The pictures of the boxes stay up while their key wait runs.
-    if (game.flags.waitingForKey && !game.centredLines[0].text.empty() &&
-        game.centredLines[0].text == "Game Over")
-        DrawGameOverPicture(game);
-    if (game.flags.waitingForKey && game.flags.timeLimitHit) DrawTimeLimitHit(game);
+    // The pictures of the boxes stay up while their key wait runs; the game-over
+    // box that may follow a time-limit hit replaces the hit's lines.
+    const bool gameOver = game.centredLines[0].text == "Game Over";
+    if (game.flags.waitingForKey && gameOver) DrawGameOverPicture(game);
+    if (game.flags.waitingForKey && game.flags.timeLimitHit && !gameOver) DrawTimeLimitHit(game);
     DrawCentredLines(game);
 }
 

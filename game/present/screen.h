@@ -38,7 +38,7 @@ public:
     virtual void DrawMessages(const Game&) {}
     // Score line, frags, FPS counter, counter bar.
     virtual void DrawHud(const Game&) {}
-    // The wall-hit banner, straight to the visible surface.
+    // The wall-hit banner over the scene as it stands, shown at once.
     virtual void DrawWallHitBanner(const Game&) {}
     // The whole still scene with the centred box lines (pause, info screen, waits).
     virtual void RenderScene(const Game&) {}
