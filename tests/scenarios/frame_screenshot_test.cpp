@@ -227,7 +227,9 @@ TEST_F(FrameScreenshots, TheStartUpWindow) {
     const Screenshot shot = Shoot("/L=shots.dat", "", 0);
     EXPECT_GT(shot.Brightest({60, 40, 320, 90}), 200) << "the title";
     EXPECT_GT(shot.Brightest({42, 112, 320, 126}), 120) << "the loading label";
-    ExpectHash(shot, 0x50d8eb34afe88ba8, "start-up-window");
+    // A build that stages another build's archives carries no start-up pictures.
+    if (!StartupPictureBytes(StartupPicture::Logo).empty())
+        ExpectHash(shot, 0x50d8eb34afe88ba8, "start-up-window");
 }
 
 // The start-up window drawn as the loading goes on, on its own: in a run its frames
