@@ -23,8 +23,14 @@ std::optional<Surface> SdlPictureFiles::Decode(const std::filesystem::path& file
     // of waited on; no picture of the game comes near the limit.
     const std::optional<std::string> bytes = ReadWholeFile(file, std::size_t{64} << 20);
     if (!bytes) return std::nullopt;
+    return DecodeBytes(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+}
+
+std::optional<Surface> SdlPictureFiles::DecodeBytes(std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) return std::nullopt;
     const SdlSurface loaded(
-        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1));
     if (!loaded) return std::nullopt;
     const SdlSurface argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!argb || argb->w <= 0 || argb->h <= 0) return std::nullopt;
