@@ -61,6 +61,11 @@ FruitLook LookOf(Fruit f) {
     return {Rgb255(60, 55, 70), Rgb255(160, 150, 180), Rgb255(30, 28, 36)};
 }
 
+// A brighter tone that keeps the colour (the highlight colour would wash it out).
+Color Brighter(const FruitLook& look) {
+    return Mix(look.base, look.highlight, 0.35f) * 1.08f;
+}
+
 // Each kind has its own build, so that the four read apart without colour: how far
 // the fruit bends, how plump it is and which way it curves. A brightness of its own
 // does the rest.
@@ -69,7 +74,8 @@ struct FruitShape {
     float thickness;    // the radius in the middle
     bool mirrored;      // curves the other way
     float rim;          // how much the silhouette darkens
-    float lift;         // how far the peel is lifted towards its highlight colour
+    float lift;         // how far the peel is lifted towards a full, bright tone of its
+                        // colour (below 0: lowered towards its shadow)
 };
 
 FruitShape ShapeOf(Fruit f) {
@@ -118,7 +124,7 @@ public:
         // A soft ridge along the peel and a little colour drift towards the ends.
         s.base = Mix(look.shadow, look.base, 0.75f + 0.25f * std::cos(around * 5.0f));
         s.base = Mix(s.base, look.highlight, 0.25f * SmoothStep(0.3f, 0.0f, std::fabs(t - 0.5f)));
-        s.base = shape_.lift >= 0 ? Mix(s.base, look.highlight, shape_.lift)
+        s.base = shape_.lift >= 0 ? Mix(s.base, Brighter(look), shape_.lift)
                                   : Mix(s.base, look.shadow, -shape_.lift);
         const float face = std::fabs(std::fabs(around) - kPi / 2);  // 0 in the middle of a face
         switch (fruit_) {
