@@ -1,8 +1,8 @@
 // The cost of one game frame of rules in the worst case the game allows.
 #include <benchmark/benchmark.h>
 
-#include "tests/bench/allocation_count.h"
 #include "tests/bench/bench_world.h"
+#include "tests/common/allocation_count.h"
 
 namespace zelkor::bench {
 namespace {

@@ -2,83 +2,18 @@
 // been loaded: a game frame at 60 frames per second must not stall on the allocator.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "tests/common/allocation_count.h"
 #include "tests/common/busy_frame.h"
-
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* Allocate(std::size_t size) {
-    if (counting.load(std::memory_order_relaxed))
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-    throw std::bad_alloc();
-}
-
-void* AllocateAligned(std::size_t size, std::align_val_t align) {
-    if (counting.load(std::memory_order_relaxed))
-        allocations.fetch_add(1, std::memory_order_relaxed);
-    const auto a = static_cast<std::size_t>(align);
-    if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a)) return p;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-// Every allocation of the program goes through these while the test runs.
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void* operator new(std::size_t size, std::align_val_t align) {
-    return AllocateAligned(size, align);
-}
-void* operator new[](std::size_t size, std::align_val_t align) {
-    return AllocateAligned(size, align);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
-    std::free(p);
-}
 
 namespace zelkor {
 namespace {
 
 // Counts the allocations made while `frames` runs.
 template <typename Frames>
-long AllocationsDuring(Frames&& frames) {
-    allocations = 0;
-    counting = true;
+std::int64_t AllocationsDuring(Frames&& frames) {
+    const std::int64_t before = AllocationsSoFar();
     frames();
-    counting = false;
-    return allocations.load();
+    return AllocationsSoFar() - before;
 }
 
 class FrameAllocations : public ::testing::Test {
@@ -101,7 +36,7 @@ TEST_F(FrameAllocations, GameFramesAfterWarmUpAllocateNothing) {
     // Warm-up: every animation frame of every picture, and every letter the text shows.
     for (int i = 0; i < 100; ++i)
         d.GameFrame(i % 3 == 0);
-    const long count = AllocationsDuring([&] {
+    const std::int64_t count = AllocationsDuring([&] {
         for (int i = 0; i < 600; ++i)
             d.GameFrame(i % 3 == 0);
     });
@@ -127,7 +62,7 @@ TEST_F(FrameAllocations, StillScreensAllocateNothing) {
     };
     for (int i = 0; i < 90; ++i)
         stillFrame(i);
-    const long count = AllocationsDuring([&] {
+    const std::int64_t count = AllocationsDuring([&] {
         for (int i = 0; i < 600; ++i)
             stillFrame(i);
     });
