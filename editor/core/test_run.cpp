@@ -1,12 +1,16 @@
 #include "editor/core/test_run.h"
 
 #include "editor/core/cell_codes.h"
+#include "editor/core/level_writer.h"
+#include "editor/core/pre_test_check.h"
 
 namespace zelkor::editor {
+namespace {
 
-std::filesystem::path TestLevelPath(const std::filesystem::path& gameFolder) {
-    return gameFolder / "lvl" / kTestLevelName;
-}
+struct StartCensus {
+    bool hasPlayer = false;  // a cell holds "S"
+    int startCells = 0;      // cells holding any start code
+};
 
 StartCensus CountStarts(const GridCells& grid) {
     StartCensus census;
@@ -19,27 +23,44 @@ StartCensus CountStarts(const GridCells& grid) {
     return census;
 }
 
-ComputerSnakeChoice ChooseComputerSnakes(int asked, const StartCensus& starts) {
-    using Kind = ComputerSnakeChoice::Kind;
-    if (asked <= 0) return {Kind::None, 0};
-    const int computerStarts = starts.startCells - 1;
-    if (computerStarts <= 0) return {Kind::NoStarts, 0};
-    if (asked > computerStarts) return {Kind::AskFewer, computerStarts};
-    return {Kind::Use, asked};
-}
-
-std::string FewerComputerStartsQuestion(int startPoints) {
-    const std::string n = std::to_string(startPoints);
-    return "Your level only has " + n + " AI Sanke start points. You can only test with " + n +
-           " AI Snakes.\n\nContinue?";
-}
-
-std::vector<std::string> TestRunArguments(int computerSnakes, bool deathmatch, bool hunting) {
+std::vector<std::string> Arguments(int computerSnakes, const TestRunOptions& options) {
     std::vector<std::string> args{"/L=" + std::string(kTestLevelName)};
     if (computerSnakes > 0) args.push_back("/AIS=" + std::to_string(computerSnakes));
-    if (deathmatch) args.emplace_back("/DM");
-    if (hunting) args.emplace_back("/H");
+    if (options.deathmatch) args.emplace_back("/DM");
+    if (options.hunting) args.emplace_back("/H");
     return args;
+}
+
+}  // namespace
+
+std::filesystem::path TestLevelPath(const std::filesystem::path& gameFolder) {
+    return gameFolder / "lvl" / kTestLevelName;
+}
+
+TestRunDecision DecideTestRun(const EditorLevel& level, const TestRunOptions& options) {
+    const StartCensus starts = CountStarts(level.grid);
+    if (!starts.hasPlayer)
+        return TestRunRefusal{"You did not set a startpoint for Player 1. Level cannot be tested!"};
+    if (!options.gameProgramSet)
+        return TestRunRefusal{
+            "The path to the game program is not set. Choose the program with the \"...\" "
+            "button."};
+    // The game's own reader says first whether the level would load at all.
+    if (const auto error = CheckBeforeTest(LevelFileText(level), level.grid).error)
+        return TestRunRefusal{LoadErrorText(*error)};
+
+    if (options.computerSnakes <= 0) return TestRunStart{Arguments(0, options)};
+    const int computerStarts = starts.startCells - 1;
+    if (computerStarts <= 0)
+        return TestRunRefusal{"You did not set any AI Sanke Startpoints. Level cannot be tested!",
+                              true};
+    if (options.computerSnakes <= computerStarts)
+        return TestRunStart{Arguments(options.computerSnakes, options)};
+    if (options.fewerAccepted) return TestRunStart{Arguments(computerStarts, options)};
+    const std::string n = std::to_string(computerStarts);
+    return TestRunQuestion{"Your level only has " + n +
+                           " AI Sanke start points. You can only test with " + n +
+                           " AI Snakes.\n\nContinue?"};
 }
 
 }  // namespace zelkor::editor

@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include "editor/core/grid_cells.h"
+#include "editor/core/editor_level.h"
 
 namespace zelkor::editor {
 
@@ -13,39 +14,44 @@ namespace zelkor::editor {
 // game is started on it with the chosen number of computer snakes and modes.
 
 inline constexpr std::string_view kTestLevelName = "EditTemp.dat";
-inline constexpr std::string_view kNoPlayerStartMessage =
-    "You did not set a startpoint for Player 1. Level cannot be tested!";
-inline constexpr std::string_view kNoComputerStartsMessage =
-    "You did not set any AI Sanke Startpoints. Level cannot be tested!";
 
 // Where the test level goes: the game folder's "lvl/EditTemp.dat".
 std::filesystem::path TestLevelPath(const std::filesystem::path& gameFolder);
 
-struct StartCensus {
-    bool hasPlayer = false;  // a cell holds "S"
-    int startCells = 0;      // cells holding any start code
+// The test-run options of the main window.
+struct TestRunOptions {
+    bool gameProgramSet = false;  // the game path is not empty
+    int computerSnakes = 0;       // the number chosen, 0 for none
+    bool deathmatch = false;
+    bool hunting = false;
+    // "Continue?" was answered Yes: the test goes on with fewer computer snakes.
+    bool fewerAccepted = false;
 };
-StartCensus CountStarts(const GridCells& grid);
 
-// How many computer snakes the test run can have.
-struct ComputerSnakeChoice {
-    enum class Kind {
-        None,      // no computer snakes asked for
-        NoStarts,  // asked for, but the level has no computer start point: stop
-        AskFewer,  // more asked for than start points: ask to go on with `count`
-        Use,       // `count` computer snakes
-    };
-    Kind kind = Kind::None;
-    int count = 0;
+// The test run does not happen; the message says why (critical icon).
+struct TestRunRefusal {
+    std::string message;
+    // The test level is written before the refusal: the level has no computer start
+    // point for the computer snakes asked for.
+    bool afterWriting = false;
 };
-ComputerSnakeChoice ChooseComputerSnakes(int asked, const StartCensus& starts);
 
-// "Your level only has 2 AI Sanke start points. You can only test with 2 AI Snakes."
-// + two line breaks + "Continue?".
-std::string FewerComputerStartsQuestion(int startPoints);
+// A Yes/No question, asked after the test level is written; Yes asks again with
+// `fewerAccepted`.
+struct TestRunQuestion {
+    std::string text;
+};
 
-// The game's command line for the test run, one switch per argument:
-// "/L=EditTemp.dat", then "/AIS=n" when n > 0, "/DM", "/H".
-std::vector<std::string> TestRunArguments(int computerSnakes, bool deathmatch, bool hunting);
+// Write the test level and start the game with these arguments, one switch each.
+struct TestRunStart {
+    std::vector<std::string> arguments;
+};
+
+using TestRunDecision = std::variant<TestRunRefusal, TestRunQuestion, TestRunStart>;
+
+// What "Test Level" does with `level`: the level needs the first player's start point,
+// a game program, and to be readable by the game; computer snakes need computer start
+// points, and fewer of them than asked for are used only after a question.
+TestRunDecision DecideTestRun(const EditorLevel& level, const TestRunOptions& options);
 
 }  // namespace zelkor::editor

@@ -157,38 +157,23 @@ bool MainWindow::LoadFrom(const std::filesystem::path& file) {
 
 void MainWindow::TestLevel() {
     FinishStroke();
-    const StartCensus starts = CountStarts(level_.grid);
-    if (!starts.hasPlayer) {
-        services_.dialogs.Message(this, kEditorTitle, QString::fromUtf8(kNoPlayerStartMessage),
-                                  EditorDialogs::Icon::Critical);
-        return;
-    }
     const std::filesystem::path game = GamePath();
-    if (game.empty()) {
-        services_.dialogs.Message(
-            this, kEditorTitle,
-            "The path to the game program is not set. Choose the program with the \"...\" "
-            "button.",
-            EditorDialogs::Icon::Critical);
+    TestRunOptions options{!game.empty(), computerSnakes_->currentText().toInt(),
+                           deathmatch_->isChecked(), hunting_->isChecked()};
+    TestRunDecision decision = DecideTestRun(level_, options);
+    auto refuse = [this](const std::string& message) {
+        services_.dialogs.Message(this, kEditorTitle, FromLevelText(message),
+                                  EditorDialogs::Icon::Critical);
+    };
+    if (const auto* refusal = std::get_if<TestRunRefusal>(&decision);
+        refusal && !refusal->afterWriting) {
+        refuse(refusal->message);
         return;
     }
 
     // An installed game's folder is the player's own, made ready here if it is new.
     const OpenedGameFolder opened = OpenGameFolder(game);
     const std::filesystem::path& folder = opened.folder;
-
-    // The game's own reader says first whether the level would load at all.
-    const PreTestReport report = CheckBeforeTest(LevelFileText(level_), level_.grid, folder);
-    if (report.error) {
-        services_.dialogs.Message(this, kEditorTitle, FromLevelText(LoadErrorText(*report.error)),
-                                  EditorDialogs::Icon::Critical);
-        return;
-    }
-    QString warnings;
-    for (const std::string& w : report.warnings)
-        warnings += (warnings.isEmpty() ? "" : " ") + FromLevelText(w);
-    for (const std::string& problem : opened.problems)
-        warnings += (warnings.isEmpty() ? "" : " ") + QString::fromStdString(problem);
     const FileResult saved = ZkSaveLevel(TestLevelPath(folder), level_);
     if (!saved.ok()) {
         services_.dialogs.Message(this, QString::fromUtf8(kSaveFailedTitle),
@@ -196,31 +181,20 @@ void MainWindow::TestLevel() {
                                   EditorDialogs::Icon::Critical);
         return;
     }
-
-    int computerSnakes = computerSnakes_->currentText().toInt();
-    const ComputerSnakeChoice choice = ChooseComputerSnakes(computerSnakes, starts);
-    switch (choice.kind) {
-        case ComputerSnakeChoice::Kind::None:
-        case ComputerSnakeChoice::Kind::Use:
-            break;
-        case ComputerSnakeChoice::Kind::NoStarts:
-            services_.dialogs.Message(this, kEditorTitle,
-                                      QString::fromUtf8(kNoComputerStartsMessage),
-                                      EditorDialogs::Icon::Critical);
+    if (const auto* question = std::get_if<TestRunQuestion>(&decision)) {
+        if (!services_.dialogs.Ask(this, kEditorTitle, FromLevelText(question->text),
+                                   EditorDialogs::Icon::Question))
             return;
-        case ComputerSnakeChoice::Kind::AskFewer:
-            if (!services_.dialogs.Ask(
-                    this, kEditorTitle,
-                    QString::fromStdString(FewerComputerStartsQuestion(choice.count)),
-                    EditorDialogs::Icon::Question))
-                return;
-            break;
+        options.fewerAccepted = true;
+        decision = DecideTestRun(level_, options);
     }
-    computerSnakes = choice.count;
+    if (const auto* refusal = std::get_if<TestRunRefusal>(&decision)) {
+        refuse(refusal->message);
+        return;
+    }
 
     QStringList arguments;
-    for (const std::string& a :
-         TestRunArguments(computerSnakes, deathmatch_->isChecked(), hunting_->isChecked()))
+    for (const std::string& a : std::get<TestRunStart>(decision).arguments)
         arguments << QString::fromStdString(a);
     const LaunchResult launched = LaunchGame(PathText(game), arguments, PathText(folder));
     if (!launched.started) {
@@ -230,6 +204,13 @@ void MainWindow::TestLevel() {
             EditorDialogs::Icon::Critical);
         return;
     }
+    // What would load but not play as meant, and what the game folder lacks.
+    QString warnings;
+    for (const std::string& w :
+         CheckBeforeTest(LevelFileText(level_), level_.grid, folder).warnings)
+        warnings += (warnings.isEmpty() ? "" : " ") + FromLevelText(w);
+    for (const std::string& problem : opened.problems)
+        warnings += (warnings.isEmpty() ? "" : " ") + QString::fromStdString(problem);
     SetStatus("Testing: " + arguments.join(' ') + (warnings.isEmpty() ? "" : "\n" + warnings));
 }
 

@@ -12,31 +12,55 @@
 namespace zelkor::editor {
 namespace {
 
-using Kind = ComputerSnakeChoice::Kind;
+std::string Refusal(const TestRunDecision& d) {
+    const auto* refusal = std::get_if<TestRunRefusal>(&d);
+    return refusal ? refusal->message + (refusal->afterWriting ? " (written)" : "") : "";
+}
+
+std::vector<std::string> Arguments(const TestRunDecision& d) {
+    const auto* start = std::get_if<TestRunStart>(&d);
+    return start ? start->arguments : std::vector<std::string>{};
+}
+
+TEST(TestRun, NeedsThePlayersStartAGameAndALoadableLevel) {
+    EditorLevel level;
+    TestRunOptions options{.gameProgramSet = true};
+    EXPECT_EQ(Refusal(DecideTestRun(level, options)),
+              "You did not set a startpoint for Player 1. Level cannot be tested!");
+    level.grid.Set(10, '1');  // a computer snake's start is not the player's
+    EXPECT_NE(Refusal(DecideTestRun(level, options)), "");
+    level.grid.Set(11, 'S');
+    EXPECT_EQ(Arguments(DecideTestRun(level, options)),
+              (std::vector<std::string>{"/L=EditTemp.dat"}));
+    options.gameProgramSet = false;
+    EXPECT_EQ(Refusal(DecideTestRun(level, options)).substr(0, 40),
+              "The path to the game program is not set.");
+    options.gameProgramSet = true;
+    level.fields.numYellow = "40000";
+    EXPECT_TRUE(Refusal(DecideTestRun(level, options)).starts_with("The game cannot load"));
+    EXPECT_EQ(TestLevelPath("/games/zelkor"), "/games/zelkor/lvl/EditTemp.dat");
+}
 
 TEST(TestRun, ComputerSnakesAreLimitedByTheStartPoints) {
-    GridCells grid;
-    EXPECT_FALSE(CountStarts(grid).hasPlayer);
-    grid.Set(10, 'S');
-    EXPECT_EQ(ChooseComputerSnakes(1, CountStarts(grid)).kind, Kind::NoStarts);
-    EXPECT_EQ(ChooseComputerSnakes(0, CountStarts(grid)).kind, Kind::None);
-    grid.Set(20, '1');
-    const StartCensus starts = CountStarts(grid);
-    EXPECT_TRUE(starts.hasPlayer);
-    EXPECT_EQ(starts.startCells, 2);
-    const ComputerSnakeChoice one = ChooseComputerSnakes(1, starts);
-    EXPECT_EQ(one.kind, Kind::Use);
-    EXPECT_EQ(TestRunArguments(one.count, false, false),
+    EditorLevel level;
+    level.grid.Set(10, 'S');
+    TestRunOptions options{.gameProgramSet = true, .computerSnakes = 1};
+    EXPECT_EQ(Refusal(DecideTestRun(level, options)),
+              "You did not set any AI Sanke Startpoints. Level cannot be tested! (written)");
+    level.grid.Set(20, '7');
+    EXPECT_EQ(Arguments(DecideTestRun(level, options)),
               (std::vector<std::string>{"/L=EditTemp.dat", "/AIS=1"}));
-    const ComputerSnakeChoice three = ChooseComputerSnakes(3, starts);
-    EXPECT_EQ(three.kind, Kind::AskFewer);
-    EXPECT_EQ(three.count, 1);
-    EXPECT_EQ(FewerComputerStartsQuestion(1),
+    options.computerSnakes = 3;
+    options.deathmatch = options.hunting = true;
+    const TestRunDecision asked = DecideTestRun(level, options);
+    const auto* question = std::get_if<TestRunQuestion>(&asked);
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->text,
               "Your level only has 1 AI Sanke start points. You can only test with 1 AI "
               "Snakes.\n\nContinue?");
-    EXPECT_EQ(TestRunArguments(0, true, true),
-              (std::vector<std::string>{"/L=EditTemp.dat", "/DM", "/H"}));
-    EXPECT_EQ(TestLevelPath("/games/zelkor"), "/games/zelkor/lvl/EditTemp.dat");
+    options.fewerAccepted = true;
+    EXPECT_EQ(Arguments(DecideTestRun(level, options)),
+              (std::vector<std::string>{"/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
 }
 
 TEST(PreTestCheck, StopsOnWhatWouldFailTheLoadAndWarnsOfTheRest) {
