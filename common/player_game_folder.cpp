@@ -1,6 +1,5 @@
 #include "common/player_game_folder.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +16,7 @@
 
 #include "common/atomic_file.h"
 #include "common/file_descriptor.h"
+#include "common/lock_file.h"
 #include "common/regular_file.h"
 
 namespace zelkor {
@@ -166,19 +166,8 @@ bool SameContents(const fs::path& a, const fs::path& b) {
 // read-only folder) the preparation goes on: it then only finds what is missing.
 class FolderLock {
 public:
-    explicit FolderLock(const fs::path& file) {
-        for (int attempt = 0; attempt < 2 && !fd_.ok(); ++attempt) {
-            fd_ = FileDescriptor(
-                ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
-            if (!fd_.ok() && errno == ELOOP) ::unlink(file.c_str());  // a link in its place
-        }
-        struct stat st {};
-        if (!fd_.ok() || ::fstat(fd_.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            fd_ = FileDescriptor();
-            return;
-        }
-        while (::flock(fd_.get(), LOCK_EX) != 0 && errno == EINTR) {
-        }
+    explicit FolderLock(const fs::path& file) : fd_(OpenLockFile(file)) {
+        if (fd_.ok()) LockFile(fd_.get(), LOCK_EX);
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "game/control/keyboard.h"
 #include "game/control/main_window.h"
 #include "game/control/message_box.h"
+#include "game/control/run_registration.h"
 #include "game/control/window_events.h"
 #include "game/present/display.h"
 #include "game/present/game_screen.h"
@@ -51,6 +52,8 @@ public:
 
     MainWindow& window() { return window_; }
     GameScreen& screen() { return screen_; }
+    // This copy's registration in the game folder, held for as long as the setup.
+    RunRegistration& registration() { return registration_; }
 
 private:
     // PictureHost
@@ -67,6 +70,7 @@ private:
     void ShowStartupWindow() override;
 
     Game& game_;
+    RunRegistration registration_;
     MessageBoxService& messageBox_;
     GameArchiveService archives_;
     PictureStore pictures_;

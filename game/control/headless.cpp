@@ -11,6 +11,7 @@
 #include "game/control/message_box.h"
 #include "game/control/quit.h"
 #include "game/control/recording_audio.h"
+#include "game/control/run_registration.h"
 #include "game/control/state_dump.h"
 
 namespace zelkor {
@@ -156,7 +157,11 @@ int RunHeadless(const HeadlessOptions& options, const HeadlessPlatform& platform
     // A run that got as far as unpacking the archives ends the way the game's exit
     // does, so the unpacked files go again (after the menu's exit this finds no
     // lists left).
-    if (game.flags.displayReady) QuitCleanUp(game, options.gameDir, *settings, QuitServices{});
+    if (game.flags.displayReady) {
+        QuitServices quit;
+        quit.lastCopy = LastCopyQuestion(&setup.registration());
+        QuitCleanUp(game, options.gameDir, *settings, quit);
+    }
     return status;
 }
 

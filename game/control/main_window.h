@@ -23,6 +23,7 @@ namespace zelkor {
 
 class SettingsStore;
 class MessageBoxService;
+class RunRegistration;
 
 // Everything the main window reaches outside the game's own state.
 struct Services {
@@ -35,6 +36,8 @@ struct Services {
     MessageBoxService& messageBox;
     ArchiveService& archives;
     std::filesystem::path gameDir;
+    // This copy's registration in the game folder; none: it counts as the only copy.
+    RunRegistration* registration = nullptr;
 };
 
 // The game's main window: it owns the loops (main loop, pause, information

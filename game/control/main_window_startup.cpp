@@ -10,6 +10,7 @@
 #include "game/control/menu_logic.h"
 #include "game/control/message_box.h"
 #include "game/control/quit.h"
+#include "game/control/run_registration.h"
 #include "game/control/settings.h"
 #include "game/control/startup_checks.h"
 #include "game/control/typing.h"
@@ -276,9 +277,11 @@ int MainWindow::HighestModelNumber() {
 }
 
 void MainWindow::QuitAndEnd() {
-    QuitCleanUp(
-        game_, s_.gameDir, s_.settings,
-        QuitServices{{}, [this] { s_.keyboard.DI_Release(); }, [this] { s_.events.Pump(*this); }});
+    QuitCleanUp(game_, s_.gameDir, s_.settings,
+                QuitServices{{},
+                             [this] { s_.keyboard.DI_Release(); },
+                             [this] { s_.events.Pump(*this); },
+                             LastCopyQuestion(s_.registration)});
     EndProgram(0);
 }
 

@@ -66,11 +66,14 @@ void QuitCleanUp(Game& game, const fs::path& gameFolder, SettingsStore& settings
     if (game.options.newInstall) settings.Write(kOptionsSection, kNewInstallKey, "False");
     if (!game.options.noCleanUp) {
         const fs::path folder = AbsolutePath(gameFolder);
-        for (const fs::path& list : CleanUpLists(folder))
-            DeleteListedFiles(folder, list);
-        std::error_code ec;
-        for (const fs::path& list : CleanUpLists(folder))
-            fs::remove(list, ec);
+        const std::vector<fs::path> lists = CleanUpLists(folder);
+        if (!lists.empty() && (!services.lastCopy || services.lastCopy())) {
+            for (const fs::path& list : lists)
+                DeleteListedFiles(folder, list);
+            std::error_code ec;
+            for (const fs::path& list : lists)
+                fs::remove(list, ec);
+        }
     }
     if (services.doEvents) services.doEvents();
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "game/control/run_registration.h"
 #include "game/control/unextract.h"
 #include "tests/control/archives_fake.h"
 
@@ -99,6 +102,18 @@ TEST_F(QuitTest, FilesSkippedAsPresentAreStillDeletedAtQuit) {
     EXPECT_EQ(Tree(game_), std::vector<std::string>{"snd"});
     EXPECT_TRUE(FileExists(game_, "\\SND\\"));
     EXPECT_FALSE(FileExists(game_, "\\snd\\x.wav"));
+}
+
+// A folder that gives no lock (here: none at all) cannot tell copies apart: the
+// clean-up goes on as the last copy's and says so once.
+TEST_F(QuitTest, WithoutLocksEveryCopyCleansUpAndSaysSoOnce) {
+    std::ostringstream problems;
+    RunRegistration copy(game_ / "missing", problems);
+    EXPECT_TRUE(copy.IsLastCopy());
+    EXPECT_TRUE(copy.IsLastCopy());
+    EXPECT_EQ(problems.str(),
+              "Zelkor: the game folder gives no locks, so other copies of the game cannot be told "
+              "apart; the clean-up deletes what they may still use\n");
 }
 
 }  // namespace
