@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace zelkor::editor {
 
@@ -14,5 +15,6 @@ struct LaunchResult {
 // switch per argument.
 LaunchResult LaunchGame(const QString& program, const QStringList& arguments,
                         const QString& folder);
+using GameLauncher = std::function<decltype(LaunchGame)>;
 
 }  // namespace zelkor::editor

@@ -11,6 +11,7 @@
 #include "editor/core/editor_settings.h"
 #include "editor/core/pointer_rules.h"
 #include "editor/core/wall_tool.h"
+#include "editor/ui/game_launcher.h"
 #include "editor/ui/tool_pictures.h"
 
 class QCheckBox;
@@ -41,6 +42,8 @@ struct EditorServices {
     // stored yet, else the first one on the search path (PATH; empty in tests).
     std::filesystem::path programFolder;
     std::string programSearchPath = {};
+    // Starts the game for a test run; tests put a recorder in its place.
+    GameLauncher launchGame = LaunchGame;
 };
 
 // The editor's main window: the grid, the palette, the info box, the commands and the

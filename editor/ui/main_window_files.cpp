@@ -196,7 +196,7 @@ void MainWindow::TestLevel() {
     QStringList arguments;
     for (const std::string& a : std::get<TestRunStart>(decision).arguments)
         arguments << QString::fromStdString(a);
-    const LaunchResult launched = LaunchGame(PathText(game), arguments, PathText(folder));
+    const LaunchResult launched = services_.launchGame(PathText(game), arguments, PathText(folder));
     if (!launched.started) {
         services_.dialogs.Message(
             this, kEditorTitle,

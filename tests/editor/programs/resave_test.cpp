@@ -75,15 +75,10 @@ TEST_F(Programs, EveryShippedLevelReadsTheSameAfterAResave) {
     EXPECT_GE(levels, 18);
 }
 
+// What the game reads of a drawn level is the round-trip test of editor_core_tests.
 TEST_F(Programs, AResaveOfAnEditorFileChangesOnlyTheFooter) {
     EditorLevel level;
-    for (int column = 2; column <= 29; ++column)
-        level.grid.Set(*GridCells::IndexOf(column, 1), '-');
-    level.grid.Set(*GridCells::IndexOf(1, 1), '<');
-    level.grid.Set(*GridCells::IndexOf(30, 1), '>');
     level.grid.Set(*GridCells::IndexOf(4, 5), 'S');
-    level.grid.Set(*GridCells::IndexOf(20, 12), 'B');
-    level.grid.Set(*GridCells::IndexOf(7, 7), '*');
     level.grid.Set(*GridCells::IndexOf(9, 9), 'a');
     level.userItems.Add({"wall", "bricks\\brick2_v.bmp"});
     level.requiredFiles.Add("bricks.zkr");
@@ -92,17 +87,6 @@ TEST_F(Programs, AResaveOfAnEditorFileChangesOnlyTheFooter) {
     const std::string written = LevelFileText(level, {0, 9, 1});
     const fs::path in = File("drawn.dat");
     WriteBytes(in, written);
-
-    const Json game = CheckLevel(in);
-    ASSERT_EQ(game["walls"].size(), 30u);
-    EXPECT_EQ(game["walls"][0], (Json{{"x", 20}, {"y", 20}, {"kind", "v_l"}}));
-    EXPECT_EQ(game["starts"],
-              Json::parse(R"([{"snake":1,"x":70,"y":90},{"snake":12,"x":390,"y":230}])"));
-    EXPECT_EQ(game["spawnPoints"], Json::parse(R"([{"x":130,"y":130}])"));
-    EXPECT_EQ(game["userItems"][0]["decl"], "wall");
-    EXPECT_EQ(game["keys"]["AIS"], 1);
-    EXPECT_EQ(game["keys"]["hasOpenWalls"], true);
-    EXPECT_EQ(game["requiredFiles"], Json::parse(R"(["bricks.zkr"])"));
 
     const fs::path out = File("resaved.dat");
     ASSERT_EQ(Resave(in, out).status, 0);

@@ -22,6 +22,8 @@ class CanvasTests final : public QObject {
     Q_OBJECT
 
 private slots:
+    // Which symbol paints where is the core's; here: the palette, the pointer and the
+    // picture on the canvas.
     void PaletteToolsPaintAndTheRightButtonErases() {
         Editor e;
         e.window->Start();
@@ -40,37 +42,26 @@ private slots:
                                     .convertToFormat(shown.format());
         QCOMPARE(CellImage(shown, 3, 3), expected);
 
-        // Dragging paints wall middles along the path; a wall end only where pressed.
         QTest::mouseClick(Find<QToolButton>(e.window.get(), "Image5"), Qt::LeftButton);
         e.Drag({2, 6}, {9, 6}, Qt::LeftButton);
         for (int column = 2; column <= 9; ++column)
             QCOMPARE(e.Cell(column, 6), '-');
-        QTest::mouseClick(Find<QToolButton>(e.window.get(), "Image6"), Qt::LeftButton);
-        e.Drag({2, 8}, {6, 8}, Qt::LeftButton);
-        QCOMPARE(e.Cell(2, 8), '<');
-        QCOMPARE(e.Cell(3, 8), '0');
-        QCOMPARE(e.Cell(6, 8), '0');
-
-        // The right button erases, by click or by drag, whatever is selected.
         e.Drag({4, 6}, {7, 6}, Qt::RightButton);
         QCOMPARE(e.Cell(3, 6), '-');
         for (int column = 4; column <= 7; ++column)
             QCOMPARE(e.Cell(column, 6), '0');
         e.Click(3, 3, Qt::RightButton);
         QCOMPARE(e.Cell(3, 3), '0');
-        e.Click(3, 6, Qt::MiddleButton);
-        QCOMPARE(e.Cell(3, 6), '-');
     }
 
-    void TheWallToolLaysRunsAndEscapeCancelsIt() {
+    void TheWallToolShowsItsRunAndEscapeCancelsIt() {
         Editor e;
         QPushButton* drawWall = Find<QPushButton>(e.window.get(), "Command1");
         QTest::mouseClick(drawWall, Qt::LeftButton);
         QCOMPARE(e.window->StatusText(), QString("Start?"));
-        e.Click(5, 3, Qt::RightButton);  // the button does not matter
-        QCOMPARE(e.window->StatusText(), QString("End?"));
+        e.Click(5, 3);
         // The wall to be is outlined as the pointer moves along its row.
-        QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(8, 3));
+        e.Hover(8, 3);
         const QImage preview = e.Canvas().grab().toImage();
         Keep(preview, "wall_preview");
         int outlined = 0;
@@ -78,46 +69,35 @@ private slots:
             outlined += QColor(preview.pixel(x, 40)) == QColor(255, 210, 60);
         QVERIFY(outlined > 20);
         e.Click(8, 3);
-        QCOMPARE(e.window->StatusText(), QString("Done"));
         QCOMPARE(QString::fromStdString(
                      std::string{e.Cell(5, 3), e.Cell(6, 3), e.Cell(7, 3), e.Cell(8, 3)}),
                  QString("<-->"));
 
         QTest::mouseClick(drawWall, Qt::LeftButton);
-        e.Click(4, 10);
-        e.Click(4, 13);
-        QCOMPARE(e.window->StatusText(), QString("Impossible"));
-        QCOMPARE(e.Cell(4, 10), '0');
-
-        QTest::mouseClick(drawWall, Qt::LeftButton);
         e.Click(2, 2);
         QTest::keyClick(e.window.get(), Qt::Key_Escape);
-        e.Click(2, 12);  // paints with the current symbol again: nothing, "0"
+        QCOMPARE(e.window->StatusText(), QString("Wall cancelled"));
+        e.window->SelectSymbol('*');
+        e.Click(2, 12);  // paints with the current symbol again, no wall
+        QCOMPARE(e.Cell(2, 12), '*');
         QCOMPARE(e.Cell(2, 2), '0');
         QCOMPARE(e.Cell(2, 7), '0');
-        QVERIFY(e.window->StatusText() != "Done");
     }
 
     void ASecondStartPointAsksBeforeItMovesTheFirst() {
         Editor e;
         auto* menu = Find<QMenu>(e.window.get(), "Pop1");
         QCOMPARE(menu->actions().size(), 16);
-        QCOMPARE(menu->actions()[0]->text(), QString("1st (Single Player)"));
-        QCOMPARE(menu->actions()[3]->text(), QString("4th (Multi Player)"));
         menu->actions()[0]->trigger();
         QCOMPARE(e.window->CurrentSymbol(), 'S');
         e.Click(2, 2);
-        QCOMPARE(e.Cell(2, 2), 'S');
         QVERIFY(e.dialogs.shown.empty());
-
         e.dialogs.answers = {false};
         e.Click(5, 5);
         QCOMPARE(e.dialogs.LastText(), QString("Replace startpoint 'S'?"));
         QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::Question);
-        QCOMPARE(e.Cell(2, 2), 'S');
-        QCOMPARE(e.Cell(5, 5), '0');
         QCOMPARE(e.window->StatusText(), QString("Checking..."));
-
+        QCOMPARE(e.Cell(5, 5), '0');
         e.dialogs.answers = {true};
         e.Click(5, 5);
         QCOMPARE(e.Cell(2, 2), '0');
@@ -162,54 +142,36 @@ private slots:
         QTest::mouseClick(redo, Qt::LeftButton);
         QCOMPARE(e.Cell(15, 5), '0');
         QVERIFY(!redo->isEnabled());
-
-        // A long session keeps its history.
-        e.window->History().clear();
-        e.window->SelectSymbol('+');
-        for (int i = 0; i < 150; ++i)
-            e.Click(1 + i % 30, 1 + i / 30);
-        for (int i = 0; i < 150; ++i)
-            e.window->History().undo();
-        QCOMPARE(e.window->Level().grid, GridCells{});
     }
 
     void ToolsWorkAtEveryZoom() {
         Editor e;
-        for (int zoom = 1; zoom <= 3; ++zoom) {
+        e.window->SelectSymbol('+');
+        e.Click(4, 4);
+        const QImage brick = CellImage(e.Canvas().grab().toImage(), 4, 4);
+        for (int zoom = 2; zoom <= 3; ++zoom) {
             e.window->SetZoom(zoom);
             QCOMPARE(e.Canvas().size(), QSize(620 * zoom, 440 * zoom));
+            // Every picture pixel becomes a square of zoom x zoom pixels.
+            QCOMPARE(CellImage(e.Canvas().grab().toImage(), 4, 4, zoom),
+                     brick.scaled(20 * zoom, 20 * zoom));
             e.window->SelectSymbol('*');
             e.Click(30, 22);
             e.Click(zoom, zoom);
             QCOMPARE(e.Cell(30, 22), '*');
             QCOMPARE(e.Cell(zoom, zoom), '*');
-            QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(31, 22));
+            e.Hover(31, 22);
             QCOMPARE(Find<QLabel>(e.window.get(), "Label1")->text(), QString("X: 31"));
             QCOMPARE(Find<QLabel>(e.window.get(), "Label2")->text(), QString("Y: 22"));
             QCOMPARE(e.window->InfoText(), QString("#(681):\n'0' = [nothing]"));
-            const QImage shown = e.Canvas().grab().toImage();
-            QCOMPARE(CellImage(shown, 1, 1, zoom).pixel(0, 0),
-                     CellImage(shown, 1, 1, zoom).pixel(zoom - 1, zoom - 1));
         }
-        e.window->SetZoom(2);
-        e.window->SelectSymbol('S');
-        e.Click(1, 1);
-        QTest::mouseMove(&e.Canvas(), e.Canvas().CellCentre(1, 1));
-        QCOMPARE(e.window->InfoText(), QString("#(0):\n'S' = [Player 1 Start]"));
     }
 
     void HoverHintsNameEveryControl() {
         Editor e;
         const std::vector<std::pair<const char*, QString>> hints{
             {"Image1", "single brick"},
-            {"Image8", "start point"},
-            {"Image9", "nothing (blank)"},
-            {"chkGrid", "Draw grid for easier alignment"},
-            {"Command1", "Draw a wall (hz or vertical)"},
-            {"Command10", "Add a fix Point for Items"},
             {"Command5", "Test your level in Zelkor 3D"},
-            {"Command9", "Edit time limit, reqired score, ..."},
-            {"Command12", "Select files Requred by your Level"},
             {"Label4", "item symbol in matrix"},
             {"Frame1", ""}};
         for (const auto& [name, hint] : hints) {

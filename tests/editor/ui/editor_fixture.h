@@ -68,14 +68,26 @@ private:
     }
 };
 
+// A game started for a test run: the program, its arguments and its working folder.
+struct Launch {
+    QString program;
+    QStringList arguments;
+    QString folder;
+};
+
 // A main window with its own settings, dialogs and program folder, and the search path
-// it looks for an installed game on.
+// it looks for an installed game on. Test runs are only recorded unless `launchForReal`.
 struct Editor {
     explicit Editor(SettingsStore* sharedSettings = nullptr, std::string searchPath = {})
         : settings(sharedSettings ? *sharedSettings : ownSettings),
-          window(std::make_unique<MainWindow>(
-              EditorServices{settings, dialogs, std::filesystem::path(folder.path().toStdString()),
-                             std::move(searchPath)})) {
+          window(std::make_unique<MainWindow>(EditorServices{
+              settings, dialogs, std::filesystem::path(folder.path().toStdString()),
+              std::move(searchPath),
+              [this](const QString& program, const QStringList& arguments, const QString& at) {
+                  if (launchForReal) return LaunchGame(program, arguments, at);
+                  launches.push_back({program, arguments, at});
+                  return LaunchResult{true, {}};
+              }})) {
         window->show();
     }
 
@@ -89,20 +101,24 @@ struct Editor {
         QTest::mouseRelease(&Canvas(), button, {}, at);
     }
 
+    // The pointer moves onto cell (column, row), with `held` buttons down; straight to
+    // the canvas, which may be scrolled out of sight.
+    void Hover(int column, int row, Qt::MouseButtons held = Qt::NoButton) const {
+        const QPointF at = Canvas().CellCentre(column, row);
+        QMouseEvent move(QEvent::MouseMove, at, Canvas().mapToGlobal(at), Qt::NoButton, held, {});
+        QApplication::sendEvent(&Canvas(), &move);
+    }
+
     // Presses on the first cell, moves over the cells of a straight path with the
-    // button held, and lets go on the last.
-    void Drag(QPoint from, QPoint to, Qt::MouseButton button) const {
+    // button held, and lets go on the last (unless `release` is false).
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button, bool release = true) const {
         GridCanvas& c = Canvas();
         QTest::mousePress(&c, button, {}, c.CellCentre(from.x(), from.y()));
         const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
-        for (int i = 1; i <= steps; ++i) {
-            const int column = from.x() + (to.x() - from.x()) * i / steps;
-            const int row = from.y() + (to.y() - from.y()) * i / steps;
-            const QPointF at = c.CellCentre(column, row);
-            QMouseEvent move(QEvent::MouseMove, at, c.mapToGlobal(at), Qt::NoButton, button, {});
-            QApplication::sendEvent(&c, &move);
-        }
-        QTest::mouseRelease(&c, button, {}, c.CellCentre(to.x(), to.y()));
+        for (int i = 1; i <= steps; ++i)
+            Hover(from.x() + (to.x() - from.x()) * i / steps,
+                  from.y() + (to.y() - from.y()) * i / steps, button);
+        if (release) QTest::mouseRelease(&c, button, {}, c.CellCentre(to.x(), to.y()));
     }
 
     // A key as the window system delivers it, so that shortcuts see it.
@@ -119,6 +135,8 @@ struct Editor {
     MemorySettingsStore ownSettings;
     SettingsStore& settings;
     ScriptedDialogs dialogs;
+    bool launchForReal = false;
+    std::vector<Launch> launches;
     std::unique_ptr<MainWindow> window;
 };
 

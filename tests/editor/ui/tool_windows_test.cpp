@@ -48,11 +48,7 @@ private slots:
         QVERIFY(settings->x() > main.left());
         QVERIFY(settings->frameGeometry().right() <= room.right());
 
-        // The start values, and a typed value that outlives closing the window.
-        QCOMPARE(Find<QLineEdit>(settings, "lvlName")->text(), QString("NoName"));
-        QCOMPARE(Find<QComboBox>(settings, "bkgMusic")->currentText(), QString("music1.mid"));
-        QCOMPARE(Find<QLabel>(settings, "blueRateValue")->text(), QString("150"));
-        QCOMPARE(Find<QLabel>(settings, "powerRateValue")->text(), QString("300"));
+        // A typed value outlives closing the window.
         QVERIFY(!e.window->isWindowModified());
         Type(Find<QLineEdit>(settings, "lvlName"), "Gr\u00fcne H\u00f6hle");
         QCOMPARE(e.window->Level().fields.lvlName, std::string("Gr\xFCne H\xF6hle"));
@@ -108,66 +104,43 @@ private slots:
         QCOMPARE(ToolWindowPlace({0, 0, 850, 720}, tool, {0, 0, 400, 500}), QPoint(0, 0));
     }
 
-    void UserItemsFillTheLettersInOrderUpToTwentySix() {
+    // The slot rules are the core's; here: what the windows show and say.
+    void FullTablesSayTheirLimitAndTheListsFollowTheSlots() {
         Editor e;
         e.window->OpenUserItems();
         QWidget* w = e.window->ItemsWindow();
-        QCOMPARE(w->windowTitle(), QString("User defined Items:"));
-        QCOMPARE(Find<QComboBox>(w, "cboType")->currentText(), QString("wall"));
-        QCOMPARE(Find<QComboBox>(w, "cboGfx")->currentText(), QString("bricks\\brick2_v.bmp"));
         auto* list = Find<QListWidget>(w, "lstItems");
         QPushButton* add = Find<QPushButton>(w, "cmdAdd");
-        for (int i = 0; i < 26; ++i)
+        for (int i = 0; i <= 26; ++i)
             QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(list->count(), 26);
-        QCOMPARE(list->item(0)->text(), QString("a: wall: bricks\\brick2_v.bmp"));
-        QCOMPARE(list->item(25)->text().left(1), QString("z"));
-        QVERIFY(e.dialogs.shown.empty());
-        QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(e.dialogs.LastText(), QString("No free Useritems Left. Maximum: 26"));
         QCOMPARE(list->count(), 26);
-
-        // Remove "a" and add again: the new item is "a" once more.
+        QCOMPARE(list->item(0)->text(), QString("a: wall: bricks\\brick2_v.bmp"));
         SelectRow(list, 0);
         QTest::mouseClick(Find<QPushButton>(w, "cmdRemove"), Qt::LeftButton);
         QCOMPARE(list->count(), 25);
-        Find<QComboBox>(w, "cboType")->setEditText("ani_wall");
-        QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(list->item(0)->text(), QString("a: ani_wall: bricks\\brick2_v.bmp"));
 
         // "Select" paints with the letter; nothing selected, nothing happens.
         list->clearSelection();
         QTest::mouseClick(Find<QPushButton>(w, "cmdSelect"), Qt::LeftButton);
         QCOMPARE(e.window->CurrentSymbol(), '0');
-        SelectRow(list, 2);
+        SelectRow(list, 1);
         QTest::mouseClick(Find<QPushButton>(w, "cmdSelect"), Qt::LeftButton);
         QCOMPARE(e.window->CurrentSymbol(), 'c');
-        e.Click(4, 4);
-        QCOMPARE(e.Cell(4, 4), 'c');
         QTest::mouseClick(Find<QPushButton>(w, "cmdOK"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
-    }
 
-    void RequiredFilesHoldThirtyTwoNames() {
-        Editor e;
         e.window->OpenRequiredFiles();
-        QWidget* w = e.window->FilesWindow();
-        QCOMPARE(w->windowTitle(), QString("Requred Files:"));
-        auto* file = Find<QComboBox>(w, "cboFile");
-        auto* list = Find<QListWidget>(w, "lstFiles");
-        QPushButton* add = Find<QPushButton>(w, "cmdAdd");
-        QTest::mouseClick(add, Qt::LeftButton);  // an empty name fills nothing
-        QCOMPARE(list->count(), 0);
-        file->setEditText("bricks.zkr");
-        for (int i = 0; i < 32; ++i)
+        w = e.window->FilesWindow();
+        list = Find<QListWidget>(w, "lstFiles");
+        add = Find<QPushButton>(w, "cmdAdd");
+        Find<QComboBox>(w, "cboFile")->setEditText("bricks.zkr");
+        for (int i = 0; i <= 32; ++i)
             QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(list->count(), 32);
-        QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(e.dialogs.LastText(), QString("No free Files Left. Maximum: 32"));
         SelectRow(list, 5);
         QTest::mouseClick(Find<QPushButton>(w, "cmdRemove"), Qt::LeftButton);
         QCOMPARE(list->count(), 0);  // every slot of that name goes
-        QVERIFY(e.window->isWindowModified());
         QTest::mouseClick(Find<QPushButton>(w, "Command4"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
     }
