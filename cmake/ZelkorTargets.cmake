@@ -41,10 +41,11 @@ function(zelkor_program name)
 endfunction()
 
 # zelkor_folder_library(NAME [DEPS ...] [PRIVATE_DEPS ...]) - the library of one code folder,
-# made of every .cpp file in it, so that people adding files never edit the same list.
+# made of every .cpp file in it and its subfolders, so that people adding files never edit
+# the same list.
 function(zelkor_folder_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   if(NOT sources)  # a folder that holds only headers so far
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE "${CMAKE_SOURCE_DIR}")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/control/headless.h"
+#include "game/control/headless/headless.h"
 #include "game/platform/archive_readers.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "game/control/audio.h"
+#include "game/control/audio/audio.h"
 #include "game/rules/one_based.h"
 #include "game/rules/sound_state.h"
 

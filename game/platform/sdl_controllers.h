@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "game/control/keyboard.h"
+#include "game/control/input/keyboard.h"
 
 namespace zelkor {
 

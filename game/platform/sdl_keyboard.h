@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "game/control/keyboard.h"
+#include "game/control/input/keyboard.h"
 #include "game/platform/sdl_controllers.h"
 
 namespace zelkor {

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "game/control/message_box.h"
+#include "game/control/run/message_box.h"
 
 namespace zelkor {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/control/window_events.h"
+#include "game/control/input/window_events.h"
 #include "game/present/display.h"
 
 struct SDL_Window;

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "common/settings_store.h"
-#include "game/control/main_window.h"
-#include "game/control/message_box.h"
+#include "game/control/run/main_window.h"
+#include "game/control/run/message_box.h"
 
 namespace zelkor::bench {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "common/settings_store.h"
-#include "game/control/game_setup.h"
-#include "game/control/message_box.h"
+#include "game/control/run/game_setup.h"
+#include "game/control/run/message_box.h"
 #include "game/platform/archive_readers.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"

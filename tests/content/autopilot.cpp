@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "common/settings_store.h"
-#include "game/control/audio.h"
-#include "game/control/game_setup.h"
-#include "game/control/key_handler.h"
-#include "game/control/keyboard.h"
-#include "game/control/message_box.h"
+#include "game/control/audio/audio.h"
+#include "game/control/input/key_handler.h"
+#include "game/control/input/keyboard.h"
+#include "game/control/run/game_setup.h"
+#include "game/control/run/message_box.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"
 #include "game/present/display.h"

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "game/control/headless.h"
+#include "game/control/headless/headless.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"
 #include "tests/content/game_folder.h"

@@ -10,8 +10,8 @@
 
 #include "common/paths.h"
 #include "editor/core/resave.h"
-#include "game/control/check_level.h"
-#include "game/control/headless.h"
+#include "game/control/headless/check_level.h"
+#include "game/control/headless/headless.h"
 #include "game/platform/archive_readers.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"

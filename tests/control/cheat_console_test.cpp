@@ -1,10 +1,10 @@
-#include "game/control/cheat_console.h"
+#include "game/control/input/cheat_console.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "game/control/typing.h"
+#include "game/control/input/typing.h"
 
 namespace zelkor {
 namespace {

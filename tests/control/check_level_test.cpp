@@ -1,4 +1,4 @@
-#include "game/control/check_level.h"
+#include "game/control/headless/check_level.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/control/command_line.h"
+#include "game/control/options/command_line.h"
 
 #include <gtest/gtest.h>
 

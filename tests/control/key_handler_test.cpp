@@ -1,4 +1,4 @@
-#include "game/control/key_handler.h"
+#include "game/control/input/key_handler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/control/key_maps.h"
+#include "game/control/input/key_maps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/control/key_script.h"
+#include "game/control/headless/key_script.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/control/keyboard.h"
+#include "game/control/input/keyboard.h"
 
 #include <gtest/gtest.h>
 

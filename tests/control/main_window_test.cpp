@@ -1,4 +1,4 @@
-#include "game/control/main_window.h"
+#include "game/control/run/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/settings_store.h"
-#include "game/control/message_box.h"
+#include "game/control/run/message_box.h"
 #include "game/rules/messages.h"
 
 namespace zelkor {

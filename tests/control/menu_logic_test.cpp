@@ -1,4 +1,4 @@
-#include "game/control/menu_logic.h"
+#include "game/control/menus/menu_logic.h"
 
 #include <gtest/gtest.h>
 

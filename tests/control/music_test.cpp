@@ -1,12 +1,12 @@
-#include "game/control/music.h"
+#include "game/control/audio/music.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "game/control/music_policy.h"
-#include "game/control/recording_audio.h"
+#include "game/control/audio/music_policy.h"
+#include "game/control/audio/recording_audio.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor {

@@ -1,4 +1,4 @@
-#include "game/control/program_options.h"
+#include "game/control/options/program_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "game/control/quit.h"
+#include "game/control/run/quit.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "game/control/run_registration.h"
-#include "game/control/unextract.h"
+#include "game/control/archives/unextract.h"
+#include "game/control/run/run_registration.h"
 #include "tests/control/archives_fake.h"
 
 namespace zelkor {

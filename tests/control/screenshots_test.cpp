@@ -1,4 +1,4 @@
-#include "game/control/screenshots.h"
+#include "game/control/run/screenshots.h"
 
 #include <gtest/gtest.h>
 

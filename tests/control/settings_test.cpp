@@ -1,4 +1,4 @@
-#include "game/control/settings.h"
+#include "game/control/options/settings.h"
 
 #include <gtest/gtest.h>
 

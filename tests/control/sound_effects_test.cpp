@@ -1,4 +1,4 @@
-#include "game/control/sound_effects.h"
+#include "game/control/audio/sound_effects.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/paths.h"
-#include "game/control/recording_audio.h"
+#include "game/control/audio/recording_audio.h"
 #include "game/rules/rules_host.h"
 #include "tests/control/startup_fixtures.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/settings_store.h"
-#include "game/control/main_window.h"
-#include "game/control/recording_audio.h"
+#include "game/control/audio/recording_audio.h"
+#include "game/control/run/main_window.h"
 #include "tests/control/startup_fixtures.h"
 
 namespace zelkor {

@@ -1,4 +1,4 @@
-#include "game/control/startup_checks.h"
+#include "game/control/run/startup_checks.h"
 
 #include <gtest/gtest.h>
 

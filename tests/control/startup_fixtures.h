@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/control/message_box.h"
+#include "game/control/run/message_box.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor {

@@ -1,4 +1,4 @@
-#include "game/control/timer_events.h"
+#include "game/control/run/timer_events.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "game/control/unextract.h"
+#include "game/control/archives/unextract.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "game/control/archive_service.h"
-#include "game/control/check_level.h"
+#include "game/control/archives/archive_service.h"
+#include "game/control/headless/check_level.h"
 #include "tests/common/hostile_files.h"
 #include "tests/control/archives_fake.h"
 

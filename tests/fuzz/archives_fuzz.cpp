@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "game/control/unextract.h"
+#include "game/control/archives/unextract.h"
 #include "game/platform/archive_readers.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/control/unextract.h"
+#include "game/control/archives/unextract.h"
 #include "game/platform/archive_readers.h"
 #include "game/rules/game.h"
 #include "tests/common/hostile_files.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "game/control/key_handler.h"
+#include "game/control/input/key_handler.h"
 #include "game/platform/sdl_controllers.h"
 #include "game/platform/sdl_keyboard.h"
 

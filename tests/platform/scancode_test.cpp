@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "game/control/key_handler.h"
-#include "game/control/key_maps.h"
+#include "game/control/input/key_handler.h"
+#include "game/control/input/key_maps.h"
 #include "game/platform/scancode_table.h"
 #include "game/platform/sdl_keyboard.h"
 

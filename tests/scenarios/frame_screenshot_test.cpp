@@ -7,7 +7,7 @@
 #include <regex>
 
 #include "common/settings_store.h"
-#include "game/control/game_setup.h"
+#include "game/control/run/game_setup.h"
 #include "game/platform/sdl_pictures.h"
 #include "game/platform/sdl_text.h"
 #include "game/present/bitmap_font.h"

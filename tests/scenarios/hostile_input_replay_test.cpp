@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/control/check_level.h"
+#include "game/control/headless/check_level.h"
 #include "game/rules/game.h"
 #include "tests/common/hostile_files.h"
 #include "tests/scenarios/replay.h"

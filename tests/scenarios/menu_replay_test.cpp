@@ -1,7 +1,7 @@
 // The menus and the cheat console driven by scripted keys, as a player would.
 #include <gtest/gtest.h>
 
-#include "game/control/key_handler.h"
+#include "game/control/input/key_handler.h"
 #include "tests/scenarios/key_script_writer.h"
 #include "tests/scenarios/replay.h"
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "game/control/key_handler.h"
+#include "game/control/input/key_handler.h"
 #include "game/present/menu_screen.h"
 #include "tests/scenarios/key_script_writer.h"
 #include "tests/scenarios/replay.h"

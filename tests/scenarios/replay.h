@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/control/headless.h"
+#include "game/control/headless/headless.h"
 #include "game/platform/archive_readers.h"
 #include "game/platform/headless_platform.h"
 #include "tests/common/temp_folder.h"

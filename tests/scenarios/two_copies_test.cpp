@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-#include "game/control/run_registration.h"
+#include "game/control/run/run_registration.h"
 #include "tests/scenarios/replay.h"
 
 extern char** environ;

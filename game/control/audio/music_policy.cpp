@@ -1,0 +1,29 @@
+#include "game/control/audio/music_policy.h"
+
+namespace zelkor {
+
+void MusicFrameCheck(Game& game, Music& music) {
+    if (!game.options.musicEnabled || !game.sound.deviceReady) return;
+    const std::string& file = game.level.MusicFile;
+    MusicState& m = game.music;
+    if (file.empty()) {
+        if (m.playing) music.zkStopMusic();
+        return;
+    }
+    if (file == m.file && m.playing) {
+        if (m.looping) music.zkMusicCheckEnd();
+        return;
+    }
+    if (file == m.unplayable) return;
+    music.zkStopMusic();
+    if (music.zkLoadMusic(file)) {
+        music.zkPlayMusic(true, 0);
+        music.zkMusicVolume(game.options.musicVolume);
+    }
+}
+
+void MusicLevelStarted(Game& game) {
+    game.music.unplayable.clear();
+}
+
+}  // namespace zelkor

@@ -1,0 +1,184 @@
+#include "game/control/input/key_handler.h"
+
+#include "game/rules/movement.h"
+
+namespace zelkor {
+namespace {
+
+bool OnHallOfFamePage(const Game& game) {
+    return game.menu.hallOfFamePage == 1;
+}
+bool OnOptionsPage(const Game& game) {
+    return game.menu.optionsPage == 1;
+}
+
+void Steer(Game& game, Dir dir) {
+    RequestTurn(game.Player(), dir, game.options.quickTurns);
+    game.flags.wallHitWait = false;
+}
+
+// Rule 1: menus and steering, only while the game is not paused.
+void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int k) {
+    LoopFlags& f = game.flags;
+    if (f.infoScreen || f.infoShown) {
+        f.Pause = false;
+        return;
+    }
+    if (f.menuShown) {
+        if (OnOptionsPage(game)) {
+            switch (k) {
+                case key::Up:
+                    --game.menu.optionsRow;
+                    break;
+                case key::Down:
+                    ++game.menu.optionsRow;
+                    break;
+                case key::Left:
+                    game.menu.optionsCommand = "-";
+                    break;
+                case key::Right:
+                    game.menu.optionsCommand = "+";
+                    break;
+                case key::Enter:
+                    game.menu.optionsCommand = "cycle";
+                    break;
+                default:
+                    break;
+            }
+        } else if (!OnHallOfFamePage(game)) {
+            switch (k) {
+                case key::Up:
+                    --game.menu.menuRow;
+                    break;
+                case key::Down:
+                    ++game.menu.menuRow;
+                    break;
+                case key::Enter:
+                    actions.MenuSelect();
+                    break;
+                default:
+                    break;
+            }
+        }
+        return;
+    }
+    switch (k) {
+        case key::Up:
+            Steer(game, Dir::Forw);
+            break;
+        case key::Down:
+            Steer(game, Dir::Back);
+            break;
+        case key::Left:
+            Steer(game, Dir::Left);
+            break;
+        case key::Right:
+            Steer(game, Dir::Right);
+            break;
+        default:
+            break;
+    }
+    game.world.Frozen = false;  // any key in play lets the computer snakes start
+}
+
+void EraseOnPage(Game& game, bool all) {
+    std::string* text = nullptr;
+    if (OnHallOfFamePage(game)) {
+        text = &game.cheats.consoleText;
+    } else if (OnOptionsPage(game) && game.menu.optionsRow == 8) {
+        text = &game.Player().name;
+    }
+    if (text == nullptr) return;
+    if (all) {
+        text->clear();
+    } else if (!text->empty()) {
+        text->pop_back();
+    }
+}
+
+void Escape(Game& game, KeyHandlerActions& actions) {
+    LoopFlags& f = game.flags;
+    if (!f.displayReady) {
+        actions.QuitAndEnd();
+    } else if (OnHallOfFamePage(game)) {
+        game.menu.hallOfFamePage = 0;
+        f.menuShown = true;
+    } else if (OnOptionsPage(game)) {
+        game.menu.optionsPage = 0;
+        actions.SaveSettings();
+    } else if (!f.stopped) {
+        if (DeathSequenceRunning(game)) f.skipDeath = true;
+        if (f.Pause) f.Pause = false;
+        if (f.infoScreen) f.infoScreen = false;
+        f.menuShown = !f.menuShown;
+    }
+}
+
+void Act(Game& game, KeyHandlerActions& actions, int k) {
+    LoopFlags& f = game.flags;
+    if (!f.Pause) MoveOrNavigate(game, actions, k);
+    if (k == key::Enter) EraseOnPage(game, true);
+    if (k == key::Backspace) EraseOnPage(game, false);
+    game.keys.lastKey = k;
+    if (k >= 2 && k <= 57 && k != key::LeftShift && k != key::Enter && k != key::RightShift &&
+        game.menu.typingAllowed)
+        actions.TypeKey(k);
+    switch (k) {
+        case key::F1:
+            if (!f.wallHitWait && !f.menuShown && !f.Pause && !DeathSequenceRunning(game))
+                f.infoScreen = !f.infoScreen;
+            break;
+        case key::F2:
+            f.nameTags = !f.nameTags;
+            break;
+        case key::F3:
+            f.statistics = !f.statistics;
+            break;
+        case key::F4:
+            f.deathDetails = !f.deathDetails;
+            break;
+        case key::Pause:
+            // Pausing waits for the wall-hit banner and the menu to be gone, but the
+            // key always ends a pause: one that began in a life-lost box or through a
+            // focus loss would otherwise hold the wall-hit wait for good, since the
+            // arrows that end that wait do not steer while paused.
+            if (f.Pause) {
+                f.Pause = false;
+            } else if (!f.wallHitWait && !f.menuShown) {
+                f.Pause = true;
+            }
+            break;
+        case key::Escape:
+            Escape(game, actions);
+            break;
+        case key::F12:
+            actions.SaveScreenshot();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+bool DeathSequenceRunning(const Game& game) {
+    return game.flags.lifeLostBox || game.flags.waitingForKey;
+}
+
+void KeyHandler(Game& game, KeyHandlerActions& actions) {
+    KeyState& keys = game.keys;
+    keys.shift = keys.snapshot[key::LeftShift] != 0;
+    for (int k = 0; k < 256; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (keys.snapshot[i] == 0) {
+            keys.ready[i] = true;
+            continue;
+        }
+        if (game.run.debug) actions.DrawKeyNumber(k);
+        if (!keys.ready[i]) continue;
+        Act(game, actions, k);
+        keys.ready[i] = false;
+    }
+}
+
+}  // namespace zelkor

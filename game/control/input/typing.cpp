@@ -1,0 +1,25 @@
+#include "game/control/input/typing.h"
+
+#include "game/control/input/key_maps.h"
+
+namespace zelkor {
+namespace {
+
+void AppendCut(std::string& text, std::string_view typed, std::size_t length) {
+    text += typed;
+    if (text.size() > length) text.resize(length);
+}
+
+}  // namespace
+
+void TypeIntoTarget(Game& game, int scanCode, const ConsoleLevels& levels) {
+    const std::string typed = DI_KeyChar(scanCode, game.keys.shift, game.run.keyMap);
+    if (game.menu.typingTarget == "PlayerName") {
+        AppendCut(game.Player().name, typed, kPlayerNameLength);
+    } else if (game.menu.typingTarget == "Cheat") {
+        AppendCut(game.cheats.consoleText, typed, kConsoleLength);
+        TestConsoleCommands(game, levels);
+    }
+}
+
+}  // namespace zelkor

@@ -1,0 +1,93 @@
+#include "game/control/run/game_setup.h"
+
+#include <iostream>
+
+#include "common/text_encoding.h"
+#include "game/rules/messages.h"
+
+namespace zelkor {
+namespace {
+
+// A problem the player should learn of whatever the debug mode: on standard error
+// and the start-up console.
+void ReportToPlayer(Game& game, std::string_view utf8Line) {
+    std::cerr << utf8Line << '\n';
+    ConsolePrint(game, Utf8ToCp1252(utf8Line));
+}
+
+UnextractHooks StartupHooks(Game& game) {
+    UnextractHooks hooks;
+    hooks.reportProblem = [&game](std::string_view line) { ReportToPlayer(game, line); };
+    hooks.consolePrint = [&game](std::string_view text) { ConsolePrint(game, text); };
+    hooks.setValue = [&game](double percent) { SetProgress(game, percent); };
+    return hooks;
+}
+
+}  // namespace
+
+GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir)
+    : game_(game),
+      registration_(gameDir, std::cerr),
+      messageBox_(services.messageBox),
+      archives_(game, gameDir, services.archiveReaders, StartupHooks(game)),
+      pictures_(gameDir, services.pictureFiles, *this),
+      screen_(services.display, pictures_, services.text),
+      window_(game, Services{services.keyboard, screen_, services.events, services.sound,
+                             services.music, services.settings, services.messageBox, archives_,
+                             gameDir, &registration_}) {
+    // A settings file that cannot be written is no reason to stop, but the player
+    // should learn why the options are not kept.
+    services.settings.SetReporter([&game](std::string_view line) { ReportToPlayer(game, line); });
+}
+
+void GameSetup::ConsolePrint(std::string_view text) {
+    zelkor::ConsolePrint(game_, text);
+}
+
+void GameSetup::SetLoadingLabel(std::string_view text) {
+    game_.startup.loadingLabel.assign(text);
+}
+
+void GameSetup::ShowProgressFrame() {
+    game_.startup.progressShown = true;
+}
+
+void GameSetup::SetProgress(double percent) {
+    zelkor::SetProgress(game_, percent);
+}
+
+void GameSetup::CountLoadedPicture() {
+    ProgressCounters& p = game_.progress;
+    if (p.count < INT16_MAX) ++p.count;
+    if (!game_.flags.displayReady && p.total != 0)
+        zelkor::SetProgress(game_, ((p.base + p.count) / 2.0 * 100.0) / (p.total * 2.0));
+}
+
+void GameSetup::SetProgressTotal(int total) {
+    game_.progress.total = static_cast<std::int16_t>(std::clamp(total, -32768, 32767));
+    game_.progress.base = 0;
+}
+
+void GameSetup::Unextract(std::string_view archive, std::string_view destination,
+                          std::string_view password) {
+    archives_.Unextract(archive, destination, password);
+}
+
+bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view text) {
+    if (messageBox_.Show(MessageIcon::Critical, title, text, MessageButtons::YesNo) ==
+        MessageAnswer::Yes)
+        return true;
+    window_.QuitAndEnd();
+    return false;
+}
+
+void GameSetup::PictureMissing(std::string_view title, std::string_view text) {
+    messageBox_.Show(MessageIcon::Critical, title, text);
+    window_.QuitWithError();
+}
+
+void GameSetup::ShowStartupWindow() {
+    if (!game_.flags.displayReady) screen_.ShowStartupWindow(game_);
+}
+
+}  // namespace zelkor

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "common/archive_reader.h"
+#include "common/settings_store.h"
+#include "game/control/archives/archive_service.h"
+#include "game/control/audio/audio.h"
+#include "game/control/input/keyboard.h"
+#include "game/control/input/window_events.h"
+#include "game/control/run/main_window.h"
+#include "game/control/run/message_box.h"
+#include "game/control/run/run_registration.h"
+#include "game/present/display.h"
+#include "game/present/game_screen.h"
+#include "game/present/picture_services.h"
+#include "game/present/pictures.h"
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// Everything a run of the game reaches outside its own state. The game fills it
+// with the platform's services, the headless runner with its scripted and silent
+// ones (and the real picture files and text, so its pictures are the player's); a
+// new service is one more member here.
+struct GameServices {
+    Keyboard& keyboard;
+    WindowEvents& events;
+    Display& display;
+    PictureFiles& pictureFiles;
+    TextRenderer& text;
+    SoundDevice& sound;
+    MusicPlayer& music;
+    SettingsStore& settings;
+    MessageBoxService& messageBox;
+    ArchiveReaderFactory& archiveReaders;
+};
+
+// The game's parts wired around one `Game`: archives, pictures, the screen and the
+// main window. The program and the headless runner both start the game through
+// it, so a headless run is the player's run without the window.
+class GameSetup final : private PictureHost {
+public:
+    GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir);
+    GameSetup(const GameSetup&) = delete;
+    GameSetup& operator=(const GameSetup&) = delete;
+
+    // `INIT_Main` with the game's own switches ("/L=lvl2.dat /AIS=3"); returns when
+    // the game is over, with the exit status.
+    int Run(std::string_view commandLine) { return window_.INIT_Main(commandLine); }
+
+    MainWindow& window() { return window_; }
+    GameScreen& screen() { return screen_; }
+    // This copy's registration in the game folder, held for as long as the setup.
+    RunRegistration& registration() { return registration_; }
+
+private:
+    // PictureHost
+    void ConsolePrint(std::string_view text) override;
+    void SetLoadingLabel(std::string_view text) override;
+    void ShowProgressFrame() override;
+    void SetProgress(double percent) override;
+    void CountLoadedPicture() override;
+    void SetProgressTotal(int total) override;
+    void Unextract(std::string_view archive, std::string_view destination,
+                   std::string_view password) override;
+    bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
+    void PictureMissing(std::string_view title, std::string_view text) override;
+    void ShowStartupWindow() override;
+
+    Game& game_;
+    RunRegistration registration_;
+    MessageBoxService& messageBox_;
+    GameArchiveService archives_;
+    PictureStore pictures_;
+    GameScreen screen_;
+    MainWindow window_;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,311 @@
+#include "game/control/run/main_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <system_error>
+
+#include "common/level_reader.h"
+#include "common/paths.h"
+#include "common/text_encoding.h"
+#include "game/control/audio/music_policy.h"
+#include "game/control/run/timer_events.h"
+#include "game/rules/collisions.h"
+#include "game/rules/computer_snakes.h"
+#include "game/rules/item_pass.h"
+#include "game/rules/level_end.h"
+#include "game/rules/messages.h"
+#include "game/rules/movement.h"
+#include "game/rules/walls.h"
+
+namespace zelkor {
+
+MainWindow::MainWindow(Game& game, Services services)
+    : game_(game),
+      s_(std::move(services)),
+      effects_(game_, s_.sound, s_.messageBox, MakeAudioHooks()),
+      music_(game_, s_.music, MakeAudioHooks()) {
+    // The timers that run from the start count from the moment the window exists.
+    const std::int64_t now = game_.Now();
+    for (Timer* t : {&game_.timers.picChange, &game_.timers.ScrollNext, &game_.timers.tmr1})
+        t->since = now;
+}
+
+// ---- events and timers -------------------------------------------------------
+
+void MainWindow::DoEvents() {
+    s_.events.Pump(*this);
+    FireTimers();
+}
+
+void MainWindow::FireTimers() {
+    Timers& t = game_.timers;
+    const std::int64_t now = game_.Now();
+    auto fire = [now](Timer& timer) {
+        if (!timer.Due(now)) return false;
+        timer.since = now;
+        return true;
+    };
+    if (fire(t.keybrd)) OnKeyboardTimer();
+    for (Timer& step : t.iWait)
+        if (fire(step)) step.Disable();  // a step is due while its timer is off
+    if (fire(t.picChange)) OnPicChange(game_);
+    if (fire(t.ResetSpeed)) OnResetSpeed(game_);
+    if (fire(t.ScrollNext)) t.ScrollNext.Disable();
+    if (fire(t.tmr1)) OnTmr1(game_);
+}
+
+void MainWindow::OnKeyboardTimer() {
+    PollKeyboard(s_.keyboard, game_.keys);
+    KeyHandler(game_, *this);
+}
+
+// ---- the console ---------------------------------------------------------------
+
+void MainWindow::ConsolePrint(std::string_view text) {
+    zelkor::ConsolePrint(game_, text);
+}
+
+// ---- the main loop ---------------------------------------------------------------
+
+void MainWindow::MainLoopPass() {
+    LoopFlags& f = game_.flags;
+    if (f.menuShown) {
+        RunMenu();
+    } else {
+        if (f.infoShown) f.infoScreen = true;
+        if (f.Pause) {
+            ShowPause();
+        } else {
+            GameFrame();
+        }
+    }
+    DoEvents();
+}
+
+void MainWindow::PlaceStandingSnakesOnStart() {
+    for (int n = 1; n <= game_.world.NumSnakes; ++n) {
+        SnakeRecord& s = game_.Snake(n);
+        if (s.dir == Dir::None || game_.world.Frozen) {
+            s.x = static_cast<std::int16_t>(s.startX);
+            s.y = static_cast<std::int16_t>(s.startY);
+        }
+    }
+}
+
+// The snake drawing passes end atomic power that has run out and flash the
+// snakes that still hold it; each pass notes which snakes it shows. While the
+// snakes are frozen a pass ends after the first snake without atomic power, so
+// the snakes after it are neither looked at nor shown.
+void MainWindow::AtomicPowerPass(int first, int last) {
+    auto& shown = game_.flags.snakeShown;
+    for (bool& s : shown)
+        s = false;
+    for (int n = first; n <= last; ++n) {
+        SnakeRecord& s = game_.Snake(n);
+        if (!s.atomic) {
+            shown[n] = true;
+            if (game_.world.Frozen) break;
+            continue;
+        }
+        if (s.atomicLeft < 1) {
+            s.atomic = false;
+            ShowMessage(game_, s.name + " is no longer immortal!");
+            shown[n] = true;
+            continue;
+        }
+        if (!game_.flags.blink) {
+            game_.flags.blink = true;
+            shown[n] = true;
+        } else if (s.atomicLeft >= 3) {
+            game_.flags.blink = false;
+        }
+    }
+}
+
+void MainWindow::PlayerFrameStep() {
+    SnakeRecord& player = game_.Player();
+    ItemAppearVanishPass(game_);
+    TakePlayerDirection(player);
+    WallCheck(game_, *this);
+    AdvanceHead(player);
+    CheckTimeLimit(game_, *this);
+    s_.screen.DrawPlayfield(game_, false);
+    StepBody(game_, 1);
+    s_.screen.DrawPlayer(game_);
+    game_.timers.iWait[0].Enable(game_.Now());
+}
+
+void MainWindow::GameFrame() {
+    LoopFlags& f = game_.flags;
+    World& w = game_.world;
+    const bool pausedBefore = f.Pause;
+
+    MusicFrameCheck(game_, music_);
+    s_.screen.BeginGameFrame(game_);
+    PlaceStandingSnakesOnStart();
+    GrowSnakes(game_);
+
+    for (int k = 1; k <= 15; ++k) {
+        Timer& step = game_.timers.iWait[static_cast<std::size_t>(k)];
+        if (step.enabled) continue;
+        if (k + 1 <= w.NumSnakes) {
+            MoveSnake(game_, k + 1);
+            StepBody(game_, k + 1);
+        }
+        step.Enable(game_.Now());
+    }
+    AtomicPowerPass(2, w.NumSnakes);
+    s_.screen.DrawComputerSnakes(game_);
+
+    if (game_.timers.iWait[0].enabled) {
+        AtomicPowerPass(1, w.NumSnakes);
+        s_.screen.DrawPlayfield(game_, true);
+    } else {
+        PlayerFrameStep();
+    }
+
+    s_.screen.DrawOverlays(game_);
+    CapLengths(game_);
+    CollisionCheck(game_, *this);
+    s_.screen.DrawMessages(game_);
+
+    if (!(f.Pause && !pausedBefore)) {
+        // Escape during the wait opens the menu at once; the wait goes on when the
+        // game comes back (arrow keys only steer outside the menu).
+        while (f.wallHitWait && !f.menuShown && !f.ending) {
+            s_.screen.DrawWallHitBanner(game_);
+            DoEvents();
+        }
+        s_.screen.DrawHud(game_);
+    }
+    s_.screen.Flip();
+    ++f.frameCount;
+    if (f.infoScreen && !f.ending) ShowLevelInfo();
+}
+
+// The still scene of the pause, the information screen and the key waits: it
+// draws the start markers too, so standing snakes go back to their start.
+void MainWindow::RenderStill() {
+    PlaceStandingSnakesOnStart();
+    AtomicPowerPass(1, game_.world.NumSnakes);
+    s_.screen.RenderScene(game_);
+}
+
+void MainWindow::ShowPause() {
+    LoopFlags& f = game_.flags;
+    do {
+        RenderStill();
+        s_.screen.DrawPauseBanner(game_);
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+    } while (f.Pause && !f.ending);
+}
+
+void MainWindow::ShowLevelInfo() {
+    LoopFlags& f = game_.flags;
+    f.clockRunning = false;
+    f.infoScreen = true;
+    f.infoShown = true;
+    while (f.infoScreen && !f.ending) {
+        RenderStill();
+        s_.screen.DrawLevelInfo(game_);
+        DoEvents();
+        s_.screen.Flip();
+        ++f.frameCount;
+    }
+    f.clockRunning = true;
+    f.infoShown = false;
+}
+
+void MainWindow::WaitForKey(int scanCode) {
+    LoopFlags& f = game_.flags;
+    const auto held = [&] { return game_.keys.snapshot[static_cast<std::size_t>(scanCode)] != 0; };
+    f.waitingForKey = true;
+    bool released = !held();  // a key held when the wait began must be let go first
+    while (!f.skipDeath && !f.ending) {
+        RenderStill();
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+        if (!held()) {
+            released = true;
+        } else if (released) {
+            break;
+        }
+    }
+    f.waitingForKey = false;
+    f.skipDeath = false;
+}
+
+// ---- answers to the rules and the loader -------------------------------------
+
+void MainWindow::PlaySound(std::string_view path, int snake, int balance) {
+    if (!effects_.zkPlaySound(path, snake, balance)) EndProgram(1);
+}
+
+void MainWindow::ShowGameOverPicture() {
+    s_.screen.DrawGameOverPicture(game_);
+}
+void MainWindow::ShowTimeLimitHit() {
+    s_.screen.DrawTimeLimitHit(game_);
+}
+void MainWindow::DrawKeyNumber(int scanCode) {
+    s_.screen.DrawKeyNumber(scanCode);
+}
+
+int MainWindow::LoadLevel(std::string_view path) {
+    MusicLevelStarted(game_);
+    const int result = zelkor::LoadLevel(game_, *this, *this, path);
+    // The menu comes up in its place and tells why.
+    if (result != 1) HoldMenuStatus(game_, game_.level.InfoText);
+    return result;
+}
+
+// A game path is the game folder as the system names it, then the rest in the game's
+// own Windows-1252 text; names on disk are UTF-8. A name the file system refuses (too
+// long, a link loop) is a missing file, never an error.
+std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
+    const std::filesystem::path p(gamePath);
+    std::error_code ec;
+    if (p.is_absolute() && std::filesystem::exists(p, ec)) return p;
+    const std::string folder = s_.gameDir.string();
+    std::string_view rest = gamePath;
+    if (rest.substr(0, folder.size()) == folder) rest.remove_prefix(folder.size());
+    return ResolvePath(s_.gameDir, Cp1252ToUtf8(rest));
+}
+
+void MainWindow::LoadBackground(std::string_view) {
+    s_.screen.LoadBackground(game_);
+}
+void MainWindow::PrepareLvlGfx() {
+    s_.screen.PrepareLvlGfx(game_);
+}
+void MainWindow::PrepareUserItemGfx() {
+    s_.screen.PrepareUserItemGfx(game_);
+}
+
+std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
+    return ReadLevelBytes(ToFile(path));
+}
+
+void MainWindow::UnpackRequiredArchive(std::string_view name) {
+    game_.startup.loadingLabel = "Unextracting: " + std::string(name);
+    game_.progress.count = 0;
+    game_.progress.total = 1;
+    s_.archives.Unextract(name, "\\gfx\\", kArchivePassword);
+}
+
+bool MainWindow::GfxExists(std::string_view name) {
+    return PathExists(s_.gameDir, Cp1252ToUtf8("gfx/" + ToRelativePath(name)));
+}
+
+std::string MainWindow::GfxPath(std::string_view name) {
+    return (s_.gameDir / "gfx" / ToRelativePath(name)).string();
+}
+
+std::string MainWindow::FolderPath(std::string_view folder, std::string_view name) {
+    return (s_.gameDir / folder).string() + "/" + std::string(name);
+}
+
+}  // namespace zelkor

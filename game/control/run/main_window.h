@@ -1,0 +1,153 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/archive_service.h"
+#include "game/control/audio/audio.h"
+#include "game/control/audio/music.h"
+#include "game/control/audio/sound_effects.h"
+#include "game/control/input/key_handler.h"
+#include "game/control/input/keyboard.h"
+#include "game/control/input/window_events.h"
+#include "game/control/menus/menu_logic.h"
+#include "game/level/level_loader.h"
+#include "game/present/screen.h"
+#include "game/rules/game.h"
+#include "game/rules/rules_host.h"
+
+namespace zelkor {
+
+class SettingsStore;
+class MessageBoxService;
+class RunRegistration;
+
+// Everything the main window reaches outside the game's own state.
+struct Services {
+    Keyboard& keyboard;
+    Screen& screen;
+    WindowEvents& events;
+    SoundDevice& sound;
+    MusicPlayer& music;
+    SettingsStore& settings;
+    MessageBoxService& messageBox;
+    ArchiveService& archives;
+    std::filesystem::path gameDir;
+    // This copy's registration in the game folder; none: it counts as the only copy.
+    RunRegistration* registration = nullptr;
+};
+
+// The game's main window: it owns the loops (main loop, pause, information
+// screen, key waits, menu), fires the window timers in DoEvents, and answers
+// what the rules, the level loader and the key handler ask of it.
+class MainWindow final : public RulesHost,
+                         public LevelLoadHost,
+                         public KeyHandlerActions,
+                         public MenuHost,
+                         public WindowEventSink {
+public:
+    MainWindow(Game& game, Services services);
+
+    Game& game() { return game_; }
+
+    // `INIT_Main`: start-up and the whole run. `commandLine` holds the game's own
+    // switches ("/L=lvl2.dat /AIS=3"). Returns the process exit code.
+    int INIT_Main(std::string_view commandLine);
+
+    // `DX_INIT`: the start-up sequence and the main loop, until the game ends.
+    void DX_INIT();
+
+    // `ZkCreateTimers`: the step timers of the computer snakes.
+    void ZkCreateTimers();
+    // `ZkCreateSounds`: unpacks "snd.zkr" and loads the four effects.
+    void ZkCreateSounds();
+
+    // Lets pending events run: one pass's pacing, window events, then every
+    // due timer fires once.
+    void DoEvents();
+
+    // One pass of each loop, for tests.
+    void MainLoopPass();
+    void GameFrame();
+
+    // `ConsolePrint`: a line of the five-line start-up console; in debug mode
+    // it also goes to the message lines.
+    void ConsolePrint(std::string_view text) override;
+
+    // `ShowLevelInfo` and `ShowPause`: screen loops that keep events running.
+    void ShowLevelInfo();
+    void ShowPause();
+    // `RunMenu`: the menu loop; returns when a game has been started.
+    void RunMenu();
+
+    // RulesHost
+    void PlaySound(std::string_view path, int snake, int balance) override;
+    void WaitForKey(int scanCode) override;
+    void LoadSettings() override;
+    void SaveSettings() override;
+    int LoadLevel(std::string_view path) override;
+    void ShowGameOverPicture() override;
+    void ShowTimeLimitHit() override;
+    HighScoreEntry EnterHighScore() override;
+    std::optional<std::vector<std::string>> ReadAINames() override;
+    int HighestModelNumber() override;  // the menu's too
+
+    // LevelLoadHost
+    std::optional<std::string> ReadLevelFile(std::string_view path) override;
+    void UnpackRequiredArchive(std::string_view name) override;
+    bool GfxExists(std::string_view name) override;
+    std::string GfxPath(std::string_view name) override;
+    std::string FolderPath(std::string_view folder, std::string_view name) override;
+    void LoadBackground(std::string_view path) override;
+    void PrepareLvlGfx() override;
+    void PrepareUserItemGfx() override;
+
+    // KeyHandlerActions
+    void MenuSelect() override;
+    void QuitAndEnd() override;
+    // A picture the game cannot do without is missing: the quit routine runs and
+    // the program ends with an error status.
+    void QuitWithError();
+    void TypeKey(int scanCode) override;
+    void DrawKeyNumber(int scanCode) override;
+    void SaveScreenshot() override;
+    // Where F12 puts its pictures; without a folder F12 only says it cannot.
+    void SetPicturesFolder(std::filesystem::path folder) { picturesFolder_ = std::move(folder); }
+
+    // MenuHost
+    void SwitchMusic(bool on) override;
+    void SetMusicVolume(int percent) override;
+
+    // WindowEventSink
+    // Closing the window quits the way the menu's "Exit" does.
+    void WindowClosed() override;
+    // `CallBackWndProc`: losing the focus pauses play; regaining it rebuilds the
+    // pictures and ends a waiting death sequence's key wait.
+    void Activated(bool active) override;
+    void RunOver() override;
+
+private:
+    void FireTimers();
+    void OnKeyboardTimer();
+    void PlayerFrameStep();
+    void AtomicPowerPass(int first, int last);
+    void PlaceStandingSnakesOnStart();
+    void RenderStill();
+    void EndProgram(int code);
+    // The player's model, when it is no longer installed, falls back to the default.
+    void KeepInstalledModel();
+    std::filesystem::path ToFile(std::string_view gamePath) const;
+    AudioHooks MakeAudioHooks();
+
+    Game& game_;
+    Services s_;
+    int exitCode_ = 0;
+    std::filesystem::path picturesFolder_;
+    SoundEffects effects_;
+    Music music_;
+};
+
+}  // namespace zelkor

@@ -1,0 +1,326 @@
+// Start-up, the menu loop and the end of the program.
+#include <cmath>
+#include <sstream>
+
+#include "common/paths.h"
+#include "common/regular_file.h"
+#include "game/control/input/typing.h"
+#include "game/control/menus/credits.h"
+#include "game/control/menus/menu_logic.h"
+#include "game/control/options/command_line.h"
+#include "game/control/options/settings.h"
+#include "game/control/run/main_window.h"
+#include "game/control/run/message_box.h"
+#include "game/control/run/quit.h"
+#include "game/control/run/run_registration.h"
+#include "game/control/run/startup_checks.h"
+#include "game/rules/computer_snakes.h"
+#include "game/rules/messages.h"
+
+namespace zelkor {
+
+int MainWindow::INIT_Main(std::string_view commandLine) {
+    RunValues& run = game_.run;
+    LoopFlags& f = game_.flags;
+    run.credits = std::string(kCredits);
+    f.displayReady = false;
+    ConsolePrint("\r\n");
+    game_.startup.loadingLabel = std::string("Zelkor v. ") + kGameVersion + " loading...";
+    run.keyMap = "US";
+    LoadSettings();
+    s_.screen.ShowStartupWindow(game_);
+
+    if (!RunLevelFolderCheck(s_.gameDir, s_.messageBox)) return 1;
+
+    ZkCreateTimers();
+    const CommandServices commandServices{s_.gameDir, s_.settings, s_.messageBox};
+    if (ApplyCommandLine(game_, commandLine, commandServices) == SwitchResult::EndProgram) return 1;
+    game_.world.NumSnakes = run.snakeCount;
+
+    if (run.levelGiven) {
+        f.stopped = false;
+        f.menuShown = false;
+        f.infoShown = true;
+        f.infoScreen = true;
+    } else {
+        f.stopped = true;
+        f.menuShown = true;
+    }
+    if (run.debug) ConsolePrint("INIT_Main: Attaching Win Hook");
+    const std::int64_t now = game_.Now();
+    game_.timers.keybrd.Enable(now);
+    ShowMessage(game_, "Loading Windows Sockets...");
+    DX_INIT();
+    return exitCode_;
+}
+
+void MainWindow::ZkCreateTimers() {
+    // The step timers of snakes 2..16 exist from the start in this table; what is
+    // left of creating them is the list for the debug console.
+    std::string list;
+    for (int i = 2; i <= 16; ++i)
+        list += " / " + std::to_string(i);
+    if (game_.run.debug) ConsolePrint("ZkCreateTimers: Timers for KIs(" + list + ") loaded...");
+    DoEvents();
+}
+
+void MainWindow::DX_INIT() {
+    RunValues& run = game_.run;
+    LoopFlags& f = game_.flags;
+    f.running = true;
+
+    KeyboardStartError keyboardError;
+    if (!s_.keyboard.DI_Init(keyboardError)) {
+        ConsolePrint(std::to_string(keyboardError.number) + ": " + keyboardError.description);
+        s_.messageBox.Show(MessageIcon::Critical, "Zelkor", kKeyboardStartFailedText);
+        EndProgram(1);
+        return;
+    }
+    if (run.debug) ConsolePrint(kKeyboardReadyLog);
+    effects_.DS_Init();
+    s_.screen.ShowCursor(run.debug);
+    if (run.debug) {
+        ConsolePrint("");
+        ConsolePrint("DX_INIT: Display Coop Level Set");
+        ConsolePrint("DX_INIT: Display 640x480x32");
+        ConsolePrint("");
+        ConsolePrint("DX_INIT: Creating Buffers");
+    }
+    s_.screen.CreateGraphics(game_);
+    if (f.ending) return;  // a missing picture was not to be done without
+    ZkCreateSounds();
+    if (f.ending) return;
+
+    bool levelFailed = false;
+    if (!run.cmdLevelPath.empty()) {
+        levelFailed = LoadLevel(run.cmdLevelPath) != 1;
+        run.cmdLevelPath.clear();
+    }
+    KeepInstalledModel();
+    game_.rng.Mix(game_.Now());
+    game_.startup.progressShown = false;
+
+    SnakeRecord& player = game_.Player();
+    player.length = 1;
+    player.score = 0;
+    player.lives = 3;
+    player.x = static_cast<std::int16_t>(player.startX);
+    player.y = static_cast<std::int16_t>(player.startY);
+    player.dir = player.nextDir = Dir::None;
+
+    ConsolePrint("DX_INIT: Creating Items");
+    if (run.aisGiven && run.aisOn) StartComputerSnakes(game_, *this);
+    game_.menu.menuRow = 1;
+    game_.menu.optionsRow = 1;
+    if (!levelFailed) game_.level.InfoText = "Welcome to Zelkor";
+    if (run.debug) ConsolePrint("DX_INIT: Loading Textures...");
+    PrepareLvlGfx();
+
+    f.infoScreen = false;
+    f.Pause = false;
+    f.displayReady = true;
+    if (run.debug) ShowMessage(game_, "Debugmode active! -> Entering main loop");
+    if (run.Deathmatch()) {
+        ShowMessage(game_,
+                    run.huntingMode ? "Zelkor Multiplayer: Hunting Mode!" : "Zelkor Multiplayer");
+    } else {
+        run.huntingMode = false;
+    }
+    ShowMessage(game_, "----------------------");
+    ShowMessage(game_, "Welcome to Zelkor 3D");
+
+    while (f.running && !f.ending)
+        MainLoopPass();
+}
+
+// ---- the menu ------------------------------------------------------------------
+
+namespace {
+
+// The fade colour of step i: RGB(i / 2, i * 2, i / 2), halves to even.
+std::uint8_t Half(int i) {
+    return static_cast<std::uint8_t>(std::nearbyint(i / 2.0));
+}
+
+}  // namespace
+
+void MainWindow::RunMenu() {
+    LoopFlags& f = game_.flags;
+    f.menuShown = true;
+    for (int i = 1; i <= 60 && !f.ending; ++i) {
+        s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
+        s_.events.Sleep(1);
+    }
+    ClearMenuHighlights(game_);
+    if (!game_.menu.optionsCommand.empty()) LoadSettings();
+    if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
+    while (!f.ending) {
+        MenuPassLogic(game_, *this);
+        s_.screen.DrawMenu(game_);
+        s_.screen.Flip();
+        ++f.frameCount;
+        DoEvents();
+        if (!f.menuShown) {
+            SaveSettings();
+            for (int i = 60; i >= 0 && !f.ending; --i) {
+                s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
+                s_.events.Sleep(1);
+            }
+            return;
+        }
+    }
+}
+
+namespace {
+
+// A new game leaves a game given up from the menu behind: the player starts again
+// with three lives, no points carried and no atomic power, as at the first start.
+void StartNewGameRecord(SnakeRecord& player) {
+    player.lives = 3;
+    player.totalScore = 0;
+    player.atomic = false;
+    player.atomicLeft = 0;
+}
+
+}  // namespace
+
+void MainWindow::MenuSelect() {
+    MenuState& m = game_.menu;
+    m.hallOfFamePage = 0;
+    m.optionsPage = 0;
+    PlaySound(kCollectSound, 1, 0);
+    switch (m.menuRow) {
+        case 1:
+            game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
+            // A first level that cannot be loaded leaves the menu up rather than
+            // starting a game that nothing can end.
+            if (LoadLevel("\\lvl\\lvl1.dat") != 1) break;
+            game_.flags.menuShown = false;
+            game_.flags.infoShown = true;
+            StartNewGameRecord(game_.Player());
+            break;
+        case 2:
+            m.optionsPage = 1;
+            m.optionsRow = 1;
+            break;
+        case 3:
+            m.hallOfFamePage = 1;
+            m.statusLine = kHallOfFameTitle;
+            break;
+        case 4:
+            QuitAndEnd();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::TypeKey(int scanCode) {
+    const ConsoleLevels levels{s_.gameDir.string(),
+                               [this](std::string_view path) { return LoadLevel(path); }};
+    TypeIntoTarget(game_, scanCode, levels);
+}
+
+void MainWindow::SwitchMusic(bool on) {
+    music_.SwitchMusic(on);
+}
+
+void MainWindow::SetMusicVolume(int percent) {
+    music_.zkMusicVolume(percent);
+}
+
+// ---- settings and the end --------------------------------------------------------
+
+void MainWindow::LoadSettings() {
+    zelkor::LoadSettings(game_, s_.settings,
+                         [this](std::int16_t percent) { music_.zkMusicVolume(percent); });
+    KeepInstalledModel();
+}
+
+void MainWindow::KeepInstalledModel() {
+    std::int16_t& model = game_.Player().model;
+    model = InstalledModelOrDefault(model, HighestModelNumber());
+}
+void MainWindow::SaveSettings() {
+    zelkor::SaveSettings(game_, s_.settings);
+}
+
+HighScoreEntry MainWindow::EnterHighScore() {
+    switch (zelkor::EnterHighScore(game_, s_.settings).outcome) {
+        case HighScoreOutcome::Entered:
+            return HighScoreEntry::Entered;
+        case HighScoreOutcome::Cheated:
+            return HighScoreEntry::Refused;
+        case HighScoreOutcome::NotEntered:
+            break;
+    }
+    return HighScoreEntry::NotEntered;
+}
+
+std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
+    // A list of names; a megabyte is far more than any.
+    const std::optional<std::string> text =
+        ReadWholeFile(ResolvePath(s_.gameDir, "AI_Names.lst"), 1 << 20);
+    if (!text) return std::nullopt;
+    std::vector<std::string> names;
+    std::istringstream in(*text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        names.push_back(std::move(line));
+    }
+    return names;
+}
+
+int MainWindow::HighestModelNumber() {
+    return game_.ModelPacks.highest;
+}
+
+void MainWindow::QuitAndEnd() {
+    QuitCleanUp(game_, s_.gameDir, s_.settings,
+                QuitServices{{},
+                             [this] { s_.keyboard.DI_Release(); },
+                             [this] { s_.events.Pump(*this); },
+                             LastCopyQuestion(s_.registration)});
+    EndProgram(0);
+}
+
+// ---- window events ----------------------------------------------------------------
+
+void MainWindow::WindowClosed() {
+    if (game_.flags.ending) return;
+    QuitAndEnd();
+}
+
+void MainWindow::RunOver() {
+    game_.flags.ending = true;
+    game_.flags.running = false;
+}
+
+void MainWindow::Activated(bool active) {
+    LoopFlags& f = game_.flags;
+    if (!active) {
+        if (game_.run.debug) ConsolePrint("WinCallback_CallBackWndProc: Zelkor.exe lost focus...");
+        if (!f.Pause && !f.stopped && !f.menuShown && !f.infoScreen && !DeathSequenceRunning(game_))
+            f.Pause = true;
+        return;
+    }
+    // The pictures live in the game's own memory and survive the desktop's turn, so
+    // there is nothing to rebuild; the display goes back to full screen by itself.
+    if (!f.displayReady) return;
+    if (game_.run.debug) ConsolePrint("WinCallback_CallBackWndProc: Zelkor.exe got focus back...");
+    if (DeathSequenceRunning(game_)) f.skipDeath = true;
+}
+
+void MainWindow::QuitWithError() {
+    QuitAndEnd();
+    exitCode_ = 1;
+}
+
+void MainWindow::EndProgram(int code) {
+    exitCode_ = code;
+    game_.flags.ending = true;
+    game_.flags.running = false;
+}
+
+}  // namespace zelkor

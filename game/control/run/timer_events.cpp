@@ -1,0 +1,66 @@
+#include "game/control/run/timer_events.h"
+
+#include <cmath>
+
+#include "game/rules/messages.h"
+#include "game/rules/movement.h"
+
+namespace zelkor {
+
+bool LevelInPlay(const LoopFlags& f) {
+    return f.running && !f.stopped && !f.menuShown && !f.Pause && !f.infoScreen && !f.wallHitWait &&
+           !f.lifeLostBox && !f.waitingForKey;
+}
+
+int IncreasedPlayerInterval(const Game& game) {
+    const double v = std::floor(game.Snake(1).speed - game.flags.speedIncrease);
+    return static_cast<int>(std::nearbyint(v >= game.level.maxSpd ? v : game.level.maxSpd));
+}
+
+void OnTmr1(Game& game) {
+    LoopFlags& f = game.flags;
+    ++f.scrollCounter;
+    if (f.messageScroll && f.scrollCounter == 2) {
+        ScrollMessages(game);
+        f.scrollCounter = 0;
+    }
+    f.deathSuppression = false;
+    f.FPS = static_cast<std::int16_t>(f.frameCount);
+    f.frameCount = 0;
+    for (int n = 1; n <= game.world.NumSnakes; ++n) {
+        SnakeRecord& s = game.Snake(n);
+        if (s.atomic) --s.atomicLeft;
+    }
+    // While the speed increase is on, every second second of play asks for one step
+    // of it; time in the menu, in a pause or before a box that waits does not count.
+    if (game.level.SpeedUp && LevelInPlay(f) && ++f.speedTickCount >= 2) {
+        f.speedTickCount = 0;
+        f.speedTick = true;
+    }
+    if (f.speedTick) {
+        f.speedIncrease += game.level.SpeedStep;
+        SetStepInterval(game, 1, IncreasedPlayerInterval(game));
+        f.speedTick = false;
+    }
+    if (f.clockRunning && f.levelClock < 32001) ++f.levelClock;
+}
+
+void OnPicChange(Game& game) {
+    LoopFlags& f = game.flags;
+    if (++f.animFrame >= 46) f.animFrame = 1;
+    if (++f.lightCounter >= 5) f.lightCounter = 0;
+}
+
+void OnResetSpeed(Game& game) {
+    if (!game.options.noSpeedReset) {
+        // With the speed increase on, a speed effect ends at the increased speed.
+        SetStepInterval(game, 1,
+                        game.level.SpeedUp ? IncreasedPlayerInterval(game) : game.Snake(1).speed);
+        const int r = game.rng.Below(5);
+        ItemList& red = game.world.Items(ItemKind::Red);
+        if (r == 2 && !game.level.HideCollected) red.slots[1].visible = true;
+    }
+    game.timers.ResetSpeed.Disable();
+}
+
+}  // namespace zelkor
