@@ -38,10 +38,9 @@ MainWindow::MainWindow(EditorServices services, QWidget* parent)
     BuildActions();
     SelectSymbol(currentSymbol_);
     connect(&history_, &QUndoStack::cleanChanged, this, [this] { UpdateCaption(); });
-    connect(&history_, &QUndoStack::canUndoChanged, undoButton_, &QWidget::setEnabled);
-    connect(&history_, &QUndoStack::canRedoChanged, redoButton_, &QWidget::setEnabled);
-    undoButton_->setEnabled(false);
-    redoButton_->setEnabled(false);
+    connect(&history_, &QUndoStack::canUndoChanged, this, [this] { UpdateHistoryControls(); });
+    connect(&history_, &QUndoStack::canRedoChanged, this, [this] { UpdateHistoryControls(); });
+    UpdateHistoryControls();
     UpdateCaption();
 }
 

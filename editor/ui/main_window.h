@@ -14,6 +14,7 @@
 #include "editor/ui/game_launcher.h"
 #include "editor/ui/tool_pictures.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -62,6 +63,9 @@ public:
     // The commands of the buttons, for the buttons and for tests.
     void DrawWall();
     void ClearAll();
+    // A stroke being dragged ends first (one step of the history), then the step goes.
+    void Undo();
+    void Redo();
     void RedrawAll();
     void SaveCommand();
     void LoadCommand();
@@ -109,6 +113,7 @@ private:
     void CanvasMoved(int column, int row, Qt::MouseButtons buttons);
     void CanvasReleased();
     void FinishStroke();
+    void UpdateHistoryControls();
     void Push(const QString& text, CellChanges changes, bool applied);
     void RedrawCells(const CellChanges& changes);
 
@@ -151,6 +156,8 @@ private:
     QCheckBox* hunting_ = nullptr;
     QPushButton* undoButton_ = nullptr;
     QPushButton* redoButton_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QComboBox* zoomBox_ = nullptr;
 
     LevelSettingsWindow* settingsWindow_ = nullptr;

@@ -1,6 +1,8 @@
 // The main window's grid editing: pointer, wall tool, clear, redraw and history.
+#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 
 #include "editor/core/cell_codes.h"
 #include "editor/ui/editor_dialogs.h"
@@ -55,6 +57,7 @@ void MainWindow::CanvasPressed(int column, int row, Qt::MouseButton button) {
         return;
     }
     stroke_ = press.changes;
+    UpdateHistoryControls();
 }
 
 void MainWindow::CanvasMoved(int column, int row, Qt::MouseButtons buttons) {
@@ -75,7 +78,10 @@ void MainWindow::CanvasMoved(int column, int row, Qt::MouseButtons buttons) {
     ApplyChanges(level_.grid, change);
     RedrawCells(change);
     SetInfo(FromLevelText(CellInfoText(*index, level_.grid.At(*index))));
-    if (!stroke_) stroke_.emplace();
+    if (!stroke_) {
+        stroke_.emplace();
+        UpdateHistoryControls();
+    }
     stroke_->insert(stroke_->end(), change.begin(), change.end());
 }
 
@@ -88,6 +94,16 @@ void MainWindow::FinishStroke() {
     CellChanges changes = std::move(*stroke_);
     stroke_.reset();
     if (!changes.empty()) Push("Paint", std::move(changes), true);
+    UpdateHistoryControls();
+}
+
+void MainWindow::UpdateHistoryControls() {
+    // While a stroke is dragged, Undo ends it and takes it back.
+    const bool canUndo = history_.canUndo() || stroke_.has_value();
+    undoButton_->setEnabled(canUndo);
+    undoAction_->setEnabled(canUndo);
+    redoButton_->setEnabled(history_.canRedo());
+    redoAction_->setEnabled(history_.canRedo());
 }
 
 void MainWindow::Push(const QString& text, CellChanges changes, bool applied) {
@@ -99,6 +115,16 @@ void MainWindow::Push(const QString& text, CellChanges changes, bool applied) {
 void MainWindow::RedrawCells(const CellChanges& changes) {
     for (const CellChange& c : changes)
         canvas_->RedrawItem(c.index);
+}
+
+void MainWindow::Undo() {
+    FinishStroke();
+    history_.undo();
+}
+
+void MainWindow::Redo() {
+    FinishStroke();
+    history_.redo();
 }
 
 void MainWindow::DrawWall() {

@@ -226,8 +226,8 @@ QWidget* MainWindow::BuildCommands() {
     connect(clear, &QPushButton::clicked, this, &MainWindow::ClearAll);
     connect(redraw, &QPushButton::clicked, this, &MainWindow::RedrawAll);
     connect(useGrid_, &QCheckBox::clicked, this, &MainWindow::SetUseGrid);
-    connect(undoButton_, &QPushButton::clicked, &history_, &QUndoStack::undo);
-    connect(redoButton_, &QPushButton::clicked, &history_, &QUndoStack::redo);
+    connect(undoButton_, &QPushButton::clicked, this, &MainWindow::Undo);
+    connect(redoButton_, &QPushButton::clicked, this, &MainWindow::Redo);
     connect(zoomBox_, &QComboBox::activated, this, [this](int index) { SetZoom(index + 1); });
     connect(save, &QPushButton::clicked, this, &MainWindow::SaveCommand);
     connect(load, &QPushButton::clicked, this, &MainWindow::LoadCommand);
@@ -297,15 +297,11 @@ void MainWindow::BuildActions() {
     file->addSeparator();
     add(file, "E&xit", {}, [this] { close(); });
 
-    QAction* undo = history_.createUndoAction(this, "&Undo");
-    undo->setShortcuts({QKeySequence::Undo});
-    QAction* redo = history_.createRedoAction(this, "&Redo");
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    for (QAction* a : {undo, redo})
-        a->setShortcutContext(Qt::ApplicationShortcut);
-    edit->addAction(undo);
-    edit->addAction(redo);
+    undoAction_ = add(edit, "&Undo", {QKeySequence::Undo}, [this] { Undo(); });
+    redoAction_ =
+        add(edit, "&Redo",
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            [this] { Redo(); });
     edit->addSeparator();
     add(edit, "Draw &Wall", {QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { DrawWall(); });
     add(edit, "&Clear", {}, [this] { ClearAll(); });

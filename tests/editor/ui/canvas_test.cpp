@@ -144,6 +144,40 @@ private slots:
         QVERIFY(!redo->isEnabled());
     }
 
+    // Undo while the button is still held ends the stroke first and takes back exactly
+    // it; the history before it stays whole.
+    void UndoDuringADragTakesBackTheStroke() {
+        {  // the first stroke of all, with nothing before it to undo
+            Editor fresh;
+            fresh.window->SelectSymbol('-');
+            fresh.Drag({3, 5}, {7, 5}, Qt::LeftButton, false);
+            fresh.Key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(fresh.window->Level().grid, GridCells{});
+        }
+        Editor e;
+        e.window->SelectSymbol('+');
+        e.Click(5, 5);
+        e.window->SelectSymbol('-');
+        e.Drag({3, 5}, {7, 5}, Qt::LeftButton, false);
+        e.Key(Qt::Key_Z, Qt::ControlModifier);
+        QTest::mouseRelease(&e.Canvas(), Qt::LeftButton, {}, e.Canvas().CellCentre(7, 5));
+        auto row = [&e] {
+            std::string cells;
+            for (int column = 3; column <= 7; ++column)
+                cells += e.Cell(column, 5);
+            return cells;
+        };
+        QCOMPARE(row(), std::string("00+00"));
+        e.window->Redo();
+        QCOMPARE(row(), std::string("-----"));
+        e.window->Undo();
+        e.window->Undo();
+        QCOMPARE(e.window->Level().grid, GridCells{});
+        e.window->Redo();
+        e.window->Redo();
+        QCOMPARE(row(), std::string("-----"));
+    }
+
     void ToolsWorkAtEveryZoom() {
         Editor e;
         e.window->SelectSymbol('+');
