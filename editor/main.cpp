@@ -19,9 +19,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: ZelkorLvlEdit [--settings FILE]\n"
+    "Usage: ZelkorLvlEdit [--settings FILE] [LEVEL]\n"
     "       ZelkorLvlEdit [--settings FILE] --resave IN OUT\n"
     "\n"
+    "  LEVEL             a level file to open at once, as \"Load...\" opens it\n"
     "  --settings FILE   keep the settings in FILE instead of the shared settings file\n"
     "  --resave IN OUT   read the level IN as the editor loads it and write it to OUT in\n"
     "                    the editor's layout, without opening a window; the level keeps\n"
@@ -30,6 +31,7 @@ constexpr const char* kUsage =
 struct Options {
     std::optional<std::string> settingsFile;
     std::optional<std::pair<std::string, std::string>> resave;
+    std::vector<std::string> levels;
     bool help = false;
     std::string error;
 };
@@ -40,11 +42,13 @@ Options Mistake(std::string error) {
     return o;
 }
 
-// Our options; whatever else is left for Qt.
-Options ReadOptions(int argc, char** argv) {
+// Our options; other options are left for Qt. Read again after Qt took its own, with
+// their values, so that a value is never taken for the level.
+Options ReadOptions(const std::vector<std::string>& argv) {
     Options o;
+    const auto argc = static_cast<int>(argv.size());
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        const std::string& arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--settings") {
@@ -57,6 +61,8 @@ Options ReadOptions(int argc, char** argv) {
             i += 2;
         } else if (arg.starts_with("--")) {
             return Mistake("unknown option " + arg);
+        } else if (!arg.starts_with("-")) {
+            o.levels.push_back(arg);
         }
     }
     return o;
@@ -66,7 +72,7 @@ Options ReadOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace zelkor;
-    const Options options = ReadOptions(argc, argv);
+    const Options options = ReadOptions(std::vector<std::string>(argv, argv + argc));
     if (options.help) {
         std::cout << kUsage;
         return 0;
@@ -86,10 +92,19 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZelkorLvlEdit");
+    std::vector<std::string> left;
+    for (const QString& arg : QApplication::arguments())
+        left.push_back(arg.toStdString());
+    const std::vector<std::string> levels = ReadOptions(left).levels;
+    if (levels.size() > 1) {
+        std::cerr << "ZelkorLvlEdit: one level at a time\n\n" << kUsage;
+        return 2;
+    }
     editor::QtEditorDialogs dialogs;
     const char* searchPath = std::getenv("PATH");
     editor::MainWindow window({settings, dialogs, ProgramFolder(), searchPath ? searchPath : ""});
     window.show();
-    window.Start();
+    window.Start(levels.empty() ? std::nullopt
+                                : std::optional<std::filesystem::path>(levels.front()));
     return QApplication::exec();
 }

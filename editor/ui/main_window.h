@@ -56,9 +56,9 @@ public:
     explicit MainWindow(EditorServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up after the window is shown: the stored settings are read, and the
-    // game program is looked for when no path is stored.
-    void Start();
+    // The start-up after the window is shown: the stored settings are read, `level` is
+    // loaded when given, and the game program is looked for when no path is stored.
+    void Start(const std::optional<std::filesystem::path>& level = std::nullopt);
 
     // The commands of the buttons, for the buttons and for tests.
     void DrawWall();

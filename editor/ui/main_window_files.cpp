@@ -37,12 +37,17 @@ std::filesystem::path ToPath(const QString& text) {
 
 }  // namespace
 
-void MainWindow::Start() {
+void MainWindow::Start(const std::optional<std::filesystem::path>& level) {
     EditorSettings defaults;
     defaults.author = level_.fields.Author;
     ApplySettings(ReadEditorSettings(services_.settings, defaults));
     SetInfo("Ready");
     SetStatus("");
+    if (level) {
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(*level, ec);
+        LoadFrom(ec ? *level : absolute);
+    }
     if (!GamePath().empty()) return;
     // A game program beside the editor is the one it belongs to, else the installed one.
     const std::filesystem::path found =

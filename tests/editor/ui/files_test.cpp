@@ -108,15 +108,25 @@ private slots:
         QCOMPARE(e.dialogs.starts.back(), file);
     }
 
-    void AShippedLevelLoadsWithItsItemsAndSettings() {
+    // `ZelkorLvlEdit FILE` opens the file as the window starts.
+    void ALevelNamedAtStartUpIsOpened() {
+        {
+            Editor e;
+            e.window->OpenUserItems();
+            e.window->Start(ZELKOR_SOURCE_DIR "/content/lvl/lvl16.dat");
+            QVERIFY(e.dialogs.shown.empty());
+            QVERIFY(Find<QListWidget>(e.window->ItemsWindow(), "lstItems")->count() > 0);
+            QVERIFY(e.window->Level().grid != GridCells{});
+            QCOMPARE(e.window->windowTitle(), EditorCaption() + " - lvl16.dat[*]");
+            e.window->resize(e.window->sizeHint());
+            Keep(e.window->grab().toImage(), "shipped_level");
+        }
         Editor e;
-        e.window->OpenUserItems();
-        QVERIFY(e.window->LoadFrom(ZELKOR_SOURCE_DIR "/content/lvl/lvl16.dat"));
-        QVERIFY(e.dialogs.shown.empty());
-        QVERIFY(Find<QListWidget>(e.window->ItemsWindow(), "lstItems")->count() > 0);
-        QVERIFY(e.window->Level().grid != GridCells{});
-        e.window->resize(e.window->sizeHint());
-        Keep(e.window->grab().toImage(), "shipped_level");
+        e.window->Start(e.Path("gone.dat").toStdString());
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("Could not load! Err: 2 (No such file or directory)"));
+        QCOMPARE(e.window->Level().grid, GridCells{});
+        QCOMPARE(e.window->windowTitle(), EditorCaption() + "[*]");
     }
 
     void ALoadThatCannotReadTheFileChangesNothing() {
