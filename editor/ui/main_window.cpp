@@ -14,6 +14,7 @@
 #include "editor/ui/grid_canvas.h"
 #include "editor/ui/level_settings_window.h"
 #include "editor/ui/level_text.h"
+#include "editor/ui/recent_menu.h"
 #include "editor/ui/text_binding.h"
 #include "editor/ui/tool_window_place.h"
 #include "editor/ui/user_items_window.h"
@@ -31,11 +32,14 @@ QString EditorCaption() {
 }
 
 MainWindow::MainWindow(EditorServices services, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)) {
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      recent_(RecentFiles::Read(services_.settings)) {
     setObjectName("frmMain");
     history_.setUndoLimit(1000);
     BuildWindow();
     BuildActions();
+    recentMenu_->Fill(recent_.Files());
     SelectSymbol(currentSymbol_);
     connect(&history_, &QUndoStack::cleanChanged, this, [this] { UpdateCaption(); });
     connect(&history_, &QUndoStack::canUndoChanged, this, [this] { UpdateHistoryControls(); });

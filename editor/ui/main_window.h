@@ -10,6 +10,7 @@
 #include "editor/core/editor_level.h"
 #include "editor/core/editor_settings.h"
 #include "editor/core/pointer_rules.h"
+#include "editor/core/recent_files.h"
 #include "editor/core/wall_tool.h"
 #include "editor/ui/game_launcher.h"
 #include "editor/ui/tool_pictures.h"
@@ -32,6 +33,7 @@ namespace zelkor::editor {
 class EditorDialogs;
 class GridCanvas;
 class LevelSettingsWindow;
+class RecentMenu;
 class RequiredFilesWindow;
 class UserItemsWindow;
 
@@ -82,8 +84,11 @@ public:
     // Save and load without the file dialog; false after a failure (its message shown).
     bool SaveTo(const std::filesystem::path& file);
     bool LoadFrom(const std::filesystem::path& file);
+    // A level of the recent list: loaded, or taken off the list when it is gone.
+    void OpenRecent(const std::filesystem::path& file);
 
     const EditorLevel& Level() const { return level_; }
+    const RecentFiles& Recent() const { return recent_; }
     char CurrentSymbol() const { return currentSymbol_; }
     QString StatusText() const;
     QString InfoText() const;
@@ -122,6 +127,11 @@ private:
     void LevelEdited();
     void UpdateCaption();
     void MarkSaved(const std::filesystem::path& file);
+    // Stores the recent files and shows them in the menu.
+    void RecentChanged();
+    // Whether the level being edited may be replaced by another: true when nothing is
+    // unsaved or the user says so.
+    bool MayReplaceLevel();
     void ApplySettings(const EditorSettings& settings);
     void StoreSettings();
     std::filesystem::path GamePath() const;
@@ -140,6 +150,7 @@ private:
     bool levelEdited_ = false;           // fields or slots changed since the last save/load
     bool exiting_ = false;               // "Exit": close without questions
     std::filesystem::path currentFile_;
+    RecentFiles recent_;
 
     GridCanvas* canvas_ = nullptr;
     QScrollArea* canvasArea_ = nullptr;
@@ -159,6 +170,7 @@ private:
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     QComboBox* zoomBox_ = nullptr;
+    RecentMenu* recentMenu_ = nullptr;
 
     LevelSettingsWindow* settingsWindow_ = nullptr;
     UserItemsWindow* itemsWindow_ = nullptr;

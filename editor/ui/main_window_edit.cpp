@@ -167,6 +167,8 @@ void MainWindow::UpdateCaption() {
 }
 
 void MainWindow::MarkSaved(const std::filesystem::path& file) {
+    recent_.Add(file);
+    RecentChanged();
     currentFile_ = file;
     levelEdited_ = false;
     history_.setClean();

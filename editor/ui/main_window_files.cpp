@@ -18,6 +18,7 @@
 #include "editor/ui/level_settings_window.h"
 #include "editor/ui/level_text.h"
 #include "editor/ui/main_window.h"
+#include "editor/ui/recent_menu.h"
 #include "editor/ui/user_items_window.h"
 
 namespace zelkor::editor {
@@ -120,12 +121,15 @@ bool MainWindow::SaveTo(const std::filesystem::path& file) {
     return true;
 }
 
+bool MainWindow::MayReplaceLevel() {
+    return !Modified() ||
+           services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nLoad anyways?",
+                                 EditorDialogs::Icon::Question);
+}
+
 void MainWindow::LoadCommand() {
     FinishStroke();
-    if (Modified() &&
-        !services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nLoad anyways?",
-                               EditorDialogs::Icon::Question))
-        return;
+    if (!MayReplaceLevel()) return;
     const QString name =
         services_.dialogs.OpenFileName(this, "Load Level...", kLevelFilter, LevelDialogStart());
     if (!name.isEmpty()) LoadFrom(ToPath(name));
@@ -158,6 +162,27 @@ bool MainWindow::LoadFrom(const std::filesystem::path& file) {
     MarkSaved(file);
     SetStatus("Loaded " + PathText(file));
     return true;
+}
+
+void MainWindow::OpenRecent(const std::filesystem::path& file) {
+    FinishStroke();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        services_.dialogs.Message(this, kEditorTitle,
+                                  "The level " + PathText(file) +
+                                      " is not there any more. It is taken off the list of "
+                                      "recent levels.",
+                                  EditorDialogs::Icon::Warning);
+        recent_.Remove(file);
+        RecentChanged();
+        return;
+    }
+    if (MayReplaceLevel()) LoadFrom(file);
+}
+
+void MainWindow::RecentChanged() {
+    recent_.Write(services_.settings);
+    recentMenu_->Fill(recent_.Files());
 }
 
 void MainWindow::TestLevel() {

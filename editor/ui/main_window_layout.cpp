@@ -18,6 +18,7 @@
 #include "editor/core/cell_codes.h"
 #include "editor/ui/grid_canvas.h"
 #include "editor/ui/main_window.h"
+#include "editor/ui/recent_menu.h"
 
 namespace zelkor::editor {
 namespace {
@@ -294,6 +295,11 @@ void MainWindow::BuildActions() {
     add(file, "&Load...", {QKeySequence::Open}, [this] { LoadCommand(); });
     add(file, "&Save...", {QKeySequence::Save}, [this] { SaveCommand(); });
     add(file, "&Test Level", {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { TestLevel(); });
+    recentMenu_ = new RecentMenu(
+        "Recent &Levels", [this](const std::filesystem::path& f) { OpenRecent(f); }, this);
+    // Each time it opens, the menu looks again which files are still there.
+    connect(recentMenu_, &QMenu::aboutToShow, this, [this] { recentMenu_->Fill(recent_.Files()); });
+    file->addMenu(recentMenu_);
     file->addSeparator();
     add(file, "E&xit", {}, [this] { close(); });
 

@@ -7,6 +7,7 @@
 #include "editor/core/editor_settings.h"
 #include "editor/core/level_writer.h"
 #include "editor/core/pre_test_check.h"
+#include "editor/core/recent_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor::editor {
@@ -134,6 +135,32 @@ TEST(EditorSettings, SurviveARunAndGiveDefaultsForWhatIsMissingOrBroken) {
     const EditorSettings broken = ReadEditorSettings(store, defaults);
     EXPECT_EQ(broken.testComputerSnakes, 14);
     EXPECT_FALSE(broken.useGrid);
+}
+
+TEST(RecentFiles, EightNewestFirstInPrintableText) {
+    RecentFiles recent;
+    for (int i = 1; i <= 9; ++i)
+        recent.Add("/levels/" + std::to_string(i) + ".dat");
+    recent.Add("/levels/5.dat");
+    ASSERT_EQ(recent.Files().size(), 8u);
+    EXPECT_EQ(recent.Files()[0], "/levels/5.dat");
+    EXPECT_EQ(recent.Files()[1], "/levels/9.dat");
+    EXPECT_EQ(recent.Files()[7], "/levels/2.dat");
+
+    // Any byte outside printable ASCII, and "%", as %XX of the bytes (UTF-8 here).
+    const std::filesystem::path odd = "/h\xC3\xB6hle/50%\t\xE2\x98\x83.dat";
+    EXPECT_EQ(EncodePathValue(odd), "/h%C3%B6hle/50%25%09%E2%98%83.dat");
+    EXPECT_EQ(DecodePathValue(EncodePathValue(odd)), odd);
+    EXPECT_EQ(DecodePathValue("100%.dat%2"), "100%.dat%2") << "a lone % stands for itself";
+
+    MemorySettingsStore store;
+    recent.Add(odd);
+    ASSERT_TRUE(recent.Write(store));
+    EXPECT_EQ(RecentFiles::Read(store).Files(), recent.Files());
+    recent = RecentFiles{};
+    recent.Add("/only.dat");
+    recent.Write(store);
+    EXPECT_EQ(RecentFiles::Read(store).Files(), recent.Files()) << "a shorter list stays short";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 #include "editor/core/level_writer.h"
@@ -142,6 +143,46 @@ private slots:
         e.dialogs.files = {};  // a cancelled dialog
         QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
         QCOMPARE(e.Cell(4, 4), '+');
+    }
+
+    // Newest first, kept in the settings file across runs whatever the file's name; a
+    // file that is gone is taken off the list when chosen.
+    void RecentLevelsSurviveARestartAndDropWhatIsGone() {
+        QTemporaryDir home;
+        IniSettingsStore store(home.filePath("settings.ini").toStdString());
+        const QString snowman = home.filePath("H\u00f6hle \u2603 100%.dat");
+        const QString plain = home.filePath("plain.dat");
+        {
+            Editor e(&store);
+            QVERIFY(e.window->SaveTo(snowman.toStdString()));
+            QVERIFY(e.window->SaveTo(plain.toStdString()));
+        }
+        Editor e(&store);
+        auto* menu = Find<QMenu>(e.window.get(), "mnuRecent");
+        QCOMPARE(menu->actions().size(), 2);
+        QVERIFY(menu->actions()[0]->text().startsWith("&1 plain.dat\t"));
+        menu->actions()[1]->trigger();
+        QVERIFY(e.dialogs.shown.empty());
+        QVERIFY(e.window->windowTitle().contains("H\u00f6hle \u2603 100%.dat"));
+        QCOMPARE(e.window->Recent().Files().front(), snowman.toStdString());
+
+        QFile::remove(plain);
+        emit menu->aboutToShow();
+        const QImage shown = menu->grab().toImage();
+        Keep(shown, "recent_levels");
+        auto darkest = [&shown](int top, int bottom) {
+            int gray = 255;
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    gray = std::min(gray, qGray(shown.pixel(x, y)));
+            return gray;
+        };
+        QVERIFY2(darkest(shown.height() / 2, shown.height()) > darkest(0, shown.height() / 2) + 60,
+                 "the entry of the file that is gone is greyed");
+        menu->actions()[1]->trigger();
+        QVERIFY(e.dialogs.LastText().contains("is not there any more"));
+        QCOMPARE(e.window->Recent().Files().size(), std::size_t{1});
+        QCOMPARE(RecentFiles::Read(store).Files(), e.window->Recent().Files());
     }
 };
 
