@@ -68,8 +68,8 @@ void ReadModelIni(std::string_view bytes, ModelPack& pack) {
 void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
     host.SetLoadingLabel("Loading model packs...");
     if (game.run.debug) host.ConsolePrint("ZkGetModelPacks: Searching model packs");
-    const std::filesystem::path gameDir = pictures.gameDir();
-    const std::vector<std::string> files = PackFiles(ResolvePath(gameDir, "models"));
+    const GameFiles& gameFiles = pictures.gameFiles();
+    const std::vector<std::string> files = PackFiles(gameFiles.File("models"));
     const int listed = static_cast<int>(std::min<std::size_t>(files.size(), kMaxModels));
     for (std::size_t i = kMaxModels; i < files.size(); ++i)
         host.ConsolePrint("ZkGetModelPacks: No room for more than 100 models, skipping " +
@@ -87,8 +87,8 @@ void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
             if (game.run.debug) host.ConsolePrint("ZkGetModelPacks: Loading " + file);
             host.Unextract("\\models\\" + file, "\\gfx\\", "");
         }
-        const std::string gfxFolder = "gfx/" + Cp1252ToUtf8(folder);
-        if (!PathExists(gameDir, gfxFolder)) {
+        const std::string gfxFolder = "\\gfx\\" + folder;
+        if (!gameFiles.Exists(gfxFolder)) {
             host.ConsolePrint("ZkGetModelPacks: Skipping damaged model pack " + file);
             continue;
         }
@@ -97,7 +97,7 @@ void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
         pack = ModelPack{};
         pack.file = file;
         pack.folder = folder;
-        const std::filesystem::path ini = ResolvePath(gameDir, gfxFolder + "/model.ini");
+        const std::filesystem::path ini = gameFiles.File(gfxFolder + "\\model.ini");
         std::error_code error;
         if (std::filesystem::is_regular_file(ini, error)) {
             ReadModelIni(ReadFileStart(ini, kMaxModelIniBytes), pack);

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "common/paths.h"
 #include "common/regular_file.h"
-#include "common/text_encoding.h"
 #include "game/present/model_packs.h"
 
 namespace zelkor {
@@ -144,9 +142,8 @@ std::optional<std::array<int, 2>> BitmapSize(std::string_view header) {
     return std::array<int, 2>{w, h < 0 ? -h : h};
 }
 
-PictureStore::PictureStore(const std::filesystem::path& gameDir, PictureFiles& files,
-                           PictureHost& host)
-    : gameDir_(gameDir), gameFolder_(gameDir.string()), files_(files), host_(host) {
+PictureStore::PictureStore(const GameFiles& gameFiles, PictureFiles& files, PictureHost& host)
+    : gameFiles_(gameFiles), gameFolder_(gameFiles.prefix()), files_(files), host_(host) {
     scratch_.reserve(gameFolder_.size() + 300);
 }
 
@@ -161,12 +158,6 @@ const Surface& PictureStore::sprite(int model, int slot) const {
     return sprites_[static_cast<std::size_t>(model)][static_cast<std::size_t>(slot)];
 }
 
-std::filesystem::path PictureStore::FileOf(std::string_view gamePath) const {
-    std::string_view rest = gamePath;
-    if (rest.substr(0, gameFolder_.size()) == gameFolder_) rest.remove_prefix(gameFolder_.size());
-    return ResolvePath(gameDir_, Cp1252ToUtf8(ToRelativePath(rest)));
-}
-
 std::string PictureStore::GfxPath(std::string_view name) const {
     return gameFolder_ + "\\gfx\\" + std::string(name);
 }
@@ -175,7 +166,7 @@ void PictureStore::DD_CreateSurfFromFile(const Game& game, const std::string& pa
                                          Surface& surface, int width, int height, int keyMode,
                                          bool modelSprite, bool count) {
     surface.Release();
-    const std::filesystem::path file = FileOf(path);
+    const std::filesystem::path file = gameFiles_.File(path);
     std::error_code error;
     const bool found = std::filesystem::is_regular_file(file, error);
     std::optional<Surface> picture;
@@ -316,12 +307,12 @@ void PictureStore::DD_ClearPicBuffer() {
 }
 
 int PictureStore::DD_PicWidth(const std::string& path) const {
-    const auto size = BitmapSize(ReadFileStart(FileOf(path), 26));
+    const auto size = BitmapSize(ReadFileStart(gameFiles_.File(path), 26));
     return size ? (*size)[0] : 0;
 }
 
 int PictureStore::DD_PicHeight(const std::string& path) const {
-    const auto size = BitmapSize(ReadFileStart(FileOf(path), 26));
+    const auto size = BitmapSize(ReadFileStart(gameFiles_.File(path), 26));
     return size ? (*size)[1] : 0;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_files.h"
 #include "game/present/picture_services.h"
 #include "game/present/surface.h"
 #include "game/rules/game.h"
@@ -94,11 +95,10 @@ inline constexpr int kModelSlots = 29;
 // picture buffer that loads item and user-item pictures on first use.
 class PictureStore {
 public:
-    PictureStore(const std::filesystem::path& gameDir, PictureFiles& files, PictureHost& host);
+    PictureStore(const GameFiles& gameFiles, PictureFiles& files, PictureHost& host);
 
-    const std::filesystem::path& gameDir() const { return gameDir_; }
+    const GameFiles& gameFiles() const { return gameFiles_; }
     PictureFiles& files() { return files_; }
-    const std::string& gameFolder() const { return gameFolder_; }
 
     const Surface& fixed(Fixed which) const { return fixed_[static_cast<std::size_t>(which)]; }
     // Font 1..6 (nothing outside).
@@ -143,9 +143,6 @@ public:
     void PrepareLvlGfx(const Game& game);
     void PrepareUserItemGfx(const Game& game);
 
-    // The file a game path names, found whatever the case of its letters.
-    std::filesystem::path FileOf(std::string_view gamePath) const;
-
 private:
     struct PicSlot {
         Surface surface;
@@ -160,8 +157,8 @@ private:
     void IndexAdd(int entry);
     void IndexClear();
 
-    std::filesystem::path gameDir_;
-    std::string gameFolder_;  // the game folder as the game writes paths
+    const GameFiles& gameFiles_;
+    const std::string& gameFolder_;  // the game folder as the game writes paths
     PictureFiles& files_;
     PictureHost& host_;
 

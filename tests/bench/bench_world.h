@@ -20,9 +20,9 @@ struct BenchWorld {
     MemorySettingsStore settings;
     NullArchiveService archives;
     NullMessageBox messageBox;
-    MainWindow window{
-        game, Services{keyboard, screen, events, sound, music, settings, messageBox, archives,
-                       std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"}};
+    GameFiles files{std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"};
+    MainWindow window{game, Services{keyboard, screen, events, sound, music, settings, messageBox,
+                                     archives, files}};
 };
 
 }  // namespace zelkor::bench

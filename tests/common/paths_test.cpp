@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/game_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor {
@@ -36,6 +37,20 @@ TEST_F(PathsTest, InsideMeansBelowTheFolderAfterDotDot) {
     EXPECT_TRUE(IsInside(root_, root_ / "gfx" / "x.bmp"));
     EXPECT_FALSE(IsInside(root_, root_ / "gfx" / ".." / ".." / "x.bmp"));
     EXPECT_FALSE(IsInside(root_ / "gfx", root_ / "gfxother" / "x"));
+}
+
+// The game's paths name files below the game folder whether or not the folder is
+// written in front; only the level the player names may lead out of it.
+TEST_F(PathsTest, GamePathsStayInTheGameFolderUnlessThePlayerNamesTheLevel) {
+    WriteBytes(root_ / "game" / "lvl" / "Lvl1.DAT", "level");
+    WriteBytes(root_ / "outside.dat", "secret");
+    const GameFiles files(root_ / "game");
+    EXPECT_EQ(files.ReadLevelFile(files.FolderPath("lvl", "lvl1.dat")), "level");
+    EXPECT_EQ(files.ReadLevelFile("\\LVL\\lvl1.dat"), "level");
+    const std::string up = files.FolderPath("lvl", "..\\..\\outside.dat");
+    EXPECT_EQ(files.ReadLevelFile(up), std::nullopt);
+    EXPECT_FALSE(files.Exists("\\gfx\\..\\..\\outside.dat"));
+    EXPECT_EQ(files.ReadLevelFile(up, GameFiles::Reach::Anywhere), "secret");
 }
 
 }  // namespace

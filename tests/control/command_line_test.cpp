@@ -27,13 +27,14 @@ protected:
     SetCommandTest() : game_(std::make_unique<Game>(clock_)) {}
 
     SwitchResult Apply(std::string_view commandLine) {
-        return ApplyCommandLine(*game_, commandLine, {folder_.path(), store_, boxes_});
+        return ApplyCommandLine(*game_, commandLine, {files_, store_, boxes_});
     }
     RunValues& run() { return game_->run; }
 
     ManualClock clock_;
     std::unique_ptr<Game> game_;
     TempFolder folder_;
+    GameFiles files_{folder_.path()};
     MemorySettingsStore store_;
     RecordingMessageBox boxes_;
 };

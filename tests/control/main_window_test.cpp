@@ -56,7 +56,7 @@ protected:
     explicit MainWindowTest(std::int64_t runMs = 4000)
         : events(clock, kStart + runMs),
           window(game, Services{keyboard, screen, events, sound, music, settings, messageBox,
-                                archives, std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"}) {}
+                                archives, files}) {}
 
     void Key(std::int64_t at, int code, std::int64_t holdMs = 40) {
         keyboard.Press(kStart + at, code);
@@ -73,6 +73,7 @@ protected:
     MemorySettingsStore settings;
     NullArchiveService archives;
     NullMessageBox messageBox{std::cerr};
+    GameFiles files{std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"};
     MainWindow window;
 };
 
@@ -108,9 +109,8 @@ TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
     ScriptedKeyboard broken(clock);
     broken.FailStart({-2147024894, "no input service"});
     Game other(clock);
-    MainWindow failing(other,
-                       Services{broken, screen, events, sound, music, settings, box, archives,
-                                std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"});
+    MainWindow failing(
+        other, Services{broken, screen, events, sound, music, settings, box, archives, files});
     EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
     EXPECT_NE(boxes.str().find(kKeyboardStartFailedText), std::string::npos);
     EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");

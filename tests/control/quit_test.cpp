@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "common/game_files.h"
 #include "game/control/archives/unextract.h"
 #include "game/control/run/run_registration.h"
 #include "tests/control/archives_fake.h"
@@ -100,8 +101,8 @@ TEST_F(QuitTest, FilesSkippedAsPresentAreStillDeletedAtQuit) {
     ZkUnextractFile(laterRun, game_ / "snd.zkr", game_, "");
     Quit();
     EXPECT_EQ(Tree(game_), std::vector<std::string>{"snd"});
-    EXPECT_TRUE(FileExists(game_, "\\SND\\"));
-    EXPECT_FALSE(FileExists(game_, "\\snd\\x.wav"));
+    EXPECT_TRUE(GameFiles(game_).Exists("\\SND\\"));
+    EXPECT_FALSE(GameFiles(game_).Exists("\\snd\\x.wav"));
 }
 
 // A folder that gives no lock (here: none at all) cannot tell copies apart: the

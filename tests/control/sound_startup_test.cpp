@@ -43,8 +43,9 @@ protected:
 
     int Run(std::string_view commandLine, std::int64_t runMs) {
         TimedEvents events(clock, kStart + runMs);
+        const GameFiles files(folder.path());
         MainWindow window(game, Services{keyboard, screen, events, sound, music, settings, boxes,
-                                         archives, folder.path()});
+                                         archives, files});
         return window.INIT_Main(commandLine);
     }
 

@@ -14,14 +14,14 @@ TEST(LevelFolderCheck, PassesWithALevelFileInAnyLetterCase) {
     TempFolder game;
     game.Touch("Lvl/LVL1.DAT");
     RecordingMessageBox boxes;
-    EXPECT_TRUE(RunLevelFolderCheck(game.path(), boxes));
+    EXPECT_TRUE(RunLevelFolderCheck(GameFiles(game.path()), boxes));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST(LevelFolderCheck, NamesTheErrorInTheBoxTitle) {
     TempFolder game;
     RecordingMessageBox boxes;
-    EXPECT_FALSE(RunLevelFolderCheck(game.path(), boxes));
+    EXPECT_FALSE(RunLevelFolderCheck(GameFiles(game.path()), boxes));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].icon, MessageIcon::Critical);
     EXPECT_EQ(boxes.boxes[0].title,
@@ -35,13 +35,14 @@ TEST(LevelFolderCheck, NamesTheErrorInTheBoxTitle) {
     game.Touch("lvl/readme.txt");
     game.Touch("lvl/old.dat.bak");
     std::filesystem::create_directories(game.path() / "lvl" / "folder.dat");
-    EXPECT_EQ(CheckLevelFolder(game.path()).ok, false);
-    EXPECT_EQ(CheckLevelFolder(game.path()).errorNumber, 0) << "the folder is there but empty";
+    EXPECT_EQ(CheckLevelFolder(GameFiles(game.path())).ok, false);
+    EXPECT_EQ(CheckLevelFolder(GameFiles(game.path())).errorNumber, 0)
+        << "the folder is there but empty";
     EXPECT_EQ(LevelFolderErrorTitle(0), "INIT_Main: Error No \\lvl folder! (0)");
 
     TempFolder other;
     other.Touch("lvl");  // a file where the folder should be
-    EXPECT_EQ(CheckLevelFolder(other.path()).errorNumber, ENOTDIR);
+    EXPECT_EQ(CheckLevelFolder(GameFiles(other.path())).errorNumber, ENOTDIR);
 }
 
 TEST(NullMessageBox, WritesTitleAndTextAndTakesTheFirstButton) {

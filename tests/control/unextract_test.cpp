@@ -147,7 +147,8 @@ TEST_F(UnextractTest, TheServiceBindsTheGameAndFindsArchivesAndEntriesInAnyCase)
     game.progress.total = 1;
     readers_.archives[game_ / "Bricks.ZKR"] = {{"bricks\\Brick2_v.bmp", Kind::File, "b"}};
     WriteBytes(game_ / "Bricks.ZKR", "");
-    GameArchiveService service(game, game_, readers_, hooks_);
+    const GameFiles files(game_);
+    GameArchiveService service(game, files, readers_, hooks_);
 
     EXPECT_TRUE(service.HoldsEntry("bricks.zkr", "kt90472", "Bricks\\brick2_v.BMP"));
     EXPECT_FALSE(service.HoldsEntry("bricks.zkr", "kt90472", "brick2_v.bmp"));

@@ -34,7 +34,7 @@ class MenuScreenTest : public ::testing::Test {
 protected:
     MenuScreenTest()
         : game(clock),
-          pictures(folder.path(), files, host),
+          pictures(gameFiles, files, host),
           screen(display, pictures, text),
           menu(screen) {}
 
@@ -55,6 +55,7 @@ protected:
     ManualClock clock;
     Game game;
     TempFolder folder;
+    GameFiles gameFiles{folder.path()};
     testing::FakePictureFiles files;
     testing::RecordingPictureHost host;
     PictureStore pictures;

@@ -14,7 +14,7 @@ using testing::FakeBitmap;
 
 class PictureTest : public ::testing::Test {
 protected:
-    PictureTest() : store(folder.path(), files, host) {}
+    PictureTest() : store(gameFiles, files, host) {}
 
     void Picture(const std::string& relative, int w, int h, std::uint8_t shade = 100) {
         WriteBytes(folder.path() / relative, FakeBitmap(w, h, shade));
@@ -24,6 +24,7 @@ protected:
     }
 
     TempFolder folder;
+    GameFiles gameFiles{folder.path()};
     testing::FakePictureFiles files;
     testing::RecordingPictureHost host;
     ManualClock clock{0};

@@ -14,19 +14,19 @@ bool SameEntryName(std::string_view a, std::string_view b) {
     return SameIgnoringCase(ToRelativePath(a), ToRelativePath(b));
 }
 
-// The game path below the game folder, or nothing when it leads outside.
-std::optional<fs::path> InGameFolder(const fs::path& gameFolder, std::string_view gamePath) {
-    const fs::path path = ResolvePath(gameFolder, Cp1252ToUtf8(gamePath));
-    if (!IsInside(gameFolder, path)) return std::nullopt;
-    return path;
+// The game path's file, absolute because the clean-up lists name what is unpacked by
+// absolute paths; nothing when it leads outside the game folder, also through a link.
+std::optional<fs::path> InGameFolder(const GameFiles& files, std::string_view gamePath) {
+    const fs::path path = files.File(gamePath);
+    if (path.empty() || !IsInside(files.folder(), path)) return std::nullopt;
+    return AbsolutePath(path);
 }
 
 }  // namespace
 
-std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers,
-                                            const fs::path& gameFolder, std::string_view archive,
-                                            std::string_view password) {
-    const auto path = InGameFolder(gameFolder, archive);
+std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers, const GameFiles& files,
+                                            std::string_view archive, std::string_view password) {
+    const auto path = InGameFolder(files, archive);
     if (!path) return {};
     return ListArchiveEntries(readers, *path, Cp1252ToUtf8(password));
 }
@@ -37,26 +37,27 @@ bool HoldsEntryName(const std::vector<std::string>& names, std::string_view name
                        [&](const std::string& entry) { return SameEntryName(entry, wanted); });
 }
 
-GameArchiveService::GameArchiveService(Game& game, fs::path gameFolder,
+GameArchiveService::GameArchiveService(Game& game, const GameFiles& files,
                                        ArchiveReaderFactory& readers, UnextractHooks hooks)
-    : game_(game),
-      gameFolder_(AbsolutePath(gameFolder)),
-      readers_(readers),
-      hooks_(std::move(hooks)) {}
+    : game_(game), files_(files), readers_(readers), hooks_(std::move(hooks)) {}
 
 void GameArchiveService::Unextract(std::string_view archive, std::string_view destination,
                                    std::string_view password) {
-    const auto archivePath = InGameFolder(gameFolder_, archive);
-    const auto destinationPath = InGameFolder(gameFolder_, destination);
+    const auto archivePath = InGameFolder(files_, archive);
+    const auto destinationPath = InGameFolder(files_, destination);
     if (!archivePath || !destinationPath) return;
-    const UnextractContext context{readers_,        gameFolder_,    game_.options.newInstall,
-                                   game_.run.debug, game_.progress, hooks_};
+    const UnextractContext context{readers_,
+                                   AbsolutePath(files_.folder()),
+                                   game_.options.newInstall,
+                                   game_.run.debug,
+                                   game_.progress,
+                                   hooks_};
     ZkUnextractFile(context, *archivePath, *destinationPath, Cp1252ToUtf8(password));
 }
 
 bool GameArchiveService::HoldsEntry(std::string_view archive, std::string_view password,
                                     std::string_view name) {
-    return HoldsEntryName(GameArchiveEntries(readers_, gameFolder_, archive, password), name);
+    return HoldsEntryName(GameArchiveEntries(readers_, files_, archive, password), name);
 }
 
 }  // namespace zelkor

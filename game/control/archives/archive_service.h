@@ -6,6 +6,7 @@
 
 #include "common/archive_reader.h"
 #include "common/archive_service.h"
+#include "common/game_files.h"
 #include "game/control/archives/unextract.h"
 #include "game/rules/game.h"
 
@@ -13,8 +14,7 @@ namespace zelkor {
 
 // The entry names of an archive named by a game path below the game folder, without
 // extracting anything; empty when it is missing, unreadable or outside the folder.
-std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers,
-                                            const std::filesystem::path& gameFolder,
+std::vector<std::string> GameArchiveEntries(ArchiveReaderFactory& readers, const GameFiles& files,
                                             std::string_view archive, std::string_view password);
 
 // Whether `names` (UTF-8, as archives store them) holds `name` (Windows-1252), either
@@ -27,7 +27,7 @@ bool HoldsEntryName(const std::vector<std::string>& names, std::string_view name
 // "Requires=" archives must be unpacked there as well.
 class GameArchiveService final : public ArchiveService {
 public:
-    GameArchiveService(Game& game, std::filesystem::path gameFolder, ArchiveReaderFactory& readers,
+    GameArchiveService(Game& game, const GameFiles& files, ArchiveReaderFactory& readers,
                        UnextractHooks hooks = {});
 
     void Unextract(std::string_view archive, std::string_view destination,
@@ -37,7 +37,7 @@ public:
 
 private:
     Game& game_;
-    std::filesystem::path gameFolder_;
+    const GameFiles& files_;
     ArchiveReaderFactory& readers_;
     UnextractHooks hooks_;
 };

@@ -9,13 +9,13 @@
 #include <variant>
 #include <vector>
 
+#include "common/game_files.h"
 #include "common/level_format.h"
 #include "common/level_reader.h"
 #include "common/level_summary.h"
 #include "common/paths.h"
 #include "common/text_encoding.h"
 #include "game/control/archives/archive_service.h"
-#include "game/control/run/quit.h"
 #include "game/rules/game.h"
 
 namespace zelkor {
@@ -40,7 +40,7 @@ Json ValueJson(const LevelValue& value) {
 class GfxLookup {
 public:
     GfxLookup(const std::filesystem::path& gameDir, ArchiveReaderFactory* archives)
-        : gameDir_(gameDir), archives_(archives) {}
+        : files_(gameDir), archives_(archives) {}
 
     LevelSummaryHooks Hooks() {
         return {[this](const std::string& name) { RequiredFile(name); },
@@ -51,16 +51,16 @@ private:
     void RequiredFile(const std::string& name) {
         if (archives_ && IsLevelArchiveName(name))
             requiredArchives_.push_back(
-                GameArchiveEntries(*archives_, gameDir_, name, kArchivePassword));
+                GameArchiveEntries(*archives_, files_, name, kArchivePassword));
     }
     bool Exists(const std::string& name) const {
         // The loader's test: the file-exists test on the game folder's "\gfx\" + name.
-        if (FileExists(gameDir_, "\\gfx\\" + name)) return true;
+        if (files_.GfxExists(name)) return true;
         return std::any_of(requiredArchives_.begin(), requiredArchives_.end(),
                            [&](const auto& names) { return HoldsEntryName(names, name); });
     }
 
-    std::filesystem::path gameDir_;
+    GameFiles files_;
     ArchiveReaderFactory* archives_;
     std::vector<std::vector<std::string>> requiredArchives_;  // entry names, archive by archive
 };

@@ -1,8 +1,6 @@
 #include "game/control/options/command_line.h"
 
 #include "common/numbers.h"
-#include "common/paths.h"
-#include "common/text_encoding.h"
 #include "game/control/options/settings.h"
 
 namespace zelkor {
@@ -47,11 +45,10 @@ SwitchResult SetLevel(RunValues& run, std::string_view name, const CommandServic
     run.cmdLevel = name;
     run.levelGiven = true;
     if (name.empty()) return SwitchResult::Continue;
-    // The name is Windows-1252; file names on disk are UTF-8. The level path is a game
-    // path like a level's "nextLvl=" (folder, then the name as the game writes it).
-    const std::string onDisk = Cp1252ToUtf8(ToRelativePath("\\lvl\\" + std::string(name)));
-    run.cmdLevelPath = (services.gameDir / "lvl").string() + "/" + std::string(name);
-    if (!PathExists(services.gameDir, onDisk)) {
+    // The level path is a game path like a level's "nextLvl=" (folder, then the name as
+    // the game writes it); the player's own may lead out of the game folder.
+    run.cmdLevelPath = services.files.FolderPath("lvl", name);
+    if (!services.files.Exists(run.cmdLevelPath, GameFiles::Reach::Anywhere)) {
         services.messageBox.Show(MessageIcon::Critical, kLevelMissingTitle,
                                  "Level " + std::string(name) + " does not exist!");
         return SwitchResult::EndProgram;

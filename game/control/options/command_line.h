@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/game_files.h"
 #include "common/settings_store.h"
 #include "game/control/run/message_box.h"
 #include "game/rules/game.h"
@@ -22,8 +23,8 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
 // What applying the command line needs from outside.
 struct CommandServices {
-    std::filesystem::path gameDir;  // where "lvl" is
-    SettingsStore& settings;        // "/NoClean=" is stored at once
+    const GameFiles& files;   // where "lvl" is
+    SettingsStore& settings;  // "/NoClean=" is stored at once
     MessageBoxService& messageBox;
 };
 

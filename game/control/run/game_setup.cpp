@@ -27,14 +27,15 @@ UnextractHooks StartupHooks(Game& game) {
 
 GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir)
     : game_(game),
+      files_(gameDir),
       registration_(gameDir, std::cerr),
       messageBox_(services.messageBox),
-      archives_(game, gameDir, services.archiveReaders, StartupHooks(game)),
-      pictures_(gameDir, services.pictureFiles, *this),
+      archives_(game, files_, services.archiveReaders, StartupHooks(game)),
+      pictures_(files_, services.pictureFiles, *this),
       screen_(services.display, pictures_, services.text),
-      window_(game, Services{services.keyboard, screen_, services.events, services.sound,
-                             services.music, services.settings, services.messageBox, archives_,
-                             gameDir, &registration_}) {
+      window_(game,
+              Services{services.keyboard, screen_, services.events, services.sound, services.music,
+                       services.settings, services.messageBox, archives_, files_, &registration_}) {
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept.
     services.settings.SetReporter([&game](std::string_view line) { ReportToPlayer(game, line); });

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/archive_reader.h"
+#include "common/game_files.h"
 #include "common/settings_store.h"
 #include "game/control/archives/archive_service.h"
 #include "game/control/audio/audio.h"
@@ -70,6 +71,7 @@ private:
     void ShowStartupWindow() override;
 
     Game& game_;
+    GameFiles files_;
     RunRegistration registration_;
     MessageBoxService& messageBox_;
     GameArchiveService archives_;

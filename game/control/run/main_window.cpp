@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
 
 #include "common/level_reader.h"
-#include "common/paths.h"
-#include "common/text_encoding.h"
 #include "game/control/audio/music_policy.h"
 #include "game/control/run/timer_events.h"
 #include "game/rules/collisions.h"
@@ -262,19 +259,6 @@ int MainWindow::LoadLevel(std::string_view path) {
     return result;
 }
 
-// A game path is the game folder as the system names it, then the rest in the game's
-// own Windows-1252 text; names on disk are UTF-8. A name the file system refuses (too
-// long, a link loop) is a missing file, never an error.
-std::filesystem::path MainWindow::ToFile(std::string_view gamePath) const {
-    const std::filesystem::path p(gamePath);
-    std::error_code ec;
-    if (p.is_absolute() && std::filesystem::exists(p, ec)) return p;
-    const std::string folder = s_.gameDir.string();
-    std::string_view rest = gamePath;
-    if (rest.substr(0, folder.size()) == folder) rest.remove_prefix(folder.size());
-    return ResolvePath(s_.gameDir, Cp1252ToUtf8(rest));
-}
-
 void MainWindow::LoadBackground(std::string_view) {
     s_.screen.LoadBackground(game_);
 }
@@ -285,8 +269,12 @@ void MainWindow::PrepareUserItemGfx() {
     s_.screen.PrepareUserItemGfx(game_);
 }
 
+// The level the player named on the command line may lie anywhere; every other level
+// path comes from a level or the game and stays inside the game folder.
 std::optional<std::string> MainWindow::ReadLevelFile(std::string_view path) {
-    return ReadLevelBytes(ToFile(path));
+    const bool playersOwn = !game_.run.cmdLevelPath.empty() && path == game_.run.cmdLevelPath;
+    return s_.files.ReadLevelFile(
+        path, playersOwn ? GameFiles::Reach::Anywhere : GameFiles::Reach::GameFolder);
 }
 
 void MainWindow::UnpackRequiredArchive(std::string_view name) {
@@ -297,15 +285,15 @@ void MainWindow::UnpackRequiredArchive(std::string_view name) {
 }
 
 bool MainWindow::GfxExists(std::string_view name) {
-    return PathExists(s_.gameDir, Cp1252ToUtf8("gfx/" + ToRelativePath(name)));
+    return s_.files.GfxExists(name);
 }
 
 std::string MainWindow::GfxPath(std::string_view name) {
-    return (s_.gameDir / "gfx" / ToRelativePath(name)).string();
+    return s_.files.ShownGfxPath(name);
 }
 
 std::string MainWindow::FolderPath(std::string_view folder, std::string_view name) {
-    return (s_.gameDir / folder).string() + "/" + std::string(name);
+    return s_.files.FolderPath(folder, name);
 }
 
 }  // namespace zelkor

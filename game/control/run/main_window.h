@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/archive_service.h"
+#include "common/game_files.h"
 #include "game/control/audio/audio.h"
 #include "game/control/audio/music.h"
 #include "game/control/audio/sound_effects.h"
@@ -35,7 +36,7 @@ struct Services {
     SettingsStore& settings;
     MessageBoxService& messageBox;
     ArchiveService& archives;
-    std::filesystem::path gameDir;
+    const GameFiles& files;
     // This copy's registration in the game folder; none: it counts as the only copy.
     RunRegistration* registration = nullptr;
 };
@@ -139,7 +140,6 @@ private:
     void EndProgram(int code);
     // The player's model, when it is no longer installed, falls back to the default.
     void KeepInstalledModel();
-    std::filesystem::path ToFile(std::string_view gamePath) const;
     AudioHooks MakeAudioHooks();
 
     Game& game_;

@@ -5,7 +5,7 @@ namespace zelkor {
 
 AudioHooks MainWindow::MakeAudioHooks() {
     return {[this](std::string_view text) { ConsolePrint(text); },
-            [this](std::string_view gamePath) { return ToFile(gamePath); }};
+            [this](std::string_view gamePath) { return s_.files.File(gamePath); }};
 }
 
 void MainWindow::ZkCreateSounds() {

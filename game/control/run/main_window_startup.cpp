@@ -1,9 +1,6 @@
 // Start-up, the menu loop and the end of the program.
 #include <cmath>
-#include <sstream>
 
-#include "common/paths.h"
-#include "common/regular_file.h"
 #include "game/control/input/typing.h"
 #include "game/control/menus/credits.h"
 #include "game/control/menus/menu_logic.h"
@@ -30,10 +27,10 @@ int MainWindow::INIT_Main(std::string_view commandLine) {
     LoadSettings();
     s_.screen.ShowStartupWindow(game_);
 
-    if (!RunLevelFolderCheck(s_.gameDir, s_.messageBox)) return 1;
+    if (!RunLevelFolderCheck(s_.files, s_.messageBox)) return 1;
 
     ZkCreateTimers();
-    const CommandServices commandServices{s_.gameDir, s_.settings, s_.messageBox};
+    const CommandServices commandServices{s_.files, s_.settings, s_.messageBox};
     if (ApplyCommandLine(game_, commandLine, commandServices) == SwitchResult::EndProgram) return 1;
     game_.world.NumSnakes = run.snakeCount;
 
@@ -216,7 +213,7 @@ void MainWindow::MenuSelect() {
 }
 
 void MainWindow::TypeKey(int scanCode) {
-    const ConsoleLevels levels{s_.gameDir.string(),
+    const ConsoleLevels levels{s_.files.prefix(),
                                [this](std::string_view path) { return LoadLevel(path); }};
     TypeIntoTarget(game_, scanCode, levels);
 }
@@ -258,18 +255,7 @@ HighScoreEntry MainWindow::EnterHighScore() {
 }
 
 std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
-    // A list of names; a megabyte is far more than any.
-    const std::optional<std::string> text =
-        ReadWholeFile(ResolvePath(s_.gameDir, "AI_Names.lst"), 1 << 20);
-    if (!text) return std::nullopt;
-    std::vector<std::string> names;
-    std::istringstream in(*text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        names.push_back(std::move(line));
-    }
-    return names;
+    return s_.files.ReadAINames();
 }
 
 int MainWindow::HighestModelNumber() {
@@ -277,7 +263,7 @@ int MainWindow::HighestModelNumber() {
 }
 
 void MainWindow::QuitAndEnd() {
-    QuitCleanUp(game_, s_.gameDir, s_.settings,
+    QuitCleanUp(game_, s_.files.folder(), s_.settings,
                 QuitServices{{},
                              [this] { s_.keyboard.DI_Release(); },
                              [this] { s_.events.Pump(*this); },

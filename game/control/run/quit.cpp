@@ -8,7 +8,6 @@
 
 #include "common/paths.h"
 #include "common/regular_file.h"
-#include "common/text_encoding.h"
 #include "game/control/options/settings.h"
 
 namespace zelkor {
@@ -76,10 +75,6 @@ void QuitCleanUp(Game& game, const fs::path& gameFolder, SettingsStore& settings
         }
     }
     if (services.doEvents) services.doEvents();
-}
-
-bool FileExists(const fs::path& base, std::string_view gamePath) {
-    return PathExists(base, Cp1252ToUtf8(gamePath));
 }
 
 }  // namespace zelkor

@@ -32,8 +32,4 @@ inline constexpr std::uintmax_t kMaxCleanUpListBytes = 4u << 20;
 void QuitCleanUp(Game& game, const std::filesystem::path& gameFolder, SettingsStore& settings,
                  const QuitServices& services);
 
-// `FileExists`: true when a file or folder exists at the game path (Windows-1252,
-// either separator) below `base`, found whatever the case of its letters.
-bool FileExists(const std::filesystem::path& base, std::string_view gamePath);
-
 }  // namespace zelkor

@@ -2,8 +2,6 @@
 
 #include <system_error>
 
-#include "common/paths.h"
-
 namespace zelkor {
 namespace fs = std::filesystem;
 
@@ -23,9 +21,9 @@ std::string LevelFolderErrorTitle(int errorNumber) {
     return "INIT_Main: Error No \\lvl folder! (" + std::to_string(errorNumber) + ")";
 }
 
-LevelFolderCheck CheckLevelFolder(const fs::path& gameDir) {
+LevelFolderCheck CheckLevelFolder(const GameFiles& files) {
     std::error_code ec;
-    fs::directory_iterator it(ResolvePath(gameDir, "lvl"), ec);
+    fs::directory_iterator it(files.File("lvl"), ec);
     if (ec) return {false, ec.value()};
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) return {false, ec.value()};
@@ -35,8 +33,8 @@ LevelFolderCheck CheckLevelFolder(const fs::path& gameDir) {
     return {false, 0};
 }
 
-bool RunLevelFolderCheck(const fs::path& gameDir, MessageBoxService& messageBox) {
-    const LevelFolderCheck check = CheckLevelFolder(gameDir);
+bool RunLevelFolderCheck(const GameFiles& files, MessageBoxService& messageBox) {
+    const LevelFolderCheck check = CheckLevelFolder(files);
     if (check.ok) return true;
     messageBox.Show(MessageIcon::Critical, LevelFolderErrorTitle(check.errorNumber),
                     kLevelFolderErrorText);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_files.h"
 #include "game/control/run/message_box.h"
 
 namespace zelkor {
@@ -22,10 +23,10 @@ struct LevelFolderCheck {
 };
 
 // Lists the level files ("*.dat", any letter case) in the game folder's "lvl" folder.
-LevelFolderCheck CheckLevelFolder(const std::filesystem::path& gameDir);
+LevelFolderCheck CheckLevelFolder(const GameFiles& files);
 
 // The start-up folder check: without level files it shows the critical box and
 // returns false, and the program ends.
-bool RunLevelFolderCheck(const std::filesystem::path& gameDir, MessageBoxService& messageBox);
+bool RunLevelFolderCheck(const GameFiles& files, MessageBoxService& messageBox);
 
 }  // namespace zelkor
