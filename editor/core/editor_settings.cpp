@@ -33,6 +33,7 @@ EditorSettings ReadEditorSettings(SettingsStore& store, const EditorSettings& de
     }
     s.testDeathmatch = ReadFlag(store, "Test_Deathmatch", s.testDeathmatch);
     s.testHunting = ReadFlag(store, "Test_Hunting", s.testHunting);
+    s.testWindow = ReadFlag(store, "Test_Window", s.testWindow);
     return s;
 }
 
@@ -45,6 +46,7 @@ bool WriteEditorSettings(SettingsStore& store, const EditorSettings& s) {
         {section, "Test_AI_Snakes", std::to_string(s.testComputerSnakes)},
         {section, "Test_Deathmatch", FlagText(s.testDeathmatch)},
         {section, "Test_Hunting", FlagText(s.testHunting)},
+        {section, "Test_Window", FlagText(s.testWindow)},
     };
     return store.WriteBatch(entries);
 }

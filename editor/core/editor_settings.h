@@ -18,6 +18,7 @@ struct EditorSettings {
     int testComputerSnakes = 0;
     bool testDeathmatch = false;
     bool testHunting = false;
+    bool testWindow = true;  // the test run plays in a window, not full screen
 
     friend bool operator==(const EditorSettings&, const EditorSettings&) = default;
 };

@@ -24,7 +24,10 @@ StartCensus CountStarts(const GridCells& grid) {
 }
 
 std::vector<std::string> Arguments(int computerSnakes, const TestRunOptions& options) {
-    std::vector<std::string> args{"/L=" + std::string(kTestLevelName)};
+    // The program's own options come before the game's switches.
+    std::vector<std::string> args;
+    if (options.window) args.emplace_back("--window");
+    args.push_back("/L=" + std::string(kTestLevelName));
     if (computerSnakes > 0) args.push_back("/AIS=" + std::to_string(computerSnakes));
     if (options.deathmatch) args.emplace_back("/DM");
     if (options.hunting) args.emplace_back("/H");

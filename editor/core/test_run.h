@@ -24,6 +24,7 @@ struct TestRunOptions {
     int computerSnakes = 0;       // the number chosen, 0 for none
     bool deathmatch = false;
     bool hunting = false;
+    bool window = false;  // play in a window instead of full screen
     // "Continue?" was answered Yes: the test goes on with fewer computer snakes.
     bool fewerAccepted = false;
 };

@@ -36,6 +36,21 @@ bool QtEditorDialogs::Ask(QWidget* parent, const QString& title, const QString& 
     return box.exec() == QMessageBox::Yes;
 }
 
+EditorDialogs::Unsaved QtEditorDialogs::AskUnsaved(QWidget* parent, const QString& title,
+                                                   const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Unsaved::Save;
+        case QMessageBox::Discard:
+            return Unsaved::Discard;
+        default:
+            return Unsaved::Cancel;
+    }
+}
+
 QString QtEditorDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                                       const QString& start) {
     return QFileDialog::getOpenFileName(parent, title, start, filter);

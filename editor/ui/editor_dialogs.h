@@ -17,6 +17,9 @@ public:
     virtual void Message(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool Ask(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
+    // Unsaved changes before they would be lost: Save, Discard or Cancel.
+    enum class Unsaved { Save, Discard, Cancel };
+    virtual Unsaved AskUnsaved(QWidget* parent, const QString& title, const QString& text) = 0;
     // A file to open or save; empty when the dialog was cancelled. The dialog starts at
     // `start`: a folder, or a file it proposes (empty: the dialog's own choice).
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
@@ -30,6 +33,7 @@ class QtEditorDialogs final : public EditorDialogs {
 public:
     void Message(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     bool Ask(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    Unsaved AskUnsaved(QWidget* parent, const QString& title, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& start) override;
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,

@@ -27,6 +27,9 @@ public:
     void RedrawItem(int index);
     void RedrawAll();
 
+    // The cell under the pointer, if the pointer is over the grid.
+    std::optional<int> HoverCell() const { return hover_; }
+
     // The wall tool's first point, shown until the second is clicked.
     void SetWallStart(std::optional<int> index);
 

@@ -69,7 +69,8 @@ public:
     void Undo();
     void Redo();
     void RedrawAll();
-    void SaveCommand();
+    // False when the level was not saved (the dialog cancelled or the save failed).
+    bool SaveCommand();
     void LoadCommand();
     void TestLevel();
     void ExitCommand();
@@ -121,6 +122,8 @@ private:
     void UpdateHistoryControls();
     void Push(const QString& text, CellChanges changes, bool applied);
     void RedrawCells(const CellChanges& changes);
+    // The info box follows every change of the cell under the pointer.
+    void ShowHoveredCell();
 
     void SetStatus(const QString& text);
     void SetInfo(const QString& text);
@@ -129,9 +132,9 @@ private:
     void MarkSaved(const std::filesystem::path& file);
     // Stores the recent files and shows them in the menu.
     void RecentChanged();
-    // Whether the level being edited may be replaced by another: true when nothing is
-    // unsaved or the user says so.
-    bool MayReplaceLevel();
+    // Before the level being edited is left: true when nothing is unsaved, or when the
+    // user saves it (the save dialog when it has no file yet) or discards it.
+    bool SettleUnsavedWork(const QString& title, const QString& question);
     void ApplySettings(const EditorSettings& settings);
     void StoreSettings();
     std::filesystem::path GamePath() const;
@@ -165,6 +168,7 @@ private:
     QComboBox* computerSnakes_ = nullptr;
     QCheckBox* deathmatch_ = nullptr;
     QCheckBox* hunting_ = nullptr;
+    QCheckBox* window_ = nullptr;
     QPushButton* undoButton_ = nullptr;
     QPushButton* redoButton_ = nullptr;
     QAction* undoAction_ = nullptr;

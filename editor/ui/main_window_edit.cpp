@@ -77,7 +77,6 @@ void MainWindow::CanvasMoved(int column, int row, Qt::MouseButtons buttons) {
     ChangeCell(level_.grid, *index, *paint, change);
     ApplyChanges(level_.grid, change);
     RedrawCells(change);
-    SetInfo(FromLevelText(CellInfoText(*index, level_.grid.At(*index))));
     if (!stroke_) {
         stroke_.emplace();
         UpdateHistoryControls();
@@ -115,6 +114,12 @@ void MainWindow::Push(const QString& text, CellChanges changes, bool applied) {
 void MainWindow::RedrawCells(const CellChanges& changes) {
     for (const CellChange& c : changes)
         canvas_->RedrawItem(c.index);
+    ShowHoveredCell();
+}
+
+void MainWindow::ShowHoveredCell() {
+    if (const std::optional<int> index = canvas_->HoverCell())
+        SetInfo(FromLevelText(CellInfoText(*index, level_.grid.At(*index))));
 }
 
 void MainWindow::Undo() {

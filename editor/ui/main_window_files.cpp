@@ -25,6 +25,8 @@ namespace zelkor::editor {
 namespace {
 
 const QString kLevelFilter = "lvl files (*.dat)";
+const QString kLoadQuestion = "Unsaved work will be lost!\nSave it before loading another level?";
+const QString kQuitTitle = "Exit Zelkor LevelEdit?";
 const QString kGameFilter =
     "Zelkor program (Zelkor zelkor ZELKOR Zelkor.exe zelkor.exe ZELKOR.EXE);;All files (*)";
 
@@ -67,6 +69,7 @@ void MainWindow::ApplySettings(const EditorSettings& s) {
     computerSnakes_->setCurrentIndex(s.testComputerSnakes + 1);
     deathmatch_->setChecked(s.testDeathmatch);
     hunting_->setChecked(s.testHunting);
+    window_->setChecked(s.testWindow);
 }
 
 EditorSettings MainWindow::CurrentSettings() const {
@@ -77,6 +80,7 @@ EditorSettings MainWindow::CurrentSettings() const {
     s.testComputerSnakes = computerSnakes_->currentIndex() - 1;
     s.testDeathmatch = deathmatch_->isChecked();
     s.testHunting = hunting_->isChecked();
+    s.testWindow = window_->isChecked();
     return s;
 }
 
@@ -96,15 +100,15 @@ void MainWindow::FindGame() {
     if (IsGameProgramName(path.filename().string())) gamePath_->setText(chosen);
 }
 
-void MainWindow::SaveCommand() {
+bool MainWindow::SaveCommand() {
     FinishStroke();
     const QString name =
         services_.dialogs.SaveFileName(this, "Save Level...", kLevelFilter, LevelDialogStart());
     if (name.isEmpty()) {
         services_.dialogs.Message(this, kEditorTitle, "Not Saved!", EditorDialogs::Icon::None);
-        return;
+        return false;
     }
-    SaveTo(ToPath(name));
+    return SaveTo(ToPath(name));
 }
 
 bool MainWindow::SaveTo(const std::filesystem::path& file) {
@@ -121,15 +125,23 @@ bool MainWindow::SaveTo(const std::filesystem::path& file) {
     return true;
 }
 
-bool MainWindow::MayReplaceLevel() {
-    return !Modified() ||
-           services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nLoad anyways?",
-                                 EditorDialogs::Icon::Question);
+bool MainWindow::SettleUnsavedWork(const QString& title, const QString& question) {
+    FinishStroke();
+    if (!Modified()) return true;
+    switch (services_.dialogs.AskUnsaved(this, title, question)) {
+        case EditorDialogs::Unsaved::Save:
+            return currentFile_.empty() ? SaveCommand() : SaveTo(currentFile_);
+        case EditorDialogs::Unsaved::Discard:
+            return true;
+        case EditorDialogs::Unsaved::Cancel:
+            break;
+    }
+    return false;
 }
 
 void MainWindow::LoadCommand() {
     FinishStroke();
-    if (!MayReplaceLevel()) return;
+    if (!SettleUnsavedWork(kEditorTitle, kLoadQuestion)) return;
     const QString name =
         services_.dialogs.OpenFileName(this, "Load Level...", kLevelFilter, LevelDialogStart());
     if (!name.isEmpty()) LoadFrom(ToPath(name));
@@ -158,6 +170,7 @@ bool MainWindow::LoadFrom(const std::filesystem::path& file) {
     level_ = ReadEditorLevel(std::get<std::string>(bytes), level_).level;
     history_.clear();
     canvas_->RedrawAll();
+    ShowHoveredCell();
     RefreshWindows();
     MarkSaved(file);
     SetStatus("Loaded " + PathText(file));
@@ -177,7 +190,7 @@ void MainWindow::OpenRecent(const std::filesystem::path& file) {
         RecentChanged();
         return;
     }
-    if (MayReplaceLevel()) LoadFrom(file);
+    if (SettleUnsavedWork(kEditorTitle, kLoadQuestion)) LoadFrom(file);
 }
 
 void MainWindow::RecentChanged() {
@@ -189,7 +202,7 @@ void MainWindow::TestLevel() {
     FinishStroke();
     const std::filesystem::path game = GamePath();
     TestRunOptions options{!game.empty(), computerSnakes_->currentText().toInt(),
-                           deathmatch_->isChecked(), hunting_->isChecked()};
+                           deathmatch_->isChecked(), hunting_->isChecked(), window_->isChecked()};
     TestRunDecision decision = DecideTestRun(level_, options);
     auto refuse = [this](const std::string& message) {
         services_.dialogs.Message(this, kEditorTitle, FromLevelText(message),
@@ -245,9 +258,16 @@ void MainWindow::TestLevel() {
 }
 
 void MainWindow::ExitCommand() {
-    if (!services_.dialogs.Ask(this, kEditorTitle, "Unsaved work will be lost!\nExit anyways?",
-                               EditorDialogs::Icon::Question))
+    FinishStroke();
+    if (Modified()) {
+        if (!SettleUnsavedWork(kEditorTitle,
+                               "Unsaved work will be lost!\nSave it before you exit?"))
+            return;
+    } else if (!services_.dialogs.Ask(this, kEditorTitle,
+                                      "Unsaved work will be lost!\nExit anyways?",
+                                      EditorDialogs::Icon::Question)) {
         return;
+    }
     // At once: the settings are not stored and the test level stays.
     exiting_ = true;
     close();
@@ -255,8 +275,14 @@ void MainWindow::ExitCommand() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exiting_) {
-        if (!services_.dialogs.Ask(this, "Exit Zelkor LevelEdit?", "Are you sure you wish to quit?",
-                                   EditorDialogs::Icon::Question)) {
+        FinishStroke();
+        const bool leave =
+            Modified() ? SettleUnsavedWork(kQuitTitle,
+                                           "Unsaved work will be lost!\nSave it before "
+                                           "you quit?")
+                       : services_.dialogs.Ask(this, kQuitTitle, "Are you sure you wish to quit?",
+                                               EditorDialogs::Icon::Question);
+        if (!leave) {
             event->ignore();
             return;
         }

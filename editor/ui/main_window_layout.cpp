@@ -268,15 +268,20 @@ QWidget* MainWindow::BuildOptions() {
     deathmatch_->setObjectName("chkDeathmatch");
     hunting_ = new QCheckBox("Hunting");
     hunting_->setObjectName("chkHunting");
+    window_ = new QCheckBox("Window");
+    window_->setObjectName("chkWindow");
+    window_->setChecked(true);
+    SetHint(window_, "Test in a window instead of full screen");
 
     layout->addWidget(new QLabel("Path to Zelkor 3D Exe:"), 0, 0);
-    layout->addWidget(gamePath_, 0, 1, 1, 4);
-    layout->addWidget(find, 0, 5);
+    layout->addWidget(gamePath_, 0, 1, 1, 5);
+    layout->addWidget(find, 0, 6);
     layout->addWidget(new QLabel("Nr of AI Snakes in Test:"), 1, 0);
     layout->addWidget(computerSnakes_, 1, 1);
     layout->addWidget(deathmatch_, 1, 2);
     layout->addWidget(hunting_, 1, 3);
-    layout->setColumnStretch(4, 1);
+    layout->addWidget(window_, 1, 4);
+    layout->setColumnStretch(5, 1);
     return options;
 }
 

@@ -60,8 +60,9 @@ TEST(TestRun, ComputerSnakesAreLimitedByTheStartPoints) {
               "Your level only has 1 AI Sanke start points. You can only test with 1 AI "
               "Snakes.\n\nContinue?");
     options.fewerAccepted = true;
+    options.window = true;
     EXPECT_EQ(Arguments(DecideTestRun(level, options)),
-              (std::vector<std::string>{"/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
+              (std::vector<std::string>{"--window", "/L=EditTemp.dat", "/AIS=1", "/DM", "/H"}));
 }
 
 TEST(PreTestCheck, StopsOnWhatWouldFailTheLoadAndWarnsOfTheRest) {
@@ -125,6 +126,7 @@ TEST(EditorSettings, SurviveARunAndGiveDefaultsForWhatIsMissingOrBroken) {
     s.testComputerSnakes = 14;
     s.testDeathmatch = true;
     s.testHunting = true;
+    s.testWindow = false;
     ASSERT_TRUE(WriteEditorSettings(store, s));
     EXPECT_EQ(store.Read("lvlEdit", "Test_AI_Snakes"), "14");
     EXPECT_EQ(store.Read("lvlEdit", "Grid"), "1");

@@ -201,19 +201,33 @@ private slots:
         }
     }
 
-    void HoverHintsNameEveryControl() {
+    // The info box names what the pointer is over, and each button's tooltip says the
+    // same words; over the grid it follows every change of the cell under the pointer.
+    void TheInfoBoxAndTheTooltipsNameWhatIsUnderThePointer() {
         Editor e;
-        const std::vector<std::pair<const char*, QString>> hints{
-            {"Image1", "single brick"},
-            {"Command5", "Test your level in Zelkor 3D"},
-            {"Label4", "item symbol in matrix"},
-            {"Frame1", ""}};
-        for (const auto& [name, hint] : hints) {
-            QWidget* w = Find<QWidget>(e.window.get(), name);
-            QEvent enter(QEvent::Enter);
-            QApplication::sendEvent(w, &enter);
-            QCOMPARE(e.window->InfoText(), hint);
+        auto enter = [&e](QWidget* w) {
+            QEvent event(QEvent::Enter);
+            QApplication::sendEvent(w, &event);
+            return e.window->InfoText();
+        };
+        QCOMPARE(enter(Find<QWidget>(e.window.get(), "Image1")), QString("single brick"));
+        QCOMPARE(enter(Find<QWidget>(e.window.get(), "Label4")), QString("item symbol in matrix"));
+        QCOMPARE(enter(Find<QWidget>(e.window.get(), "Frame1")), QString(""));
+        int buttons = 0;
+        for (QAbstractButton* button : e.window->findChildren<QAbstractButton*>()) {
+            if (!button->isVisibleTo(e.window.get()) || qobject_cast<QCheckBox*>(button)) continue;
+            ++buttons;
+            QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+            QCOMPARE(enter(button), button->toolTip());
         }
+        QCOMPARE(buttons, 10 + 14);  // the palette and the push buttons
+
+        e.Hover(5, 5);
+        e.window->SelectSymbol('+');
+        e.Click(5, 5);
+        QCOMPARE(e.window->InfoText(), QString("#(128):\n'+' = [single brick]"));
+        e.Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.window->InfoText(), QString("#(128):\n'0' = [nothing]"));
     }
 
     // What the canvas shows: pictures, start numbers, user-item letters, grid dots and

@@ -38,6 +38,16 @@ public:
         answers.pop_front();
         return answer;
     }
+    Unsaved AskUnsaved(QWidget*, const QString& title, const QString& text) override {
+        shown.push_back({title, text, Icon::Warning, true});
+        if (unsaved.empty()) {
+            QTest::qFail(qPrintable("unexpected question: " + text), __FILE__, __LINE__);
+            return Unsaved::Cancel;
+        }
+        const Unsaved answer = unsaved.front();
+        unsaved.pop_front();
+        return answer;
+    }
     QString OpenFileName(QWidget*, const QString& title, const QString& filter,
                          const QString& start) override {
         fileDialogs.push_back(title + " | " + filter);
@@ -54,7 +64,8 @@ public:
     QString LastText() const { return shown.empty() ? QString() : shown.back().text; }
 
     std::deque<bool> answers;
-    std::deque<QString> files;  // what the file dialogs return; empty when cancelled
+    std::deque<Unsaved> unsaved;  // answers to the unsaved-changes questions
+    std::deque<QString> files;    // what the file dialogs return; empty when cancelled
     std::vector<Shown> shown;
     std::vector<QString> fileDialogs;
     std::vector<QString> starts;  // where each file dialog started

@@ -81,15 +81,20 @@ private slots:
         e.window->OpenRequiredFiles();
         e.window->SelectSymbol('|');
         e.Click(30, 20);
-        // Unsaved work is not thrown away without a word.
-        e.dialogs.answers = {false};
-        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
-        QCOMPARE(e.dialogs.LastText(), QString("Unsaved work will be lost!\nLoad anyways?"));
-        QVERIFY(e.dialogs.fileDialogs.empty());
+        // Unsaved work: Cancel, and a Save whose dialog is cancelled, load nothing; a
+        // Save that writes the level goes on to the load.
+        using Unsaved = EditorDialogs::Unsaved;
+        e.dialogs.unsaved = {Unsaved::Cancel, Unsaved::Save, Unsaved::Save};
+        QPushButton* load = Find<QPushButton>(e.window.get(), "Command4");
+        QTest::mouseClick(load, Qt::LeftButton);
+        QCOMPARE(e.dialogs.LastText(),
+                 QString("Unsaved work will be lost!\nSave it before loading another level?"));
+        QTest::mouseClick(load, Qt::LeftButton);
+        QCOMPARE(e.dialogs.fileDialogs, std::vector<QString>{"Save Level... | lvl files (*.dat)"});
         QCOMPARE(e.Cell(30, 20), '|');
-        e.dialogs.answers = {true};
-        e.dialogs.files = {file};
-        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
+        e.dialogs.files = {e.Path("mine.dat"), file};
+        QTest::mouseClick(load, Qt::LeftButton);
+        QVERIFY(FileBytes(e.Path("mine.dat")).contains("| 0 \r\n"));  // cell (30, 20)
         QCOMPARE(e.dialogs.fileDialogs.back(), QString("Load Level... | lvl files (*.dat)"));
 
         QCOMPARE(e.window->Level().grid, saved.window->Level().grid);
@@ -139,7 +144,7 @@ private slots:
                  QString("Could not load! Err: 2 (No such file or directory)"));
         QCOMPARE(e.Cell(4, 4), '+');
         QVERIFY(e.window->History().canUndo());
-        e.dialogs.answers = {true};
+        e.dialogs.unsaved = {EditorDialogs::Unsaved::Discard};
         e.dialogs.files = {};  // a cancelled dialog
         QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command4"), Qt::LeftButton);
         QCOMPARE(e.Cell(4, 4), '+');

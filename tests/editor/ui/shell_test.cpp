@@ -85,21 +85,24 @@ private slots:
             Find<QComboBox>(e.window.get(), "cboAiSnakes")->setCurrentText("7");
             Find<QCheckBox>(e.window.get(), "chkDeathmatch")->setChecked(true);
             Find<QCheckBox>(e.window.get(), "chkHunting")->setChecked(true);
+            Find<QCheckBox>(e.window.get(), "chkWindow")->setChecked(false);
             e.window->OpenLevelSettings();
             auto* author = Find<QLineEdit>(e.window->SettingsWindow(), "Author");
             author->selectAll();
             QTest::keyClicks(author, "Kim");
             QFile(game.TestLevel()).open(QIODevice::WriteOnly);
 
-            e.dialogs.answers = {false};
+            // Unsaved work: Cancel, and a Save whose dialog is cancelled, keep the editor.
+            e.dialogs.unsaved = {EditorDialogs::Unsaved::Cancel, EditorDialogs::Unsaved::Save};
             QVERIFY(!e.window->close());
-            QVERIFY(e.window->isVisible());
             QCOMPARE(e.dialogs.shown.back().title, QString("Exit Zelkor LevelEdit?"));
-            QCOMPARE(e.dialogs.LastText(), QString("Are you sure you wish to quit?"));
+            QVERIFY(!e.window->close());
+            QCOMPARE(e.dialogs.LastText(), QString("Not Saved!"));
+            QVERIFY(e.window->isVisible());
             QVERIFY(QFile::exists(game.TestLevel()));
             QVERIFY(!store.Read("lvlEdit", "Author"));
 
-            e.dialogs.answers = {true};
+            e.dialogs.unsaved = {EditorDialogs::Unsaved::Discard};
             QVERIFY(e.window->close());
             QVERIFY(!e.window->SettingsWindow()->isVisible());
             QVERIFY(!QFile::exists(game.TestLevel()));
@@ -114,19 +117,36 @@ private slots:
         QCOMPARE(store.Read("lvlEdit", "Test_AI_Snakes"), std::optional<std::string>("6"));
         QVERIFY(Find<QCheckBox>(e.window.get(), "chkDeathmatch")->isChecked());
         QVERIFY(Find<QCheckBox>(e.window.get(), "chkHunting")->isChecked());
+        QVERIFY(!Find<QCheckBox>(e.window.get(), "chkWindow")->isChecked());
+        // With nothing unsaved, the plain question.
+        e.dialogs.answers = {false};
+        QVERIFY(!e.window->close());
+        QCOMPARE(e.dialogs.LastText(), QString("Are you sure you wish to quit?"));
     }
 
     void ExitLeavesAtOnceWithoutStoringAnything() {
         MemorySettingsStore store;
         Editor e(&store);
         e.window->Start();
+        QPushButton* exit = Find<QPushButton>(e.window.get(), "Command6");
         e.dialogs.answers = {false};
-        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command6"), Qt::LeftButton);
+        QTest::mouseClick(exit, Qt::LeftButton);
         QCOMPARE(e.dialogs.LastText(), QString("Unsaved work will be lost!\nExit anyways?"));
         QVERIFY(e.window->isVisible());
-        e.dialogs.answers = {true};
-        QTest::mouseClick(Find<QPushButton>(e.window.get(), "Command6"), Qt::LeftButton);
+
+        // Unsaved work in a level with a file: Save writes it there, then the editor goes.
+        const QString file = e.Path("mine.dat");
+        QVERIFY(e.window->SaveTo(file.toStdString()));
+        e.window->SelectSymbol('+');
+        e.Click(6, 6);
+        e.dialogs.unsaved = {EditorDialogs::Unsaved::Cancel, EditorDialogs::Unsaved::Save};
+        QTest::mouseClick(exit, Qt::LeftButton);
+        QVERIFY(e.window->isVisible());
+        const std::size_t fileDialogs = e.dialogs.fileDialogs.size();
+        QTest::mouseClick(exit, Qt::LeftButton);
         QVERIFY(!e.window->isVisible());
+        QCOMPARE(e.dialogs.fileDialogs.size(), fileDialogs);
+        QVERIFY(!e.window->Modified());
         QVERIFY(!store.Read("lvlEdit", "Grid"));
     }
 
@@ -164,8 +184,13 @@ private slots:
         e.Key(Qt::Key_T, Qt::ControlModifier);
         QCOMPARE(e.launches.size(), std::size_t{1});
         QCOMPARE(e.launches[0].program, game.Program());
-        QCOMPARE(e.launches[0].arguments, (QStringList{"/L=EditTemp.dat", "/AIS=1", "/H"}));
+        QCOMPARE(e.launches[0].arguments,
+                 (QStringList{"--window", "/L=EditTemp.dat", "/AIS=1", "/H"}));
         QCOMPARE(e.launches[0].folder, game.folder);
+        Find<QCheckBox>(e.window.get(), "chkWindow")->click();  // full screen
+        e.dialogs.answers = {true};
+        QTest::mouseClick(test, Qt::LeftButton);
+        QCOMPARE(e.launches.back().arguments, (QStringList{"/L=EditTemp.dat", "/AIS=1", "/H"}));
         QVERIFY(e.window->StatusText().startsWith("Testing: /L=EditTemp.dat /AIS=1 /H"));
         QVERIFY2(e.window->History().canUndo(), "the history outlives a test run");
 
@@ -200,7 +225,7 @@ private slots:
             QCOMPARE(e.launches.back().folder, player);
             QVERIFY(QFile::exists(player + "/lvl/EditTemp.dat"));
             QVERIFY(!QFile::exists(prefix + "/share/zelkor/lvl/EditTemp.dat"));
-            e.dialogs.answers = {true};
+            e.dialogs.unsaved = {EditorDialogs::Unsaved::Discard};
             e.window->close();
             QVERIFY(!QFile::exists(player + "/lvl/EditTemp.dat"));
         }
@@ -236,7 +261,8 @@ private slots:
         // The files the level names are looked for in the folder of the game it runs in.
         QVERIFY(e.window->StatusText().contains(
             "Requires= names bricks.zkr, which is not in the game folder."));
-        QCOMPARE(game.Run(), (QStringList{QDir(game.folder).canonicalPath(), "/L=EditTemp.dat"}));
+        QCOMPARE(game.Run(),
+                 (QStringList{QDir(game.folder).canonicalPath(), "--window", "/L=EditTemp.dat"}));
 
         const QString missing = e.folder.filePath("game/Zelkor-gone");
         QFile::rename(game.Program(), missing);
