@@ -1,5 +1,6 @@
 # `make uninstall`: removes every file that `make install` installed, as its install
-# manifest lists them, then the folders the installation made, where they are empty.
+# manifest lists them, then the folders the installation made, where they are empty,
+# and brings the icon cache and the MIME database up to date.
 # The manifest names files without DESTDIR; a staged installation is removed with the
 # same DESTDIR set.
 #   cmake -DMANIFEST=build/install_manifest.txt -P uninstall.cmake
@@ -27,6 +28,26 @@ foreach(file IN LISTS files)
     file(REMOVE "${file}")
   endif()
 endforeach()
+
+# The MIME database forgets the level type: built again from the packages left, or,
+# when the installation made the whole database folder and no package is left, removed.
+set(mime "")
+foreach(file IN LISTS files)
+  if(file MATCHES "^(.*/mime)/packages/[^/]+$")
+    set(mime "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+if(mime AND IS_DIRECTORY "${mime}")
+  file(GLOB packages "${mime}/packages/*")
+  list(FIND folders "${mime}" made)
+  find_program(update_mime update-mime-database)
+  if(NOT packages AND NOT made EQUAL -1)
+    message(STATUS "Removing: ${mime}/ (the MIME database built for the level type)")
+    file(REMOVE_RECURSE "${mime}")
+  elseif(update_mime AND "$ENV{DESTDIR}" STREQUAL "")
+    execute_process(COMMAND "${update_mime}" "${mime}")
+  endif()
+endif()
 
 # Deepest first: a folder sorts before what it holds.
 list(SORT folders)

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libfreetype-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev xvfb
   fonts-dejavu-core timgm6mb-soundfont
-  desktop-file-utils appstream ccache
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin ccache
 )
 
 as_root() {

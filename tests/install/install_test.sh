@@ -40,7 +40,7 @@ for size in 16 32 48 64 128 256; do
 done
 for entry in "$prefix"/share/applications/*.desktop; do
   desktop-file-validate "$entry" || fail "$entry does not validate"
-  program=$(sed -n 's/^Exec=//p' "$entry")
+  program=$(sed -n 's/^Exec=//p' "$entry" | sed 's/ %f$//')
   [ -x "$program" ] || fail "$entry starts $program, which is not installed"
   icon=$(sed -n 's/^Icon=//p' "$entry")
   [ -f "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "$entry names no installed icon"
@@ -48,6 +48,24 @@ done
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zelkor.Zelkor.metainfo.xml" >/dev/null ||
   fail "the metainfo does not validate"
 cmp -s "$build/dist/lvl/lvl1.dat" "$prefix/share/zelkor/lvl/lvl1.dat" || fail "lvl1.dat not shipped"
+
+# The level type: the editor's entry opens a file of it, and the MIME database the
+# installation built knows a level by its content, not by the common ".dat".
+if [ -x "$prefix/bin/ZelkorLvlEdit" ]; then
+  grep -q "^Exec=$prefix/bin/ZelkorLvlEdit %f\$" "$prefix/share/applications/org.zelkor.ZelkorLvlEdit.desktop" ||
+    fail "the editor's desktop entry does not take a file"
+  [ -f "$prefix/share/mime/mime.cache" ] || fail "the installation did not build the MIME database"
+  filetype() { XDG_DATA_DIRS="$prefix/share" XDG_DATA_HOME="$scratch/no-data-home" \
+    gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'; }
+  [ "$(filetype "$prefix/share/zelkor/lvl/lvl1.dat")" = application/x-zelkor-level ] ||
+    fail "a shipped level is $(filetype "$prefix/share/zelkor/lvl/lvl1.dat")"
+  printf 'numbers 1 2 3\n' >"$scratch/plain.dat"
+  { head -c 4090 /dev/zero | tr '\0' x; printf '[Level Info]\n'; } >"$scratch/late.dat"
+  for other in plain late; do
+    [ "$(filetype "$scratch/$other.dat")" != application/x-zelkor-level ] ||
+      fail "$other.dat is taken for a level"
+  done
+fi
 
 # Everything under the prefix, with sizes, times and contents; root ignores the
 # read-only bits, so this is what proves that nothing was written there.
