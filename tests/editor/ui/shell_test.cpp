@@ -1,4 +1,6 @@
 // Start-up, the stored settings, the ways out and the test run.
+#include <sys/resource.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -6,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "editor/ui/level_settings_window.h"
 #include "editor/ui/user_items_window.h"
@@ -48,6 +51,32 @@ struct StandInGame {
 
     QString folder;
 };
+
+// While it lives, writes to files fail beyond `bytes` with "File too large", as on a
+// full disk; the signal that would end the program meanwhile is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit limit{bytes, old_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    void (*handler_)(int);
+    rlimit old_{};
+};
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class ShellTests final : public QObject {
     Q_OBJECT
@@ -276,6 +305,39 @@ private slots:
         e.window->SelectSymbol('+');
         e.Click(3, 3);  // still at work
         QCOMPARE(e.Cell(3, 3), '+');
+    }
+
+    // No room for a new level or test level: the old files stay whole, no temporary
+    // file is left, the message names the system's reason and no game starts.
+    void AWriteThatFailsKeepsTheOldFilesAndSaysWhy() {
+        Editor e;
+        StandInGame game(e.folder.filePath("game"));
+        Find<QLineEdit>(e.window.get(), "txtZk2Path")->setText(game.Program());
+        Find<QComboBox>(e.window.get(), "cboAiSnakes")->setCurrentText("0");
+        e.window->SelectSymbol('S');
+        e.Click(2, 2);
+        const QString level = e.Path("mine.dat");
+        QVERIFY(e.window->SaveTo(level.toStdString()));
+        e.window->TestLevel();
+        const QByteArray oldLevel = FileBytes(level);
+        const QByteArray oldTest = FileBytes(game.TestLevel());
+        e.window->SelectSymbol('+');
+        e.Drag({1, 9}, {30, 9}, Qt::LeftButton);
+        {
+            FileSizeLimit full(200);
+            QVERIFY(!e.window->SaveTo(level.toStdString()));
+            QCOMPARE(e.dialogs.LastText(), QString("Could not save! Err: 27 (File too large)"));
+            e.dialogs.shown.clear();
+            e.window->TestLevel();
+        }
+        QCOMPARE(e.dialogs.LastText(), QString("Could not save! Err: 27 (File too large)"));
+        QCOMPARE(e.dialogs.shown.back().icon, EditorDialogs::Icon::Critical);
+        QCOMPARE(e.launches.size(), std::size_t{1});
+        QCOMPARE(FileBytes(level), oldLevel);
+        QCOMPARE(FileBytes(game.TestLevel()), oldTest);
+        QCOMPARE(QDir(e.folder.path()).entryList({"*.tmp"}, QDir::Files), QStringList{});
+        QCOMPARE(QDir(game.folder + "/lvl").entryList(QDir::Files), QStringList{"EditTemp.dat"});
+        QVERIFY(e.window->isWindowModified());
     }
 };
 
