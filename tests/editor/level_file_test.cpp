@@ -8,7 +8,6 @@
 #include <cstring>
 #include <string>
 
-#include "common/level_summary.h"
 #include "editor/core/level_loader.h"
 #include "editor/core/level_writer.h"
 #include "editor/core/resave.h"
@@ -150,24 +149,6 @@ TEST(RoundTrip, ALoadOfASavedLevelGivesTheLevelBack) {
     EXPECT_EQ(LevelFileText(read.level, kVersion), text);
 }
 
-TEST(RoundTrip, TheGameReadsWhatWasDrawn) {
-    const LevelSummary game = SummarizeLevel(ReadLevelText(LevelFileText(RichLevel(), kVersion)));
-    ASSERT_FALSE(game.error) << game.error->reason;
-    ASSERT_EQ(game.walls.size(), 3u) << "the brick in column 31 never reaches the game";
-    EXPECT_EQ(game.walls[0], (WallPlaced{20, 20, WallKind::v_l}));
-    EXPECT_EQ(game.walls[2], (WallPlaced{60, 20, WallKind::v_r}));
-    EXPECT_EQ(game.starts[0], (StartPlaced{1, 50, 30}));
-    EXPECT_EQ(game.starts[3], (StartPlaced{4, 190, 30}));
-    EXPECT_EQ(game.spawnPoints, (std::vector<SpawnPointPlaced>{{290, 130}}));
-    ASSERT_EQ(game.userItems.size(), 2u);
-    EXPECT_EQ(game.userItems[0].gfx, "bricks\\brick2_v.bmp");
-    EXPECT_EQ(game.userItems[0].decl, "wall");
-    EXPECT_EQ(game.userItems[1].decl, "ani_wall");
-    EXPECT_EQ(game.Number(LevelKey::AIS, 0), 3) << "kept lines reach the game";
-    EXPECT_EQ(game.Number(LevelKey::blueRate, 0), 40);
-    EXPECT_EQ(game.requiredFiles, (std::vector<std::string>{"bricks.zkr", "bkg.zkr"}));
-}
-
 TEST(Load, FillsTheGridInReadingOrderAcrossLines) {
     // A short first row moves every later cell up; the last character of a line and
     // blanks are skipped; cells beyond the grid are dropped.
@@ -263,13 +244,6 @@ TEST(Files, FailuresNameTheSystemsErrorAndChangeNothing) {
     ASSERT_TRUE(std::holds_alternative<FileResult>(picture));
     EXPECT_EQ(LoadFailedMessage(std::get<FileResult>(picture)),
               "Could not load! Err: 22 (not a level file: line 2 holds a zero byte)");
-
-    // A save replaces the file as a whole.
-    const fs::path file = folder.path() / "level.dat";
-    WriteBytes(file, "old");
-    ASSERT_TRUE(ZkSaveLevel(file, RichLevel()).ok());
-    EXPECT_EQ(ReadBytes(file), LevelFileText(RichLevel()));
-    EXPECT_EQ(std::get<std::string>(ReadLevelFileBytes(file)), ReadBytes(file));
 }
 
 // A full disk, played by a file-size limit in a child process: the save fails with the

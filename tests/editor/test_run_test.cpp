@@ -154,15 +154,6 @@ TEST(RecentFiles, EightNewestFirstInPrintableText) {
     EXPECT_EQ(EncodePathValue(odd), "/h%C3%B6hle/50%25%09%E2%98%83.dat");
     EXPECT_EQ(DecodePathValue(EncodePathValue(odd)), odd);
     EXPECT_EQ(DecodePathValue("100%.dat%2"), "100%.dat%2") << "a lone % stands for itself";
-
-    MemorySettingsStore store;
-    recent.Add(odd);
-    ASSERT_TRUE(recent.Write(store));
-    EXPECT_EQ(RecentFiles::Read(store).Files(), recent.Files());
-    recent = RecentFiles{};
-    recent.Add("/only.dat");
-    recent.Write(store);
-    EXPECT_EQ(RecentFiles::Read(store).Files(), recent.Files()) << "a shorter list stays short";
 }
 
 }  // namespace

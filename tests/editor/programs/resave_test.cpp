@@ -75,27 +75,6 @@ TEST_F(Programs, EveryShippedLevelReadsTheSameAfterAResave) {
     EXPECT_GE(levels, 18);
 }
 
-// What the game reads of a drawn level is the round-trip test of editor_core_tests.
-TEST_F(Programs, AResaveOfAnEditorFileChangesOnlyTheFooter) {
-    EditorLevel level;
-    level.grid.Set(*GridCells::IndexOf(4, 5), 'S');
-    level.grid.Set(*GridCells::IndexOf(9, 9), 'a');
-    level.userItems.Add({"wall", "bricks\\brick2_v.bmp"});
-    level.requiredFiles.Add("bricks.zkr");
-    level.keptLines = {"AIS= 1", "hasOpenWalls=True"};
-    level.fields.Author = "Kim";
-    const std::string written = LevelFileText(level, {0, 9, 1});
-    const fs::path in = File("drawn.dat");
-    WriteBytes(in, written);
-
-    const fs::path out = File("resaved.dat");
-    ASSERT_EQ(Resave(in, out).status, 0);
-    std::string expected = written;
-    const std::string oldFooter = CreditLine({0, 9, 1});
-    expected.replace(expected.find(oldFooter), oldFooter.size(), CreditLine(ProgramVersion()));
-    EXPECT_EQ(ReadBytes(out), expected);
-}
-
 TEST_F(Programs, AFailedResaveSaysWhyAndWritesNothing) {
     const Ran missing = Resave(File("none.dat"), File("out.dat"));
     EXPECT_EQ(missing.status, 1);

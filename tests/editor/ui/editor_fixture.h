@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,23 +31,11 @@ public:
     }
     bool Ask(QWidget*, const QString& title, const QString& text, Icon icon) override {
         shown.push_back({title, text, icon, true});
-        if (answers.empty()) {
-            QTest::qFail(qPrintable("unexpected question: " + text), __FILE__, __LINE__);
-            return false;
-        }
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Answer(answers, text, false);
     }
     Unsaved AskUnsaved(QWidget*, const QString& title, const QString& text) override {
         shown.push_back({title, text, Icon::Warning, true});
-        if (unsaved.empty()) {
-            QTest::qFail(qPrintable("unexpected question: " + text), __FILE__, __LINE__);
-            return Unsaved::Cancel;
-        }
-        const Unsaved answer = unsaved.front();
-        unsaved.pop_front();
-        return answer;
+        return Answer(unsaved, text, Unsaved::Cancel);
     }
     QString OpenFileName(QWidget*, const QString& title, const QString& filter,
                          const QString& start) override {
@@ -71,11 +60,16 @@ public:
     std::vector<QString> starts;  // where each file dialog started
 
 private:
-    QString Next() {
-        if (files.empty()) return {};
-        QString file = files.front();
-        files.pop_front();
-        return file;
+    QString Next() { return files.empty() ? QString() : Answer(files, {}, QString()); }
+    template <typename T>
+    static T Answer(std::deque<T>& script, const QString& question, T otherwise) {
+        if (script.empty()) {
+            QTest::qFail(qPrintable("unexpected question: " + question), __FILE__, __LINE__);
+            return otherwise;
+        }
+        T answer = script.front();
+        script.pop_front();
+        return answer;
     }
 };
 
@@ -150,6 +144,11 @@ struct Editor {
     std::vector<Launch> launches;
     std::unique_ptr<MainWindow> window;
 };
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Saves a picture for a person to look at when ZELKOR_SHOTS_DIR names a folder.
 inline void Keep(const QImage& image, const QString& name) {

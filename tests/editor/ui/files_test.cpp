@@ -15,11 +15,6 @@
 namespace zelkor::editor::testing {
 namespace {
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Draws a little of everything through the windows.
 void DrawALevel(Editor& e) {
     e.window->SelectSymbol('S');
