@@ -23,18 +23,17 @@ public:
         QString title;
         QString text;
         Icon icon;
-        bool question;
     };
 
     void Message(QWidget*, const QString& title, const QString& text, Icon icon) override {
-        shown.push_back({title, text, icon, false});
+        shown.push_back({title, text, icon});
     }
     bool Ask(QWidget*, const QString& title, const QString& text, Icon icon) override {
-        shown.push_back({title, text, icon, true});
+        shown.push_back({title, text, icon});
         return Answer(answers, text, false);
     }
     Unsaved AskUnsaved(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({title, text, Icon::Warning, true});
+        shown.push_back({title, text, Icon::Warning});
         return Answer(unsaved, text, Unsaved::Cancel);
     }
     QString OpenFileName(QWidget*, const QString& title, const QString& filter,
