@@ -1,10 +1,7 @@
 #include "common/settings_store.h"
 
 #include <SimpleIni.h>
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,9 +9,11 @@
 #include <system_error>
 
 #include "common/atomic_file.h"
-#include "common/file_descriptor.h"
+#include "common/file_identity.h"
+#include "common/ini_text.h"
 #include "common/regular_file.h"
 #include "common/text_encoding.h"
+#include "common/write_lock.h"
 
 namespace zelkor {
 namespace fs = std::filesystem;
@@ -24,43 +23,6 @@ namespace {
 // A settings file is a few kilobytes. Much larger ones are still read whole (a long
 // list of someone's own keys is no reason to lose them); beyond this it is junk.
 constexpr std::size_t kLargestSettingsFile = std::size_t{16} << 20;
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
-
-// What tells one version of the file from the next: a replacing rename gives a new
-// inode, and any write in place changes size or modification time.
-struct FileIdentity {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    static FileIdentity Of(const struct stat& st) {
-        return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-    }
-    bool operator==(const FileIdentity& o) const {
-        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
-               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
-               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
-
-FileIdentity IdentityOf(const fs::path& file) {
-    struct stat st {};
-    if (::stat(file.c_str(), &st) != 0) return {};
-    return FileIdentity::Of(st);
-}
 
 struct FileContents {
     bool readable = true;  // false: something is there but could not be read as settings
@@ -91,138 +53,18 @@ FileContents ReadFileContents(const fs::path& file) {
     return result;
 }
 
-// Holds an exclusive lock on the lock file for as long as it lives. The lock file is
-// never removed: removing it would let two writers lock two different files.
-class WriteLock {
-public:
-    explicit WriteLock(const fs::path& lockFile)
-        : fd_(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                     0666)) {
-        // Only a regular file of our own: never a link planted in its place, and never
-        // a FIFO, which would block the write for ever.
-        struct stat st {};
-        if (!fd_.ok() || ::fstat(fd_.get(), &st) != 0) {
-            error_ = errno;
-            return;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            error_ = EINVAL;
-            return;
-        }
-        int rc;
-        do
-            rc = ::flock(fd_.get(), LOCK_EX);
-        while (rc != 0 && errno == EINTR);
-        locked_ = (rc == 0);
-        if (!locked_) error_ = errno;
-    }
-    bool locked() const { return locked_; }
-    int error() const { return error_; }
-
-private:
-    FileDescriptor fd_;
-    bool locked_ = false;
-    int error_ = 0;
-};
-
-std::string ErrorText(int error) {
-    return std::generic_category().message(error);
-}
-
-bool IsReadableText(std::string_view line) {
-    for (char c : line) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b < 0x20 && b != '\t') || b == 0x7F) return false;
-    }
-    return IsValidUtf8(line);
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
-struct ReadableText {
-    std::string text;  // the readable lines only
-    bool damaged = false;
-};
-
-// Keeps the lines the INI reader understands: blank lines, comments, section headers
-// and "key=value". Anything else makes the file damaged and is left out, and so are
-// the settings under a broken section header, which would otherwise land in the
-// section before it.
-ReadableText KeepReadableLines(std::string_view bytes) {
-    ReadableText out;
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    bool sectionBroken = false;
-    while (!bytes.empty()) {
-        std::size_t end = bytes.find_first_of("\r\n");
-        const std::string_view line = bytes.substr(0, end);
-        if (end == std::string_view::npos) {
-            bytes = {};
-        } else {
-            end += (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
-            bytes.remove_prefix(end);
-        }
-        const std::string_view body = Trim(line);
-        bool readable = IsReadableText(line);
-        if (readable && !body.empty() && body[0] != ';' && body[0] != '#') {
-            if (body[0] == '[') {
-                readable = body.find(']') != std::string_view::npos;
-                sectionBroken = !readable;
-            } else {
-                const std::size_t eq = body.find('=');
-                readable = !sectionBroken && eq != std::string_view::npos && eq > 0;
-            }
-        } else if (!readable && body.starts_with('[')) {
-            sectionBroken = true;
-        }
-        if (!readable) {
-            out.damaged = true;
-            continue;
-        }
-        out.text.append(line);
-        out.text += '\n';
-    }
-    return out;
-}
-
+// An empty document that keeps values as they stand in the file (quotes included), so
+// lines of others are written back unchanged.
 std::unique_ptr<CSimpleIniA> NewDocument() {
     auto doc = std::make_unique<CSimpleIniA>(/*utf8=*/true, /*multiKey=*/false,
                                              /*multiLine=*/false);
-    doc->SetQuotes(false);  // quotes are ours to add and remove, see ValueOnDisk
+    doc->SetQuotes(false);  // quotes are ours to add and remove, see IniValueOnDisk
     doc->SetSpaces(false);
     return doc;
 }
 
-// Values on disk: the INI reader drops blanks at either end of a value, so a value
-// that has any is written in double quotes, and so is a value that is itself enclosed
-// in double quotes; reading takes off one enclosing pair. The document keeps values as
-// they stand in the file, so lines of others are written back unchanged. A value is
-// one line: line breaks and other control characters in it are stored as blanks.
-bool IsIniSpace(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string ValueOnDisk(std::string_view cp1252) {
-    std::string value = Cp1252ToUtf8(cp1252);
-    for (char& c : value) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b < 0x20 && b != '\t') || b == 0x7F) c = ' ';
-    }
-    const bool quote =
-        !value.empty() && (IsIniSpace(value.front()) || IsIniSpace(value.back()) ||
-                           (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
-    return quote ? '"' + value + '"' : value;
-}
-
-std::string ValueInMemory(std::string_view onDisk) {
-    if (onDisk.size() >= 2 && onDisk.front() == '"' && onDisk.back() == '"')
-        onDisk = onDisk.substr(1, onDisk.size() - 2);
-    return Utf8ToCp1252(onDisk);
+std::string ErrorText(int error) {
+    return std::generic_category().message(error);
 }
 
 }  // namespace
@@ -236,13 +78,7 @@ bool SettingsStore::Write(std::string_view section, std::string_view key, std::s
 
 namespace {
 std::string MemoryKey(std::string_view section, std::string_view key) {
-    std::string k;
-    for (char c : section)
-        k += LowerAscii(c);
-    k += '\n';
-    for (char c : key)
-        k += LowerAscii(c);
-    return k;
+    return LowerAscii(section) + '\n' + LowerAscii(key);
 }
 }  // namespace
 
@@ -289,7 +125,7 @@ struct IniSettingsStore::State {
     }
 
     void Take(const FileIdentity& identity, std::string_view bytes, bool tooLarge = false) {
-        ReadableText readable = KeepReadableLines(bytes);
+        ReadableIniText readable = KeepReadableLines(bytes);
         auto fresh = NewDocument();
         fresh->LoadData(readable.text);
         doc = std::move(fresh);
@@ -300,7 +136,7 @@ struct IniSettingsStore::State {
 
     // Reads the file again when it is not the one read last.
     void Refresh() {
-        if (loaded && IdentityOf(file) == seen) return;
+        if (loaded && FileIdentity::At(file) == seen) return;
         FileContents contents = ReadFileContents(file);
         if (!contents.readable) {
             if (!loaded) Take({}, {});
@@ -317,7 +153,7 @@ struct IniSettingsStore::State {
 
     const std::string* FindUnsaved(std::string_view section, std::string_view key) const {
         for (const SettingsEntry& e : unsaved)
-            if (SameName(e.section, section) && SameName(e.key, key)) return &e.value;
+            if (SameIniName(e.section, section) && SameIniName(e.key, key)) return &e.value;
         return nullptr;
     }
 
@@ -340,7 +176,7 @@ struct IniSettingsStore::State {
         const FileContents current = ReadFileContents(file);
         // Never replace what could not be read, a FIFO or a folder at the name either.
         if (!current.readable) return WriteFailed("it is no regular file or cannot be read");
-        ReadableText readable = KeepReadableLines(current.bytes);
+        ReadableIniText readable = KeepReadableLines(current.bytes);
         if (readable.damaged || current.tooLarge) {
             if (!KeepDamagedFile(current))
                 return WriteFailed("the damaged file cannot be kept as " + damagedFile.string());
@@ -354,7 +190,7 @@ struct IniSettingsStore::State {
         merged->LoadData(readable.text);
         for (const SettingsEntry& e : unsaved) {
             merged->SetValue(Cp1252ToUtf8(e.section).c_str(), Cp1252ToUtf8(e.key).c_str(),
-                             ValueOnDisk(e.value).c_str());
+                             IniValueOnDisk(e.value).c_str());
         }
         std::string text;
         if (merged->Save(text) < 0) return WriteFailed("out of memory");
@@ -364,7 +200,7 @@ struct IniSettingsStore::State {
         if (!WriteFileAtomically(file, text, std::move(options), &error))
             return WriteFailed(ErrorText(error));
 
-        Take(IdentityOf(file), text);
+        Take(FileIdentity::At(file), text);
         unsaved.clear();
         return true;
     }
@@ -403,13 +239,13 @@ std::optional<std::string> IniSettingsStore::Read(std::string_view section, std:
     const char* value =
         state_->doc->GetValue(Cp1252ToUtf8(section).c_str(), Cp1252ToUtf8(key).c_str(), nullptr);
     if (value == nullptr) return std::nullopt;
-    return ValueInMemory(value);
+    return IniValueInMemory(value);
 }
 
 bool IniSettingsStore::WriteBatch(std::span<const SettingsEntry> entries) {
     for (const SettingsEntry& e : entries) {
         std::erase_if(state_->unsaved, [&](const SettingsEntry& old) {
-            return SameName(old.section, e.section) && SameName(old.key, e.key);
+            return SameIniName(old.section, e.section) && SameIniName(old.key, e.key);
         });
         state_->unsaved.push_back(e);
     }
