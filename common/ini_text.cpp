@@ -10,12 +10,18 @@ char LowerAsciiChar(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool IsReadableText(std::string_view line) {
-    for (char c : line) {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool HasControlCharacter(std::string_view text) {
+    for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
-        if ((b < 0x20 && b != '\t') || b == 0x7F) return false;
+        if ((b < 0x20 && b != '\t') || b == 0x7F) return true;
     }
-    return IsValidUtf8(line);
+    return false;
+}
+
+bool IsReadableText(std::string_view line) {
+    return !HasControlCharacter(line) && IsValidUtf8(line);
 }
 
 bool IsIniSpace(char c) {
@@ -49,7 +55,7 @@ std::string LowerAscii(std::string_view s) {
 
 ReadableIniText KeepReadableLines(std::string_view bytes) {
     ReadableIniText out;
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     bool sectionBroken = false;
     while (!bytes.empty()) {
         std::size_t end = bytes.find_first_of("\r\n");
@@ -61,7 +67,7 @@ ReadableIniText KeepReadableLines(std::string_view bytes) {
             bytes.remove_prefix(end);
         }
         const std::string_view body = Trim(line);
-        bool readable = IsReadableText(line);
+        bool readable = IsReadableText(line) && !body.starts_with(kByteOrderMark);
         if (readable && !body.empty() && body[0] != ';' && body[0] != '#') {
             if (body[0] == '[') {
                 readable = body.find(']') != std::string_view::npos;
@@ -83,12 +89,17 @@ ReadableIniText KeepReadableLines(std::string_view bytes) {
     return out;
 }
 
+bool IniCanStore(std::string_view section, std::string_view key, std::string_view value) {
+    const auto trimmed = [](std::string_view name) { return Trim(name) == name; };
+    return !HasControlCharacter(section) && !HasControlCharacter(key) &&
+           !HasControlCharacter(value) && trimmed(section) && trimmed(key) &&
+           section.find(']') == std::string_view::npos && !key.empty() &&
+           key.find('=') == std::string_view::npos && key[0] != ';' && key[0] != '#' &&
+           key[0] != '[';
+}
+
 std::string IniValueOnDisk(std::string_view cp1252) {
-    std::string value = Cp1252ToUtf8(cp1252);
-    for (char& c : value) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b < 0x20 && b != '\t') || b == 0x7F) c = ' ';
-    }
+    const std::string value = Cp1252ToUtf8(cp1252);
     const bool quote =
         !value.empty() && (IsIniSpace(value.front()) || IsIniSpace(value.back()) ||
                            (value.size() >= 2 && value.front() == '"' && value.back() == '"'));

@@ -111,6 +111,7 @@ struct IniSettingsStore::State {
     bool writeFailureReported = false;
     bool tooLargeReported = false;
     bool damagedReported = false;
+    bool refusalReported = false;
 
     void Say(bool& said, const std::string& line) {
         if (said || !report) return;
@@ -243,13 +244,21 @@ std::optional<std::string> IniSettingsStore::Read(std::string_view section, std:
 }
 
 bool IniSettingsStore::WriteBatch(std::span<const SettingsEntry> entries) {
+    bool refused = false;
     for (const SettingsEntry& e : entries) {
+        if (!IniCanStore(e.section, e.key, e.value)) {
+            state_->Say(state_->refusalReported,
+                        "[" + Cp1252ToUtf8(e.section) + "] " + Cp1252ToUtf8(e.key) +
+                            " is not saved: it holds a line break or a control character");
+            refused = true;
+            continue;
+        }
         std::erase_if(state_->unsaved, [&](const SettingsEntry& old) {
             return SameIniName(old.section, e.section) && SameIniName(old.key, e.key);
         });
         state_->unsaved.push_back(e);
     }
-    return state_->Persist();
+    return state_->Persist() && !refused;
 }
 
 fs::path DefaultSettingsFile(const char* xdgConfigHome, const char* home) {

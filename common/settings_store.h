@@ -23,7 +23,9 @@ struct SettingsEntry {
 // Section and key names ignore letter case. Reading a missing key gives nothing and
 // the caller applies its default. Writes report success, but callers may ignore it:
 // a failed write keeps the values for the rest of the run and retries them with the
-// next write.
+// next write. What is written reads back exactly; a value the store cannot hold that
+// way (the settings file's lines hold no line breaks) is refused: the write reports
+// failure, the reporter says so, and the other values of the write are kept.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -33,8 +35,8 @@ public:
     bool Write(std::string_view section, std::string_view key, std::string_view value);
 
     // Receives a line (UTF-8) for the player, each kind at most once per store: the
-    // first write that fails, and a damaged or far too large file kept aside. A store
-    // that cannot fail says nothing.
+    // first write that fails, the first value refused, and a damaged or far too large
+    // file kept aside. A store that cannot fail says nothing.
     virtual void SetReporter(std::function<void(std::string_view)>) {}
 };
 

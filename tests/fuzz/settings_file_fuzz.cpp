@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the settings store as its file and checks what it
-// promises: no crash, a write keeps every value that could be read, a damaged file
-// is kept byte for byte, and text survives the trip through both encodings.
+// promises: no crash, a write keeps every value that could be read and reads back
+// what it wrote, a damaged file is kept byte for byte, and text survives the trip
+// through both encodings.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/ini_text.h"
 #include "common/settings_store.h"
 #include "common/text_encoding.h"
 #include "tests/fuzz/fuzz_support.h"
@@ -54,12 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         before[i] = store.Read(kProbes[i][0], kProbes[i][1]);
     const bool damaged = store.Damaged();
 
-    Require(store.Write("Tweak", "Fuzz", bytes.substr(0, 40)));
+    // A value the file can hold is written and comes back exactly; any other is refused.
+    const std::string value(bytes.substr(0, 40));
+    const bool storable = IniCanStore("Tweak", "Fuzz", value);
+    const std::optional<std::string> old = store.Read("Tweak", "Fuzz");
+    Require(store.Write("Tweak", "Fuzz", value) == storable);
     Require(!damaged || ReadBytes(damagedCopy) == bytes);
 
     IniSettingsStore again(file);
     Require(!again.Damaged());
     for (std::size_t i = 0; i < std::size(kProbes); ++i)
         Require(again.Read(kProbes[i][0], kProbes[i][1]) == before[i]);
+    Require(again.Read("Tweak", "Fuzz") == (storable ? value : old));
     return 0;
 }
