@@ -1,8 +1,10 @@
 #include "common/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,59 @@ TEST_F(SettingsFileTest, WhatIsWrittenReadsBackOrIsRefusedAndSaid) {
     IniSettingsStore fresh(file_);
     EXPECT_FALSE(fresh.Damaged());
     EXPECT_EQ(fresh.Read("Tweak", "Fuzz"), "\xEF\xEF\x88\xBB");
+}
+
+// The game and the editor at once, each loading, changing and saving its own keys many
+// times over: every round finds what the same program saved the round before, and the
+// file ends up clean with the last value of every key.
+TEST_F(SettingsFileTest, TwoProgramsSavingAtOnceLoseNothing) {
+    constexpr int kRounds = 300;
+    const TempFolder memory(fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
+    const fs::path file = memory.path() / "settings.ini";
+    const std::vector<SettingsEntry> game{
+        {"Options", "gSpeed", ""}, {"Options", "Player Name", ""}, {"HiScore", "Name 1", ""}};
+    const std::vector<SettingsEntry> editor{
+        {"lvlEdit", "Author", ""}, {"lvlEdit", "Grid", ""}, {"lvlEdit", "Test_AI_Snakes", ""}};
+    const auto program = [&](std::vector<SettingsEntry> keys, char tag) {
+        int faults = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            IniSettingsStore store(file);
+            for (SettingsEntry& e : keys) {
+                if (round > 0 && store.Read(e.section, e.key) != e.value) ++faults;
+                e.value = tag + std::to_string(round);
+            }
+            if (!store.WriteBatch(keys)) ++faults;
+        }
+        ::_exit(std::min(faults, 100));
+    };
+    // Both start at the same moment: when the gate closes.
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (const auto& [keys, tag] : {std::pair{game, 'g'}, std::pair{editor, 'e'}}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(gate[1]);
+            char c;
+            (void)!::read(gate[0], &c, 1);
+            program(keys, tag);
+        }
+        children.push_back(pid);
+    }
+    ::close(gate[0]);
+    ::close(gate[1]);
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "lost or failed saves: " << WEXITSTATUS(status);
+    }
+    IniSettingsStore after(file);
+    EXPECT_FALSE(after.Damaged());
+    for (const auto& [keys, tag] : {std::pair{game, 'g'}, std::pair{editor, 'e'}})
+        for (const SettingsEntry& e : keys)
+            EXPECT_EQ(after.Read(e.section, e.key), tag + std::to_string(kRounds - 1)) << e.key;
 }
 
 TEST_F(SettingsFileTest, SeesAFileChangedByHand) {
