@@ -2,10 +2,11 @@
 # missing, configure and build; see README.md.
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
+SOAK_HOURS ?= 1
 # Where `make install` puts the game: your own ~/.local, or for root /usr/local.
 PREFIX ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 
-.PHONY: deps build play play-editor test test-asan bench soak fuzz check-style contact-sheet level-shots format clean install uninstall
+.PHONY: deps build play play-editor test test-asan bench soak soak-asan fuzz check-style contact-sheet level-shots format clean install uninstall
 
 deps:
 	@bash scripts/install-deps.sh
@@ -35,10 +36,15 @@ bench: build
 	@if [ -z "$$DISPLAY" ] && command -v xvfb-run >/dev/null; then \
 	  xvfb-run -a build/bench/zelkor_bench; else build/bench/zelkor_bench; fi
 
+# A day of play (SOAK_HOURS of game time): every game-hour prints game time, wall time
+# and the heap in use. soak-asan plays it under the sanitizers.
 soak: build
+	ZELKOR_SOAK_HOURS=$(SOAK_HOURS) build/tests/soak_test
+
+soak-asan: build
 	cmake --preset asan
-	cmake --build --preset asan -j$(JOBS)
-	ZELKOR_SOAK_MINUTES=30 ctest --test-dir build-asan --output-on-failure -L soak
+	cmake --build --preset asan -j$(JOBS) --target soak_test
+	ZELKOR_SOAK_HOURS=$(SOAK_HOURS) build-asan/tests/soak_test
 
 # Fuzzes every reader of outside data for FUZZ_SECONDS each, from random seeds.
 fuzz: deps

@@ -445,6 +445,7 @@ public:
 
     AutopilotRun Result() {
         result_.keys = keys_;
+        result_.playedMs = clock_.NowMs() - seed_;
         return result_;
     }
 
@@ -529,7 +530,7 @@ private:
 }  // namespace
 
 AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& levelFile,
-                       std::int64_t seed, std::int64_t limitMs) {
+                       std::int64_t seed, std::int64_t limitMs, const PlayOptions& options) {
     ManualClock clock(seed);
     ScriptedKeyboard keyboard(clock);
     MemorySettingsStore settings;
@@ -539,15 +540,17 @@ AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& 
     NullDisplay display;
     SdlPictureFiles pictures;
     SdlTextRenderer text;
-    SilentSound sound;
-    SilentMusic music;
+    SilentSound silentSound;
+    SilentMusic silentMusic;
+    SoundDevice& sound = options.sound ? *options.sound : silentSound;
+    MusicPlayer& music = options.music ? *options.music : silentMusic;
     NullMessageBox messageBox;
     NoArchives archives;
     GameSetup setup(game,
                     GameServices{keyboard, events, display, pictures, text, sound, music, settings,
                                  messageBox, archives},
                     gameDir);
-    setup.Run("/L=" + levelFile);
+    setup.Run("/L=" + levelFile + (options.switches.empty() ? "" : " " + options.switches));
     return events.Result();
 }
 
