@@ -32,6 +32,8 @@ enum class ArchiveProblem {
     WrongPassword,       // also a missing one
     TooLarge,            // unpacks to more than kMaxEntryBytes or UnpackLimit allow
     DictionaryTooLarge,  // its decoder would need more than kMaxDictionaryBytes
+    WriteFailed,         // the file it was unpacked into could not be written (a full
+                         // disk): no fault of the archive's; see WriteError
 };
 
 // One entry header of an archive.
@@ -71,6 +73,8 @@ public:
     // Why the last call that failed did; None after success or at the plain end of
     // the archive.
     virtual ArchiveProblem Problem() const { return ArchiveProblem::None; }
+    // The system's error number behind WriteFailed.
+    virtual int WriteError() const { return 0; }
 };
 
 // Picks the reader for an archive by its content, not by its name ("gfx.zkr" may be

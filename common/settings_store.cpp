@@ -63,6 +63,8 @@ std::unique_ptr<CSimpleIniA> NewDocument() {
     return doc;
 }
 
+constexpr std::string_view kCouldNotSave = "Could not save the settings: ";
+
 std::string ErrorText(int error) {
     return std::generic_category().message(error);
 }
@@ -116,12 +118,11 @@ struct IniSettingsStore::State {
     void Say(bool& said, const std::string& line) {
         if (said || !report) return;
         said = true;
-        report("Settings: " + line);
+        report(line);
     }
 
     bool WriteFailed(const std::string& why) {
-        Say(writeFailureReported, "cannot write " + file.string() + " (" + why +
-                                      "); changed options last only until the game ends");
+        Say(writeFailureReported, std::string(kCouldNotSave) + why);
         return false;
     }
 
@@ -144,7 +145,7 @@ struct IniSettingsStore::State {
             return;  // keep what we have and try again next time
         }
         if (contents.tooLarge)
-            Say(tooLargeReported, file.string() +
+            Say(tooLargeReported, "Settings: " + file.string() +
                                       " is far too large for settings and is not read; every "
                                       "option starts from its default, and the file will be kept "
                                       "as " +
@@ -160,9 +161,11 @@ struct IniSettingsStore::State {
 
     // Keeps the damaged file as it is before it is replaced. One too large to read is
     // moved aside instead of copied; the write that follows puts a new file in its place.
-    bool KeepDamagedFile(const FileContents& current) const {
-        if (current.tooLarge) return ::rename(file.c_str(), damagedFile.c_str()) == 0;
-        return WriteFileAtomically(damagedFile, current.bytes);
+    // The system's error number when it cannot be kept, 0 when it is.
+    int KeepDamagedFile(const FileContents& current) const {
+        if (current.tooLarge) return ::rename(file.c_str(), damagedFile.c_str()) == 0 ? 0 : errno;
+        int error = 0;
+        return WriteFileAtomically(damagedFile, current.bytes, {}, &error) ? 0 : error;
     }
 
     bool Persist() {
@@ -170,18 +173,21 @@ struct IniSettingsStore::State {
         if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), ec);
         if (ec) return WriteFailed(ec.message());
         WriteLock lock(lockFile);
-        if (!lock.locked()) return WriteFailed(lockFile.string() + ": " + ErrorText(lock.error()));
+        if (!lock.locked())
+            return WriteFailed(ErrorText(lock.error()) + " (" + lockFile.string() + ")");
 
         // What is on disk now counts, not what we read earlier: the other program may
         // have written since.
         const FileContents current = ReadFileContents(file);
         // Never replace what could not be read, a FIFO or a folder at the name either.
-        if (!current.readable) return WriteFailed("it is no regular file or cannot be read");
+        if (!current.readable)
+            return WriteFailed(file.string() + " is no regular file or cannot be read");
         ReadableIniText readable = KeepReadableLines(current.bytes);
         if (readable.damaged || current.tooLarge) {
-            if (!KeepDamagedFile(current))
-                return WriteFailed("the damaged file cannot be kept as " + damagedFile.string());
-            Say(damagedReported, file.string() +
+            if (const int error = KeepDamagedFile(current); error != 0)
+                return WriteFailed(ErrorText(error) + " (the damaged file cannot be kept as " +
+                                   damagedFile.string() + ")");
+            Say(damagedReported, "Settings: " + file.string() +
                                      " was damaged; what could be read is kept, and "
                                      "the old file is " +
                                      damagedFile.string());
@@ -248,8 +254,8 @@ bool IniSettingsStore::WriteBatch(std::span<const SettingsEntry> entries) {
     for (const SettingsEntry& e : entries) {
         if (!IniCanStore(e.section, e.key, e.value)) {
             state_->Say(state_->refusalReported,
-                        "[" + Cp1252ToUtf8(e.section) + "] " + Cp1252ToUtf8(e.key) +
-                            " is not saved: it holds a line break or a control character");
+                        std::string(kCouldNotSave) + "[" + Cp1252ToUtf8(e.section) + "] " +
+                            Cp1252ToUtf8(e.key) + " holds a line break or a control character");
             refused = true;
             continue;
         }

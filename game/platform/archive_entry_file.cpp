@@ -12,7 +12,8 @@ namespace zelkor {
 
 ArchiveEntryFile::ArchiveEntryFile(const std::filesystem::path& file, std::uint64_t limit)
     : fd_(open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600)),
-      limit_(limit) {}
+      limit_(limit),
+      error_(fd_ < 0 ? errno : 0) {}
 
 ArchiveEntryFile::~ArchiveEntryFile() {
     if (fd_ >= 0) close(fd_);
@@ -30,6 +31,7 @@ bool ArchiveEntryFile::Write(const void* data, std::size_t size) {
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             failed_ = true;
+            error_ = n < 0 ? errno : ENOSPC;
             break;
         }
         bytes += n;
@@ -42,6 +44,7 @@ bool ArchiveEntryFile::Write(const void* data, std::size_t size) {
 bool ArchiveEntryFile::Finish() {
     if (fd_ < 0) return false;
     const bool closed = close(fd_) == 0;
+    if (!closed && error_ == 0) error_ = errno;
     fd_ = -1;
     return closed && !failed_;
 }

@@ -24,6 +24,8 @@ public:
     // Closes the file; true when it was opened and every write succeeded.
     bool Finish();
     bool OverLimit() const { return overLimit_; }
+    // The system's error number of a failed open, write or close; 0 otherwise.
+    int Error() const { return error_; }
     std::uint64_t Written() const { return written_; }
 
 private:
@@ -31,6 +33,7 @@ private:
     std::uint64_t limit_;
     bool failed_ = false;
     bool overLimit_ = false;
+    int error_ = 0;
     std::uint64_t written_ = 0;
 };
 

@@ -72,7 +72,8 @@ bool LibArchiveReader::Extract(const std::filesystem::path& file) {
     ArchiveEntryFile out(file, budget_.EntryLimit());
     if (!out.IsOpen()) {  // no fault of the archive's
         archive_read_data_skip(archive_);
-        return Fail(ArchiveProblem::None);
+        writeError_ = out.Error();
+        return Fail(ArchiveProblem::WriteFailed);
     }
     std::array<char, 1 << 16> buffer;
     la_ssize_t n;
@@ -80,7 +81,12 @@ bool LibArchiveReader::Extract(const std::filesystem::path& file) {
         if (!out.Write(buffer.data(), static_cast<std::size_t>(n))) break;
     budget_.Spend(out.Written());
     if (out.OverLimit()) return Fail(ArchiveProblem::TooLarge);
-    if (!out.Finish() || n != 0) {
+    const bool finished = out.Finish();
+    if (out.Error() != 0) {
+        writeError_ = out.Error();
+        return Fail(ArchiveProblem::WriteFailed);
+    }
+    if (!finished || n != 0) {
         // An encrypted entry that does not decrypt is, as far as anyone can tell, a
         // wrong password.
         return Fail(n < 0 && encrypted_ ? ArchiveProblem::WrongPassword : ArchiveProblem::Damaged);

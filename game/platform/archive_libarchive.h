@@ -26,6 +26,7 @@ public:
     bool Skip() override;
     void Close() override;
     ArchiveProblem Problem() const override { return problem_; }
+    int WriteError() const override { return writeError_; }
 
 private:
     bool Fail(ArchiveProblem problem);
@@ -36,6 +37,7 @@ private:
     bool encrypted_ = false;  // the current entry
     UnpackBudget budget_;
     ArchiveProblem problem_ = ArchiveProblem::None;
+    int writeError_ = 0;
 };
 
 }  // namespace zelkor

@@ -183,7 +183,8 @@ bool UnrarReader::Extract(const std::filesystem::path& file) {
     ArchiveEntryFile out(file, budget_.EntryLimit());
     if (!out.IsOpen()) {  // no fault of the archive's
         Skip();
-        problem_ = ArchiveProblem::None;
+        writeError_ = out.Error();
+        problem_ = ArchiveProblem::WriteFailed;
         return false;
     }
     if (!Send(kExtract)) return false;
@@ -198,13 +199,22 @@ bool UnrarReader::Extract(const std::filesystem::path& file) {
             !out.Write(buffer_.data(), length)) {
             budget_.Spend(out.Written());
             if (out.OverLimit() || length > kMaxChunkBytes) problem_ = ArchiveProblem::TooLarge;
+            if (out.Error() != 0) {
+                writeError_ = out.Error();
+                problem_ = ArchiveProblem::WriteFailed;
+            }
             Close();
             return false;
         }
     }
     budget_.Spend(out.Written());
     const bool ok = ReceiveStatus();
-    return out.Finish() && ok;
+    if (!out.Finish() && out.Error() != 0) {
+        writeError_ = out.Error();
+        problem_ = ArchiveProblem::WriteFailed;
+        return false;
+    }
+    return ok;
 }
 
 bool UnrarReader::Skip() {

@@ -28,6 +28,7 @@ public:
     bool Skip() override;
     void Close() override;
     ArchiveProblem Problem() const override { return problem_; }
+    int WriteError() const override { return writeError_; }
 
 private:
     bool Send(char command);
@@ -40,6 +41,7 @@ private:
     std::vector<char> buffer_;
     UnpackBudget budget_;
     ArchiveProblem problem_ = ArchiveProblem::None;
+    int writeError_ = 0;
 };
 
 }  // namespace zelkor

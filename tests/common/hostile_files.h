@@ -3,9 +3,11 @@
 // What a hostile user leaves where the game reads and writes: FIFOs, links, names
 // too long for the file system. And a guard that turns a hang into a failure.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -34,6 +36,21 @@ inline void ExpectTrueWithin(unsigned seconds, const std::function<bool()>& body
         },
         ::testing::ExitedWithCode(0), "")
         << "hung (killed after " << seconds << " s) or came out wrong (exit code 1)";
+}
+
+// Runs `body` in a child process on a disk that is full after `bytes`: no file may grow
+// past them, and a write that would fails with "File too large" instead of ending the
+// process. Passes when `body` returns true.
+inline void ExpectTrueOnAFullDisk(rlim_t bytes, const std::function<bool()>& body) {
+    EXPECT_EXIT(
+        {
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            limit.rlim_cur = limit.rlim_max = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::_exit(body() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace zelkor

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/atomic_file.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 
@@ -56,7 +57,7 @@ TEST_F(SettingsFileTest, WhatIsWrittenReadsBackOrIsRefusedAndSaid) {
     const SettingsEntry batch[] = {{"Options", "Player Name", "x\r\n[Options]\nNoCleanUp=True"},
                                    {"Options", "gSpeed", "90"}};
     EXPECT_FALSE(store.WriteBatch(batch)) << "a line break cannot be stored";
-    EXPECT_EQ(lines, std::vector<std::string>{"Settings: [Options] Player Name is not saved: it "
+    EXPECT_EQ(lines, std::vector<std::string>{"Could not save the settings: [Options] Player Name "
                                               "holds a line break or a control character"});
     IniSettingsStore again(file_);
     EXPECT_EQ(again.Read("Options", "Player Name"), "Old");
@@ -192,17 +193,20 @@ TEST_F(SettingsFileTest, ADamagedFileGivesWhatIsReadableAndIsKeptBeforeReplacing
     EXPECT_EQ(fresh.Read("Tweak", "Speed"), "0.7");
 }
 
-TEST_F(SettingsFileTest, AFailedWriteKeepsTheValueForTheRunAndIsReportedOnce) {
-    WriteBytes(dir_.path() / "blocker", "a file where the settings folder should be");
-    IniSettingsStore store(dir_.path() / "blocker" / "settings.ini");
-    std::vector<std::string> lines;
-    store.SetReporter([&](std::string_view line) { lines.emplace_back(line); });
-    EXPECT_FALSE(store.Write("Options", "gSpeed", "150"));
-    EXPECT_FALSE(store.Write("Options", "gSpeed", "160"));
-    EXPECT_EQ(store.Read("Options", "gSpeed"), "160");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(lines[0].starts_with("Settings: cannot write " + store.File().string()))
-        << lines[0];
+TEST_F(SettingsFileTest, AFullDiskKeepsTheOldFileAndTheValueForTheRunAndSaysWhyOnce) {
+    IniSettingsStore(file_).Write("Options", "gSpeed", "100");
+    const std::string before = ReadBytes(file_);
+    ExpectTrueOnAFullDisk(10, [&] {  // less than any settings file
+        IniSettingsStore store(file_);
+        std::vector<std::string> lines;
+        store.SetReporter([&](std::string_view line) { lines.emplace_back(line); });
+        const bool failed =
+            !store.Write("Options", "gSpeed", "150") && !store.Write("Options", "gSpeed", "160");
+        return failed && store.Read("Options", "gSpeed") == "160" &&
+               lines == std::vector<std::string>{"Could not save the settings: File too large"};
+    });
+    EXPECT_EQ(ReadBytes(file_), before);
+    EXPECT_FALSE(fs::exists(AtomicFileWriter::TemporaryName(file_)));
 }
 
 TEST_F(SettingsFileTest, ALargeFileKeepsItsKeysAndJunkBeyondAnyReasonIsKeptWhole) {

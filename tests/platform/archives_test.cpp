@@ -171,6 +171,33 @@ TEST_F(ArchivesTest, ABombStopsAtTheArchivesLimitKeepingNothingOfTheEntryInProgr
                                                "than its own size, unpacking stopped"});
 }
 
+// A full disk: the reason is said once, for RAR and the other formats alike, never as a
+// damaged archive, and no part of a file is left behind.
+TEST_F(ArchivesTest, AFullDiskIsSaidWithItsReasonAndLeavesNoPartBehind) {
+    {
+        ArchiveWriter writer(root_ / "big.zkr", ArchiveFormat::Zip, kArchivePassword);
+        writer.AddFile("small.bmp", "fits");
+        writer.AddFile("big.bmp", Incompressible(8192));
+        writer.Finish();
+    }
+    for (const auto& [archive, password] :
+         {std::pair{root_ / "big.zkr", kArchivePassword}, std::pair{kFixtures / "plain.rar", ""}}) {
+        std::vector<std::string> said;
+        hooks_.cannotWrite = [&](std::string_view name, std::string_view reason) {
+            said.push_back(std::string(name) + ": " + std::string(reason));
+        };
+        ExpectTrueOnAFullDisk(5, [&] {
+            Unpack(archive, password);
+            const std::string name = archive.filename().string();
+            const auto tree = Tree(dest_);
+            return (tree.empty() || tree == std::vector<std::string>{"small.bmp"}) &&
+                   lines_ == std::vector<std::string>{"ZkUnextractFile: " + name +
+                                                      " could not be unpacked: File too large"} &&
+                   said == std::vector<std::string>{name + ": File too large"};
+        });
+    }
+}
+
 TEST_F(ArchivesTest, ARarArchiveAskingForAHugeDictionaryIsRefusedBeforeUnpacking) {
     EXPECT_EQ(Unpack(kFixtures / "huge-dictionary.rar", ""), "");
     EXPECT_TRUE(Tree(dest_).empty());

@@ -54,8 +54,10 @@ TEST_F(HostileInputReplay, SettingsThatCannotBeWrittenAreReportedOnceAndPlayGoes
     const auto menu = replay.Play("", 1500, twice);
     int reports = 0;
     for (const auto& line : menu.dump["console"])
-        reports += line.get<std::string>().starts_with("Settings: cannot write") ? 1 : 0;
+        reports += line.get<std::string>().starts_with("Could not save the settings: ") ? 1 : 0;
     EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(HasMessage(menu.dump, "Could not save the settings: Not a directory"))
+        << "and on the message line";
 
     const auto run = replay.Play(
         "", 3000,

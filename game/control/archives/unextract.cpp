@@ -1,8 +1,10 @@
 #include "game/control/archives/unextract.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -53,25 +55,46 @@ std::optional<fs::path> CreateTempBeside(const fs::path& target) {
     return fs::path(pattern);
 }
 
-bool ExtractFile(ArchiveReader& reader, const fs::path& target) {
+// Flushes a finished file to the disk before it takes its name, so that a crash never
+// leaves an empty file there that the next start would take as already unpacked.
+int FlushFile(const fs::path& file) {
+    const int fd = open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int error = fsync(fd) == 0 ? 0 : errno;
+    close(fd);
+    return error;
+}
+
+// The outcome of one file entry: written, or why not.
+struct Extracted {
+    bool ok = false;
+    int writeError = 0;  // the system's error number when the disk, not the archive, failed
+};
+
+Extracted ExtractFile(ArchiveReader& reader, const fs::path& target) {
     std::error_code ec;
     fs::create_directories(target.parent_path(), ec);
     const std::optional<fs::path> temp = CreateTempBeside(target);
     if (!temp) {
+        const int error = errno;
         reader.Skip();
-        return false;
+        return {false, error};
     }
-    bool ok = reader.Extract(*temp);
-    if (ok) {
+    Extracted out{reader.Extract(*temp), 0};
+    if (!out.ok && reader.Problem() == ArchiveProblem::WriteFailed)
+        out.writeError = reader.WriteError();
+    if (out.ok) out.writeError = FlushFile(*temp);
+    if (out.ok && out.writeError == 0) {
         fs::permissions(*temp,
                         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                             fs::perms::others_read,
                         ec);
         fs::rename(*temp, target, ec);
-        ok = !ec;
+        out.writeError = ec.value();
     }
-    if (!ok) fs::remove(*temp, ec);
-    return ok;
+    out.ok = out.ok && out.writeError == 0;
+    if (!out.ok) fs::remove(*temp, ec);
+    return out;
 }
 
 bool CreateFolder(ArchiveReader& reader, const fs::path& target) {
@@ -101,6 +124,8 @@ std::string_view ProblemText(ArchiveProblem problem) {
             return "unpacks to far more than its own size, unpacking stopped";
         case ArchiveProblem::DictionaryTooLarge:
             return "needs too much memory to unpack, unpacking stopped";
+        case ArchiveProblem::WriteFailed:
+            break;  // said with the system's reason
     }
     return "";
 }
@@ -123,15 +148,28 @@ public:
 
     // The first problem of the archive, once: not again for every entry it spoils.
     void ReportProblem(ArchiveProblem problem) {
-        if (problem == ArchiveProblem::None || reported_) return;
+        if (problem == ArchiveProblem::None || problem == ArchiveProblem::WriteFailed || reported_)
+            return;
         reported_ = true;
         Report("ZkUnextractFile: " + archive_.filename().string() + ": " +
                std::string(ProblemText(problem)));
     }
 
+    // A file that could not be written (a full disk): the system's reason, once, and never
+    // as a fault of the archive's.
+    void ReportWriteFailure(int error) {
+        if (reported_) return;
+        reported_ = true;
+        const std::string reason = std::generic_category().message(error != 0 ? error : EIO);
+        Report("ZkUnextractFile: " + archive_.filename().string() +
+               " could not be unpacked: " + reason);
+        if (context_.hooks.cannotWrite)
+            context_.hooks.cannotWrite(archive_.filename().string(), reason);
+    }
+
     // Handles one entry; true when it was extracted or passed over as present.
     bool Unpack(ArchiveReader& reader, const ArchiveEntry& entry, const std::string& name,
-                fs::path& target) const {
+                fs::path& target) {
         const std::optional<std::string> relative = RelativeEntryPath(name);
         if (relative && relative->empty()) {  // "", "." or "./": nothing to write
             reader.Skip();
@@ -148,8 +186,10 @@ public:
         std::error_code ec;
         if (!fs::exists(target, ec) || context_.newInstall) {
             Print("processing ", name);
-            return entry.kind == ArchiveEntry::Kind::Folder ? CreateFolder(reader, target)
-                                                            : ExtractFile(reader, target);
+            if (entry.kind == ArchiveEntry::Kind::Folder) return CreateFolder(reader, target);
+            const Extracted out = ExtractFile(reader, target);
+            if (out.writeError != 0) ReportWriteFailure(out.writeError);
+            return out.ok;
         }
         Print("skipping ", name);
         return reader.Skip();
@@ -188,12 +228,9 @@ void ZkUnextractFile(const UnextractContext& context, const fs::path& archive,
     ArchiveEntry entry;
     bool more = reader->ReadHeader(entry);
     if (!more) unpacker.ReportProblem(reader->Problem());
-    // The list is rebuilt on every start, so it is not worth a flush to the disk. It
-    // replaces the old one in a rename, never writing through a link or a hard link
-    // planted at its name.
-    AtomicFileWriter::Options listOptions;
-    listOptions.flush = false;
-    AtomicFileWriter list(CleanUpListPath(context.gameFolder, archive), std::move(listOptions));
+    // The list replaces the old one in a rename, never writing through a link or a hard
+    // link planted at its name.
+    AtomicFileWriter list(CleanUpListPath(context.gameFolder, archive));
     if (context.hooks.showProgressFrame) context.hooks.showProgressFrame();
 
     while (more) {
@@ -212,7 +249,7 @@ void ZkUnextractFile(const UnextractContext& context, const fs::path& archive,
         more = reader->ReadHeader(entry);
         if (!more) unpacker.ReportProblem(reader->Problem());
     }
-    list.Commit();
+    if (!list.Commit()) unpacker.ReportWriteFailure(list.Error());
     reader->Close();
 }
 

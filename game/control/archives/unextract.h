@@ -19,6 +19,9 @@ struct UnextractHooks {
     std::function<void(double)> setValue;  // the progress bar, in percent
     std::function<void()> showProgressFrame;
     std::function<void()> doEvents;  // lets pending window events run
+    // An archive that could not be unpacked because a file could not be written (a full
+    // disk): its file name and the system's reason, after reportProblem said so.
+    std::function<void(std::string_view archive, std::string_view reason)> cannotWrite;
 };
 
 // Everything ZkUnextractFile reads besides its three arguments.

@@ -15,8 +15,10 @@ void ReportToPlayer(Game& game, std::string_view utf8Line) {
     ConsolePrint(game, Utf8ToCp1252(utf8Line));
 }
 
-UnextractHooks StartupHooks(Game& game) {
+UnextractHooks StartupHooks(Game& game,
+                            std::function<void(std::string_view, std::string_view)> cannotWrite) {
     UnextractHooks hooks;
+    hooks.cannotWrite = std::move(cannotWrite);
     hooks.reportProblem = [&game](std::string_view line) { ReportToPlayer(game, line); };
     hooks.consolePrint = [&game](std::string_view text) { ConsolePrint(game, text); };
     hooks.setValue = [&game](double percent) { SetProgress(game, percent); };
@@ -30,15 +32,22 @@ GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesy
       files_(gameDir),
       registration_(gameDir, std::cerr),
       messageBox_(services.messageBox),
-      archives_(game, files_, services.archiveReaders, StartupHooks(game)),
+      archives_(game, files_, services.archiveReaders,
+                StartupHooks(game,
+                             [this](std::string_view archive, std::string_view reason) {
+                                 GoOnWithoutArchive(archive, reason);
+                             })),
       pictures_(files_, services.pictureFiles, *this),
       screen_(services.display, pictures_, services.text),
       window_(game,
               Services{services.keyboard, screen_, services.events, services.sound, services.music,
                        services.settings, services.messageBox, archives_, files_, &registration_}) {
     // A settings file that cannot be written is no reason to stop, but the player
-    // should learn why the options are not kept.
-    services.settings.SetReporter([&game](std::string_view line) { ReportToPlayer(game, line); });
+    // should learn why the options are not kept: on the console and the message line.
+    services.settings.SetReporter([&game](std::string_view line) {
+        ReportToPlayer(game, line);
+        ShowMessage(game, Utf8ToCp1252(line));
+    });
 }
 
 void GameSetup::ConsolePrint(std::string_view text) {
@@ -74,7 +83,20 @@ void GameSetup::Unextract(std::string_view archive, std::string_view destination
     archives_.Unextract(archive, destination, password);
 }
 
+// An archive that start-up could not unpack for want of disk space: the player decides
+// whether to play on without what it holds.
+void GameSetup::GoOnWithoutArchive(std::string_view archive, std::string_view reason) {
+    if (game_.flags.displayReady || game_.flags.ending) return;
+    const std::string text = std::string(archive) +
+                             " could not be unpacked: " + std::string(reason) +
+                             "\n\nGo on without it?";
+    if (messageBox_.Show(MessageIcon::Critical, "Zelkor", Utf8ToCp1252(text),
+                         MessageButtons::YesNo) == MessageAnswer::No)
+        window_.QuitAndEnd();
+}
+
 bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view text) {
+    if (game_.flags.ending) return false;  // the player chose to quit already
     if (messageBox_.Show(MessageIcon::Critical, title, text, MessageButtons::YesNo) ==
         MessageAnswer::Yes)
         return true;
@@ -83,6 +105,7 @@ bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view 
 }
 
 void GameSetup::PictureMissing(std::string_view title, std::string_view text) {
+    if (game_.flags.ending) return;
     messageBox_.Show(MessageIcon::Critical, title, text);
     window_.QuitWithError();
 }

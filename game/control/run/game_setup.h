@@ -67,6 +67,7 @@ private:
     void Unextract(std::string_view archive, std::string_view destination,
                    std::string_view password) override;
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
+    void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
     void PictureMissing(std::string_view title, std::string_view text) override;
     void ShowStartupWindow() override;
 
