@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "common/regular_file.h"
 
 namespace zelkor {
@@ -15,6 +16,43 @@ struct SurfaceFree {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
 };
 using SdlSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
+
+// A write-only SDL stream that collects what is written into a string.
+std::size_t AppendToString(SDL_RWops* stream, const void* data, std::size_t size,
+                           std::size_t count) {
+    auto* out = static_cast<std::string*>(stream->hidden.unknown.data1);
+    out->append(static_cast<const char*>(data), size * count);
+    return count;
+}
+
+Sint64 StringStreamSize(SDL_RWops* stream) {
+    return static_cast<Sint64>(static_cast<std::string*>(stream->hidden.unknown.data1)->size());
+}
+
+Sint64 StringStreamSeek(SDL_RWops* stream, Sint64 offset, int whence) {
+    // Only "where am I" is answered: the encoder writes straight through.
+    return offset == 0 && whence != RW_SEEK_SET ? StringStreamSize(stream) : -1;
+}
+
+int CloseStringStream(SDL_RWops* stream) {
+    SDL_FreeRW(stream);
+    return 0;
+}
+
+// The picture as PNG bytes; empty when it cannot be encoded.
+std::string EncodePng(SDL_Surface* picture) {
+    std::string png;
+    SDL_RWops* stream = SDL_AllocRW();
+    if (stream == nullptr) return png;
+    stream->read = [](SDL_RWops*, void*, std::size_t, std::size_t) -> std::size_t { return 0; };
+    stream->size = StringStreamSize;
+    stream->seek = StringStreamSeek;
+    stream->write = AppendToString;
+    stream->close = CloseStringStream;
+    stream->hidden.unknown.data1 = &png;
+    if (IMG_SavePNG_RW(picture, stream, /*freedst=*/1) != 0) png.clear();
+    return png;
+}
 
 }  // namespace
 
@@ -56,7 +94,11 @@ bool SdlPictureFiles::SavePng(const Surface& picture, const std::filesystem::pat
     if (!s) return false;
     // The back buffer's alpha says nothing about the finished picture: save it opaque.
     const SdlSurface rgb(SDL_ConvertSurfaceFormat(s.get(), SDL_PIXELFORMAT_RGB24, 0));
-    return rgb && IMG_SavePNG(rgb.get(), file.string().c_str()) == 0;
+    if (!rgb) return false;
+    // Encoded whole first, then written under a temporary name and renamed when flushed,
+    // so a full disk never leaves a torn picture.
+    const std::string png = EncodePng(rgb.get());
+    return !png.empty() && WriteFileAtomically(file, png);
 }
 
 }  // namespace zelkor
