@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -28,7 +29,9 @@
 #endif
 #endif
 #ifdef ZELKOR_HEAP_FROM_SANITIZER
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's count of the bytes its allocator has handed out and not taken
+// back (GCC ships no header for it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #else
 #include <malloc.h>
 #endif
