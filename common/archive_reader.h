@@ -87,4 +87,13 @@ public:
     virtual std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path& archive) = 0;
 };
 
+// No archive can be read: every one counts as not there, so nothing is unpacked (and
+// nothing is cleaned up after the run).
+class NullArchiveReaders final : public ArchiveReaderFactory {
+public:
+    std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path&) override {
+        return nullptr;
+    }
+};
+
 }  // namespace zelkor

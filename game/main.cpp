@@ -1,6 +1,5 @@
 // Zelkor: wires the platform services into the game and runs it.
 #include <iostream>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -22,7 +21,6 @@
 #include "game/platform/sdl_message_box.h"
 #include "game/platform/sdl_window.h"
 #include "game/platform/user_folders.h"
-#include "game/rules/game.h"
 
 namespace {
 
@@ -36,9 +34,6 @@ int RunGame(const ProgramOptions& options, bool newInstalledVersion) {
     if (newInstalledVersion) settings.Write(kOptionsSection, kNewInstallKey, "True");
     SdlMessageBox messageBox;
     SteadyClock clock;
-    const auto game = std::make_unique<Game>(clock);
-    game->rng.Seed(static_cast<std::uint64_t>(clock.NowMs()));
-
     SdlWindow window(options.window);
     SdlKeyboard keyboard;
     SdlPictureFiles pictureFiles;
@@ -47,16 +42,11 @@ int RunGame(const ProgramOptions& options, bool newInstalledVersion) {
     SdlSound sound(mixer);
     SdlMusic music(mixer);
     LibraryArchiveReaders readers;
-    GameSetup setup(*game,
-                    GameServices{keyboard, window, window, pictureFiles, text, sound, music,
+    GameSetup setup(GameServices{clock, keyboard, window, window, pictureFiles, text, sound, music,
                                  settings, messageBox, readers},
                     options.gameDir);
     setup.window().SetPicturesFolder(UserPicturesFolder());
-
-    const int code = setup.Run(options.commandLine);
-    // Closing the window saves the options and the hall of fame.
-    if (game->flags.displayReady) SaveSettings(*game, settings);
-    return code;
+    return setup.Run(options.commandLine);
 }
 
 // The game folder when none was given: the program's own, or for an installed game the
@@ -92,20 +82,7 @@ int main(int argc, char** argv) {
         LibraryArchiveReaders archives;
         return RunCheckLevel(*options.checkLevel, options.gameDir, std::cout, &archives);
     }
-    if (options.headless) {
-        HeadlessOptions headless;
-        headless.gameDir = options.gameDir;
-        headless.settingsFile = options.settingsFile;
-        headless.seed = static_cast<std::int64_t>(options.seed.value_or(0));
-        headless.frameMs = options.frameMs.value_or(16);
-        headless.runMs = options.runMs.value_or(60000);
-        headless.keysFile = options.keysFile;
-        headless.dumpFile = options.dumpFile;
-        headless.commandLine = options.commandLine;
-        for (const auto& [at, file] : options.screenshots)
-            headless.screenshots.push_back({at, file});
-        return RunHeadless(headless);
-    }
+    if (options.headless) return RunHeadless(options);
 
     return RunGame(options, newInstalledVersion);
 }

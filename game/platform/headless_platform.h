@@ -18,7 +18,7 @@ struct PlatformForHeadless {
 };
 
 // A headless run with the platform's services.
-inline int RunHeadless(const HeadlessOptions& options) {
+inline int RunHeadless(const ProgramOptions& options) {
     PlatformForHeadless platform;
     return RunHeadless(options, platform.services());
 }

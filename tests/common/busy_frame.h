@@ -134,7 +134,6 @@ struct BusyFrame {
 
     TempFolder folder;
     ManualClock clock{1'000'000};
-    Game game{clock};
     NullKeyboard keyboard;
     NoWindowEvents events;
     NullDisplay display;
@@ -145,10 +144,10 @@ struct BusyFrame {
     MemorySettingsStore settings;
     NullMessageBox messageBox;
     LibraryArchiveReaders readers;
-    GameSetup setup{game,
-                    GameServices{keyboard, events, display, files, text, sound, music, settings,
-                                 messageBox, readers},
+    GameSetup setup{GameServices{clock, keyboard, events, display, files, text, sound, music,
+                                 settings, messageBox, readers},
                     folder.path()};
+    Game& game = setup.game();
 };
 
 }  // namespace zelkor

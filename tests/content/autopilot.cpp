@@ -425,23 +425,20 @@ private:
 
 // ---- the run ---------------------------------------------------------------------------
 
-// Each pass of a loop moves the clock on by one frame, as the headless runner does; then
-// the autopilot looks at the game and presses its keys for this frame's key poll.
-class AutopilotEvents final : public WindowEvents {
+// After each step of the clock, as the headless runner makes them, the autopilot looks
+// at the game and presses its keys for this frame's key poll; true ends the run.
+class Autopilot {
 public:
-    AutopilotEvents(ManualClock& clock, ScriptedKeyboard& keyboard, const Game& game,
-                    std::int64_t seed, std::int64_t limitMs)
-        : clock_(clock), keyboard_(keyboard), game_(game), seed_(seed), endAt_(seed + limitMs) {}
+    Autopilot(const ManualClock& clock, ScriptedKeyboard& keyboard, const Game& game,
+              std::int64_t seed)
+        : clock_(clock), keyboard_(keyboard), game_(game), seed_(seed) {}
 
-    void Pump(WindowEventSink& sink) override {
-        const Game& game = game_;
-        clock_.Advance(16);
-        if (!result_.won && result_.endReason.empty()) Look(game);
-        if (clock_.NowMs() >= endAt_ && result_.endReason.empty() && !result_.won)
-            result_.endReason = "out of time, " + Progress(game);
-        if (result_.won || !result_.endReason.empty()) sink.RunOver();
+    bool Step(bool timeUp) {
+        if (!result_.won && result_.endReason.empty()) Look(game_);
+        if (timeUp && result_.endReason.empty() && !result_.won)
+            result_.endReason = "out of time, " + Progress(game_);
+        return result_.won || !result_.endReason.empty();
     }
-    void Sleep(int ms) override { clock_.Advance(ms); }
 
     AutopilotRun Result() {
         result_.keys = keys_;
@@ -512,11 +509,10 @@ private:
             Tap(KeyOf(want));
     }
 
-    ManualClock& clock_;
+    const ManualClock& clock_;
     ScriptedKeyboard& keyboard_;
     const Game& game_;
     std::int64_t seed_;
-    std::int64_t endAt_;
     AutopilotRun result_;
     std::string keys_;
     std::array<std::int64_t, 256> releaseAt_{};
@@ -534,9 +530,7 @@ AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& 
     ManualClock clock(seed);
     ScriptedKeyboard keyboard(clock);
     MemorySettingsStore settings;
-    Game game(clock);
-    game.rng.Seed(static_cast<std::uint64_t>(seed));
-    AutopilotEvents events(clock, keyboard, game, seed, limitMs);
+    SteppingWindowEvents events(clock, 16, seed + limitMs);
     NullDisplay display;
     SdlPictureFiles pictures;
     SdlTextRenderer text;
@@ -545,13 +539,14 @@ AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& 
     SoundDevice& sound = options.sound ? *options.sound : silentSound;
     MusicPlayer& music = options.music ? *options.music : silentMusic;
     NullMessageBox messageBox;
-    NoArchives archives;
-    GameSetup setup(game,
-                    GameServices{keyboard, events, display, pictures, text, sound, music, settings,
-                                 messageBox, archives},
+    NullArchiveReaders archives;
+    GameSetup setup(GameServices{clock, keyboard, events, display, pictures, text, sound, music,
+                                 settings, messageBox, archives},
                     gameDir);
+    Autopilot pilot(clock, keyboard, setup.game(), seed);
+    events.OnEachStep([&pilot](bool timeUp) { return pilot.Step(timeUp); });
     setup.Run("/L=" + levelFile + (options.switches.empty() ? "" : " " + options.switches));
-    return events.Result();
+    return pilot.Result();
 }
 
 }  // namespace zelkor::content

@@ -75,7 +75,7 @@ TEST_P(EveryLevel, ItsKeptWinReplaysWithTheHeadlessRunner) {
     ASSERT_TRUE(kept) << "no kept replay " << ReplayFile(level);
     // The unpacked folder serves every replay; the game's rules do not look at whether a
     // picture came from an archive just now.
-    HeadlessOptions o;
+    ProgramOptions o;
     o.gameDir = UnpackedGameFolder();
     o.seed = kept->seed;
     o.runMs = kept->wonAtMs + 100;
@@ -84,7 +84,7 @@ TEST_P(EveryLevel, ItsKeptWinReplaysWithTheHeadlessRunner) {
     o.keysFile = notes.path() / "keys.txt";
     o.dumpFile = notes.path() / "dump.json";
     WriteBytes(*o.keysFile, kept->keys);
-    NoArchives archives;
+    NullArchiveReaders archives;
     SdlPictureFiles pictures;
     SdlTextRenderer text;
     ASSERT_EQ(RunHeadless(o, HeadlessPlatform{archives, pictures, text}), 0);

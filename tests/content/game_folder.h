@@ -76,15 +76,6 @@ inline const std::filesystem::path& UnpackedGameFolder() {
     return folder.path();
 }
 
-// Runs in the unpacked folder open no archive, which the game takes as an archive that
-// is not there: nothing is unpacked again, and nothing is cleaned up after the run.
-class NoArchives final : public ArchiveReaderFactory {
-public:
-    std::unique_ptr<ArchiveReader> ReaderFor(const std::filesystem::path&) override {
-        return nullptr;
-    }
-};
-
 // The game's archive readers for the archives a level requires; the archives start-up
 // unpacks count as not there, since StartedGameFolder holds what they would give.
 class LevelArchivesOnly final : public ArchiveReaderFactory {

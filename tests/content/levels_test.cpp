@@ -106,7 +106,7 @@ TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
     SdlTextRenderer text;
     for (const std::string& file : ShippedLevels()) {
         SCOPED_TRACE(file);
-        HeadlessOptions o;
+        ProgramOptions o;
         o.gameDir = folder;
         o.runMs = 300;
         o.commandLine = "/NoClean=True /L=" + file;

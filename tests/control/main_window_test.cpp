@@ -34,27 +34,12 @@ public:
     void Flip() override { calls.push_back("Flip"); }
 };
 
-// Moves the manual clock one frame per pass; ends the run at a given time.
-class SteppingEvents final : public WindowEvents {
-public:
-    SteppingEvents(ManualClock& clock, std::int64_t endAt) : clock_(clock), endAt_(endAt) {}
-    void Pump(WindowEventSink& sink) override {
-        clock_.Advance(16);
-        if (clock_.NowMs() >= endAt_) sink.RunOver();
-    }
-    void Sleep(int ms) override { clock_.Advance(ms); }
-
-private:
-    ManualClock& clock_;
-    std::int64_t endAt_;
-};
-
 class MainWindowTest : public ::testing::Test {
 protected:
     static constexpr std::int64_t kStart = 100000;
 
     explicit MainWindowTest(std::int64_t runMs = 4000)
-        : events(clock, kStart + runMs),
+        : events(clock, 16, kStart + runMs),
           window(game, Services{keyboard, screen, events, sound, music, settings, messageBox,
                                 archives, files}) {}
 
@@ -67,7 +52,7 @@ protected:
     Game game{clock};
     ScriptedKeyboard keyboard{clock};
     RecordingScreen screen;
-    SteppingEvents events;
+    SteppingWindowEvents events;
     SilentSound sound;
     SilentMusic music;
     MemorySettingsStore settings;

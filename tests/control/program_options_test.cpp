@@ -37,7 +37,7 @@ TEST(ProgramOptions, ReadsTheHeadlessRunnersOptions) {
     ASSERT_TRUE(parsed.ok()) << parsed.error;
     const ProgramOptions& o = parsed.options;
     EXPECT_TRUE(o.headless);
-    EXPECT_EQ(o.seed, 42u);
+    EXPECT_EQ(o.seed, 42);
     EXPECT_EQ(o.frameMs, 16);
     EXPECT_EQ(o.runMs, 5000);
     EXPECT_EQ(o.keysFile, "k.txt");

@@ -12,21 +12,6 @@
 namespace zelkor {
 namespace {
 
-// Moves the manual clock one frame per pass and ends the run at a given time.
-class TimedEvents final : public WindowEvents {
-public:
-    TimedEvents(ManualClock& clock, std::int64_t endAt) : clock_(clock), endAt_(endAt) {}
-    void Pump(WindowEventSink& sink) override {
-        clock_.Advance(16);
-        if (clock_.NowMs() >= endAt_) sink.RunOver();
-    }
-    void Sleep(int ms) override { clock_.Advance(ms); }
-
-private:
-    ManualClock& clock_;
-    std::int64_t endAt_;
-};
-
 // A game folder with the shipped levels and the first level's track.
 class SoundStartupTest : public ::testing::Test {
 protected:
@@ -42,7 +27,7 @@ protected:
     }
 
     int Run(std::string_view commandLine, std::int64_t runMs) {
-        TimedEvents events(clock, kStart + runMs);
+        SteppingWindowEvents events(clock, 16, kStart + runMs);
         const GameFiles files(folder.path());
         MainWindow window(game, Services{keyboard, screen, events, sound, music, settings, boxes,
                                          archives, files});

@@ -236,7 +236,6 @@ TEST_F(FrameScreenshots, TheStartUpWindow) {
 // all come at game time 0, before the first of them the command line is not read.
 TEST(StartUpWindow, ADeathmatchShowsItsTeamPlatesAndRedFrames) {
     ManualClock clock;
-    Game game(clock);
     NullKeyboard keyboard;
     NoWindowEvents events;
     NullDisplay display;
@@ -248,10 +247,10 @@ TEST(StartUpWindow, ADeathmatchShowsItsTeamPlatesAndRedFrames) {
     NullMessageBox messageBox;
     LibraryArchiveReaders readers;
     const TempFolder folder;
-    GameSetup setup(game,
-                    GameServices{keyboard, events, display, files, text, sound, music, settings,
-                                 messageBox, readers},
+    GameSetup setup(GameServices{clock, keyboard, events, display, files, text, sound, music,
+                                 settings, messageBox, readers},
                     folder.path());
+    Game& game = setup.game();
     game.startup.loadingLabel = "Zelkor v. 1.0.0 loading...";
     game.startup.progressShown = true;
     game.startup.progressPercent = 40;
@@ -349,7 +348,7 @@ TEST(F12, EachPressSavesTheScreenAsANewPictureAndSaysWhere) {
     Replay replay;
     replay.AddLevel("shots.dat", Field());
     const TempFolder pictures;
-    HeadlessOptions o;
+    ProgramOptions o;
     o.gameDir = replay.dir();
     o.seed = 11;
     o.runMs = 1500;

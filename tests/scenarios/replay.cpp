@@ -48,7 +48,7 @@ Replay::Replay() {
 
 Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
                  std::int64_t seed) {
-    HeadlessOptions o;
+    ProgramOptions o;
     o.screenshots = std::exchange(shots_, {});
     o.gameDir = dir();
     o.seed = seed;

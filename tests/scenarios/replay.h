@@ -162,7 +162,7 @@ public:
 private:
     TempFolder folder_;
     std::optional<std::filesystem::path> settings_;
-    std::vector<HeadlessOptions::Screenshot> shots_;
+    std::vector<ProgramOptions::Screenshot> shots_;
 };
 
 // Whether one of the on-screen message lines reads `text`.

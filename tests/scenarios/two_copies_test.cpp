@@ -85,8 +85,8 @@ private:
     fs::path folder_;
 };
 
-HeadlessOptions RunIn(const TempFolder& folder, std::int64_t runMs) {
-    HeadlessOptions o;
+ProgramOptions RunIn(const TempFolder& folder, std::int64_t runMs) {
+    ProgramOptions o;
     o.gameDir = folder.path();
     o.runMs = runMs;
     o.dumpFile = folder.path() / "dump.json";
@@ -100,7 +100,7 @@ TEST(TwoCopies, TheFirstToEndLeavesTheOthersFilesAndTheLastCleansUp) {
     SecondCopyMidRun pictures(platform.pictures, folder.path());
     // From the menu into a new game, which loads the first level's pictures from disk
     // after the other copy has ended.
-    HeadlessOptions o = RunIn(folder, 3000);
+    ProgramOptions o = RunIn(folder, 3000);
     o.keysFile = folder.path() / "keys.txt";
     WriteBytes(*o.keysFile, scenario::Press(1000, scenario::kEnter));
     EXPECT_EQ(RunHeadless(o, {platform.archives, pictures, platform.text}), 0);

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+#include "game/rules/clock.h"
+
 namespace zelkor {
 
 // What the window reports while its pending events run. The main window answers
@@ -32,6 +38,34 @@ class NoWindowEvents final : public WindowEvents {
 public:
     void Pump(WindowEventSink&) override {}
     void Sleep(int) override {}
+};
+
+// No window, on a manual clock: each pass of a loop moves the clock on by one frame,
+// and the run is over once the clock reaches `endAt` (the headless runner, tests).
+class SteppingWindowEvents final : public WindowEvents {
+public:
+    // Looks at the game after each step, told whether the run's time is up; true
+    // ends the run at once.
+    using StepWatch = std::function<bool(bool timeUp)>;
+
+    SteppingWindowEvents(ManualClock& clock, std::int64_t frameMs, std::int64_t endAt)
+        : clock_(clock), frameMs_(frameMs), endAt_(endAt) {}
+
+    void OnEachStep(StepWatch watch) { watch_ = std::move(watch); }
+
+    void Pump(WindowEventSink& sink) override {
+        clock_.Advance(frameMs_);
+        const bool timeUp = clock_.NowMs() >= endAt_;
+        const bool ended = watch_ && watch_(timeUp);
+        if (timeUp || ended) sink.RunOver();
+    }
+    void Sleep(int ms) override { clock_.Advance(ms); }
+
+private:
+    ManualClock& clock_;
+    std::int64_t frameMs_;
+    std::int64_t endAt_;
+    StepWatch watch_;
 };
 
 }  // namespace zelkor

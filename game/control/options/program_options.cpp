@@ -60,17 +60,19 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
     } else if (name == "--dump") {
         o.dumpFile = fs::path(value);
     } else if (name == "--seed") {
-        o.seed = ReadWhole<std::uint64_t>(value);
-        if (!o.seed || *o.seed > static_cast<std::uint64_t>(kLongestTime))
+        const auto seed = ReadWhole<std::int64_t>(value);
+        if (!seed || *seed < 0 || *seed > kLongestTime)
             return bad + "a whole number up to " + std::to_string(kLongestTime);
+        o.seed = *seed;
     } else if (name == "--frame-ms") {
-        o.frameMs = ReadWhole<std::int64_t>(value);
-        if (!o.frameMs || *o.frameMs < 1 || *o.frameMs > kLongestTime)
+        const auto frameMs = ReadWhole<std::int64_t>(value);
+        if (!frameMs || *frameMs < 1 || *frameMs > kLongestTime)
             return bad + "a number of milliseconds above 0";
+        o.frameMs = *frameMs;
     } else if (name == "--run-ms") {
-        o.runMs = ReadWhole<std::int64_t>(value);
-        if (!o.runMs || *o.runMs < 0 || *o.runMs > kLongestTime)
-            return bad + "a number of milliseconds";
+        const auto runMs = ReadWhole<std::int64_t>(value);
+        if (!runMs || *runMs < 0 || *runMs > kLongestTime) return bad + "a number of milliseconds";
+        o.runMs = *runMs;
     }
     return {};
 }
@@ -121,7 +123,7 @@ ParsedProgramOptions ParseProgramOptions(std::span<const std::string_view> args,
             if (!at || *at < 0 || *at > kLongestTime || i + 1 >= args.size()) {
                 result.error = "--screenshot-at needs a number of milliseconds and a file";
             } else {
-                o.screenshots.emplace_back(*at, fs::path(args[++i]));
+                o.screenshots.push_back({*at, fs::path(args[++i])});
             }
         } else if (SetFlag(o, name)) {
             if (value) result.error = std::string(name) + " takes no value";

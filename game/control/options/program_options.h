@@ -6,7 +6,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "common/game_folder.h"
@@ -23,15 +22,23 @@ struct ProgramOptions {
     std::optional<std::filesystem::path> checkLevel;    // --check-level FILE
     bool help = false;                                  // --help
 
-    // The headless runner.
+    // The headless runner: the whole game without a window or audio device, on a
+    // manual clock, with scripted keys. The same options give the same run.
     bool headless = false;                          // --headless
-    std::optional<std::uint64_t> seed;              // --seed N
-    std::optional<std::int64_t> frameMs;            // --frame-ms N (above 0)
-    std::optional<std::int64_t> runMs;              // --run-ms N
+    std::int64_t seed = 0;                          // --seed N: the clock reads seed + game time
+    std::int64_t frameMs = 16;                      // --frame-ms N: game time per pass of a loop
+    std::int64_t runMs = 60000;                     // --run-ms N: the run ends after this long
     std::optional<std::filesystem::path> keysFile;  // --keys FILE
     std::optional<std::filesystem::path> dumpFile;  // --dump FILE
-    // --screenshot-at T FILE (repeatable): the frame at game time T as a PNG.
-    std::vector<std::pair<std::int64_t, std::filesystem::path>> screenshots;
+    // --screenshot-at T FILE (repeatable): the back buffer as a PNG, the frame shown at
+    // or just after game time T (counted from the start of the run, like key times).
+    struct Screenshot {
+        std::int64_t atMs = 0;
+        std::filesystem::path file;
+    };
+    std::vector<Screenshot> screenshots;
+    // Where F12 writes its pictures in a headless run; none: F12 says that it cannot.
+    std::optional<std::filesystem::path> picturesFolder;
 
     // The game's switches, joined with blanks ("/L=EditTemp.dat /AIS=3 /DM"), in
     // Windows-1252 like all the game's text (the arguments come in UTF-8).

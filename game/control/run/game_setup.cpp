@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "common/text_encoding.h"
+#include "game/control/options/settings.h"
+#include "game/control/run/quit.h"
 #include "game/rules/messages.h"
 
 namespace zelkor {
@@ -25,57 +27,80 @@ UnextractHooks StartupHooks(Game& game,
     return hooks;
 }
 
+// A new game, its random numbers seeded from the clock (the headless runner's manual
+// clock starts at its seed).
+std::unique_ptr<Game> SeededGame(Clock& clock) {
+    auto game = std::make_unique<Game>(clock);
+    game->rng.Seed(static_cast<std::uint64_t>(clock.NowMs()));
+    return game;
+}
+
 }  // namespace
 
-GameSetup::GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir)
-    : game_(game),
+GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& gameDir)
+    : game_(SeededGame(services.clock)),
+      settings_(services.settings),
       files_(gameDir),
       registration_(gameDir, std::cerr),
       messageBox_(services.messageBox),
-      archives_(game, files_, services.archiveReaders,
-                StartupHooks(game,
+      archives_(*game_, files_, services.archiveReaders,
+                StartupHooks(*game_,
                              [this](std::string_view archive, std::string_view reason) {
                                  GoOnWithoutArchive(archive, reason);
                              })),
       pictures_(files_, services.pictureFiles, *this),
       screen_(services.display, pictures_, services.text),
-      window_(game,
+      window_(*game_,
               Services{services.keyboard, screen_, services.events, services.sound, services.music,
                        services.settings, services.messageBox, archives_, files_, &registration_}) {
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept: on the console and the message line.
-    services.settings.SetReporter([&game](std::string_view line) {
+    services.settings.SetReporter([&game = *game_](std::string_view line) {
         ReportToPlayer(game, line);
         ShowMessage(game, Utf8ToCp1252(line));
     });
 }
 
+int GameSetup::Run(std::string_view commandLine) {
+    const int code = window_.INIT_Main(commandLine);
+    EndRun();
+    return code;
+}
+
+void GameSetup::EndRun() {
+    if (!game_->flags.displayReady) return;
+    SaveSettings(*game_, settings_);
+    QuitServices quit;
+    quit.lastCopy = LastCopyQuestion(&registration_);
+    QuitCleanUp(*game_, files_.folder(), settings_, quit);
+}
+
 void GameSetup::ConsolePrint(std::string_view text) {
-    zelkor::ConsolePrint(game_, text);
+    zelkor::ConsolePrint(*game_, text);
 }
 
 void GameSetup::SetLoadingLabel(std::string_view text) {
-    game_.startup.loadingLabel.assign(text);
+    game_->startup.loadingLabel.assign(text);
 }
 
 void GameSetup::ShowProgressFrame() {
-    game_.startup.progressShown = true;
+    game_->startup.progressShown = true;
 }
 
 void GameSetup::SetProgress(double percent) {
-    zelkor::SetProgress(game_, percent);
+    zelkor::SetProgress(*game_, percent);
 }
 
 void GameSetup::CountLoadedPicture() {
-    ProgressCounters& p = game_.progress;
+    ProgressCounters& p = game_->progress;
     if (p.count < INT16_MAX) ++p.count;
-    if (!game_.flags.displayReady && p.total != 0)
-        zelkor::SetProgress(game_, ((p.base + p.count) / 2.0 * 100.0) / (p.total * 2.0));
+    if (!game_->flags.displayReady && p.total != 0)
+        zelkor::SetProgress(*game_, ((p.base + p.count) / 2.0 * 100.0) / (p.total * 2.0));
 }
 
 void GameSetup::SetProgressTotal(int total) {
-    game_.progress.total = static_cast<std::int16_t>(std::clamp(total, -32768, 32767));
-    game_.progress.base = 0;
+    game_->progress.total = static_cast<std::int16_t>(std::clamp(total, -32768, 32767));
+    game_->progress.base = 0;
 }
 
 void GameSetup::Unextract(std::string_view archive, std::string_view destination,
@@ -86,7 +111,7 @@ void GameSetup::Unextract(std::string_view archive, std::string_view destination
 // An archive that start-up could not unpack for want of disk space: the player decides
 // whether to play on without what it holds.
 void GameSetup::GoOnWithoutArchive(std::string_view archive, std::string_view reason) {
-    if (game_.flags.displayReady || game_.flags.ending) return;
+    if (game_->flags.displayReady || game_->flags.ending) return;
     const std::string text = std::string(archive) +
                              " could not be unpacked: " + std::string(reason) +
                              "\n\nGo on without it?";
@@ -96,7 +121,7 @@ void GameSetup::GoOnWithoutArchive(std::string_view archive, std::string_view re
 }
 
 bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view text) {
-    if (game_.flags.ending) return false;  // the player chose to quit already
+    if (game_->flags.ending) return false;  // the player chose to quit already
     if (messageBox_.Show(MessageIcon::Critical, title, text, MessageButtons::YesNo) ==
         MessageAnswer::Yes)
         return true;
@@ -105,13 +130,13 @@ bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view 
 }
 
 void GameSetup::PictureMissing(std::string_view title, std::string_view text) {
-    if (game_.flags.ending) return;
+    if (game_->flags.ending) return;
     messageBox_.Show(MessageIcon::Critical, title, text);
     window_.QuitWithError();
 }
 
 void GameSetup::ShowStartupWindow() {
-    if (!game_.flags.displayReady) screen_.ShowStartupWindow(game_);
+    if (!game_->flags.displayReady) screen_.ShowStartupWindow(*game_);
 }
 
 }  // namespace zelkor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "common/archive_reader.h"
@@ -26,6 +27,7 @@ namespace zelkor {
 // ones (and the real picture files and text, so its pictures are the player's); a
 // new service is one more member here.
 struct GameServices {
+    Clock& clock;
     Keyboard& keyboard;
     WindowEvents& events;
     Display& display;
@@ -38,19 +40,22 @@ struct GameServices {
     ArchiveReaderFactory& archiveReaders;
 };
 
-// The game's parts wired around one `Game`: archives, pictures, the screen and the
-// main window. The program and the headless runner both start the game through
-// it, so a headless run is the player's run without the window.
+// A whole run of the game: it creates the `Game`, seeded from the clock, and wires its
+// parts around it (the game folder, archives, pictures, the screen and the main window)
+// with the services. The program and the headless runner both run the game through it,
+// so a headless run is the player's run without the window, and ends as it does.
 class GameSetup final : private PictureHost {
 public:
-    GameSetup(Game& game, const GameServices& services, const std::filesystem::path& gameDir);
+    GameSetup(const GameServices& services, const std::filesystem::path& gameDir);
     GameSetup(const GameSetup&) = delete;
     GameSetup& operator=(const GameSetup&) = delete;
 
-    // `INIT_Main` with the game's own switches ("/L=lvl2.dat /AIS=3"); returns when
-    // the game is over, with the exit status.
-    int Run(std::string_view commandLine) { return window_.INIT_Main(commandLine); }
+    // `INIT_Main` with the game's own switches ("/L=lvl2.dat /AIS=3"), then the end of
+    // the run; returns when the game is over, with the exit status.
+    int Run(std::string_view commandLine);
 
+    Game& game() { return *game_; }
+    const GameFiles& files() const { return files_; }
     MainWindow& window() { return window_; }
     GameScreen& screen() { return screen_; }
     // This copy's registration in the game folder, held for as long as the setup.
@@ -71,7 +76,13 @@ private:
     void PictureMissing(std::string_view title, std::string_view text) override;
     void ShowStartupWindow() override;
 
-    Game& game_;
+    // However the run ended, once the display was ready: the options and the hall of
+    // fame are saved to the run's store, and the unpacked files go unless another
+    // copy of the game still uses them (after the menu's exit none are left).
+    void EndRun();
+
+    std::unique_ptr<Game> game_;
+    SettingsStore& settings_;
     GameFiles files_;
     RunRegistration registration_;
     MessageBoxService& messageBox_;

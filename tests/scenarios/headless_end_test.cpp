@@ -1,0 +1,122 @@
+// A headless run ends as the game's window does: it cleans up what it unpacked and
+// keeps its settings where the run keeps them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "common/settings_store.h"
+#include "game/control/audio/audio.h"
+#include "game/control/headless/key_script.h"
+#include "game/control/input/key_handler.h"
+#include "game/control/run/game_setup.h"
+#include "game/rules/game.h"
+#include "tests/scenarios/key_script_writer.h"
+#include "tests/scenarios/replay.h"
+#include "tools/zkpack/archive_writer.h"
+
+namespace zelkor {
+namespace {
+
+namespace fs = std::filesystem;
+using scenario::KeyScriptWriter;
+
+constexpr std::int64_t kSeed = 11;
+
+// A run ends deleting what it unpacked (see the two-copies tests), unless told not to.
+TEST(HeadlessEnd, NoCleanUpKeepsTheUnpackedFilesAndTheirList) {
+    scenario::Replay replay;
+    const fs::path& dir = replay.dir();
+    zkpack::ArchiveWriter gfx(dir / "gfx.zkr", zkpack::ArchiveFormat::Zip, kArchivePassword);
+    gfx.AddFolder("gfx/");
+    gfx.AddFile("gfx/menu.bmp", "BM picture");
+    gfx.Finish();
+    replay.Play("/NoClean=True", 300, "");
+    EXPECT_EQ(ReadBytes(dir / "gfx" / "menu.bmp"), "BM picture");
+    EXPECT_TRUE(fs::exists(dir / "cleanup-gfx.zkr.zkc"));
+}
+
+// The options page, the player's name cleared and "zy" typed: nothing saves it before
+// the run ends.
+KeyScriptWriter NameTyped() {
+    KeyScriptWriter keys;
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Type("zy");
+    return keys;
+}
+
+// The same run in the window, closed when the headless run's time runs out: the game's
+// setup on the settings file, as the program wires it.
+void PlayInWindow(const fs::path& gameDir, const fs::path& settingsFile, const std::string& keys,
+                  std::int64_t runMs) {
+    ManualClock clock(kSeed);
+    ScriptedKeyboard keyboard(clock);
+    for (ScriptedKeyboard::Change change : ParseKeyScript(keys).changes) {
+        change.time += kSeed;
+        keyboard.Add(change);
+    }
+    IniSettingsStore settings(settingsFile);
+    SteppingWindowEvents events(clock, 16, kSeed + runMs);
+    NullDisplay display;
+    SdlPictureFiles pictures;
+    SdlTextRenderer text;
+    SilentSound sound;
+    SilentMusic music;
+    NullMessageBox messageBox;
+    NullArchiveReaders archives;
+    GameSetup setup(GameServices{clock, keyboard, events, display, pictures, text, sound, music,
+                                 settings, messageBox, archives},
+                    gameDir);
+    bool closed = false;
+    events.OnEachStep([&](bool timeUp) {
+        if (timeUp && !closed) {
+            closed = true;
+            setup.window().WindowClosed();
+        }
+        return false;
+    });
+    setup.Run("");
+}
+
+// The lines of a settings file in order, so that files holding the same keys compare
+// equal whichever was written first.
+std::vector<std::string> SortedLines(const fs::path& file) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadBytes(file));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+TEST(HeadlessEnd, TheSettingsFileGivenEndsAsTheWindowLeavesIt) {
+    scenario::Replay replay;
+    const std::string before = "[Options]\r\nPlayer Name=Ada\r\n[HiScore]\r\nName 1=Bo\r\n";
+    const fs::path headless = replay.WriteSettings(before);
+    const KeyScriptWriter keys = NameTyped();
+    replay.Play("", keys.End() + 300, keys.Text(), kSeed);
+    const fs::path window = replay.dir() / "window.ini";
+    WriteBytes(window, before);
+    PlayInWindow(replay.dir(), window, keys.Text(), keys.End() + 300);
+
+    EXPECT_NE(ReadBytes(headless).find("Player Name=zy"), std::string::npos);
+    EXPECT_EQ(SortedLines(headless), SortedLines(window));
+}
+
+TEST(HeadlessEnd, WithoutASettingsFileThePlayersSettingsAreNeverTouched) {
+    scenario::Replay replay;
+    const fs::path config = replay.dir() / "config";
+    ASSERT_EQ(setenv("XDG_CONFIG_HOME", config.c_str(), 1), 0);
+    const fs::path players = DefaultSettingsFile();
+    ASSERT_TRUE(players.string().starts_with(config.string()));
+    const std::string before = "[Options]\r\nPlayer Name=Ada\r\n";
+    WriteBytes(players, before);
+    const KeyScriptWriter keys = NameTyped();
+    const auto run = replay.Play("", keys.End() + 300, keys.Text(), kSeed);
+    EXPECT_EQ(run.dump["Snakes"][0]["name"], "zy") << "a name the run would have saved";
+    EXPECT_EQ(ReadBytes(players), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(players.parent_path()), {}), 1);
+}
+
+}  // namespace
+}  // namespace zelkor
