@@ -1,6 +1,7 @@
 #include "game/present/surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zelkor {
 
@@ -10,19 +11,49 @@ Surface::Surface(int width, int height, std::uint32_t fill)
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
 
 void Surface::Fill(std::uint32_t argb) {
-    std::fill(pixels_.begin(), pixels_.end(), argb);
+    Fill(bounds(), argb);
 }
 
 void Surface::Fill(Rect area, std::uint32_t argb) {
     const Rect r = Intersect(area, bounds());
     if (r.empty()) return;
-    for (int y = r.top; y < r.bottom; ++y)
-        std::fill(Row(y) + r.left, Row(y) + r.right, argb);
+    // The first row is filled pixel by pixel and the others copied from it: the
+    // library's copy moves them with the widest stores the processor has.
+    std::uint32_t* first = Row(r.top) + r.left;
+    std::fill(first, first + r.width(), argb);
+    for (int y = r.top + 1; y < r.bottom; ++y)
+        std::memcpy(Row(y) + r.left, first, static_cast<std::size_t>(r.width()) * sizeof *first);
 }
 
 void Surface::Release() {
     width_ = height_ = 0;
     std::vector<std::uint32_t>().swap(pixels_);
+    std::vector<Run>().swap(runs_);
+    std::vector<std::uint32_t>().swap(firstRun_);
+    Changed();
+}
+
+void Surface::FindRuns() const {
+    enum class Kind { Skip, Copy, Blend };
+    const auto kindOf = [](std::uint32_t p) {
+        const std::uint8_t alpha = AlphaOf(p);
+        return alpha == 0 ? Kind::Skip : alpha == 255 ? Kind::Copy : Kind::Blend;
+    };
+    runs_.clear();
+    firstRun_.assign(static_cast<std::size_t>(height_) + 1, 0);
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* row = Row(y);
+        for (int x = 0; x < width_;) {
+            const Kind kind = kindOf(row[x]);
+            int end = x + 1;
+            while (end < width_ && kindOf(row[end]) == kind)
+                ++end;
+            if (kind != Kind::Skip) runs_.push_back({x, end, kind == Kind::Copy});
+            x = end;
+        }
+        firstRun_[static_cast<std::size_t>(y) + 1] = static_cast<std::uint32_t>(runs_.size());
+    }
+    runsKnown_ = true;
 }
 
 Rect Intersect(Rect wanted, Rect limit) {
@@ -45,6 +76,28 @@ std::uint32_t BlendOver(std::uint32_t under, std::uint32_t over) {
     return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
+// Lays the runs of one source row that fall within [left, right) on `out`, which
+// takes the source's pixel `left` at its index 0.
+void CopyRuns(std::uint32_t* out, const std::uint32_t* in, std::span<const Surface::Run> runs,
+              int left, int right) {
+    const Surface::Run* run = runs.data();
+    const Surface::Run* const last = run + runs.size();
+    if (left > 0)  // a part of a wider picture: skip the runs that end before it
+        run = std::partition_point(run, last,
+                                   [left](const Surface::Run& r) { return r.end <= left; });
+    for (; run != last && run->begin < right; ++run) {
+        const int begin = std::max(run->begin, left);
+        const int end = std::min(run->end, right);
+        std::uint32_t* to = out + (begin - left);
+        if (run->opaque) {
+            std::memcpy(to, in + begin, static_cast<std::size_t>(end - begin) * sizeof *in);
+        } else {
+            for (int x = begin; x < end; ++x, ++to)
+                *to = BlendOver(*to, in[x]);
+        }
+    }
+}
+
 }  // namespace
 
 void Blit(Surface& target, int x, int y, const Surface& source, Rect from, bool keyed) {
@@ -61,20 +114,12 @@ void Blit(Surface& target, int x, int y, const Surface& source, Rect from, bool 
     const int w = dst.width();
 
     for (int row = 0; row < dst.height(); ++row) {
-        const std::uint32_t* in = source.Row(src.top + row) + src.left;
+        const std::uint32_t* in = source.Row(src.top + row);
         std::uint32_t* out = target.Row(dst.top + row) + dst.left;
-        if (!keyed) {
-            std::copy(in, in + w, out);
-            continue;
-        }
-        for (int i = 0; i < w; ++i) {
-            const std::uint32_t p = in[i];
-            const std::uint32_t a = AlphaOf(p);
-            if (a == 255) {
-                out[i] = p;
-            } else if (a != 0) {
-                out[i] = BlendOver(out[i], p);
-            }
+        if (keyed) {
+            CopyRuns(out, in, source.Runs(src.top + row), src.left, src.left + w);
+        } else {
+            std::memcpy(out, in + src.left, static_cast<std::size_t>(w) * sizeof *in);
         }
     }
 }

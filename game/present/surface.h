@@ -41,8 +41,21 @@ inline constexpr std::uint32_t kOpaqueBlack = Argb(0, 0, 0);
 // A picture in memory: width x height ARGB8888 pixels, row after row. A pixel
 // with alpha 0 belongs to the picture's transparent colour (its colour is kept);
 // system-font text carries partial alpha at the edges of its letters.
+//
+// For keyed copies the surface keeps, once worked out, each row's runs of pixels to
+// copy and to blend. Every way of reaching the pixels for writing forgets them, so a
+// pointer from `Row` or `pixels` is for writing before the surface is next copied
+// from, not after.
 class Surface {
 public:
+    // A run of a row's pixels [begin, end) that a keyed copy moves: all opaque, or
+    // all partly transparent. The transparent pixels between runs are skipped.
+    struct Run {
+        std::int32_t begin = 0;
+        std::int32_t end = 0;
+        bool opaque = false;
+    };
+
     Surface() = default;
     Surface(int width, int height, std::uint32_t fill = kOpaqueBlack);
 
@@ -55,13 +68,20 @@ public:
         return pixels_[static_cast<std::size_t>(y * width_ + x)];
     }
     void SetPixel(int x, int y, std::uint32_t argb) {
+        Changed();
         pixels_[static_cast<std::size_t>(y * width_ + x)] = argb;
     }
-    std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_; }
+    std::uint32_t* Row(int y) {
+        Changed();
+        return pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    }
     const std::uint32_t* Row(int y) const {
         return pixels_.data() + static_cast<std::ptrdiff_t>(y) * width_;
     }
-    std::span<std::uint32_t> pixels() { return pixels_; }
+    std::span<std::uint32_t> pixels() {
+        Changed();
+        return pixels_;
+    }
     std::span<const std::uint32_t> pixels() const { return pixels_; }
 
     // Fills the whole surface, or the part of `area` inside it.
@@ -71,10 +91,24 @@ public:
     // Frees the pixels; the surface is empty afterwards.
     void Release();
 
+    // Row y's runs, left to right; worked out on the first call after a change.
+    std::span<const Run> Runs(int y) const {
+        if (!runsKnown_) FindRuns();
+        const auto row = static_cast<std::size_t>(y);
+        return {runs_.data() + firstRun_[row], runs_.data() + firstRun_[row + 1]};
+    }
+
 private:
+    void Changed() { runsKnown_ = false; }
+    void FindRuns() const;
+
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
+    // Row y's runs are runs_[firstRun_[y]] up to runs_[firstRun_[y + 1]].
+    mutable std::vector<Run> runs_;
+    mutable std::vector<std::uint32_t> firstRun_;
+    mutable bool runsKnown_ = false;
 };
 
 // The part of `wanted` that lies inside `limit`.
