@@ -36,13 +36,16 @@ TEST_F(FrameAllocations, GameFramesAfterWarmUpAllocateNothing) {
     // Warm-up: every animation frame of every picture, and every letter the text shows.
     for (int i = 0; i < 100; ++i)
         d.GameFrame(i % 3 == 0);
-    // and every sprite of every snake model, each of which may show up first much later:
-    // a picture works out its keyed copy the first time it is drawn.
-    Surface scratch(20, 20);
+    // and every picture loaded, each of which may show up first much later (a kind of
+    // item that none of the warm-up's frames showed): a picture works out its keyed copy
+    // the first time it is drawn.
+    const PictureStore& pictures = d.setup.screen().pictures();
+    Surface scratch(30, 30);
     for (int model = 0; model <= d.game.ModelPacks.highest; ++model)
         for (int slot = 0; slot < kModelSlots; ++slot)
-            Blit(scratch, 0, 0, d.setup.screen().pictures().sprite(model, slot), {0, 0, 20, 20},
-                 true);
+            Blit(scratch, 0, 0, pictures.sprite(model, slot), {0, 0, 30, 30}, true);
+    for (int entry = 1; entry <= kPicBufferSize; ++entry)
+        Blit(scratch, 0, 0, pictures.entry(entry), {0, 0, 30, 30}, true);
     const std::int64_t count = AllocationsDuring([&] {
         for (int i = 0; i < 600; ++i)
             d.GameFrame(i % 3 == 0);
