@@ -40,8 +40,9 @@ inline void ExpectTrueWithin(unsigned seconds, const std::function<bool()>& body
 
 // Runs `body` in a child process on a disk that is full after `bytes`: no file may grow
 // past them, and a write that would fails with "File too large" instead of ending the
-// process. Passes when `body` returns true.
-inline void ExpectTrueOnAFullDisk(rlim_t bytes, const std::function<bool()>& body) {
+// process. Passes when `body` returns true and standard error matches the pattern.
+inline void ExpectTrueOnAFullDisk(rlim_t bytes, const std::function<bool()>& body,
+                                  const char* saysOnStandardError = "") {
     EXPECT_EXIT(
         {
             ::signal(SIGXFSZ, SIG_IGN);
@@ -50,7 +51,7 @@ inline void ExpectTrueOnAFullDisk(rlim_t bytes, const std::function<bool()>& bod
             ::setrlimit(RLIMIT_FSIZE, &limit);
             ::_exit(body() ? 0 : 1);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), saysOnStandardError);
 }
 
 }  // namespace zelkor

@@ -65,6 +65,22 @@ TEST_F(HostileInputReplay, SettingsThatCannotBeWrittenAreReportedOnceAndPlayGoes
     EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << "a new game plays";
 }
 
+TEST_F(HostileInputReplay, AnArchiveAFullDiskStopsIsNamedWithItsReasonInAStartUpBox) {
+    // The pictures still packed, so that start-up unpacks them for real.
+    fs::remove_all(replay.dir() / "gfx");
+    fs::copy_file(fs::path(ZELKOR_DIST_DIR) / "gfx.zkr", replay.dir() / "gfx.zkr");
+    ProgramOptions options;
+    options.gameDir = replay.dir();
+    options.runMs = 300;
+    ExpectTrueOnAFullDisk(
+        2000,
+        [&] {
+            RunHeadless(options);
+            return true;
+        },
+        "gfx.zkr could not be unpacked: File too large\n\nGo on without it\?");
+}
+
 TEST_F(HostileInputReplay, ACleanUpListHardLinkedOutsideTheGameFolderIsNeverWrittenThrough) {
     AddRequiringLevel();
     TempFolder elsewhere;
