@@ -293,7 +293,7 @@ void ResetLevel(Game& game, LevelLoadHost& host) {
 
     host.LoadSettings();
 
-    l.BkgPic = "\\gfx\\bkg_standart.bmp";
+    l.BkgPic = kStandardBackground;
     game.menu.menuRow = 1;
     game.menu.optionsRow = 1;
     l.InfoText = "Welcome to Zelkor";

@@ -83,17 +83,17 @@ GameScreen::GameScreen(Display& display, PictureStore& pictures, TextRenderer& t
 
 // ---- loading ----------------------------------------------------------------------
 
-void GameScreen::CreateGraphics(Game& game) {
+std::optional<ModelList> GameScreen::CreateGraphics(const Game& game) {
     back_.Fill(kOpaqueBlack);
-    pictures_.DD_CreateGraphicsFromFile(game);
+    return pictures_.DD_CreateGraphicsFromFile(game);
 }
-void GameScreen::LoadBackground(Game& game) {
+void GameScreen::LoadBackground(const Game& game) {
     pictures_.LoadBackground(game);
 }
-void GameScreen::PrepareLvlGfx(Game& game) {
+void GameScreen::PrepareLvlGfx(const Game& game) {
     pictures_.PrepareLvlGfx(game);
 }
-void GameScreen::PrepareUserItemGfx(Game& game) {
+void GameScreen::PrepareUserItemGfx(const Game& game) {
     pictures_.PrepareUserItemGfx(game);
 }
 

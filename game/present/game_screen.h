@@ -32,10 +32,13 @@ public:
     TextRenderer& text() { return text_; }
 
     // Loading
-    void CreateGraphics(Game& game) override;
-    void LoadBackground(Game& game) override;
-    void PrepareLvlGfx(Game& game) override;
-    void PrepareUserItemGfx(Game& game) override;
+    std::optional<ModelList> CreateGraphics(const Game& game) override;
+    void LoadBackground(const Game& game) override;
+    void PrepareLvlGfx(const Game& game) override;
+    void PrepareUserItemGfx(const Game& game) override;
+    std::optional<std::string> TakeMissingPicture() override {
+        return pictures_.TakeMissingPicture();
+    }
     void ShowStartupWindow(const Game& game) override;
 
     // The frame

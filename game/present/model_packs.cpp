@@ -65,7 +65,7 @@ void ReadModelIni(std::string_view bytes, ModelPack& pack) {
     }
 }
 
-void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
+ModelList ZkGetModelPacks(const Game& game, PictureStore& pictures, PictureHost& host) {
     host.SetLoadingLabel("Loading model packs...");
     if (game.run.debug) host.ConsolePrint("ZkGetModelPacks: Searching model packs");
     const GameFiles& gameFiles = pictures.gameFiles();
@@ -76,8 +76,7 @@ void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
                           files[i]);
     host.SetProgressTotal((listed - 1) * 16 * 2);
 
-    ModelList& models = game.ModelPacks;
-    models.highest = -1;
+    ModelList models;
     for (int i = 0; i < listed; ++i) {
         const std::string& file = files[static_cast<std::size_t>(i)];
         const std::string folder = file.substr(0, file.size() - 4);
@@ -109,8 +108,9 @@ void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host) {
             pack.author = "Unknown";
         }
         models.highest = static_cast<std::int16_t>(model);
-        pictures.DD_LoadModelSprites(game, model);
+        pictures.DD_LoadModelSprites(game, model, pack);
     }
+    return models;
 }
 
 }  // namespace zelkor

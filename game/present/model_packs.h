@@ -24,7 +24,8 @@ inline constexpr std::size_t kMaxModelIniBytes = 64 * 1024;
 // most 100; more are skipped with a console line), unpacks each into "gfx" at the
 // first start, reads its "model.ini" (or gives it its folder's name, author
 // "Unknown", corners and tail corners) and loads its sprites. A pack whose
-// folder is not there after unpacking is skipped with a console line.
-void ZkGetModelPacks(Game& game, PictureStore& pictures, PictureHost& host);
+// folder is not there after unpacking is skipped with a console line. Returns the
+// packs for the game to keep.
+ModelList ZkGetModelPacks(const Game& game, PictureStore& pictures, PictureHost& host);
 
 }  // namespace zelkor

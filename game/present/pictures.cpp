@@ -203,7 +203,7 @@ void PictureStore::LoadFixed(const Game& game, Fixed which, const std::string& p
                           f.keyMode, false, false);
 }
 
-void PictureStore::DD_CreateGraphicsFromFile(Game& game) {
+std::optional<ModelList> PictureStore::DD_CreateGraphicsFromFile(const Game& game) {
     host_.SetLoadingLabel("Decompressing Textures...");
     host_.ShowStartupWindow();
     if (game.run.debug)
@@ -211,48 +211,43 @@ void PictureStore::DD_CreateGraphicsFromFile(Game& game) {
     if (!game.flags.displayReady) host_.Unextract("gfx.zkr", "\\", kArchivePassword);
     host_.ShowProgressFrame();
     host_.SetLoadingLabel("Loading GFx...");
-    game.progress.count = 0;
+    host_.ResetPictureCount();
     host_.ShowStartupWindow();
 
-    if (game.level.BkgPic.empty()) game.level.BkgPic = "\\gfx\\bkg_standart.bmp";
     for (std::size_t i = 0; i < kFixedFiles.size() && !quitting_; ++i) {
         const auto which = static_cast<Fixed>(i);
         const std::string path = which == Fixed::Background ? gameFolder_ + game.level.BkgPic
                                                             : gameFolder_ + kFixedFiles[i].path;
         LoadFixed(game, which, path);
     }
-    if (!quitting_) LoadModelPacks(game);
+    if (quitting_) return std::nullopt;
+    return ZkGetModelPacks(game, *this, host_);
 }
 
 void PictureStore::LoadBackground(const Game& game) {
     LoadFixed(game, Fixed::Background, gameFolder_ + game.level.BkgPic);
 }
 
-void PictureStore::LoadModelPacks(Game& game) {
-    ZkGetModelPacks(game, *this, host_);
-}
-
-void PictureStore::DD_LoadModelSprites(const Game& game, int model) {
-    const ModelPack* pack = game.ModelPacks.Find(model);
-    if (pack == nullptr) return;
+void PictureStore::DD_LoadModelSprites(const Game& game, int model, const ModelPack& pack) {
+    if (model < 0 || model >= kMaxModels) return;
     auto& sprites = sprites_[static_cast<std::size_t>(model)];
     for (Surface& s : sprites)
         s.Release();
     const auto load = [&](const SpriteFile& f) {
-        DD_CreateSurfFromFile(game, gameFolder_ + "\\gfx\\" + pack->folder + f.file,
+        DD_CreateSurfFromFile(game, gameFolder_ + "\\gfx\\" + pack.folder + f.file,
                               sprites[static_cast<std::size_t>(f.slot)], 20, 20, 0, true, true);
     };
     for (const SpriteFile& f : kAlwaysSprites)
         load(f);
-    if (pack->edges) {
+    if (pack.edges) {
         for (const SpriteFile& f : kEdgeSprites)
             load(f);
-        if (pack->edgesInvers) {
+        if (pack.edgesInvers) {
             for (const SpriteFile& f : kInverseEdgeSprites)
                 load(f);
         }
     }
-    if (pack->tailEdges) {
+    if (pack.tailEdges) {
         for (const SpriteFile& f : kTailEdgeSprites)
             load(f);
     }
@@ -333,7 +328,7 @@ int PictureStore::ZkLoadPic(const Game& game, const std::string& path, int keyMo
     }
     if (slot.surface.empty() && !quitting_) {
         quitting_ = true;
-        host_.PictureMissing("ZkLoadPic: Could not load picture", "unable to find " + path);
+        missing_ = path;
     }
     return entry;
 }

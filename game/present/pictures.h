@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/game_files.h"
 #include "game/present/picture_services.h"
@@ -26,14 +28,14 @@ public:
     virtual void SetProgress(double percent) = 0;
     // One more picture of the progress count; the bar follows it during start-up.
     virtual void CountLoadedPicture() = 0;
+    // The progress count starts again from 0.
+    virtual void ResetPictureCount() = 0;
     virtual void SetProgressTotal(int total) = 0;
     virtual void Unextract(std::string_view archive, std::string_view destination,
                            std::string_view password) = 0;
     // A fixed picture could not be loaded at start-up: the Yes/No box. Yes goes on
     // without it; No quits the game (and this returns false).
     virtual bool ContinueWithoutPicture(std::string_view title, std::string_view text) = 0;
-    // A picture drawn by name could not be loaded: the box, then the game ends.
-    virtual void PictureMissing(std::string_view title, std::string_view text) = 0;
     // Shows the start-up window as it stands now (label, console, progress).
     virtual void ShowStartupWindow() = 0;
 };
@@ -112,10 +114,12 @@ public:
     void DD_CreateSurfFromFile(const Game& game, const std::string& path, Surface& surface,
                                int width, int height, int keyMode, bool modelSprite, bool count);
     // `DD_CreateGraphicsFromFile`: unpacks "gfx.zkr" at the first start, loads the
-    // fixed pictures in their order, then the model packs.
-    void DD_CreateGraphicsFromFile(Game& game);
-    // `DD_LoadModelSprites`: the sprite slots the model's flags call for.
-    void DD_LoadModelSprites(const Game& game, int model);
+    // fixed pictures in their order, then the model packs, which it returns; nothing
+    // when the player chose to quit rather than go on without a picture.
+    std::optional<ModelList> DD_CreateGraphicsFromFile(const Game& game);
+    // `DD_LoadModelSprites`: the sprite slots of model number `model` that its pack's
+    // flags call for.
+    void DD_LoadModelSprites(const Game& game, int model, const ModelPack& pack);
     // The level's own background (the path set by the level loader).
     void LoadBackground(const Game& game);
 
@@ -130,7 +134,8 @@ public:
     const std::string& entryPath(int index) const { return picBuffer_[index].path; }
 
     // `ZkLoadPic`: loads a picture into a free entry and returns its number. A
-    // picture that is not found ends the game with "unable to find " + path.
+    // picture that is not found is kept for TakeMissingPicture (the game ends with
+    // "unable to find " + path), and nothing more is loaded.
     int ZkLoadPic(const Game& game, const std::string& path, int keyMode);
     int DD_FindFreePicSlot();
     void DD_ClearPicBuffer();
@@ -138,6 +143,9 @@ public:
     int DD_FindPic(std::string_view path) const;
     int DD_PicWidth(const std::string& path) const;
     int DD_PicHeight(const std::string& path) const;
+
+    // The first picture by name that could not be loaded, once.
+    std::optional<std::string> TakeMissingPicture() { return std::exchange(missing_, {}); }
 
     // `PrepareLvlGfx` and `PrepareUserItemGfx`: load what the level will draw.
     void PrepareLvlGfx(const Game& game);
@@ -150,7 +158,6 @@ private:
     };
 
     void LoadFixed(const Game& game, Fixed which, const std::string& path);
-    void LoadModelPacks(Game& game);
     std::string GfxPath(std::string_view name) const;
     // The picture buffer's path index: a hash table over the entries in use, so a
     // draw by name finds its picture without comparing every path.
@@ -168,6 +175,7 @@ private:
     std::array<std::int16_t, 4096> index_{};
     std::string scratch_;  // the path of a draw by name, kept to avoid allocating per draw
     bool quitting_ = false;
+    std::optional<std::string> missing_;
     bool loadingByName_ = false;
 };
 

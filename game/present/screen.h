@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "game/rules/game.h"
 
@@ -9,19 +11,24 @@ namespace zelkor {
 
 // The drawing side of the game. The main loop calls these at the points of a
 // frame where the picture is composed; every change a frame makes to the game's
-// state is made by the loop itself, so a screen only reads the game. The base
-// class draws and loads nothing, which is what tests of the loops use.
+// state is made by the loop itself, so a screen only reads the game: what loading
+// finds is handed back for the game to keep. The base class draws and loads nothing,
+// which is what tests of the loops use.
 class Screen {
 public:
     virtual ~Screen() = default;
 
     // Loading, at start-up and with each level.
-    // `DD_CreateGraphicsFromFile`: the fixed pictures and the model packs.
-    virtual void CreateGraphics(Game&) {}
+    // `DD_CreateGraphicsFromFile`: the fixed pictures, then the model packs it
+    // hands back; nothing when it loaded none (the player chose to quit instead).
+    virtual std::optional<ModelList> CreateGraphics(const Game&) { return std::nullopt; }
     // The level's background picture (the path the level loader set).
-    virtual void LoadBackground(Game&) {}
-    virtual void PrepareLvlGfx(Game&) {}
-    virtual void PrepareUserItemGfx(Game&) {}
+    virtual void LoadBackground(const Game&) {}
+    virtual void PrepareLvlGfx(const Game&) {}
+    virtual void PrepareUserItemGfx(const Game&) {}
+    // The picture a draw or a load by name could not find, once: the game says so
+    // and ends, from its loop, never from inside a frame.
+    virtual std::optional<std::string> TakeMissingPicture() { return std::nullopt; }
     // The start-up window: loading label, console, progress frame and bar.
     virtual void ShowStartupWindow(const Game&) {}
 

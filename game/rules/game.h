@@ -18,6 +18,8 @@ namespace zelkor {
 inline constexpr const char* kGameVersion = "1.0.0";
 inline constexpr int kMaxAINames = 99;
 inline constexpr const char* kArchivePassword = "kt90472";
+// The background of a level that names none.
+inline constexpr std::string_view kStandardBackground = "\\gfx\\bkg_standart.bmp";
 
 // The level's settings: what "ResetLevel" restores and the level file changes.
 struct LevelSettings {
@@ -31,7 +33,7 @@ struct LevelSettings {
     std::int16_t powerRate = 200;
     bool HideCollected = false;
     bool hasOpenWalls = false;
-    std::string BkgPic = "\\gfx\\bkg_standart.bmp";
+    std::string BkgPic{kStandardBackground};
     std::string MusicFile;  // kept from the previous level
     OneBased<std::string, kMaxRequiredFiles> RequiredFiles;
 

@@ -33,7 +33,7 @@ struct BusyFrame {
                 std::filesystem::copy_file(pack.path(),
                                            folder.path() / "models" / pack.path().filename());
         game.options.animatedItems = true;
-        setup.screen().CreateGraphics(game);
+        game.ModelPacks = setup.screen().CreateGraphics(game).value_or(ModelList{});
         setup.window().UnpackRequiredArchive("bricks.zkr");
         game.flags.displayReady = true;
         if (game.ModelPacks.highest < 0) {

@@ -54,6 +54,7 @@ public:
     void ShowProgressFrame() override {}
     void SetProgress(double) override {}
     void CountLoadedPicture() override { ++counted; }
+    void ResetPictureCount() override {}
     void SetProgressTotal(int) override {}
     void Unextract(std::string_view archive, std::string_view, std::string_view) override {
         unpacked.emplace_back(archive);
@@ -61,9 +62,6 @@ public:
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override {
         boxes.push_back(std::string(title) + "|" + std::string(text));
         return answerYes;
-    }
-    void PictureMissing(std::string_view title, std::string_view text) override {
-        boxes.push_back(std::string(title) + "|" + std::string(text));
     }
     void ShowStartupWindow() override {}
 

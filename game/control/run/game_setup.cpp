@@ -98,6 +98,10 @@ void GameSetup::CountLoadedPicture() {
         zelkor::SetProgress(*game_, ((p.base + p.count) / 2.0 * 100.0) / (p.total * 2.0));
 }
 
+void GameSetup::ResetPictureCount() {
+    game_->progress.count = 0;
+}
+
 void GameSetup::SetProgressTotal(int total) {
     game_->progress.total = static_cast<std::int16_t>(std::clamp(total, -32768, 32767));
     game_->progress.base = 0;
@@ -127,12 +131,6 @@ bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view 
         return true;
     window_.QuitAndEnd();
     return false;
-}
-
-void GameSetup::PictureMissing(std::string_view title, std::string_view text) {
-    if (game_->flags.ending) return;
-    messageBox_.Show(MessageIcon::Critical, title, text);
-    window_.QuitWithError();
 }
 
 void GameSetup::ShowStartupWindow() {

@@ -68,12 +68,12 @@ private:
     void ShowProgressFrame() override;
     void SetProgress(double percent) override;
     void CountLoadedPicture() override;
+    void ResetPictureCount() override;
     void SetProgressTotal(int total) override;
     void Unextract(std::string_view archive, std::string_view destination,
                    std::string_view password) override;
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
     void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
-    void PictureMissing(std::string_view title, std::string_view text) override;
     void ShowStartupWindow() override;
 
     // However the run ended, once the display was ready: the options and the hall of

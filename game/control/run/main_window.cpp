@@ -30,6 +30,7 @@ MainWindow::MainWindow(Game& game, Services services)
 // ---- events and timers -------------------------------------------------------
 
 void MainWindow::DoEvents() {
+    ReportMissingPicture();
     s_.events.Pump(*this);
     FireTimers();
 }
@@ -264,9 +265,11 @@ void MainWindow::LoadBackground(std::string_view) {
 }
 void MainWindow::PrepareLvlGfx() {
     s_.screen.PrepareLvlGfx(game_);
+    ReportMissingPicture();
 }
 void MainWindow::PrepareUserItemGfx() {
     s_.screen.PrepareUserItemGfx(game_);
+    ReportMissingPicture();
 }
 
 // The level the player named on the command line may lie anywhere; every other level

@@ -112,6 +112,9 @@ public:
     // A picture the game cannot do without is missing: the quit routine runs and
     // the program ends with an error status.
     void QuitWithError();
+    // A picture the last frame or load asked for by name could not be loaded: the box,
+    // then QuitWithError.
+    void ReportMissingPicture();
     void TypeKey(int scanCode) override;
     void DrawKeyNumber(int scanCode) override;
     void SaveScreenshot() override;

@@ -83,7 +83,9 @@ void MainWindow::DX_INIT() {
         ConsolePrint("");
         ConsolePrint("DX_INIT: Creating Buffers");
     }
-    s_.screen.CreateGraphics(game_);
+    if (game_.level.BkgPic.empty()) game_.level.BkgPic = kStandardBackground;
+    if (std::optional<ModelList> models = s_.screen.CreateGraphics(game_))
+        game_.ModelPacks = std::move(*models);
     if (f.ending) return;  // a missing picture was not to be done without
     ZkCreateSounds();
     if (f.ending) return;
@@ -301,6 +303,14 @@ void MainWindow::Activated(bool active) {
 void MainWindow::QuitWithError() {
     QuitAndEnd();
     exitCode_ = 1;
+}
+
+void MainWindow::ReportMissingPicture() {
+    const std::optional<std::string> path = s_.screen.TakeMissingPicture();
+    if (!path || game_.flags.ending) return;
+    s_.messageBox.Show(MessageIcon::Critical, "ZkLoadPic: Could not load picture",
+                       "unable to find " + *path);
+    QuitWithError();
 }
 
 void MainWindow::EndProgram(int code) {
