@@ -400,7 +400,6 @@ void GameScreen::DrawWallHitBanner(const Game& game) {
     DrawStill(game);
     const Surface& banner = pictures_.fixed(Fixed::HitWall);
     Blit(back_, kScreenWidth / 2 - banner.width() / 2, 215, banner, {0, 0, 203, 24}, true);
-    display_.Present(back_);
 }
 
 void GameScreen::DrawStill(const Game& game) {
@@ -530,7 +529,6 @@ void GameScreen::DrawLevelInfo(const Game& game) {
 
 void GameScreen::FillVisible(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     back_.Fill(Argb(r, g, b));
-    display_.Present(back_);
 }
 
 void GameScreen::DrawKeyNumber(int scanCode) {

@@ -45,7 +45,7 @@ public:
     virtual void DrawMessages(const Game&) {}
     // Score line, frags, FPS counter, counter bar.
     virtual void DrawHud(const Game&) {}
-    // The wall-hit banner over the scene as it stands, shown at once.
+    // The wall-hit banner over the scene as it stands.
     virtual void DrawWallHitBanner(const Game&) {}
     // The whole still scene with the centred box lines (pause, info screen, waits).
     virtual void RenderScene(const Game&) {}
@@ -55,12 +55,12 @@ public:
     virtual void DrawGameOverPicture(const Game&) {}
     // One pass of the menu screens (main menu, options or hall of fame).
     virtual void DrawMenu(const Game&) {}
-    // Fills the visible surface with one colour (the menu's fade).
+    // Fills the picture with one colour (the menu's fade).
     virtual void FillVisible(std::uint8_t /*r*/, std::uint8_t /*g*/, std::uint8_t /*b*/) {}
     virtual void DrawKeyNumber(int /*scanCode*/) {}
     // Writes the picture last shown as a PNG file; false when it cannot be written.
     virtual bool SaveScreenshot(const std::filesystem::path& /*file*/) { return false; }
-    // Shows the back buffer; paced by the display.
+    // Shows the back buffer; paced by the display. The only place a picture is shown.
     virtual void Flip() {}
     // The mouse cursor over the game (full screen hides it unless it is shown).
     virtual void ShowCursor(bool /*shown*/) {}

@@ -172,6 +172,7 @@ void MainWindow::GameFrame() {
         // game comes back (arrow keys only steer outside the menu).
         while (f.wallHitWait && !f.menuShown && !f.ending) {
             s_.screen.DrawWallHitBanner(game_);
+            s_.screen.Flip();
             DoEvents();
         }
         s_.screen.DrawHud(game_);

@@ -140,6 +140,8 @@ private:
     void AtomicPowerPass(int first, int last);
     void PlaceStandingSnakesOnStart();
     void RenderStill();
+    // One step (0..60) of the menu's fade in or out.
+    void Fade(int step);
     void EndProgram(int code);
     // The player's model, when it is no longer installed, falls back to the default.
     void KeepInstalledModel();

@@ -143,13 +143,17 @@ std::uint8_t Half(int i) {
 
 }  // namespace
 
+void MainWindow::Fade(int step) {
+    s_.screen.FillVisible(Half(step), static_cast<std::uint8_t>(step * 2), Half(step));
+    s_.screen.Flip();
+    s_.events.Sleep(1);
+}
+
 void MainWindow::RunMenu() {
     LoopFlags& f = game_.flags;
     f.menuShown = true;
-    for (int i = 1; i <= 60 && !f.ending; ++i) {
-        s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
-        s_.events.Sleep(1);
-    }
+    for (int i = 1; i <= 60 && !f.ending; ++i)
+        Fade(i);
     ClearMenuHighlights(game_);
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
     if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
@@ -161,10 +165,8 @@ void MainWindow::RunMenu() {
         DoEvents();
         if (!f.menuShown) {
             SaveSettings();
-            for (int i = 60; i >= 0 && !f.ending; --i) {
-                s_.screen.FillVisible(Half(i), static_cast<std::uint8_t>(i * 2), Half(i));
-                s_.events.Sleep(1);
-            }
+            for (int i = 60; i >= 0 && !f.ending; --i)
+                Fade(i);
             return;
         }
     }
