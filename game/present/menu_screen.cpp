@@ -3,6 +3,7 @@
 #include "common/captions.h"
 #include "common/numbers.h"
 #include "game/present/fit_text.h"
+#include "game/present/game_screen.h"
 #include "game/present/snake_sprites.h"
 
 namespace zelkor {
@@ -97,7 +98,7 @@ void OptionLine(const Game& game, int option, LineText& out) {
 
 // The game screen's menu pass is this screen's.
 void GameScreen::DrawMenu(const Game& game) {
-    MenuScreen(*this).Draw(game);
+    MenuScreen(canvas_).Draw(game);
 }
 
 void MenuScreen::Draw(const Game& game) {
@@ -113,30 +114,30 @@ void MenuScreen::Draw(const Game& game) {
 
 void MenuScreen::Text(std::string_view text, int x, int y, std::uint32_t colour,
                       std::string_view face) {
-    screen_.SetTextStyle(TextStyle{face, kPoints, false, colour});
-    screen_.DrawSystemText(text, x, y);
+    canvas_.SetTextStyle(TextStyle{face, kPoints, false, colour});
+    canvas_.DrawSystemText(text, x, y);
 }
 
 int MenuScreen::TextUpTo(std::string_view text, int x, int y, int right, std::uint32_t colour,
                          std::string_view face) {
     const TextStyle style{face, kPoints, false, colour};
     fitted_.clear();
-    FitKeepingStart(screen_.text(), style, text, right - x, fitted_);
-    screen_.SetTextStyle(style);
-    screen_.DrawSystemText(fitted_.view(), x, y);
-    return x + screen_.txtWidth(fitted_.view());
+    FitKeepingStart(canvas_.text(), style, text, right - x, fitted_);
+    canvas_.SetTextStyle(style);
+    canvas_.DrawSystemText(fitted_.view(), x, y);
+    return x + canvas_.txtWidth(fitted_.view());
 }
 
 void MenuScreen::Background(Fixed picture) {
-    Surface& back = screen_.backBuffer();
+    Surface& back = canvas_.back();
     back.Fill(kOpaqueBlack);
-    const Surface& bkg = screen_.pictures().fixed(picture);
+    const Surface& bkg = canvas_.pictures().fixed(picture);
     Blit(back, 0, 0, bkg, bkg.bounds(), true);
 }
 
 void MenuScreen::StatusAndVersion(std::string_view status, std::uint32_t colour) {
     fitted_.clear();
-    FitKeepingEnds(screen_.text(), TextStyle{"Arial", kPoints, false, colour}, status, kStatusWidth,
+    FitKeepingEnds(canvas_.text(), TextStyle{"Arial", kPoints, false, colour}, status, kStatusWidth,
                    fitted_);
     Text(fitted_.view(), kStatusX, kBottomY, colour);
     line_.clear();
@@ -160,8 +161,8 @@ void MenuScreen::DrawMainMenu(const Game& game) {
 }
 
 void MenuScreen::DrawMenuButtons(const Game& game) {
-    Surface& back = screen_.backBuffer();
-    const PictureStore& pictures = screen_.pictures();
+    Surface& back = canvas_.back();
+    const PictureStore& pictures = canvas_.pictures();
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
         const Surface& button = pictures.fixed(kButtons[i].normal);
         Blit(back, kButtonX, kButtonY[i], button, button.bounds(), true);
@@ -173,7 +174,7 @@ void MenuScreen::DrawMenuButtons(const Game& game) {
         Blit(back, kButtonX, kButtonY[i], button, button.bounds(), true);
         line_.clear();
         line_ << "Yellow_animated\\" << static_cast<int>(game.flags.animFrame) << ".bmp";
-        screen_.DrawPic(game, line_.view(), Rect{0, 0, 16, 24}, kMarkerX, kButtonY[i] + kMarkerDrop,
+        canvas_.DrawPic(game, line_.view(), Rect{0, 0, 16, 24}, kMarkerX, kButtonY[i] + kMarkerDrop,
                         1);
         return;
     }
@@ -218,7 +219,7 @@ void MenuScreen::DrawModelPreview(const Game& game) {
     int x = kPreview.x;
     for (const int slot : slots) {
         if (slot >= 0) {
-            Blit(screen_.backBuffer(), x, kPreview.y, screen_.pictures().sprite(model, slot),
+            Blit(canvas_.back(), x, kPreview.y, canvas_.pictures().sprite(model, slot),
                  Rect{0, 0, 20, 20}, true);
         }
         x += 20;

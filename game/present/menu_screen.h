@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "game/present/game_screen.h"
+#include "game/present/canvas.h"
 #include "game/present/line_text.h"
 
 namespace zelkor {
@@ -75,12 +75,12 @@ void ModelLabel(const ModelList& models, int model, LineText& out);
 // The text of option line 1..15 as the options screen shows it.
 void OptionLine(const Game& game, int option, LineText& out);
 
-// The menu loop's screens, composed in the game screen's back buffer from its
-// pictures and system-font text: the main menu with its picture buttons, the
-// options with their fifteen lines, and the hall of fame.
+// The menu loop's screens, composed in the canvas from its pictures and
+// system-font text: the main menu with its picture buttons, the options with their
+// fifteen lines, and the hall of fame.
 class MenuScreen {
 public:
-    explicit MenuScreen(GameScreen& screen) : screen_(screen) {}
+    explicit MenuScreen(Canvas& canvas) : canvas_(canvas) {}
 
     // The screen the menu's flags select.
     void Draw(const Game& game);
@@ -102,7 +102,7 @@ private:
     void StatusAndVersion(std::string_view status, std::uint32_t colour = kMenuWhite);
     void DrawModelPreview(const Game& game);
 
-    GameScreen& screen_;
+    Canvas& canvas_;
     LineText line_;
     LineText fitted_;
 };

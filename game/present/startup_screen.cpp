@@ -22,7 +22,7 @@ const Surface& GameScreen::StartupPictureOf(StartupPicture which) {
         startupPicturesDecoded_ = true;
         for (int i = 0; i < kStartupPictures; ++i) {
             auto picture =
-                pictures_.files().DecodeBytes(StartupPictureBytes(static_cast<StartupPicture>(i)));
+                pictures().files().DecodeBytes(StartupPictureBytes(static_cast<StartupPicture>(i)));
             if (!picture) continue;
             ApplyColourKey(*picture, 0);
             startupPictures_[static_cast<std::size_t>(i)] = std::move(*picture);
@@ -32,8 +32,8 @@ const Surface& GameScreen::StartupPictureOf(StartupPicture which) {
 }
 
 void GameScreen::ShowStartupWindow(const Game& game) {
-    const TextStyle saved = textStyle();
-    Surface& back = backBuffer();
+    const TextStyle saved = canvas_.textStyle();
+    Surface& back = canvas_.back();
     for (int y = 0; y < kScreenHeight; ++y) {
         const auto shade = static_cast<std::uint8_t>(10 + 30 * y / kScreenHeight);
         back.Fill({0, y, kScreenWidth, y + 1}, Argb(shade / 3, shade / 3, shade));
@@ -50,8 +50,8 @@ void GameScreen::ShowStartupWindow(const Game& game) {
         }
         back.Fill(at, fill);
         Frame(back, at, border);
-        SetTextStyle(TextStyle{"Arial", 20, true, Argb(250, 250, 250)});
-        DrawSystemText(words, at.left + 12, at.top + (at.height() - 30) / 2);
+        canvas_.SetTextStyle(TextStyle{"Arial", 20, true, Argb(250, 250, 250)});
+        canvas_.DrawSystemText(words, at.left + 12, at.top + (at.height() - 30) / 2);
     };
     show(StartupPicture::Logo, kLogo, "ZELKOR 3D", Argb(20, 18, 50));
     if (dm) {
@@ -60,34 +60,34 @@ void GameScreen::ShowStartupWindow(const Game& game) {
         if (game.run.huntingMode)
             show(StartupPicture::Hunting, kHuntingPlate, "HUNTING", Argb(20, 80, 24));
     }
-    SetTextStyle(TextStyle{"Arial", 11, false, Argb(150, 170, 160)});
-    DrawSystemText(game.startup.loadingLabel, kLogo.left + 2, kLogo.bottom + 6);
+    canvas_.SetTextStyle(TextStyle{"Arial", 11, false, Argb(150, 170, 160)});
+    canvas_.DrawSystemText(game.startup.loadingLabel, kLogo.left + 2, kLogo.bottom + 6);
 
     // The console: the last five lines of the start-up log.
     const Rect console{60, 220, 580, 330};
     back.Fill(console, Argb(6, 8, 18));
     Frame(back, console, border);
-    SetTextStyle(TextStyle{"Courier New", 9, false, Argb(200, 210, 200)});
+    canvas_.SetTextStyle(TextStyle{"Courier New", 9, false, Argb(200, 210, 200)});
     for (std::size_t i = 0; i < game.startup.console.size(); ++i) {
         std::string_view line = game.startup.console[i];
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
             line.remove_suffix(1);
-        DrawSystemText(line, console.left + 8, console.top + 6 + 20 * static_cast<int>(i));
+        canvas_.DrawSystemText(line, console.left + 8, console.top + 6 + 20 * static_cast<int>(i));
     }
 
     // The progress frame with its bar.
     if (game.startup.progressShown) {
         const Rect frame{60, 360, 580, 420};
         Frame(back, frame, border);
-        SetTextStyle(TextStyle{"Arial", 9, false, Argb(150, 170, 160)});
-        DrawSystemText("Progress", frame.left + 8, frame.top + 4);
+        canvas_.SetTextStyle(TextStyle{"Arial", 9, false, Argb(150, 170, 160)});
+        canvas_.DrawSystemText("Progress", frame.left + 8, frame.top + 4);
         const Rect bar{frame.left + 8, frame.top + 26, frame.right - 8, frame.bottom - 10};
         back.Fill(bar, Argb(20, 20, 30));
         const int percent = std::clamp(game.startup.progressPercent, 0, 100);
         back.Fill({bar.left, bar.top, bar.left + bar.width() * percent / 100, bar.bottom},
                   dm ? Argb(200, 40, 30) : Argb(240, 180, 40));
     }
-    SetTextStyle(saved);
+    canvas_.SetTextStyle(saved);
     Flip();
 }
 

@@ -35,8 +35,8 @@ protected:
     MenuScreenTest()
         : game(clock),
           pictures(gameFiles, files, host),
-          screen(display, pictures, text),
-          menu(screen) {}
+          canvas(pictures, text),
+          menu(canvas) {}
 
     // The texts drawn at (x, y), in drawing order.
     std::vector<const DrawnText*> At(int x, int y) const {
@@ -59,9 +59,8 @@ protected:
     testing::FakePictureFiles files;
     testing::RecordingPictureHost host;
     PictureStore pictures;
-    NullDisplay display;
     RecordingText text;
-    GameScreen screen;
+    Canvas canvas;
     MenuScreen menu;
 };
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/present/canvas.h"
+#include "game/rules/game.h"
+
+namespace zelkor {
+
+// Draws the text and counters over the playfield: the score line, the frames per
+// second, the eaten-items bar, the message lines and the statistics list.
+class HudPainter {
+public:
+    explicit HudPainter(Canvas& canvas) : canvas_(canvas) {}
+
+    void DrawScoreLine(const Game& game);
+    void DrawFpsCounter(const Game& game);
+    void DrawCounterBar(const Game& game);
+    void DrawMessages(const Game& game);
+    void DrawStatistics(const Game& game);
+    // The scan code of the key just pressed, top left (a debugging aid).
+    void DrawKeyNumber(int scanCode);
+
+private:
+    Canvas& canvas_;
+};
+
+}  // namespace zelkor
