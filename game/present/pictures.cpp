@@ -91,56 +91,9 @@ constexpr std::array<SpriteFile, 8> kTailEdgeSprites{{{21, "\\Tail_b_r.bmp"},
                                                       {27, "\\Tail_b_r_2.bmp"}}};
 constexpr SpriteFile kStartSprite{28, "\\start.bmp"};
 
-bool InKey(std::uint32_t p, int keyMode) {
-    const int r = RedOf(p), g = GreenOf(p), b = BlueOf(p);
-    switch (keyMode) {
-        case 1:
-            return r == 131 && g == 131 && b == 131;
-        case 2:
-            return r == 128 && g == 128 && b == 128;
-        default:
-            return r <= 10 && g <= 10 && b <= 10;
-    }
-}
-
-std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
-    std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        v |= std::uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    return v;
-}
-
-std::size_t HashPath(std::string_view path) {
-    std::size_t h = 1469598103934665603ull;
-    for (const char c : path)
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return h;
-}
-
 constexpr const char* kCreateSurfTitle = "module 'DD_CreateSurfFromFile': >file/IO error<";
 
 }  // namespace
-
-void ApplyColourKey(Surface& picture, int keyMode) {
-    for (std::uint32_t& p : picture.pixels())
-        p = InKey(p, keyMode) ? (p & 0x00FFFFFFu) : (p | 0xFF000000u);
-}
-
-std::optional<std::array<int, 2>> BitmapSize(std::string_view header) {
-    if (header.size() < 26 || header[0] != 'B' || header[1] != 'M') return std::nullopt;
-    const std::uint32_t infoSize = LittleEndian32(header, 14);
-    if (infoSize == 12) {  // the old OS/2 header keeps 16-bit sizes
-        const int w =
-            static_cast<unsigned char>(header[18]) | static_cast<unsigned char>(header[19]) << 8;
-        const int h =
-            static_cast<unsigned char>(header[20]) | static_cast<unsigned char>(header[21]) << 8;
-        return std::array<int, 2>{w, h};
-    }
-    const auto w = static_cast<std::int32_t>(LittleEndian32(header, 18));
-    const auto h = static_cast<std::int32_t>(LittleEndian32(header, 22));
-    if (w <= 0 || h == 0 || h == INT32_MIN) return std::nullopt;
-    return std::array<int, 2>{w, h < 0 ? -h : h};
-}
 
 PictureStore::PictureStore(const GameFiles& gameFiles, PictureFiles& files, PictureHost& host)
     : gameFiles_(gameFiles), gameFolder_(gameFiles.prefix()), files_(files), host_(host) {
@@ -254,53 +207,6 @@ void PictureStore::DD_LoadModelSprites(const Game& game, int model, const ModelP
     load(kStartSprite);
 }
 
-// ---- the picture buffer -------------------------------------------------------------
-
-void PictureStore::IndexClear() {
-    index_.fill(0);
-}
-
-void PictureStore::IndexAdd(int entry) {
-    const std::size_t mask = index_.size() - 1;
-    for (std::size_t i = HashPath(picBuffer_[entry].path) & mask;; i = (i + 1) & mask) {
-        if (index_[i] == 0) {
-            index_[i] = static_cast<std::int16_t>(entry);
-            return;
-        }
-    }
-}
-
-int PictureStore::DD_FindPic(std::string_view path) const {
-    // The index holds every entry in use, so the first entry that matches is the
-    // one with the lowest number among those found along the probe.
-    const std::size_t mask = index_.size() - 1;
-    int found = 0;
-    for (std::size_t i = HashPath(path) & mask; index_[i] != 0; i = (i + 1) & mask) {
-        const int entry = index_[i];
-        if (picBuffer_[entry].path == path && (found == 0 || entry < found)) found = entry;
-    }
-    return found;
-}
-
-int PictureStore::DD_FindFreePicSlot() {
-    int entry = 1;
-    while (entry < kPicBufferSize && !picBuffer_[entry].path.empty())
-        ++entry;
-    if (entry == kPicBufferSize) {
-        DD_ClearPicBuffer();
-        return 1;
-    }
-    return entry;
-}
-
-void PictureStore::DD_ClearPicBuffer() {
-    for (PicSlot& slot : picBuffer_) {
-        slot.surface.Release();
-        slot.path.clear();
-    }
-    IndexClear();
-}
-
 int PictureStore::DD_PicWidth(const std::string& path) const {
     const auto size = BitmapSize(ReadFileStart(gameFiles_.File(path), 26));
     return size ? (*size)[0] : 0;
@@ -312,12 +218,11 @@ int PictureStore::DD_PicHeight(const std::string& path) const {
 }
 
 int PictureStore::ZkLoadPic(const Game& game, const std::string& path, int keyMode) {
-    const int entry = DD_FindFreePicSlot();
-    PicSlot& slot = picBuffer_[entry];
-    slot.path = path;
-    IndexAdd(entry);
+    const int entry = buffer_.FindFreeSlot();
+    buffer_.Claim(entry, path);
+    Surface& surface = buffer_.surface(entry);
     loadingByName_ = true;
-    DD_CreateSurfFromFile(game, path, slot.surface, DD_PicWidth(path), DD_PicHeight(path), keyMode,
+    DD_CreateSurfFromFile(game, path, surface, DD_PicWidth(path), DD_PicHeight(path), keyMode,
                           false, false);
     loadingByName_ = false;
     if (game.run.debug) {
@@ -326,7 +231,7 @@ int PictureStore::ZkLoadPic(const Game& game, const std::string& path, int keyMo
                            (cut == std::string::npos ? path : path.substr(cut + 1)) +
                            " to buffer " + std::to_string(entry) + ".");
     }
-    if (slot.surface.empty() && !quitting_) {
+    if (surface.empty() && !quitting_) {
         quitting_ = true;
         missing_ = path;
     }
@@ -345,7 +250,7 @@ int PictureStore::PicEntry(const Game& game, std::string_view name, int keyMode)
 void PictureStore::DD_DrawPic(const Game& game, Surface& target, std::string_view name, Rect from,
                               int x, int y, int keyMode, bool keyed) {
     const int entry = PicEntry(game, name, keyMode);
-    Blit(target, x, y, picBuffer_[entry].surface, from, keyed);
+    Blit(target, x, y, buffer_.surface(entry), from, keyed);
 }
 
 void PictureStore::PrepareLvlGfx(const Game& game) {

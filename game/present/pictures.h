@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "common/game_files.h"
+#include "game/present/bitmap_rules.h"
+#include "game/present/picture_buffer.h"
 #include "game/present/picture_services.h"
 #include "game/present/surface.h"
 #include "game/rules/game.h"
@@ -81,16 +83,6 @@ enum class Fixed : std::uint8_t {
     kCount
 };
 
-// The transparent colour of a picture, chosen when it is loaded: mode 1 is exactly
-// RGB(131,131,131), mode 2 exactly RGB(128,128,128), every other mode the near-black
-// range RGB(0,0,0)..RGB(10,10,10). Pixels in the key get alpha 0, colour kept.
-void ApplyColourKey(Surface& picture, int keyMode);
-
-// The width and height a bitmap file's header gives, or nothing when the bytes are
-// no bitmap header. Heights of bottom-up and top-down files are both positive.
-std::optional<std::array<int, 2>> BitmapSize(std::string_view header);
-
-inline constexpr int kPicBufferSize = 1024;
 inline constexpr int kModelSlots = 29;
 
 // Every picture of the game: the fixed pictures, the snake models' sprites and the
@@ -130,17 +122,15 @@ public:
     // The buffer entry that holds "\gfx\" + name, loading it first if needed; 0
     // when it could not be loaded.
     int PicEntry(const Game& game, std::string_view name, int keyMode);
-    const Surface& entry(int index) const { return picBuffer_[index].surface; }
-    const std::string& entryPath(int index) const { return picBuffer_[index].path; }
+    const Surface& entry(int index) const { return buffer_.surface(index); }
+    const std::string& entryPath(int index) const { return buffer_.path(index); }
 
     // `ZkLoadPic`: loads a picture into a free entry and returns its number. A
     // picture that is not found is kept for TakeMissingPicture (the game ends with
     // "unable to find " + path), and nothing more is loaded.
     int ZkLoadPic(const Game& game, const std::string& path, int keyMode);
-    int DD_FindFreePicSlot();
-    void DD_ClearPicBuffer();
     // The entry 1..1024 holding exactly this path, or 0.
-    int DD_FindPic(std::string_view path) const;
+    int DD_FindPic(std::string_view path) const { return buffer_.Find(path); }
     int DD_PicWidth(const std::string& path) const;
     int DD_PicHeight(const std::string& path) const;
 
@@ -152,17 +142,8 @@ public:
     void PrepareUserItemGfx(const Game& game);
 
 private:
-    struct PicSlot {
-        Surface surface;
-        std::string path;
-    };
-
     void LoadFixed(const Game& game, Fixed which, const std::string& path);
     std::string GfxPath(std::string_view name) const;
-    // The picture buffer's path index: a hash table over the entries in use, so a
-    // draw by name finds its picture without comparing every path.
-    void IndexAdd(int entry);
-    void IndexClear();
 
     const GameFiles& gameFiles_;
     const std::string& gameFolder_;  // the game folder as the game writes paths
@@ -171,8 +152,7 @@ private:
 
     std::array<Surface, static_cast<std::size_t>(Fixed::kCount)> fixed_;
     std::array<std::array<Surface, kModelSlots>, kMaxModels> sprites_;
-    OneBased<PicSlot, kPicBufferSize> picBuffer_;
-    std::array<std::int16_t, 4096> index_{};
+    PictureBuffer buffer_;
     std::string scratch_;  // the path of a draw by name, kept to avoid allocating per draw
     bool quitting_ = false;
     std::optional<std::string> missing_;

@@ -33,10 +33,7 @@ public:
 class MenuScreenTest : public ::testing::Test {
 protected:
     MenuScreenTest()
-        : game(clock),
-          pictures(gameFiles, files, host),
-          canvas(pictures, text),
-          menu(canvas) {}
+        : game(clock), pictures(gameFiles, files, host), canvas(pictures, text), menu(canvas) {}
 
     // The texts drawn at (x, y), in drawing order.
     std::vector<const DrawnText*> At(int x, int y) const {
