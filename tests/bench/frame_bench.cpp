@@ -3,10 +3,12 @@
 // buffer from the game's own pictures.
 #include <benchmark/benchmark.h>
 
-#include "tests/common/busy_frame.h"
+#include "tests/support/busy_frame.h"
 
 namespace zelkor {
 namespace {
+
+using support::BusyFrame;
 
 // One world for every benchmark: unpacking and loading the pictures takes seconds.
 BusyFrame& Filled() {

@@ -7,17 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "common/settings_store.h"
-#include "game/control/audio/audio.h"
 #include "game/control/input/key_handler.h"
-#include "game/control/input/keyboard.h"
-#include "game/control/run/game_setup.h"
-#include "game/control/run/message_box.h"
-#include "game/platform/sdl_pictures.h"
-#include "game/platform/sdl_text.h"
-#include "game/present/display.h"
-#include "game/rules/game.h"
-#include "tests/content/game_folder.h"
+#include "game/rules/collection_windows.h"
+#include "game/rules/directions.h"
+#include "game/rules/movement.h"
+#include "tests/support/quiet_services.h"
 
 namespace zelkor::content {
 namespace {
@@ -46,47 +40,12 @@ int YOf(int index) {
 
 constexpr std::array<Dir, 4> kMoves{Dir::Forw, Dir::Back, Dir::Left, Dir::Right};
 
-void Step(Dir d, int& x, int& y) {
-    switch (d) {
-        case Dir::Forw:
-            y -= 20;
-            break;
-        case Dir::Back:
-            y += 20;
-            break;
-        case Dir::Left:
-            x -= 20;
-            break;
-        case Dir::Right:
-            x += 20;
-            break;
-        case Dir::None:
-            break;
-    }
-}
-
 // The four moves, the current direction first, so that ties keep the snake going straight.
 std::array<Dir, 4> Moves(Dir current) {
     std::array<Dir, 4> moves = kMoves;
     const auto at = std::find(moves.begin(), moves.end(), current);
     if (at != moves.end()) std::rotate(moves.begin(), at, at + 1);
     return moves;
-}
-
-Dir Reverse(Dir d) {
-    switch (d) {
-        case Dir::Forw:
-            return Dir::Back;
-        case Dir::Back:
-            return Dir::Forw;
-        case Dir::Left:
-            return Dir::Right;
-        case Dir::Right:
-            return Dir::Left;
-        case Dir::None:
-            break;
-    }
-    return Dir::None;
 }
 
 int KeyOf(Dir d) {
@@ -103,10 +62,6 @@ int KeyOf(Dir d) {
             break;
     }
     return 0;
-}
-
-bool InsidePlayfield(int x, int y) {
-    return 1 <= x && x <= 614 && 1 <= y && y <= 454;
 }
 
 // The edge's wrap-around, as the collision check applies it.
@@ -127,16 +82,18 @@ struct Field {
 
     Field() : pieces(kCells), deadly(kCells), bodyUntil(kCells), goal(kCells), avoid(kCells) {}
 
+    // Calls `mark` for every lattice point from which a head meets a target at (tx, ty)
+    // with window `w`.
     template <typename F>
-    static void Window(int x0, int x1, int y0, int y1, F&& mark) {
+    static void Around(const Window& w, int tx, int ty, F&& mark) {
         // The first lattice value at or above v.
         const auto up = [](int v) { return v + ((kOrigin - v) % 5 + 5) % 5; };
-        for (int y = up(y0); y <= y1; y += 5)
-            for (int x = up(x0); x <= x1; x += 5)
+        for (int y = up(ty - w.up); y <= ty + w.down; y += 5)
+            for (int x = up(tx - w.left); x <= tx + w.right; x += 5)
                 if (OnLattice(x, y)) mark(Index(x, y));
     }
     void MarkWall(int tx, int ty, bool blastable) {
-        Window(tx - 16, tx + 12, ty - 16, ty + 12, [&](int i) {
+        Around(kWallWindow, tx, ty, [&](int i) {
             if (blastable) {
                 ++pieces[static_cast<std::size_t>(i)];
             } else {
@@ -144,22 +101,16 @@ struct Field {
             }
         });
     }
+    // A body segment: strictly closer than 20 pixels on both axes.
     void MarkBody(int tx, int ty, int until) {
-        Window(tx - 19, tx + 19, ty - 19, ty + 19, [&](int i) {
+        Around(Window{19, 19, 19, 19}, tx, ty, [&](int i) {
             auto& b = bodyUntil[static_cast<std::size_t>(i)];
             b = static_cast<std::int16_t>(std::max<int>(b, until));
         });
     }
     void MarkItem(ItemKind kind, int tx, int ty, std::vector<std::uint8_t>& layer,
                   std::uint8_t value) {
-        int x0 = tx - 16, x1 = tx + 12, y0 = ty - 16, y1 = ty + 12;
-        if (kind == ItemKind::Yellow || kind == ItemKind::Blue) {
-            x1 = tx + 16;
-            y1 = ty + 16;
-        } else if (kind == ItemKind::Red) {
-            y0 = ty - 12;
-        }
-        Window(x0, x1, y0, y1, [&](int i) {
+        Around(ItemWindow(kind), tx, ty, [&](int i) {
             auto& v = layer[static_cast<std::size_t>(i)];
             v = std::max(v, value);
         });
@@ -303,7 +254,9 @@ private:
 
     // Where a step in direction d from (x, y) at step `time` leads; none off the field.
     std::optional<int> Next(int x, int y, Dir d, int time, int atomicSteps) const {
-        Step(d, x, y);
+        const auto [dx, dy] = StepOf(d);
+        x += dx;
+        y += dy;
         if (!InsidePlayfield(x, y)) {
             if (!game_.level.hasOpenWalls && time >= atomicSteps) return std::nullopt;
             Wrap(x, y);
@@ -328,7 +281,7 @@ private:
             if (node.time > 0 && visit(static_cast<int>(at))) return;
             if (node.time >= 400) continue;
             for (Dir d : Moves(p.dir)) {
-                if (node.time == 0 && p.dir != Dir::None && d == Reverse(p.dir)) continue;
+                if (node.time == 0 && p.dir != Dir::None && d == Opposite(p.dir)) continue;
                 const auto next =
                     Next(XOf(node.index), YOf(node.index), d, node.time + 1, atomicSteps);
                 if (!next) continue;
@@ -527,23 +480,13 @@ private:
 
 AutopilotRun PlayLevel(const std::filesystem::path& gameDir, const std::string& levelFile,
                        std::int64_t seed, std::int64_t limitMs, const PlayOptions& options) {
-    ManualClock clock(seed);
-    ScriptedKeyboard keyboard(clock);
-    MemorySettingsStore settings;
-    SteppingWindowEvents events(clock, 16, seed + limitMs);
-    NullDisplay display;
-    SdlPictureFiles pictures;
-    SdlTextRenderer text;
-    SilentSound silentSound;
-    SilentMusic silentMusic;
-    SoundDevice& sound = options.sound ? *options.sound : silentSound;
-    MusicPlayer& music = options.music ? *options.music : silentMusic;
-    NullMessageBox messageBox;
+    support::QuietServices quiet(seed);
+    SteppingWindowEvents events(quiet.clock, 16, seed + limitMs);
     NullArchiveReaders archives;
-    GameSetup setup(GameServices{clock, keyboard, events, display, pictures, text, sound, music,
-                                 settings, messageBox, archives},
-                    gameDir);
-    Autopilot pilot(clock, keyboard, setup.game(), seed);
+    if (options.sound) quiet.sound = options.sound;
+    if (options.music) quiet.music = options.music;
+    GameSetup setup(quiet.Services(events, archives), gameDir);
+    Autopilot pilot(quiet.clock, quiet.keyboard, setup.game(), seed);
     events.OnEachStep([&pilot](bool timeUp) { return pilot.Step(timeUp); });
     setup.Run("/L=" + levelFile + (options.switches.empty() ? "" : " " + options.switches));
     return pilot.Result();

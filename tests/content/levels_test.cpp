@@ -27,12 +27,12 @@ using Json = nlohmann::json;
 Json CheckLevel(const fs::path& folder, const std::string& file) {
     std::ostringstream out;
     LibraryArchiveReaders readers;
-    const int status = RunCheckLevel(folder / file, GameFolder(), out, &readers);
+    const int status = RunCheckLevel(folder / file, StagedGameFolder(), out, &readers);
     EXPECT_EQ(status, 0) << file << ": " << out.str();
     return Json::parse(out.str());
 }
 Json CheckLevel(const std::string& file) {
-    return CheckLevel(GameFolder() / "lvl", file);
+    return CheckLevel(StagedGameFolder() / "lvl", file);
 }
 
 std::vector<std::string> ShippedLevels() {
@@ -46,7 +46,7 @@ TEST(ShippedLevels, TheChainRunsFromTheFirstLevelThroughEveryLevelToTheEnd) {
     std::vector<std::string> chain;
     std::string file = "lvl1.dat";
     while (chain.size() <= kShippedLevels) {
-        ASSERT_TRUE(fs::exists(GameFolder() / "lvl" / file)) << "a level names " << file;
+        ASSERT_TRUE(fs::exists(StagedGameFolder() / "lvl" / file)) << "a level names " << file;
         chain.push_back(file);
         const Json level = CheckLevel(file);
         ASSERT_TRUE(level["ok"]) << file;
@@ -147,7 +147,7 @@ TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
 TEST(ShippedLevels, EveryLevelIsInTheEditorsLayout) {
     for (const std::string& file : ShippedLevels()) {
         SCOPED_TRACE(file);
-        const std::string text = ReadBytes(GameFolder() / "lvl" / file);
+        const std::string text = ReadBytes(StagedGameFolder() / "lvl" / file);
         std::vector<std::string> lines;
         for (std::size_t at = 0; at < text.size();) {
             const std::size_t end = text.find("\r\n", at);
@@ -177,12 +177,12 @@ TEST(ShippedLevels, AResaveThroughTheEditorChangesNothing) {
     const TempFolder resaved;
     for (const std::string& file : ShippedLevels()) {
         SCOPED_TRACE(file);
-        const fs::path in = GameFolder() / "lvl" / file;
+        const fs::path in = StagedGameFolder() / "lvl" / file;
         const fs::path out = resaved.path() / file;
         std::ostringstream errors;
         ASSERT_EQ(editor::RunResave(in, out, editor::EditorLevel{}, errors), 0) << errors.str();
         EXPECT_EQ(ReadBytes(out), ReadBytes(in));
-        EXPECT_EQ(CheckLevel(resaved.path(), file), CheckLevel(GameFolder() / "lvl", file));
+        EXPECT_EQ(CheckLevel(resaved.path(), file), CheckLevel(StagedGameFolder() / "lvl", file));
     }
 }
 

@@ -38,21 +38,15 @@ class MainWindowTest : public ::testing::Test {
 protected:
     static constexpr std::int64_t kStart = 100000;
 
-    explicit MainWindowTest(std::int64_t runMs = 4000)
-        : events(clock, 16, kStart + runMs),
-          window(game, Services{keyboard, screen, events, sound, music, settings, messageBox,
+    MainWindowTest()
+        : window(game, Services{keyboard, screen, events, sound, music, settings, messageBox,
                                 archives, files}) {}
-
-    void Key(std::int64_t at, int code, std::int64_t holdMs = 40) {
-        keyboard.Press(kStart + at, code);
-        keyboard.Release(kStart + at + holdMs, code);
-    }
 
     ManualClock clock{kStart};
     Game game{clock};
     ScriptedKeyboard keyboard{clock};
     RecordingScreen screen;
-    SteppingWindowEvents events;
+    SteppingWindowEvents events{clock, 16, kStart + 4000};
     SilentSound sound;
     SilentMusic music;
     MemorySettingsStore settings;
@@ -101,63 +95,6 @@ TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
     EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "nothing is loaded after the failure";
-}
-
-class ShortRunTest : public MainWindowTest {
-protected:
-    ShortRunTest() : MainWindowTest(2000) {}
-};
-
-TEST_F(ShortRunTest, AStarterLevelPlaysWithScriptedKeys) {
-    Key(200, 59);    // F1 closes the information screen
-    Key(500, 205);   // Right
-    Key(1300, 200);  // Up
-    EXPECT_EQ(window.INIT_Main("/L=lvl1.dat"), 0);
-    const SnakeRecord& p = game.Player();
-    EXPECT_FALSE(game.flags.infoScreen);
-    EXPECT_FALSE(game.flags.menuShown);
-    EXPECT_EQ(p.dir, Dir::Forw);
-    EXPECT_GT(p.x, 310);
-    EXPECT_LT(p.y, 230);
-    EXPECT_EQ(game.level.LevelName, "First Bite");
-    EXPECT_GE(game.flags.levelClock, 1);
-    EXPECT_EQ(p.lives, 3);
-}
-
-TEST_F(MainWindowTest, WithoutALevelTheGameStartsAtTheMenu) {
-    EXPECT_EQ(window.INIT_Main(""), 0);
-    EXPECT_TRUE(game.flags.menuShown);
-    EXPECT_TRUE(game.flags.stopped);
-    EXPECT_EQ(game.menu.statusLine, "Start a new game");
-}
-
-TEST_F(MainWindowTest, NewGameFromTheMenuStartsLevelOneWithItsInformationScreen) {
-    Key(1500, 28);  // Enter on "new game"
-    EXPECT_EQ(window.INIT_Main(""), 0);
-    EXPECT_FALSE(game.flags.menuShown);
-    EXPECT_TRUE(game.flags.infoScreen) << "still waiting for F1";
-    EXPECT_EQ(game.level.LevelName, "First Bite");
-}
-
-TEST_F(MainWindowTest, ComputerSnakesStandUntilTheFirstKeyInPlay) {
-    Key(200, 59);    // F1: the information screen is not play
-    Key(2500, 203);  // Left releases them
-    EXPECT_EQ(window.INIT_Main("/L=lvl2.dat /AIS=2"), 0);
-    ASSERT_EQ(game.world.NumSnakes, 3);
-    EXPECT_FALSE(game.world.Frozen);
-    EXPECT_NE(game.Snake(2).dir, Dir::None);
-    EXPECT_NE(game.Snake(2).name, "");
-}
-
-TEST_F(MainWindowTest, ComputerSnakesAreFrozenBeforeAnyKey) {
-    Key(200, 59);
-    EXPECT_EQ(window.INIT_Main("/L=lvl2.dat /AIS=2"), 0);
-    EXPECT_TRUE(game.world.Frozen);
-    for (int n = 2; n <= 3; ++n) {
-        EXPECT_EQ(game.Snake(n).dir, Dir::None);
-        EXPECT_EQ(game.Snake(n).x, game.Snake(n).startX);
-        EXPECT_EQ(game.Snake(n).y, game.Snake(n).startY);
-    }
 }
 
 class FrameTest : public MainWindowTest {

@@ -69,6 +69,8 @@ TEST_F(MenuLogicTest, NumbersStepWithinTheirRangesAndTheCursorWraps) {
     game.level.maxSpd = 300;             // crossed ends still give one of them
     Act(3, {"+"});
     EXPECT_EQ(game.Player().speed, 300);
+    EXPECT_EQ(game.options.globalSpeed, 300) << "stored as the global speed";
+    EXPECT_EQ(game.timers.iWait[0].interval, 300) << "and the player's step takes it at once";
 }
 
 TEST_F(MenuLogicTest, YesNoRowsToggleOnEveryActionWordOnly) {

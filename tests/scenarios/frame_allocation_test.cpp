@@ -2,11 +2,13 @@
 // been loaded: a game frame at 60 frames per second must not stall on the allocator.
 #include <gtest/gtest.h>
 
-#include "tests/common/allocation_count.h"
-#include "tests/common/busy_frame.h"
+#include "tests/support/allocation_count.h"
+#include "tests/support/busy_frame.h"
 
 namespace zelkor {
 namespace {
+
+using support::BusyFrame;
 
 // Counts the allocations made while `frames` runs.
 template <typename Frames>

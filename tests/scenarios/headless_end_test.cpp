@@ -6,14 +6,12 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "common/settings_store.h"
-#include "game/control/audio/audio.h"
 #include "game/control/headless/key_script.h"
 #include "game/control/input/key_handler.h"
-#include "game/control/run/game_setup.h"
 #include "game/rules/game.h"
 #include "tests/scenarios/key_script_writer.h"
 #include "tests/scenarios/replay.h"
+#include "tests/support/quiet_services.h"
 #include "tools/zkpack/archive_writer.h"
 
 namespace zelkor {
@@ -49,24 +47,16 @@ KeyScriptWriter NameTyped() {
 // setup on the settings file, as the program wires it.
 void PlayInWindow(const fs::path& gameDir, const fs::path& settingsFile, const std::string& keys,
                   std::int64_t runMs) {
-    ManualClock clock(kSeed);
-    ScriptedKeyboard keyboard(clock);
+    support::QuietServices quiet(kSeed);
     for (ScriptedKeyboard::Change change : ParseKeyScript(keys).changes) {
         change.time += kSeed;
-        keyboard.Add(change);
+        quiet.keyboard.Add(change);
     }
     IniSettingsStore settings(settingsFile);
-    SteppingWindowEvents events(clock, 16, kSeed + runMs);
-    NullDisplay display;
-    SdlPictureFiles pictures;
-    SdlTextRenderer text;
-    SilentSound sound;
-    SilentMusic music;
-    NullMessageBox messageBox;
+    quiet.settings = &settings;
+    SteppingWindowEvents events(quiet.clock, 16, kSeed + runMs);
     NullArchiveReaders archives;
-    GameSetup setup(GameServices{clock, keyboard, events, display, pictures, text, sound, music,
-                                 settings, messageBox, archives},
-                    gameDir);
+    GameSetup setup(quiet.Services(events, archives), gameDir);
     bool closed = false;
     events.OnEachStep([&](bool timeUp) {
         if (timeUp && !closed) {

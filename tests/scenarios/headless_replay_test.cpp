@@ -15,7 +15,7 @@ constexpr const char* kSteer =
     "1300 208 1\n1340 208 0\n";
 
 // F1, then up into the top wall of the first shipped level.
-const std::string kIntoTheWall = CloseInfo() + Press(500, kUp);
+const std::string kIntoTheWall = CloseInfo() + Press(500, key::Up);
 
 class HeadlessReplay : public ::testing::Test {
 protected:
@@ -54,29 +54,17 @@ TEST_F(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
     EXPECT_EQ(name.rfind("<bot> ", 0), 0u) << name;
 }
 
-TEST_F(HeadlessReplay, APauseBegunInTheLifeLostBoxEndsWithThePauseKey) {
-    // Pause while the box waits, Enter, Pause, Left.
-    const auto run = replay.Play("/L=lvl1.dat", 5000,
-                                 kIntoTheWall + Press(3000, kPause) + Press(3500, kEnter) +
-                                     Press(4000, kPause) + Press(4500, kLeft),
-                                 5);
-    const auto& player = run.dump["Snakes"][0];
-    EXPECT_EQ(player["deaths"], 1);
-    EXPECT_FALSE(run.dump["flags"]["Pause"]);
-    EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);
-    EXPECT_EQ(player["dir"], "Left");
-}
-
 TEST_F(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree) {
     // Enter ends the box, Escape in the wall-hit wait.
-    const std::string keys = kIntoTheWall + Press(3000, kEnter) + Press(3500, kEscape);
+    const std::string keys = kIntoTheWall + Press(3000, key::Enter) + Press(3500, key::Escape);
     const auto menu = replay.Play("/L=lvl1.dat", 3800, keys, 5);
     EXPECT_TRUE(menu.dump["flags"]["wallHitWait"]);
     EXPECT_EQ(menu.dump["menu"]["statusLine"], "Start a new game") << "the menu is up";
 
     // A new game, F1 closes its information screen, Left steers.
-    const auto run = replay.Play(
-        "/L=lvl1.dat", 5500, keys + Press(4000, kEnter) + CloseInfo(4500) + Press(5000, kLeft), 5);
+    const auto run =
+        replay.Play("/L=lvl1.dat", 5500,
+                    keys + Press(4000, key::Enter) + CloseInfo(4500) + Press(5000, key::Left), 5);
     EXPECT_FALSE(run.dump["flags"]["menuShown"]);
     EXPECT_FALSE(run.dump["flags"]["infoScreen"]);
     EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);

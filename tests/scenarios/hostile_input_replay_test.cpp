@@ -40,7 +40,7 @@ TEST_F(HostileInputReplay, AMusicNameTheFileSystemRefusesIsAMissingFile) {
     for (const std::string& music : {OverlongName(".mid"), std::string("loop/x.mid")}) {
         replay.AddLevel("music.dat", EdgeLevel().Key("MusicFile=" + music));
         // Every frame of play checks the music.
-        const auto run = replay.Play("/L=music.dat", 1500, SetOff(kDown));
+        const auto run = replay.Play("/L=music.dat", 1500, SetOff(key::Down));
         EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << music;
     }
 }
@@ -49,8 +49,9 @@ TEST_F(HostileInputReplay, SettingsThatCannotBeWrittenAreReportedOnceAndPlayGoes
     WriteBytes(replay.dir() / "blocker", "a file where the settings folder should be");
     replay.UseSettingsFile(replay.dir() / "blocker" / "settings.ini");
     // The options page twice: leaving it writes the settings.
-    const std::string twice = Press(300, kDown) + Press(500, kEnter) + Press(700, kEscape) +
-                              Press(900, kEnter) + Press(1100, kEscape);
+    const std::string twice = Press(300, key::Down) + Press(500, key::Enter) +
+                              Press(700, key::Escape) + Press(900, key::Enter) +
+                              Press(1100, key::Escape);
     const auto menu = replay.Play("", 1500, twice);
     int reports = 0;
     for (const auto& line : menu.dump["console"])
@@ -59,9 +60,9 @@ TEST_F(HostileInputReplay, SettingsThatCannotBeWrittenAreReportedOnceAndPlayGoes
     EXPECT_TRUE(HasMessage(menu.dump, "Could not save the settings: Not a directory"))
         << "and on the message line";
 
-    const auto run = replay.Play(
-        "", 3000,
-        twice + Press(1300, kUp) + Press(1500, kEnter) + CloseInfo(2000) + Press(2200, kDown));
+    const auto run = replay.Play("", 3000,
+                                 twice + Press(1300, key::Up) + Press(1500, key::Enter) +
+                                     CloseInfo(2000) + Press(2200, key::Down));
     EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Back") << "a new game plays";
 }
 
@@ -111,7 +112,7 @@ TEST_F(HostileInputReplay, UnpackingProblemsReachTheConsoleAndStandardErrorWitho
                                      .Key("Requires=damaged.zkr"));
 
     ::testing::internal::CaptureStderr();
-    const auto run = replay.Play("/L=needs.dat", 1500, SetOff(kDown));
+    const auto run = replay.Play("/L=needs.dat", 1500, SetOff(key::Down));
     const std::string errors = ::testing::internal::GetCapturedStderr();
     const std::vector<std::string> expected = {
         "ZkUnextractFile: refusing ../up.bmp", "ZkUnextractFile: locked.zkr: wrong password",
@@ -139,13 +140,13 @@ TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPla
     MakeFifo(replay.dir() / "gfx" / "fifo.bmp");
 
     ExpectTrueWithin(60, [&] {
-        const auto run = replay.Play("/L=needs.dat", 1500, SetOff(kDown));
+        const auto run = replay.Play("/L=needs.dat", 1500, SetOff(key::Down));
         std::ostringstream checked;
         const int checkStatus =
             RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, nullptr);
         LibraryArchiveReaders readers;
         RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, &readers);
-        replay.Play("/L=picture.dat", 1500, SetOff(kDown));
+        replay.Play("/L=picture.dat", 1500, SetOff(key::Down));
         return run.dump["Snakes"][0]["dir"] == "Back" && checkStatus == 0;
     });
     EXPECT_TRUE(fs::is_fifo(settings));

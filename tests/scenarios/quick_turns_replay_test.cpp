@@ -31,19 +31,19 @@ protected:
 
 TEST_F(QuickTurnsReplay, TwoArrowsWithinOneStepTurnTwiceOnlyWithQuickTurns) {
     // Standing: Up then Left. With quick turns the snake goes one cell up first.
-    const std::string start = CloseInfo() + Press(300, kUp) + Press(320, kLeft);
+    const std::string start = CloseInfo() + Press(300, key::Up) + Press(320, key::Left);
     EXPECT_EQ(HeadAfter(start, 800, true), "230,190 Left");
     EXPECT_EQ(HeadAfter(start, 800, false), "210,210 Left");
 
     // Moving up: Left then Down turns back along its own trail; without quick turns
     // Down is a reversal and the snake keeps going up.
-    const std::string uTurn = SetOff(kUp) + Press(700, kLeft) + Press(720, kDown);
+    const std::string uTurn = SetOff(key::Up) + Press(700, key::Left) + Press(720, key::Down);
     EXPECT_EQ(HeadAfter(uTurn, 1200, true), "290,190 Back");
     EXPECT_EQ(HeadAfter(uTurn, 1200, false), "310,50 Forw");
 }
 
 TEST_F(QuickTurnsReplay, AReversalBehindAWaitingTurnIsRefused) {
-    const std::string keys = SetOff(kUp) + Press(700, kLeft) + Press(720, kRight);
+    const std::string keys = SetOff(key::Up) + Press(700, key::Left) + Press(720, key::Right);
     EXPECT_EQ(HeadAfter(keys, 1000, true), "270,130 Left");
     EXPECT_EQ(HeadAfter(keys, 1000, false), "350,130 Right");
 }

@@ -4,36 +4,6 @@
 // compiles, and every test file needs it only through these.
 namespace zelkor::scenario {
 
-bool UnpackArchive(const std::filesystem::path& archive, const std::filesystem::path& folder) {
-    LibraryArchiveReaders readers;
-    const auto reader = readers.ReaderFor(archive);
-    if (!reader || !reader->Open(archive, "kt90472", ArchiveReader::Purpose::Extract)) return false;
-    ArchiveEntry entry;
-    while (reader->ReadHeader(entry)) {
-        std::string name = entry.name;
-        std::replace(name.begin(), name.end(), '\\', '/');
-        const std::filesystem::path target = folder / name;
-        if (entry.kind == ArchiveEntry::Kind::Folder) {
-            std::filesystem::create_directories(target);
-        } else if (entry.kind == ArchiveEntry::Kind::File) {
-            std::filesystem::create_directories(target.parent_path());
-            reader->Extract(target);
-        } else {
-            reader->Skip();
-        }
-    }
-    reader->Close();
-    return true;
-}
-
-const std::filesystem::path& UnpackedPictures() {
-    static const TempFolder folder;
-    static const bool unpacked =
-        UnpackArchive(std::filesystem::path(ZELKOR_DIST_DIR) / "gfx.zkr", folder.path());
-    EXPECT_TRUE(unpacked) << "the staged gfx.zkr";
-    return folder.path();
-}
-
 Replay::Replay() {
     std::filesystem::create_directories(dir() / "lvl");
     for (const auto& entry : std::filesystem::directory_iterator(
@@ -41,7 +11,7 @@ Replay::Replay() {
         std::filesystem::copy_file(entry.path(), dir() / "lvl" / entry.path().filename());
     // The game's pictures as "gfx.zkr" unpacks them, so every frame is drawn as
     // the player sees it. Linked, not copied: the game only ever replaces files.
-    std::filesystem::copy(UnpackedPictures() / "gfx", dir() / "gfx",
+    std::filesystem::copy(support::UnpackedPictures() / "gfx", dir() / "gfx",
                           std::filesystem::copy_options::recursive |
                               std::filesystem::copy_options::create_hard_links);
 }

@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "game/control/headless/headless.h"
+#include "game/control/input/key_handler.h"
 #include "game/platform/archive_readers.h"
 #include "game/platform/headless_platform.h"
 #include "tests/common/temp_folder.h"
+#include "tests/support/archives.h"
 
 namespace zelkor::scenario {
 
@@ -81,16 +83,6 @@ constexpr int CellY(int row) {
     return 20 * row - 10;
 }
 
-constexpr int kEscape = 1;
-constexpr int kF1 = 59;
-constexpr int kEnter = 28;
-constexpr int kUp = 200;
-constexpr int kDown = 208;
-constexpr int kRight = 205;
-constexpr int kLeft = 203;
-constexpr int kPause = 197;
-constexpr int kF2 = 60;  // name tags: a key in play that releases the computer snakes
-
 // A key pressed at `down` and let go at `up`.
 inline std::string Hold(int down, int up, int code) {
     return std::to_string(down) + " " + std::to_string(code) + " 1\n" + std::to_string(up) + " " +
@@ -104,20 +96,13 @@ inline std::string Press(int time, int code) {
 
 // F1 closes the information screen that follows every level load.
 inline std::string CloseInfo(int time = 200) {
-    return Press(time, kF1);
+    return Press(time, key::F1);
 }
 
 // The information screen closed, then the player sets off with `key` at 300 ms.
 inline std::string SetOff(int key) {
     return CloseInfo() + Press(300, key);
 }
-
-// Unpacks a game archive into `folder` the way the game lays it out ("bricks\\a.bmp"
-// becomes "bricks/a.bmp").
-bool UnpackArchive(const std::filesystem::path& archive, const std::filesystem::path& folder);
-
-// The staged "gfx.zkr" unpacked once per test program.
-const std::filesystem::path& UnpackedPictures();
 
 // A run of the game: its exit status and its dump (with the raw text, for comparisons).
 struct Run {

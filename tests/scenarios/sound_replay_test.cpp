@@ -27,7 +27,7 @@ TEST(Sounds, ThePlayersPickUpIsHeardAndAComputerSnakesIsSilencedWhenTheirsAreOff
                                     .Key("numYellow= 1")
                                     .Key("reqYellow= 5")
                                     .PlayerStart(10, 2));
-    const auto bite = replay.Play("/L=bite.dat", 1500, SetOff(kDown));
+    const auto bite = replay.Play("/L=bite.dat", 1500, SetOff(key::Down));
     EXPECT_EQ(bite.dump["Snakes"][0]["yellowEaten"], 1);
     EXPECT_EQ(Effects(bite.dump), std::vector<std::string>{"snd/collect.wav 1 1 played"});
 
@@ -39,7 +39,7 @@ TEST(Sounds, ThePlayersPickUpIsHeardAndAComputerSnakesIsSilencedWhenTheirsAreOff
                                       .Key("reqScore= 9999")
                                       .PlayerStart(2, 2));
     replay.WriteSettings("[Options]\r\nKiSndEnabled=False\r\n");
-    const auto hunt = replay.Play("/AIS=1 /L=hunter.dat", 1000, SetOff(kF2));
+    const auto hunt = replay.Play("/AIS=1 /L=hunter.dat", 1000, SetOff(key::F2));
     const int eaten = hunt.dump["Snakes"][1]["yellowEaten"];
     EXPECT_GE(eaten, 1);
     EXPECT_EQ(Effects(hunt.dump), std::vector<std::string>(static_cast<std::size_t>(eaten),
@@ -84,17 +84,17 @@ TEST(Music, TheOptionsPageSwitchesItAndSetsItsVolumeAtOnce) {
         LevelText("Song").Key("reqScore= 9999").Key("MusicFile=song.mid").PlayerStart(10, 2));
     // From the level's information screen to the options page, down to "Music On".
     const std::vector<std::pair<int, int>> toMusicRow = {
-        {kEscape, 1}, {kDown, 1}, {kEnter, 1}, {kDown, 11}};
+        {key::Escape, 1}, {key::Down, 1}, {key::Enter, 1}, {key::Down, 11}};
 
     auto off = toMusicRow;
-    off.push_back({kRight, 1});
+    off.push_back({key::Right, 1});
     const auto silent = replay.Play("/L=song.dat", 2500, Taps(300, off));
     EXPECT_FALSE(silent.dump["options"]["musicEnabled"]);
     EXPECT_FALSE(silent.dump["music"]["playing"]);
     EXPECT_EQ(silent.dump["music"]["file"], "music/song.mid") << "still loaded";
 
     auto quieter = off;  // the volume down to 20 %, then music on again
-    quieter.insert(quieter.end(), {{kDown, 1}, {kLeft, 10}, {kUp, 1}, {kRight, 1}});
+    quieter.insert(quieter.end(), {{key::Down, 1}, {key::Left, 10}, {key::Up, 1}, {key::Right, 1}});
     const auto back = replay.Play("/L=song.dat", 4000, Taps(300, quieter));
     EXPECT_TRUE(back.dump["options"]["musicEnabled"]);
     EXPECT_EQ(back.dump["options"]["musicVolume"], 20);

@@ -102,7 +102,7 @@ TEST(TwoCopies, TheFirstToEndLeavesTheOthersFilesAndTheLastCleansUp) {
     // after the other copy has ended.
     ProgramOptions o = RunIn(folder, 3000);
     o.keysFile = folder.path() / "keys.txt";
-    WriteBytes(*o.keysFile, scenario::Press(1000, scenario::kEnter));
+    WriteBytes(*o.keysFile, scenario::Press(1000, key::Enter));
     EXPECT_EQ(RunHeadless(o, {platform.archives, pictures, platform.text}), 0);
 
     ASSERT_TRUE(pictures.secondStatus_) << "the second copy ran while the first played";

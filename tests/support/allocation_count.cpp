@@ -1,4 +1,4 @@
-#include "tests/common/allocation_count.h"
+#include "tests/support/allocation_count.h"
 
 #include <atomic>
 #include <cstdlib>
