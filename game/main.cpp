@@ -26,12 +26,10 @@ namespace {
 
 using namespace zelkor;
 
-// The game in its window, until it is quit. After a newer installed version the game
-// starts as a new install, so pictures and sounds left unpacked from the older archives
-// (kept by "NoCleanUp" or a crash) are unpacked afresh.
-int RunGame(const ProgramOptions& options, bool newInstalledVersion) {
+// The game in its window, until it is quit.
+int RunGame(const ProgramOptions& options) {
     IniSettingsStore settings(options.settingsFile.value_or(DefaultSettingsFile()));
-    if (newInstalledVersion) settings.Write(kOptionsSection, kNewInstallKey, "True");
+    if (options.newInstalledVersion) MarkNewInstall(settings);
     SdlMessageBox messageBox;
     SteadyClock clock;
     SdlWindow window(options.window);
@@ -72,11 +70,10 @@ int main(int argc, char** argv) {
         std::cout << ProgramUsage();
         return 0;
     }
-    bool newInstalledVersion = false;
     if (!options.gameDirGiven) {
         const OpenedGameFolder own = OwnGameFolder();
         options.gameDir = own.folder;
-        newInstalledVersion = own.newVersion;
+        options.newInstalledVersion = own.newVersion;
     }
     if (options.checkLevel) {
         LibraryArchiveReaders archives;
@@ -84,5 +81,5 @@ int main(int argc, char** argv) {
     }
     if (options.headless) return RunHeadless(options);
 
-    return RunGame(options, newInstalledVersion);
+    return RunGame(options);
 }

@@ -4,26 +4,14 @@
 
 #include <algorithm>
 
+#include "game/platform/letterbox.h"
+
 namespace zelkor {
 namespace {
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr std::uint64_t kFrameMs = 16;
-
-// Where the picture goes in an output of w x h pixels: the largest whole
-// magnification that fits, centred; an output smaller than the picture gets it
-// shrunk to fit, keeping its shape.
-SDL_Rect PictureRect(int w, int h) {
-    const int factor = std::min(w / kWidth, h / kHeight);
-    int pw = kWidth * factor;
-    int ph = kHeight * factor;
-    if (factor < 1) {
-        pw = std::min(w, h * kWidth / kHeight);
-        ph = pw * kHeight / kWidth;
-    }
-    return SDL_Rect{(w - pw) / 2, (h - ph) / 2, pw, ph};
-}
 
 // The window's first size: twice the picture where the desktop has room for it.
 int WindowFactor() {
@@ -97,7 +85,8 @@ void SdlWindow::Present(const Surface& backBuffer) {
         int w = 0;
         int h = 0;
         SDL_GetRendererOutputSize(renderer_, &w, &h);
-        const SDL_Rect to = PictureRect(w, h);
+        const Rect picture = LetterboxedPicture(w, h);
+        const SDL_Rect to{picture.left, picture.top, picture.width(), picture.height()};
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, &to);

@@ -32,6 +32,7 @@ public:
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     bool Open() const { return window_ != nullptr; }
+    bool FullScreen() const;
 
     // WindowEvents
     void Pump(WindowEventSink& sink) override;
@@ -44,7 +45,6 @@ public:
 private:
     void ToggleFullScreen();
     void ApplyCursor();
-    bool FullScreen() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

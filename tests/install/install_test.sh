@@ -3,7 +3,8 @@
 # `make install` does (without touching the build's own install manifest), checks the
 # desktop entries and metainfo, makes the prefix read-only, plays a kept replay with the
 # installed game from another folder, checks that nothing under the prefix changed,
-# then uninstalls and checks that nothing is left.
+# checks that a newer installed version starts as a new install, then uninstalls and
+# checks that nothing is left.
 set -euo pipefail
 build=$1 source=$2
 
@@ -89,7 +90,22 @@ player=$scratch/data/Zelkor
 cmp -s "$prefix/share/zelkor/gfx.zkr" "$player/gfx.zkr" || fail "no copy of the shipped data"
 [ -d "$player/gfx" ] && [ -d "$player/snd" ] || fail "the game's own folders are missing"
 
+# After a newer installed version the game starts as a new install: a picture kept
+# unpacked ("/NoClean=True") and changed since is unpacked afresh, and only then.
+play() { (cd "$scratch/elsewhere" && XDG_DATA_HOME="$scratch/data" "$prefix/bin/Zelkor" --headless \
+  --run-ms 100 --settings "$scratch/settings.ini" /NoClean=True) || fail "the installed game did not run"; }
+picture=$player/gfx/menu/bkg.bmp
+play
+[ -f "$picture" ] || fail "nothing was kept unpacked"
+echo changed >"$picture"
+play
+[ "$(cat "$picture")" = changed ] || fail "a kept picture was unpacked again without a new version"
 chmod -R u+w "$prefix"
+sed -i 's/^[0-9a-f]* \([0-9]* gfx\.zkr\)$/0newer \1/' "$prefix/share/zelkor/shipped.lst"
+play
+[ "$(cat "$picture")" != changed ] || fail "a newer installed version did not unpack the pictures afresh"
+grep -q '^NewInstall=False' "$scratch/settings.ini" || fail "the new install did not end"
+
 cmake -DMANIFEST="$scratch/manifest.txt" -P "$source/packaging/uninstall.cmake" >/dev/null
 [ ! -e "$scratch/root/usr" ] || fail "left behind: $(cd "$scratch/root" && find usr | head -5)"
 echo "installed, played read-only and uninstalled cleanly"

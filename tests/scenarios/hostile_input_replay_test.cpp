@@ -146,11 +146,27 @@ TEST_F(HostileInputReplay, FifosWhereTheGameReadsOrWritesNeitherHangItNorStopPla
             RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, nullptr);
         LibraryArchiveReaders readers;
         RunCheckLevel(replay.dir() / "lvl" / "needs.dat", replay.dir(), checked, &readers);
-        replay.Play("/L=picture.dat", 1500, SetOff(key::Down));
-        return run.dump["Snakes"][0]["dir"] == "Back" && checkStatus == 0;
+        const int pictureStatus =
+            replay.Play("/L=picture.dat", 1500, SetOff(key::Down), 11, 1).status;
+        return run.dump["Snakes"][0]["dir"] == "Back" && checkStatus == 0 && pictureStatus == 1;
     });
     EXPECT_TRUE(fs::is_fifo(settings));
     EXPECT_TRUE(fs::is_fifo(replay.dir() / "fifo.zkr"));
+}
+
+// A picture the game needs that is gone when its turn comes during play: the game says
+// which and ends with status 1, as a failure.
+TEST_F(HostileInputReplay, APictureLostDuringPlayEndsTheGameWithStatusOne) {
+    fs::remove(replay.dir() / "gfx" / "Yellow_animated" / "30.bmp");
+    replay.AddLevel("bite.dat", EdgeLevel().Put(10, 5, '*').Key("numYellow= 1"));
+    ::testing::internal::CaptureStderr();
+    const auto run = replay.Play("/L=bite.dat", 3000, CloseInfo(), 11, 1);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(
+        errors.find("unable to find " + replay.dir().string() + "\\gfx\\Yellow_animated\\30.bmp"),
+        std::string::npos)
+        << errors;
+    EXPECT_FALSE(run.dump["flags"]["infoScreen"]) << "the level was in play";
 }
 
 }  // namespace

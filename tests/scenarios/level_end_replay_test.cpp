@@ -54,6 +54,21 @@ TEST(LevelEnd, AccentedLevelNamesAreFoundFromTheCommandLineAndFromNextLvl) {
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/zweite_\xC3\xA4.dat");
 }
 
+// The level the player names may lie anywhere; a level that a level names stays inside
+// the game folder, however far its "nextLvl=" climbs out of it.
+TEST(LevelEnd, OnlyTheLevelThePlayerNamesMayLieOutsideTheGameFolder) {
+    Replay replay;
+    const TempFolder away;
+    const std::string climb = "..\\..\\" + away.path().filename().string() + "\\";
+    WriteBytes(away.path() / "mine.dat", OneBite("Mine", climb + "second.dat", 0).Text());
+    WriteBytes(away.path() / "second.dat", OneBite("Outside", "END", 0).Text());
+    const auto run =
+        replay.Play("/L=" + climb + "mine.dat", 2000, SetOff(key::Down) + Press(1500, key::Enter));
+    EXPECT_EQ(run.dump["Snakes"][0]["totalScore"], 10) << "the player's level was played";
+    EXPECT_NE(run.dump["level"]["LevelName"], "Outside");
+    EXPECT_TRUE(run.dump["flags"]["menuShown"]) << run.dump["level"]["InfoText"];
+}
+
 // ---- game over -------------------------------------------------------------------
 
 // A level won with a large time bonus, then a level whose player starts at the

@@ -17,7 +17,7 @@ Replay::Replay() {
 }
 
 Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
-                 std::int64_t seed) {
+                 std::int64_t seed, int status) {
     ProgramOptions o;
     o.screenshots = std::exchange(shots_, {});
     o.gameDir = dir();
@@ -32,7 +32,7 @@ Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::
     o.dumpFile = dir() / "dump.json";
     Run run;
     run.status = RunHeadless(o);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, status);
     run.text = ReadBytes(*o.dumpFile);
     run.dump = nlohmann::json::parse(run.text);
     return run;

@@ -141,8 +141,9 @@ public:
         return shots_.back().file;
     }
 
+    // A run that ends with exit status `status`.
     Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
-             std::int64_t seed = 11);
+             std::int64_t seed = 11, int status = 0);
 
 private:
     TempFolder folder_;

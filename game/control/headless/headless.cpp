@@ -9,6 +9,7 @@
 #include "game/control/audio/recording_audio.h"
 #include "game/control/headless/key_script.h"
 #include "game/control/headless/state_dump.h"
+#include "game/control/options/settings.h"
 #include "game/control/run/game_setup.h"
 #include "game/control/run/message_box.h"
 
@@ -91,6 +92,7 @@ int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform)
     } else {
         settings = std::make_unique<MemorySettingsStore>();
     }
+    if (options.newInstalledVersion) MarkNewInstall(*settings);
 
     SteppingWindowEvents events(clock, options.frameMs, options.seed + options.runMs);
     HeadlessDisplay display(clock, options, platform.pictureFiles);

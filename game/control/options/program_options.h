@@ -22,6 +22,10 @@ struct ProgramOptions {
     std::optional<std::filesystem::path> checkLevel;    // --check-level FILE
     bool help = false;                                  // --help
 
+    // The game folder has just received files of a newer installed version: the run
+    // starts as a new install (found by the program, not an option).
+    bool newInstalledVersion = false;
+
     // The headless runner: the whole game without a window or audio device, on a
     // manual clock, with scripted keys. The same options give the same run.
     bool headless = false;                          // --headless

@@ -140,6 +140,10 @@ void SaveSettings(const Game& game, SettingsStore& store) {
     out.WriteTo(store);
 }
 
+void MarkNewInstall(SettingsStore& store) {
+    store.Write(kOptionsSection, kNewInstallKey, "True");
+}
+
 std::int16_t InstalledModelOrDefault(std::int16_t stored, int highest) {
     if (highest < 0 || (stored >= 0 && stored <= highest)) return stored;
     return highest >= 1 ? 1 : 0;

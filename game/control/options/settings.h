@@ -35,6 +35,11 @@ void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMu
 // batch. Write errors are ignored.
 void SaveSettings(const Game& game, SettingsStore& store);
 
+// After a newer installed version the game starts as a new install, so that pictures and
+// sounds left unpacked from the older archives (kept by "NoCleanUp" or a crash) are
+// unpacked afresh; the quit routine ends the new install.
+void MarkNewInstall(SettingsStore& store);
+
 // The stored "Player Color" when that model is installed (0..highest); otherwise
 // model 1, the default, or 0 when only one model is installed. With none known the
 // stored number is kept for when its pack comes back.
