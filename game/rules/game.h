@@ -96,7 +96,12 @@ struct RunValues {
 };
 
 // The loop and screen flags through which screens, keys and rules steer the main loop.
-struct LoopFlags {
+// The loop state, in four parts by job. The parts are bases so that every flag keeps
+// its one name (`game.flags.menuShown`), as the dump shows it; a routine that needs
+// only one part can take that part.
+
+// Which screen is up, and whether the program runs at all.
+struct ScreenShown {
     bool running = false;
     bool ending = false;  // the program is ending: every loop returns at once
     bool menuShown = false;
@@ -105,6 +110,33 @@ struct LoopFlags {
     bool infoShown = false;
     bool displayReady = false;
     bool Pause = false;
+};
+
+// The death sequence and the boxes that wait for a key.
+struct DeathSequence {
+    bool wallHitWait = false;
+    bool deathSuppression = false;
+    bool immortal = false;
+    bool timeLimitHit = false;
+    bool lifeLostBox = false;    // the player's life-lost box waits for Enter
+    bool waitingForKey = false;  // a key wait of the death or level sequence runs
+    bool skipDeath = false;      // Escape or a focus regain ends that wait
+};
+
+// What the frame shows besides the playfield: name tags, statistics, and which snakes
+// the atomic-power blink leaves visible.
+struct HudToggles {
+    bool nameTags = false;
+    bool statistics = false;
+    bool deathDetails = false;
+    bool blink = false;
+    // Which snakes the last snake-drawing pass shows (the atomic-power blink and the
+    // frozen cut-off decide it); a screen draws from this, the rules never read it.
+    OneBased<bool, kMaxSnakes> snakeShown;
+};
+
+// The clocks and counters the window timers and the frames move on.
+struct LoopTiming {
     bool clockRunning = false;
     bool speedTick = false;
     bool messageScroll = false;
@@ -114,24 +146,13 @@ struct LoopFlags {
     std::int16_t FPS = 0;
     double speedIncrease = 0;  // the speed increase so far
     int speedTickCount = 0;    // tmr1 firings since the last speed tick
-    bool wallHitWait = false;
-    bool deathSuppression = false;
-    bool immortal = false;
-    bool timeLimitHit = false;
-    bool lifeLostBox = false;    // the player's life-lost box waits for Enter
-    bool waitingForKey = false;  // a key wait of the death or level sequence runs
-    bool skipDeath = false;      // Escape or a focus regain ends that wait
+    // The step interval before the last speed change of a red or blue item.
     std::int16_t savedInterval = 0;
     std::int16_t animFrame = 1;     // 1..45
     std::int16_t lightCounter = 0;  // 0..4
-    bool blink = false;
-    // Which snakes the last snake-drawing pass shows (the atomic-power blink and the
-    // frozen cut-off decide it); a screen draws from this, the rules never read it.
-    OneBased<bool, kMaxSnakes> snakeShown;
-    bool nameTags = false;
-    bool statistics = false;
-    bool deathDetails = false;
 };
+
+struct LoopFlags : ScreenShown, DeathSequence, HudToggles, LoopTiming {};
 
 // Status lines the menu pages show beside their help texts.
 inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";

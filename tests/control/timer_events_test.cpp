@@ -67,9 +67,9 @@ TEST_F(TimerEventsTest, TheSpeedIncreaseShortensThePlayersStepEveryTwoSecondsDow
 
 TEST_F(TimerEventsTest, TheSpeedIncreaseCountsOnlyTheSecondsOfPlay) {
     game.level.SpeedUp = true;
-    for (bool LoopFlags::*wait :
-         {&LoopFlags::Pause, &LoopFlags::menuShown, &LoopFlags::infoScreen, &LoopFlags::wallHitWait,
-          &LoopFlags::lifeLostBox, &LoopFlags::waitingForKey}) {
+    for (bool LoopFlags::*wait : std::initializer_list<bool LoopFlags::*>{
+             &LoopFlags::Pause, &LoopFlags::menuShown, &LoopFlags::infoScreen,
+             &LoopFlags::wallHitWait, &LoopFlags::lifeLostBox, &LoopFlags::waitingForKey}) {
         game.flags.*wait = true;
         OnTmr1(game);
         OnTmr1(game);
