@@ -2,26 +2,10 @@
 
 #include <array>
 
+#include "common/captions.h"
 #include "game/present/bitmap_font.h"
 
 namespace zelkor {
-namespace {
-
-std::string_view Ordinal(int n) {
-    switch (n) {
-        case 1:
-            return "st";
-        case 2:
-            return "nd";
-        case 3:
-            return "rd";
-        default:
-            return "th";
-    }
-}
-
-}  // namespace
-
 void HudPainter::DrawStatistics(const Game& game) {
     if (!game.flags.statistics) return;
     const bool dm = game.run.Deathmatch();
@@ -34,7 +18,7 @@ void HudPainter::DrawStatistics(const Game& game) {
             line << "/frags:" << s.frags;
             if (game.flags.deathDetails) {
                 if (s.deaths > 0) {
-                    line << "/died " << s.deaths << Ordinal(s.deaths) << " time";
+                    line << "/died " << s.deaths << OrdinalSuffix(s.deaths) << " time";
                 } else {
                     line << "/not died";
                 }

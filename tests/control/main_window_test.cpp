@@ -13,11 +13,13 @@
 namespace zelkor {
 namespace {
 
-// Records the drawing calls of a frame; can pause the game in the middle of one.
+// Records the drawing calls of a frame; can pause the game in the middle of one, or
+// miss a picture.
 class RecordingScreen final : public Screen {
 public:
     std::vector<std::string> calls;
     Game* pauseDuringOverlays = nullptr;
+    std::optional<std::string> missing;
 
     void BeginGameFrame(const Game&) override { calls.push_back("Begin"); }
     void DrawComputerSnakes(const Game&) override { calls.push_back("ComputerSnakes"); }
@@ -32,6 +34,7 @@ public:
     void DrawMessages(const Game&) override { calls.push_back("Messages"); }
     void DrawHud(const Game&) override { calls.push_back("Hud"); }
     void Flip() override { calls.push_back("Flip"); }
+    std::optional<std::string> TakeMissingPicture() override { return std::exchange(missing, {}); }
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -51,7 +54,8 @@ protected:
     SilentMusic music;
     MemorySettingsStore settings;
     NullArchiveService archives;
-    NullMessageBox messageBox{std::cerr};
+    std::ostringstream boxes;
+    NullMessageBox messageBox{boxes};
     GameFiles files{std::filesystem::path(ZELKOR_SOURCE_DIR) / "content"};
     MainWindow window;
 };
@@ -83,18 +87,23 @@ TEST_F(MainWindowTest, TheConsoleKeepsFiveLinesAndTheProgressBarItsWidth) {
 }
 
 TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
-    std::ostringstream boxes;
-    NullMessageBox box(boxes);
     ScriptedKeyboard broken(clock);
     broken.FailStart({-2147024894, "no input service"});
     Game other(clock);
-    MainWindow failing(
-        other, Services{broken, screen, events, sound, music, settings, box, archives, files});
+    MainWindow failing(other, Services{broken, screen, events, sound, music, settings, messageBox,
+                                       archives, files});
     EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
     EXPECT_NE(boxes.str().find(kKeyboardStartFailedText), std::string::npos);
     EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "nothing is loaded after the failure";
+}
+
+TEST_F(MainWindowTest, APictureAFrameMissedEndsTheProgramOnlyOnceTheFrameIsDone) {
+    screen.missing = "\\gfx\\gone.bmp";
+    window.DoEvents();
+    EXPECT_NE(boxes.str().find("unable to find \\gfx\\gone.bmp"), std::string::npos);
+    EXPECT_TRUE(game.flags.ending);
 }
 
 class FrameTest : public MainWindowTest {
