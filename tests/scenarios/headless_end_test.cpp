@@ -1,5 +1,6 @@
-// A headless run ends as the game's window does: it cleans up what it unpacked and
-// keeps its settings where the run keeps them.
+// A headless run ends as the game's window does (GameSetup ends both; the clean-up
+// itself is QuitCleanUp's, tested on its own): it keeps its settings where the run
+// keeps them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,11 +9,9 @@
 
 #include "game/control/headless/key_script.h"
 #include "game/control/input/key_handler.h"
-#include "game/rules/game.h"
 #include "tests/scenarios/key_script_writer.h"
 #include "tests/scenarios/replay.h"
 #include "tests/support/quiet_services.h"
-#include "tools/zkpack/archive_writer.h"
 
 namespace zelkor {
 namespace {
@@ -21,19 +20,6 @@ namespace fs = std::filesystem;
 using scenario::KeyScriptWriter;
 
 constexpr std::int64_t kSeed = 11;
-
-// A run ends deleting what it unpacked (see the two-copies tests), unless told not to.
-TEST(HeadlessEnd, NoCleanUpKeepsTheUnpackedFilesAndTheirList) {
-    scenario::Replay replay;
-    const fs::path& dir = replay.dir();
-    zkpack::ArchiveWriter gfx(dir / "gfx.zkr", zkpack::ArchiveFormat::Zip, kArchivePassword);
-    gfx.AddFolder("gfx/");
-    gfx.AddFile("gfx/menu.bmp", "BM picture");
-    gfx.Finish();
-    replay.Play("/NoClean=True", 300, "");
-    EXPECT_EQ(ReadBytes(dir / "gfx" / "menu.bmp"), "BM picture");
-    EXPECT_TRUE(fs::exists(dir / "cleanup-gfx.zkr.zkc"));
-}
 
 // The options page, the player's name cleared and "zy" typed: nothing saves it before
 // the run ends.
@@ -48,10 +34,7 @@ KeyScriptWriter NameTyped() {
 void PlayInWindow(const fs::path& gameDir, const fs::path& settingsFile, const std::string& keys,
                   std::int64_t runMs) {
     support::QuietServices quiet(kSeed);
-    for (ScriptedKeyboard::Change change : ParseKeyScript(keys).changes) {
-        change.time += kSeed;
-        quiet.keyboard.Add(change);
-    }
+    AddKeyScript(ParseKeyScript(keys), kSeed, quiet.keyboard);
     IniSettingsStore settings(settingsFile);
     quiet.settings = &settings;
     SteppingWindowEvents events(quiet.clock, 16, kSeed + runMs);

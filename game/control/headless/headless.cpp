@@ -72,10 +72,7 @@ bool ScriptKeys(const ProgramOptions& options, ScriptedKeyboard& keyboard) {
         std::cerr << "Zelkor: " << options.keysFile->string() << ", " << *script.error << "\n";
         return false;
     }
-    for (ScriptedKeyboard::Change change : script.changes) {
-        change.time += options.seed;
-        keyboard.Add(change);
-    }
+    AddKeyScript(script, options.seed, keyboard);
     return true;
 }
 

@@ -51,4 +51,11 @@ KeyScript ParseKeyScript(std::string_view text) {
     return script;
 }
 
+void AddKeyScript(const KeyScript& script, std::int64_t start, ScriptedKeyboard& keyboard) {
+    for (ScriptedKeyboard::Change change : script.changes) {
+        change.time += start;
+        keyboard.Add(change);
+    }
+}
+
 }  // namespace zelkor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,5 +18,8 @@ struct KeyScript {
 };
 
 KeyScript ParseKeyScript(std::string_view text);
+
+// Puts the script's key changes on the keyboard, their times counted from `start`.
+void AddKeyScript(const KeyScript& script, std::int64_t start, ScriptedKeyboard& keyboard);
 
 }  // namespace zelkor
