@@ -1,14 +1,9 @@
 // `make bench`: runs every benchmark and prints one table, each figure beside its
-// target. The drawn frame is measured by its own program beside this one, whose
-// results are read back as JSON. Google Benchmark's own options
-// (--benchmark_filter=...) still work for the benchmarks of this program.
+// target. Google Benchmark's own options (--benchmark_filter=...) still work.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,11 +37,7 @@ constexpr Figure kFigures[] = {
      5},
 };
 
-// The drawn frames, from the display's benchmark program: the worst of these.
-constexpr const char* kDrawnFramesProgram = "frame_bench";
-constexpr const char* kDrawnFramesFilter = "BM_DrawnGameFrame";
-
-// One benchmark's result, from this program or from a companion.
+// One benchmark's result.
 struct Result {
     std::string name;
     double cpuSeconds = 0;
@@ -87,35 +78,6 @@ public:
 private:
     std::vector<Result>& results_;
 };
-
-// Runs a companion benchmark program and reads its results; nothing when it is not
-// built or fails.
-void RunCompanion(const std::filesystem::path& program, const std::string& filter,
-                  std::vector<Result>& results) {
-    std::error_code ec;
-    if (!std::filesystem::exists(program, ec)) return;
-    const std::string command = "'" + program.string() + "' --benchmark_format=json " +
-                                "--benchmark_filter='" + filter + "' 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return;
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    ::pclose(pipe);
-    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
-    if (!json.is_object() || !json.contains("benchmarks")) return;
-    for (const nlohmann::json& b : json["benchmarks"]) {
-        if (b.value("run_type", "iteration") != "iteration") continue;
-        Result r;
-        r.name = b.value("run_name", b.value("name", ""));
-        const double perSecond = UnitsPerSecond(b.value("time_unit", "ns"));
-        r.cpuSeconds = b.value("cpu_time", 0.0) / perSecond;
-        r.realSeconds = b.value("real_time", 0.0) / perSecond;
-        if (b.value("error_occurred", false)) r.error = b.value("error_message", "failed");
-        results.push_back(std::move(r));
-    }
-}
 
 // The figure's value, with the part of the name that tells which run it came from;
 // nothing when no run measured it (`error` says why if one failed).
@@ -164,8 +126,6 @@ int main(int argc, char** argv) {
     std::vector<Result> results;
     Collector collector(results);
     benchmark::RunSpecifiedBenchmarks(&collector);
-    RunCompanion(std::filesystem::path(argv[0]).parent_path() / kDrawnFramesProgram,
-                 kDrawnFramesFilter, results);
     std::fprintf(stderr, "\n\n");
 
     std::printf("%-42s %-26s %-11s %s\n", "Figure", "Measured", "Target", "");

@@ -58,5 +58,3 @@ BENCHMARK(BM_DrawingOfAFullFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zelkor
-
-BENCHMARK_MAIN();

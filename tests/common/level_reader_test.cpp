@@ -118,23 +118,6 @@ TEST(LevelLineEnds, CrLfLfAndCrReadTheSame) {
     }
 }
 
-TEST(LevelKeys, FollowTheTableOrderAndNames) {
-    const std::vector<std::string_view> names{
-        "numYellow",    "numRed",     "numBlue",       "numBlack", "numTNT",   "numPower",
-        "hasOpenWalls", "reqYellow",  "reqRed",        "reqBlue",  "reqBlack", "reqScore",
-        "blueRate",     "powerRate",  "HideCollected", "nextLvl",  "lvlName",  "Timeout",
-        "SnakeStrtX",   "SnakeStrtY", "AIS",           "BkgPic",   "Requires", "MusicFile",
-        "increase",     "incrBy",     "gSpeed",        "maxSpd",   "minSpd",   "set",
-        "let"};
-    ASSERT_EQ(names.size(), LevelKeys().size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(LevelKeyName(LevelKeys()[i]), names[i]) << i;
-        EXPECT_EQ(static_cast<std::size_t>(LevelKeys()[i]), i);
-    }
-    EXPECT_EQ(LevelKeyText(LevelKey::set), "set:");
-    EXPECT_EQ(LevelKeyText(LevelKey::MusicFile), "MusicFile=");
-}
-
 TEST(LevelKeys, MatchOnlyTheExactKeyAtTheStartOfALine) {
     EXPECT_TRUE(Keys("numyellow= 5\n numYellow= 5\n[Items]\n;numYellow= 5\n").empty());
     // A grid line is also a key line; its cells come first.

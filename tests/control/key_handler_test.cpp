@@ -110,13 +110,6 @@ TEST_F(KeyHandlerTest, OptionsPageKeysPostCommandWordsAndEditTheName) {
     EXPECT_EQ(game.menu.optionsRow, 9);
 }
 
-TEST_F(KeyHandlerTest, EnterOnTheMainMenuSelects) {
-    game.flags.menuShown = true;
-    Tap(key::Enter);
-    ASSERT_EQ(actions.calls.size(), 1u);
-    EXPECT_EQ(actions.calls[0], "MenuSelect");
-}
-
 TEST_F(KeyHandlerTest, TypingGoesToTheTargetExceptShiftAndEnter) {
     game.menu.typingAllowed = true;
     game.flags.menuShown = true;
@@ -229,15 +222,6 @@ TEST_F(KeyHandlerTest, FunctionKeysSwitchTheirOwnDisplayAndDebugShowsEveryHeldKe
     Run({key::F3, key::Escape});  // held: drawn again, acting only once
     EXPECT_EQ(actions.drawn, (std::vector<int>{key::Escape, key::F3, key::Escape, key::F3}));
     EXPECT_EQ(switches(), (std::vector<bool>{false, false, true}));
-}
-
-TEST_F(KeyHandlerTest, ShiftFlagComesFromTheLeftShiftOnly) {
-    Run({key::RightShift});
-    EXPECT_FALSE(game.keys.shift);
-    Run({key::LeftShift});
-    EXPECT_TRUE(game.keys.shift);
-    Run({});
-    EXPECT_EQ(game.keys.lastKey, key::LeftShift);
 }
 
 }  // namespace

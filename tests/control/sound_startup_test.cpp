@@ -46,19 +46,6 @@ protected:
     RecordingMessageBox boxes;
 };
 
-TEST_F(SoundStartupTest, WithoutASoundDeviceTheGameSaysSoOnceAndGoesOnSilent) {
-    sound.opens = false;
-    keyboard.Press(kStart + 1500, 28);  // Enter on "new game" plays the menu's effect
-    keyboard.Release(kStart + 1540, 28);
-    EXPECT_EQ(Run("", 2500), 0);
-    EXPECT_EQ(game.level.LevelName, "First Bite");
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].text, kSoundStartFailedText);
-    EXPECT_TRUE(sound.buffers.empty());
-    EXPECT_TRUE(sound.played.empty());
-    EXPECT_TRUE(music.calls.empty());
-}
-
 TEST_F(SoundStartupTest, AnEffectThatCannotBeLoadedEndsTheProgramWithItsBox) {
     sound.unreadable.push_back(folder.path() / "Snd/explode.wav");
     EXPECT_NE(Run("/L=lvl1.dat", 500), 0);

@@ -81,14 +81,6 @@ TEST_F(TimerEventsTest, TheSpeedIncreaseCountsOnlyTheSecondsOfPlay) {
     EXPECT_EQ(game.flags.speedIncrease, 10);
 }
 
-TEST_F(TimerEventsTest, WithoutTheIncreaseNothingChangesTheStepInterval) {
-    game.timers.iWait[0].interval = 100;
-    for (int i = 0; i < 10; ++i)
-        OnTmr1(game);
-    EXPECT_EQ(game.timers.iWait[0].interval, 100);
-    EXPECT_EQ(game.flags.speedIncrease, 0);
-}
-
 TEST_F(TimerEventsTest, ResetSpeedRestoresTheIntervalUnlessTheOptionForbidsIt) {
     game.timers.ResetSpeed.Enable(clock.NowMs());
     game.timers.iWait[0].interval = 40;

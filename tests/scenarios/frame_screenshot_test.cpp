@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <regex>
 
 #include "game/present/bitmap_font.h"
 #include "game/present/startup_pictures.h"
@@ -244,14 +243,6 @@ TEST_F(FrameScreenshots, TheTimeLimitBoxAndTheGameOverPicture) {
 
 // ---- F12 --------------------------------------------------------------------------------
 
-std::vector<std::filesystem::path> PngsIn(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 TEST(F12, EachPressSavesTheScreenAsANewPictureAndSaysWhere) {
     Replay replay;
     replay.AddLevel("shots.dat", Field());
@@ -265,19 +256,14 @@ TEST(F12, EachPressSavesTheScreenAsANewPictureAndSaysWhere) {
     o.keysFile = replay.dir() / "keys.txt";
     o.dumpFile = replay.dir() / "dump.json";
     // Three presses: usually within one second, so the names must not collide.
-    WriteBytes(*o.keysFile, SetOff(key::Right) + Press(600, 88) + Press(700, 88) + Press(800, 88));
+    WriteBytes(*o.keysFile, SetOff(key::Right) + Press(600, key::F12) + Press(700, key::F12) +
+                                Press(800, key::F12));
     ASSERT_EQ(RunHeadless(o), 0);
 
+    // The names are the screenshot file's tests'.
     const auto dump = nlohmann::json::parse(ReadBytes(*o.dumpFile));
-    const auto files = PngsIn(pictures.path());
-    ASSERT_EQ(files.size(), 3u) << dump["messages"];
-    const std::regex name(R"(Zelkor \d{4}-\d\d-\d\d \d\d-\d\d-\d\d( \(\d\))?\.png)");
-    for (const auto& file : files) {
-        EXPECT_TRUE(std::regex_match(file.filename().string(), name)) << file;
-        const Screenshot shot(file);
-        EXPECT_EQ(shot.width(), 640);
-        EXPECT_EQ(shot.height(), 480);
-    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pictures.path()), {}), 3)
+        << dump["messages"];
     int saved = 0;
     for (const auto& line : dump["messages"])
         if (line.get<std::string>().rfind("Screenshot saved as " + pictures.path().string(), 0) ==
