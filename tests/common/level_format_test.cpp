@@ -29,19 +29,6 @@ TEST(GridCodes, EveryCodeMapsBackToItself) {
     EXPECT_DEATH(StartCode(17), "");
 }
 
-TEST(UserItemLines, TakeTheFifthCharacterAndTheValueFromTheSeventh) {
-    const auto line = SplitUserItemLine("let:b?ani_wall");
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->letter, 'b');
-    EXPECT_EQ(line->value, "ani_wall");
-    EXPECT_FALSE(SplitUserItemLine("let:b="));        // no value
-    EXPECT_FALSE(SplitUserItemLine("let:A=wall"));    // below 97
-    EXPECT_TRUE(SplitUserItemLine("let:\x85=wall"));  // 133 still passes
-    EXPECT_FALSE(SplitUserItemLine("let:\x86=wall"));
-    EXPECT_TRUE(IsLevelArchiveName("Bricks.ZKR"));
-    EXPECT_FALSE(IsLevelArchiveName("zkr"));
-}
-
 std::string Level(std::string_view grid, std::string_view keys) {
     return std::string(grid) + std::string(21, '\n') + std::string(keys);
 }

@@ -1,17 +1,19 @@
 #include "game/level/level_loader.h"
 
-#include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 #include <vector>
+
+#include "tests/rules/rules_fixture.h"
 
 namespace zelkor {
 namespace {
 
 // A level file system in memory, recording what loading asks for.
-class FakeLoadHost final : public LevelLoadHost, public RulesHost {
+class FakeLoadHost final : public LevelLoadHost, public FakeRulesHost {
 public:
+    explicit FakeLoadHost(Game& game) : FakeRulesHost(game), game_(game) {}
+
     std::map<std::string, std::string> files;
     std::set<std::string> gfx;                                 // names present in the gfx folder
     std::map<std::string, std::vector<std::string>> archives;  // what each archive unpacks
@@ -21,11 +23,9 @@ public:
     // The stored global speed, as the settings give it to every snake.
     void LoadSettings() override {
         log.emplace_back("LoadSettings");
-        if (game != nullptr)
-            for (int n = 1; n <= kMaxSnakes; ++n)
-                game->Snake(n).speed = 100;
+        for (int n = 1; n <= kMaxSnakes; ++n)
+            game_.Snake(n).speed = 100;
     }
-    Game* game = nullptr;
     std::optional<std::string> ReadLevelFile(std::string_view path) override {
         auto it = files.find(std::string(path));
         if (it == files.end()) return std::nullopt;
@@ -45,15 +45,8 @@ public:
     void PrepareLvlGfx() override {}
     void PrepareUserItemGfx() override { log.emplace_back("PrepareUserItemGfx"); }
 
-    void PlaySound(std::string_view, int, int) override {}
-    void WaitForKey(int) override {}
-    void SaveSettings() override {}
-    int LoadLevel(std::string_view) override { return -1; }
-    void ShowGameOverPicture() override {}
-    void ShowTimeLimitHit() override {}
-    HighScoreEntry EnterHighScore() override { return HighScoreEntry::NotEntered; }
-    std::optional<std::vector<std::string>> ReadAINames() override { return std::nullopt; }
-    int HighestModelNumber() override { return 0; }
+private:
+    Game& game_;
 };
 
 // A level: grid rows (cells without the blanks; short rows are padded with "0"),
@@ -75,14 +68,14 @@ std::string Level(std::vector<std::string> rows, std::vector<std::string> keys) 
 
 class LevelLoaderTest : public ::testing::Test {
 protected:
-    LevelLoaderTest() : game(clock) { host.game = &game; }
+    LevelLoaderTest() : game(clock) {}
     int Load(const std::string& text) {
         host.files["lvl"] = text;
         return LoadLevel(game, host, host, "lvl");
     }
     ManualClock clock{5000};
     Game game;
-    FakeLoadHost host;
+    FakeLoadHost host{game};
 };
 
 TEST_F(LevelLoaderTest, ALevelWithoutStartCodesStartsThePlayerAt310And230Alone) {
@@ -118,8 +111,8 @@ TEST_F(LevelLoaderTest, PlacedItemsNeverOverlapWalls) {
 }
 
 TEST_F(LevelLoaderTest, ArchivesAreUnpackedBeforeLaterSetLinesLookForTheirPictures) {
-    host.archives["bricks.zkr"] = {"bricks\\brick2_v.bmp"};
-    ASSERT_EQ(Load(Level({"ab"}, {"let:a=wall", "set:a=bricks\\brick2_v.bmp", "Requires=bricks.zkr",
+    host.archives["bricks.ZKR"] = {"bricks\\brick2_v.bmp"};
+    ASSERT_EQ(Load(Level({"ab"}, {"let:a=wall", "set:a=bricks\\brick2_v.bmp", "Requires=bricks.ZKR",
                                   "set:b=bricks\\brick2_v.bmp"})),
               1);
     const UserItemCell& a = game.world.UserItemCells[1];
@@ -129,7 +122,7 @@ TEST_F(LevelLoaderTest, ArchivesAreUnpackedBeforeLaterSetLinesLookForTheirPictur
     EXPECT_EQ(a.decl, "wall");
     EXPECT_TRUE(b.hasGfx);
     EXPECT_EQ(b.gfx, "bricks\\brick2_v.bmp");
-    EXPECT_EQ(game.level.RequiredFiles[1], "bricks.zkr");
+    EXPECT_EQ(game.level.RequiredFiles[1], "bricks.ZKR");
     EXPECT_TRUE(game.level.UserItemGfx);
 }
 

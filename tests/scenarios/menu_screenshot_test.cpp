@@ -94,21 +94,6 @@ TEST_F(MenuScreenshots, TheSelectedOptionIsYellowAndTheOthersWhite) {
     EXPECT_GT(options.Count(OptionArea(15), IsWhiteText), 20);
 }
 
-TEST_F(MenuScreenshots, TheHallOfFameShowsTenRowsOfNamesAndScores) {
-    const Screenshot hall = Shoot(KeyScriptWriter().Tap(key::Down, 2).Tap(key::Enter));
-    const auto isText = [](Colour c) { return c.g > 120 && c.g > c.r && c.g > c.b; };
-    for (int place = 1; place <= 10; ++place) {
-        SCOPED_TRACE("place " + std::to_string(place));
-        const int y = layout::HallOfFameY(place);
-        EXPECT_GT(hall.Count(TextLine(layout::kHallOfFameNameX, y, 480), isText), 20);
-        EXPECT_GT(hall.Count(TextLine(layout::kHallOfFameScoreX, y, 635), isText), 20);
-    }
-    EXPECT_EQ(hall.Count(TextLine(layout::kHallOfFameNameX, layout::HallOfFameY(11), 635), isText),
-              0)
-        << "nothing below the tenth";
-    EXPECT_GT(hall.Count(kStatusLine, IsWhiteText), 20) << "the title";
-}
-
 TEST_F(MenuScreenshots, ThePlayerModelStepsThroughEveryPackAndStopsAtTheLast) {
     InstallModels();
     replay.WriteSettings("[Options]\r\nPlayer Color=0\r\n");

@@ -220,21 +220,6 @@ TEST(GamePictures, FontsKeepEveryGlyphInsideItsCell) {
     }
 }
 
-TEST(GamePictures, FontCellsFollowTheTextRoutinesRounding) {
-    // Font 2 has fractional cells: 9.05 x 16.5. Halves round to even.
-    const FontGrid& font2 = kFontGrids[1];
-    const CellRect z = CellRectOf(font2, {25, 1});
-    EXPECT_EQ(z.left, 226);   // 25 x 9.05 = 226.25
-    EXPECT_EQ(z.right, 234);  // 26 x 9.05 - 1 = 234.3
-    EXPECT_EQ(z.top, 16);     // 16.5 rounds to the even 16
-    EXPECT_EQ(z.bottom, 33);
-    EXPECT_EQ(CellRectOf(font2, {0, 2}).bottom, 50);  // 49.5 -> 50
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    // Font 3's last column reaches past the picture and is cut at its edge.
-    EXPECT_EQ(CellRectOf(kFontGrids[2], {25, 0}).right, 439);
-}
-
 // The pictures the programs carry inside themselves: the editor's tools, the icon and
 // the start-up window, which shows before any archive is unpacked.
 TEST(GamePictures, ProgramsEmbedTheirOwnPictures) {
