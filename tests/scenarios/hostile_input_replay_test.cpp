@@ -1,9 +1,12 @@
 // Runs of the game on levels and game folders made to break it: names the file system
 // refuses, FIFOs and links where the game reads and writes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <array>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "game/control/headless/check_level.h"
@@ -80,6 +83,37 @@ TEST_F(HostileInputReplay, AnArchiveAFullDiskStopsIsNamedWithItsReasonInAStartUp
             return true;
         },
         "gfx.zkr could not be unpacked: File too large\n\nGo on without it\?");
+}
+
+TEST_F(HostileInputReplay, ALevelsArchiveAFullDiskStopsIsSaidOnTheMessageLine) {
+    zkpack::ArchiveWriter x(replay.dir() / "x.zkr", zkpack::ArchiveFormat::Zip, kArchivePassword);
+    x.AddFile("x/pic.bmp", std::string(8000, 'x'));
+    x.Finish();
+    // A new game from the menu: the first level's archive is unpacked during play.
+    replay.AddLevel("lvl1.dat", EdgeLevel().Key("Requires=x.zkr"));
+    WriteBytes(replay.dir() / "keys.txt", Press(300, key::Enter));
+    ProgramOptions options;
+    options.gameDir = replay.dir();
+    options.keysFile = replay.dir() / "keys.txt";
+    options.runMs = 1000;
+    ExpectTrueOnAFullDisk(4000, [&] {
+        // The dump goes through a pipe: a file would not get past the full disk.
+        std::array<int, 2> ends{};
+        if (::pipe(ends.data()) != 0) return false;
+        std::string dump;
+        std::thread reader([&] {
+            std::array<char, 4096> part{};
+            for (ssize_t n; (n = ::read(ends[0], part.data(), part.size())) > 0;)
+                dump.append(part.data(), static_cast<std::size_t>(n));
+        });
+        options.dumpFile = "/proc/self/fd/" + std::to_string(ends[1]);
+        RunHeadless(options);
+        ::close(ends[1]);
+        reader.join();
+        return HasMessage(nlohmann::json::parse(dump),
+                          "x.zkr could not be unpacked: File too large") &&
+               !fs::exists(replay.dir() / "gfx" / "x" / "pic.bmp");
+    });
 }
 
 TEST_F(HostileInputReplay, ACleanUpListHardLinkedOutsideTheGameFolderIsNeverWrittenThrough) {

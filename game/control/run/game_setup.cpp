@@ -112,13 +112,18 @@ void GameSetup::Unextract(std::string_view archive, std::string_view destination
     archives_.Unextract(archive, destination, password);
 }
 
-// An archive that start-up could not unpack for want of disk space: the player decides
-// whether to play on without what it holds.
+// An archive that could not be unpacked for want of disk space: at start-up the player
+// decides whether to play on without what it holds; a level's archive is said on the
+// message line.
 void GameSetup::GoOnWithoutArchive(std::string_view archive, std::string_view reason) {
-    if (game_->flags.displayReady || game_->flags.ending) return;
-    const std::string text = std::string(archive) +
-                             " could not be unpacked: " + std::string(reason) +
-                             "\n\nGo on without it?";
+    if (game_->flags.ending) return;
+    const std::string what =
+        std::string(archive) + " could not be unpacked: " + std::string(reason);
+    if (game_->flags.displayReady) {
+        ShowMessage(*game_, Utf8ToCp1252(what));
+        return;
+    }
+    const std::string text = what + "\n\nGo on without it?";
     if (messageBox_.Show(MessageIcon::Critical, "Zelkor", Utf8ToCp1252(text),
                          MessageButtons::YesNo) == MessageAnswer::No)
         window_.QuitAndEnd();
