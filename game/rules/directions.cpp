@@ -18,18 +18,6 @@ std::string_view PieceName(Piece p) {
     return kPieceNames[static_cast<std::size_t>(p)];
 }
 
-std::optional<Dir> DirFromName(std::string_view name) {
-    for (std::size_t i = 0; i < kDirNames.size(); ++i)
-        if (kDirNames[i] == name) return static_cast<Dir>(i);
-    return std::nullopt;
-}
-
-std::optional<Piece> PieceFromName(std::string_view name) {
-    for (std::size_t i = 0; i < kPieceNames.size(); ++i)
-        if (kPieceNames[i] == name) return static_cast<Piece>(i);
-    return std::nullopt;
-}
-
 Dir Opposite(Dir d) {
     switch (d) {
         case Dir::Forw:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace zelkor {
@@ -15,8 +14,6 @@ enum class Piece : std::uint8_t { None, Forw, Back, Left, Right, FL, FR, BL, BR,
 
 std::string_view DirName(Dir d);
 std::string_view PieceName(Piece p);
-std::optional<Dir> DirFromName(std::string_view name);
-std::optional<Piece> PieceFromName(std::string_view name);
 
 Dir Opposite(Dir d);
 bool IsCorner(Piece p);

@@ -83,29 +83,5 @@ TEST(PollKeyboard, OnlyTheLeftShiftKeySetsShift) {
     EXPECT_FALSE(run.keys.shift);
 }
 
-TEST(ScriptedKeyboard, AClosedKeyboardDeliversNoKeysAndCanFailToOpen) {
-    ManualClock clock;
-    ScriptedKeyboard keyboard(clock);
-    KeyState keys;
-    keyboard.Press(0, kG);
-    PollKeyboard(keyboard, keys);  // not opened yet
-    EXPECT_EQ(keys.snapshot[kG], 0);
-
-    KeyboardStartError error;
-    ASSERT_TRUE(keyboard.DI_Init(error));
-    PollKeyboard(keyboard, keys);
-    EXPECT_NE(keys.snapshot[kG], 0);
-    keyboard.DI_Release();
-    PollKeyboard(keyboard, keys);
-    EXPECT_EQ(keys.snapshot[kG], 0);
-
-    ScriptedKeyboard broken(clock);
-    broken.FailStart({-2147024894, "no input service"});
-    EXPECT_FALSE(broken.DI_Init(error));
-    EXPECT_EQ(error.number, -2147024894);
-    EXPECT_EQ(error.description, "no input service");
-    EXPECT_FALSE(broken.Opened());
-}
-
 }  // namespace
 }  // namespace zelkor

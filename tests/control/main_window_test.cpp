@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/settings_store.h"
+#include "game/control/audio/recording_audio.h"
 #include "game/control/run/message_box.h"
 #include "game/rules/messages.h"
 
@@ -97,6 +98,18 @@ TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
     EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "nothing is loaded after the failure";
+}
+
+TEST_F(MainWindowTest, AnEffectThatCannotBeLoadedAtStartEndsTheProgramWithItsBox) {
+    RecordingSound broken;
+    broken.unreadable.push_back(files.folder() / "Snd/explode.wav");
+    Game other(clock);
+    MainWindow failing(other, Services{keyboard, screen, events, broken, music, settings,
+                                       messageBox, archives, files});
+    EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
+    EXPECT_NE(boxes.str().find("unable to find \\Snd\\explode.wav"), std::string::npos);
+    EXPECT_FALSE(other.flags.displayReady);
+    EXPECT_EQ(other.level.LevelFile, "") << "no level is loaded after the failure";
 }
 
 TEST_F(MainWindowTest, APictureAFrameMissedEndsTheProgramOnlyOnceTheFrameIsDone) {

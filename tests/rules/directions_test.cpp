@@ -27,15 +27,5 @@ TEST(Directions, CornersNameTheTurnBeforeAndAfter) {
     EXPECT_EQ(corners, 8);
 }
 
-TEST(Directions, NamesRoundTripAsTheGameWritesThem) {
-    for (int i = 0; i <= static_cast<int>(Piece::RB); ++i) {
-        const auto p = static_cast<Piece>(i);
-        EXPECT_EQ(PieceFromName(PieceName(p)), p);
-    }
-    EXPECT_EQ(DirName(Dir::Forw), "Forw");
-    EXPECT_EQ(PieceName(Piece::LB), "LB");
-    EXPECT_FALSE(DirFromName("forw").has_value());
-}
-
 }  // namespace
 }  // namespace zelkor

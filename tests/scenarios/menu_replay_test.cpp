@@ -65,14 +65,5 @@ TEST_F(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
     EXPECT_EQ(Play(keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
 }
 
-TEST_F(MenuReplay, WarpLoadsTheNumberedLevelWithoutAGame) {
-    KeyScriptWriter warp;
-    warp.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrovewarp12");
-    const auto warped = Play(warp);
-    EXPECT_EQ(warped.dump["level"]["LevelFile"], "lvl/lvl12.dat");
-    EXPECT_EQ(warped.dump["level"]["InfoText"], "Cheater! - Level loaded... (Press ESC twice)");
-    EXPECT_FALSE(warped.dump["flags"]["stopped"]);
-}
-
 }  // namespace
 }  // namespace zelkor

@@ -52,6 +52,9 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
+    int Alpha(int x, int y) const {
+        return static_cast<int>(pixels_[static_cast<std::size_t>(y * width_ + x)] >> 24);
+    }
     Colour At(int x, int y) const {
         const std::uint32_t p = pixels_[static_cast<std::size_t>(y * width_ + x)];
         return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
