@@ -75,12 +75,9 @@ inline LevelText EdgeLevel() {
     return LevelText("Edge").Key("reqScore= 9999").PlayerStart(1, 11);
 }
 
-// The centre of cell (col, row), where snakes and spawned items stand.
+// The centre of column `col`, where snakes and spawned items stand.
 constexpr int CellX(int col) {
     return 20 * col - 10;
-}
-constexpr int CellY(int row) {
-    return 20 * row - 10;
 }
 
 // A key pressed at `down` and let go at `up`.
