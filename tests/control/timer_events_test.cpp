@@ -30,16 +30,6 @@ TEST_F(TimerEventsTest, TheLevelClockCountsWhileRunningAndStopsAt32001) {
     EXPECT_EQ(game.flags.levelClock, 5);
 }
 
-TEST_F(TimerEventsTest, MessagesScrollOneEveryTwoSeconds) {
-    game.messages = {"a", "b", "", "", ""};
-    game.flags.messageScroll = true;
-    OnTmr1(game);
-    EXPECT_EQ(game.messages[0], "a");
-    OnTmr1(game);
-    EXPECT_EQ(game.messages[0], "b");
-    EXPECT_EQ(game.messages[1], "");
-}
-
 TEST_F(TimerEventsTest, FramesPerSecondAndAtomicPowerCountDown) {
     game.flags.frameCount = 57;
     game.world.NumSnakes = 2;

@@ -34,55 +34,6 @@ protected:
     Game game;
 };
 
-TEST_F(MovementTest, ATurnLeavesACornerThatTravelsDownTheBody) {
-    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 3);
-    for (int i = 0; i < 3; ++i)
-        Step(Dir::Forw);
-    Step(Dir::Left);
-    EXPECT_EQ(s.body[1].piece, Piece::FL);
-    EXPECT_EQ(s.body[2].piece, Piece::Forw);
-    Step(Dir::Left);
-    EXPECT_EQ(s.body[1].piece, Piece::Left);
-    EXPECT_EQ(s.body[2].piece, Piece::FL);
-    EXPECT_EQ(s.body[3].piece, Piece::Forw);
-    Step(Dir::Left);
-    EXPECT_EQ(s.body[3].piece, Piece::FL);
-    EXPECT_EQ(s.tailPiece, Piece::FL);
-}
-
-TEST_F(MovementTest, SlotsHoldTheHeadPositionsOfEarlierSteps) {
-    SnakeRecord& s = PlaceSnake(310, 230, Dir::Right, 3);
-    Step(Dir::Right);  // head 330
-    Step(Dir::Right);  // head 350
-    Step(Dir::Back);   // head (350, 250)
-    for (const auto& [slot, x] : {std::pair{0, 350}, {1, 350}, {2, 330}, {3, 310}})
-        EXPECT_TRUE(s.body[slot].x == x && s.body[slot].y == 230) << "slot " << slot;
-    EXPECT_TRUE(s.tailX == 310 && s.tailY == 230);
-    EXPECT_EQ(PieceDir(s.body[0].piece), Dir::Back) << "slot 0 always holds a direction word";
-}
-
-TEST_F(MovementTest, ALengthOneSnakeCarriesItsCornerOnSegmentOneOnly) {
-    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 1);
-    Step(Dir::Forw);
-    Step(Dir::Right);
-    EXPECT_EQ(s.body[1].piece, Piece::FR);
-    EXPECT_EQ(s.body[2].piece, Piece::None);
-    EXPECT_EQ(s.tailPiece, Piece::FR);
-}
-
-TEST_F(MovementTest, TwoTurnsInARowTravelTogether) {
-    SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 4);
-    for (int i = 0; i < 4; ++i)
-        Step(Dir::Forw);
-    Step(Dir::Left);
-    Step(Dir::Back);
-    EXPECT_EQ(s.body[1].piece, Piece::LB);
-    EXPECT_EQ(s.body[2].piece, Piece::FL);
-    Step(Dir::Back);
-    EXPECT_EQ(s.body[2].piece, Piece::LB);
-    EXPECT_EQ(s.body[3].piece, Piece::FL);
-}
-
 TEST_F(MovementTest, AReversalRequestIsIgnoredAndKept) {
     SnakeRecord& s = PlaceSnake(310, 230, Dir::Forw, 1);
     s.nextDir = Dir::Back;
