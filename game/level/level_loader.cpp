@@ -333,13 +333,7 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
     ShowMessage(game, "Welcome!");
     game.flags.running = true;
 
-    for (ItemKind kind : kItemKinds) {
-        ItemList& list = w.Items(kind);
-        for (int k = 1; k <= list.count; ++k) {
-            list.slots[k].visible = true;
-            PlaceItem(game, kind, k, true);
-        }
-    }
+    PlaceLevelItems(game);
 
     host.ConsolePrint("LoadLevel: Loading background image: " + game.level.BkgPic);
     host.LoadBackground(game.level.BkgPic);

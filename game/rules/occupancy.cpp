@@ -43,15 +43,6 @@ OccupancyIndex::OccupancyIndex() {
     }
 }
 
-int OccupancyIndex::MarkFree(const LatticeMarks& blocked, LatticeMarks& free) const {
-    int count = 0;
-    for (std::size_t p = 0; p < free.size(); ++p) {
-        free[p] = static_cast<std::uint8_t>((cover_[p] == 0) & (blocked[p] == 0));
-        count += free[p];
-    }
-    return count;
-}
-
 int OccupancyIndex::BucketColumn(int x) {
     return std::clamp(FloorDiv(x - kBucketOrigin, kBucketSize), 0, kBucketColumns - 1);
 }

@@ -49,10 +49,8 @@ public:
     bool Covered(int col, int row) const { return cover_[Point(col, row)] != 0; }
     // Lattice points that nothing covers.
     int UncoveredCount() const { return uncovered_; }
-    // Marks (1) in `free` the points that nothing covers and `blocked` leaves open,
-    // row by row; returns how many there are.
+    // One mark for every lattice point, row by row.
     using LatticeMarks = std::array<std::uint8_t, kLatticePoints>;
-    int MarkFree(const LatticeMarks& blocked, LatticeMarks& free) const;
 
     // Calls visit(k) for every visible slot of the kind that stands near enough to
     // (x, y) for its window to hold that point: every slot whose window holds it, and

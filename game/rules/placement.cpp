@@ -72,8 +72,9 @@ bool UnderPlayerBody(const SnakeRecord& player, int x, int y) {
 }
 
 // On a crowded field the first few tries run on the plain look-ups; most placements
-// end there. Only when they fail are the free points worked out, so that each later
-// try costs one look-up and a search that cannot succeed is known at once.
+// end there. Only when they fail are the points under the player's body marked, so
+// that each later try costs two look-ups and a search that cannot succeed is known
+// at once.
 constexpr int kQuickTries = 64;
 
 const RandomJump& RestOfAFailedSearch() {
@@ -119,9 +120,9 @@ bool FinishSearch(Random& rng, ItemSlot& slot, IsFree isFree, int firstTry) {
     return false;
 }
 
+// The index must be up to date.
 bool PlaceAtRandom(Game& game, ItemSlot& slot) {
-    OccupancyIndex& index = game.occupancy;
-    index.Sync(game.world);
+    const OccupancyIndex& index = game.occupancy;
     if (index.UncoveredCount() == 0) {
         FailedSearch().Apply(game.rng);  // no try could succeed, nor the scan after them
         return false;
@@ -132,23 +133,30 @@ bool PlaceAtRandom(Game& game, ItemSlot& slot) {
     };
     if (TryAtRandom(game.rng, slot, looksFree, 0, kQuickTries)) return true;
 
+    // The points under the player's body, and how many uncovered points that leaves.
     OccupancyIndex::LatticeMarks underBody{};
+    int free = index.UncoveredCount();
     for (int i = 1; i <= player.length; ++i) {
         const BodySegment& seg = player.Segment(i);
         const LatticeRange r = LatticeRangeOf(kPlayerBodyWindow, seg.x, seg.y);
-        for (int row = r.firstRow; row <= r.lastRow; ++row)
-            for (int col = r.firstCol; col <= r.lastCol; ++col)
-                underBody[static_cast<std::size_t>(row * kLatticeColumns + col)] = 1;
+        for (int row = r.firstRow; row <= r.lastRow; ++row) {
+            for (int col = r.firstCol; col <= r.lastCol; ++col) {
+                std::uint8_t& mark =
+                    underBody[static_cast<std::size_t>(row * kLatticeColumns + col)];
+                if (mark == 0 && !index.Covered(col, row)) --free;
+                mark = 1;
+            }
+        }
     }
-    OccupancyIndex::LatticeMarks free;
-    if (index.MarkFree(underBody, free) == 0) {
+    if (free == 0) {
         RestOfAFailedSearch().Apply(game.rng);
         return false;
     }
     return FinishSearch(
         game.rng, slot,
         [&](int col, int row) {
-            return free[static_cast<std::size_t>(row * kLatticeColumns + col)] != 0;
+            return underBody[static_cast<std::size_t>(row * kLatticeColumns + col)] == 0 &&
+                   !index.Covered(col, row);
         },
         kQuickTries);
 }
@@ -157,16 +165,46 @@ bool InUserItemGraphic(const UserItemCell& cell, int x, int y) {
     return kUserItemGraphicWindow.Holds(x, y, cell.x, cell.y);
 }
 
-}  // namespace
-
-bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn) {
+// Places slot k; `sync` brings the index up to date before the lattice is searched.
+template <typename Sync>
+bool Place(Game& game, ItemKind kind, int k, bool preferRandomSpawn, Sync sync) {
     game.rng.Mix(game.Now());
     ItemSlot& slot = game.world.Items(kind).slots[k];
     if (game.world.spawnCount > 0 && PlaceOnSpawnPoint(game, slot, k, preferRandomSpawn))
         return true;
+    sync();
     if (PlaceAtRandom(game, slot)) return true;
     slot.visible = false;
     return false;
+}
+
+}  // namespace
+
+bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn) {
+    return Place(game, kind, k, preferRandomSpawn, [&] { game.occupancy.Sync(game.world); });
+}
+
+void PlaceLevelItems(Game& game) {
+    // Nothing else changes the world meanwhile: once a search has brought the whole
+    // index up to date, the next needs only the lists placed in since.
+    bool synced = false;
+    std::size_t changedFrom = 0;
+    for (std::size_t n = 0; n < kItemKinds.size(); ++n) {
+        ItemList& list = game.world.Items(kItemKinds[n]);
+        for (int k = 1; k <= list.count; ++k) {
+            list.slots[k].visible = true;
+            Place(game, kItemKinds[n], k, true, [&] {
+                if (synced) {
+                    for (std::size_t m = changedFrom; m <= n; ++m)
+                        game.occupancy.SyncItems(game.world, kItemKinds[m]);
+                } else {
+                    game.occupancy.Sync(game.world);
+                    synced = true;
+                }
+                changedFrom = n;
+            });
+        }
+    }
 }
 
 bool IsOccupied(const Game& game, int x, int y) {

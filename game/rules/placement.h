@@ -10,6 +10,10 @@ namespace zelkor {
 // false, with the slot hidden, when no free position exists at all.
 bool PlaceItem(Game& game, ItemKind kind, int k, bool preferRandomSpawn);
 
+// Shows and places items 1 to count of every list in turn, as loading a level does:
+// each as `PlaceItem` with a random spawn point tried first.
+void PlaceLevelItems(Game& game);
+
 // `IsOccupied`(X, Y): whether a candidate item position is outside the field or
 // taken by a visible item, a standing wall, a user-item graphic or the player's body.
 // This is the rule, looked up in every table; placement asks the occupancy index

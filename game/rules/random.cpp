@@ -34,17 +34,37 @@ RandomJump::RandomJump(std::uint64_t draws) {
         column[static_cast<std::size_t>(j / 64)] = std::uint64_t{1} << (j % 64);
         Random::Step(column);
     }
+    Matrix columns{};
     for (int j = 0; j < 256; ++j)  // the identity
-        columns_[static_cast<std::size_t>(j)][static_cast<std::size_t>(j / 64)] = std::uint64_t{1}
-                                                                                  << (j % 64);
+        columns[static_cast<std::size_t>(j)][static_cast<std::size_t>(j / 64)] = std::uint64_t{1}
+                                                                                 << (j % 64);
     for (; draws > 0; draws >>= 1) {
-        if (draws & 1) columns_ = Times(columns_, step);
+        if (draws & 1) columns = Times(columns, step);
         if (draws > 1) step = Times(step, step);
+    }
+    for (std::size_t group = 0; group < groups_.size(); ++group) {
+        for (std::size_t value = 0; value < 16; ++value) {
+            State& sum = groups_[group][value];
+            for (std::size_t bit = 0; bit < 4; ++bit) {
+                if ((value >> bit & 1) == 0) continue;
+                for (std::size_t i = 0; i < 4; ++i)
+                    sum[i] ^= columns[4 * group + bit][i];
+            }
+        }
     }
 }
 
 void RandomJump::Apply(Random& rng) const {
-    rng.s_ = Times(columns_, rng.s_);
+    State result{};
+    for (std::size_t word = 0; word < 4; ++word) {
+        std::uint64_t bits = rng.s_[word];
+        for (std::size_t group = 16 * word; group < 16 * word + 16; ++group, bits >>= 4) {
+            const State& sum = groups_[group][bits & 15];
+            for (std::size_t i = 0; i < 4; ++i)
+                result[i] ^= sum[i];
+        }
+    }
+    rng.s_ = result;
 }
 
 RandomJump::State RandomJump::Times(const Matrix& m, const State& v) {

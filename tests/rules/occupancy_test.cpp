@@ -235,7 +235,7 @@ void WallUp(World& w, WorldMaker& maker) {
         w.WallPieces[maker.Int(1, kMaxWallPieces)].standing = false;
 }
 
-TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSay) {
+TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSayAlsoWhenALevelLoads) {
     int fullFields = 0, placements = 0;
     for (unsigned seed = 1; seed <= 12; ++seed) {
         SCOPED_TRACE(seed);
@@ -275,6 +275,29 @@ TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSay) {
                 game.world.WallPieces[maker.Int(1, kMaxWallPieces)].standing = false;
             rules.world = game.world;
         }
+        if (walled) continue;  // the rules' ten thousand tries for every item take too long
+        // A level's items, placed as loading does, land as placed one after another.
+        for (ItemKind kind : kItemKinds)
+            game.world.Items(kind).count = static_cast<std::int16_t>(maker.Int(0, 50));
+        rules.world = game.world;
+        PlaceLevelItems(game);
+        for (ItemKind kind : kItemKinds) {
+            for (int k = 1; k <= rules.world.Items(kind).count; ++k) {
+                rules.world.Items(kind).slots[k].visible = true;
+                PlaceItemByTheRules(rules, kind, k, true);
+            }
+        }
+        for (ItemKind kind : kItemKinds) {
+            for (int k = 1; k <= kMaxItems; ++k) {
+                const ItemSlot& slot = game.world.Items(kind).slots[k];
+                const ItemSlot& expected = rules.world.Items(kind).slots[k];
+                ASSERT_TRUE(slot.x == expected.x && slot.y == expected.y &&
+                            slot.visible == expected.visible &&
+                            slot.spawnPoint == expected.spawnPoint)
+                    << ItemKindName(kind) << " " << k;
+            }
+        }
+        ASSERT_EQ(game.rng.Rnd(), rules.rng.Rnd()) << "the draws went apart loading a level";
     }
     // The worlds are crowded enough that some fields fill up.
     EXPECT_GT(fullFields, 0);
