@@ -43,4 +43,13 @@ void Canvas::DrawFixed(Fixed which, int x, int y, bool keyed) {
     Blit(back_, x, y, picture, picture.bounds(), keyed);
 }
 
+void Canvas::DrawBackground(Fixed which, bool keyed) {
+    const Surface& picture = pictures_.fixed(which);
+    const Rect screen = back_.bounds();
+    const bool covers =
+        Intersect(picture.bounds(), screen) == screen && (!keyed || picture.OpaqueOver(screen));
+    if (!covers) back_.Fill(kOpaqueBlack);
+    Blit(back_, 0, 0, picture, picture.bounds(), keyed);
+}
+
 }  // namespace zelkor

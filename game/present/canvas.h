@@ -47,6 +47,9 @@ public:
                  bool keyed = true);
     // A fixed picture, whole, with its top-left corner at (x, y).
     void DrawFixed(Fixed which, int x, int y, bool keyed = true);
+    // A screen's background: a fixed picture at (0, 0) over black. The black is left
+    // out where the picture covers the whole back buffer by itself.
+    void DrawBackground(Fixed which, bool keyed);
 
 private:
     PictureStore& pictures_;

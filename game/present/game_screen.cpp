@@ -24,8 +24,7 @@ void GameScreen::PrepareUserItemGfx(const Game& game) {
 // ---- the frame ----------------------------------------------------------------------------
 
 void GameScreen::BeginGameFrame(const Game& game) {
-    canvas_.back().Fill(kOpaqueBlack);
-    canvas_.DrawFixed(Fixed::Background, 0, 0, false);
+    canvas_.DrawBackground(Fixed::Background, false);
     playfield_.DrawStartMarkers(game);
     TextStyle style = canvas_.textStyle();
     style.face = "Balloon";
@@ -86,8 +85,7 @@ void GameScreen::DrawWallHitBanner(const Game& game) {
 }
 
 void GameScreen::DrawStill(const Game& game) {
-    canvas_.back().Fill(kOpaqueBlack);
-    canvas_.DrawFixed(Fixed::Background, 0, 0, false);
+    canvas_.DrawBackground(Fixed::Background, false);
     PlayfieldPainter& p = playfield_;
     p.DrawStartMarkers(game);
     for (ItemKind kind : {ItemKind::Yellow, ItemKind::Red, ItemKind::Blue, ItemKind::Black,

@@ -129,10 +129,7 @@ int MenuScreen::TextUpTo(std::string_view text, int x, int y, int right, std::ui
 }
 
 void MenuScreen::Background(Fixed picture) {
-    Surface& back = canvas_.back();
-    back.Fill(kOpaqueBlack);
-    const Surface& bkg = canvas_.pictures().fixed(picture);
-    Blit(back, 0, 0, bkg, bkg.bounds(), true);
+    canvas_.DrawBackground(picture, true);
 }
 
 void MenuScreen::StatusAndVersion(std::string_view status, std::uint32_t colour) {

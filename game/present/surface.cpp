@@ -56,6 +56,18 @@ void Surface::FindRuns() const {
     runsKnown_ = true;
 }
 
+bool Surface::OpaqueOver(Rect area) const {
+    // Runs of one kind never touch, so an opaque stretch is always one run.
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto runs = Runs(y);
+        if (std::ranges::none_of(runs, [&](const Run& r) {
+                return r.opaque && r.begin <= area.left && r.end >= area.right;
+            }))
+            return false;
+    }
+    return true;
+}
+
 Rect Intersect(Rect wanted, Rect limit) {
     Rect r{std::max(wanted.left, limit.left), std::max(wanted.top, limit.top),
            std::min(wanted.right, limit.right), std::min(wanted.bottom, limit.bottom)};

@@ -91,6 +91,10 @@ public:
     // Frees the pixels; the surface is empty afterwards.
     void Release();
 
+    // Whether a keyed copy of `area` (inside the surface) covers every pixel under it:
+    // no transparent or partly transparent pixel.
+    bool OpaqueOver(Rect area) const;
+
     // Row y's runs, left to right; worked out on the first call after a change.
     std::span<const Run> Runs(int y) const {
         if (!runsKnown_) FindRuns();

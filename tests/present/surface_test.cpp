@@ -51,6 +51,13 @@ TEST(Blit, CopiesByRunsWhatACopyPixelByPixelGivesWhereverThePictureIsCut) {
         const int left = below(picture.width() + 6) - 3, top = below(picture.height() + 6) - 3;
         const Rect from{left, top, left + below(36), top + below(36)};
         const bool keyed = below(4) != 0;
+        // A background's fill is left out only when the part copied has no hole.
+        const Rect inside = Intersect(from, picture.bounds());
+        bool noHole = true;
+        for (int sy = inside.top; sy < inside.bottom; ++sy)
+            for (int sx = inside.left; sx < inside.right; ++sx)
+                noHole = noHole && AlphaOf(picture.Pixel(sx, sy)) == 255;
+        ASSERT_EQ(picture.OpaqueOver(inside), noHole) << "round " << round;
 
         Surface byRuns(kW, kH, Argb(static_cast<std::uint8_t>(below(256)), 40, 200));
         Surface byPixel = byRuns;
