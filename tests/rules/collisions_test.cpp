@@ -19,8 +19,9 @@ TEST_F(Collisions, EachKindHasItsOwnWindow) {
     const Case cases[] = {
         {K::Yellow, 16, -16, true}, {K::Yellow, 17, 0, false}, {K::Blue, 0, -17, false},
         {K::Red, -12, 12, true},    {K::Red, -13, 0, false},   {K::Red, 16, -12, true},
-        {K::Red, 17, 0, false},     {K::Red, 0, 13, false},    {K::Black, -12, 16, true},
-        {K::Black, 0, 17, false},   {K::TNT, 0, -13, false},   {K::Power, 16, 16, true},
+        {K::Red, 17, 0, false},     {K::Red, 0, 13, false},    {K::Red, 0, -13, false},
+        {K::Black, -12, 16, true},  {K::Black, 0, 17, false},  {K::TNT, 0, -13, false},
+        {K::Power, 16, 16, true},
     };
     game.level.HideCollected = true;  // a collected item stays where it was, hidden
     for (const Case& c : cases) {
