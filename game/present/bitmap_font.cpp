@@ -24,6 +24,7 @@ int Round(double v) {
 }
 
 constexpr std::string_view kSigns = ".:-+*/()=\\_!?";
+constexpr std::string_view kRowThreeSigns = "',<>~";
 
 }  // namespace
 
@@ -33,6 +34,8 @@ GlyphCell CellOf(unsigned char c) {
     if (c >= '0' && c <= '9') return {c - '0', 2};
     const std::size_t sign = kSigns.find(static_cast<char>(c));
     if (sign != std::string_view::npos) return {11 + static_cast<int>(sign), 2};
+    const std::size_t below = kRowThreeSigns.find(static_cast<char>(c));
+    if (below != std::string_view::npos) return {static_cast<int>(below), 3};
     return {};
 }
 

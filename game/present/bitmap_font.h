@@ -10,8 +10,8 @@ namespace zelkor {
 class PictureStore;
 
 // The cell of a character in every font picture: letters in rows 0 and 1, digits
-// and signs in row 2, everything else (space, accented letters) in the blank
-// cell 10 of row 2.
+// and signs in row 2, apostrophe, comma, "<", ">" and "~" in row 3, everything
+// else (space, accented letters) in the blank cell 10 of row 2.
 struct GlyphCell {
     int column = 10;
     int row = 2;

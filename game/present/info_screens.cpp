@@ -90,8 +90,7 @@ void InfoScreens::DrawLevelInfo(const Game& game) {
             const Requirement& r = reqs[i];
             const int y = 203 + 20 * static_cast<int>(i);
             line.clear();
-            line << r.label << ": " << static_cast<std::int64_t>(std::llround(r.required))
-                 << " (you have " << r.have << ")";
+            line << r.label << ": " << Decimal{r.required} << " (you have " << r.have << ")";
             canvas_.DrawBmpTextCentered(line.view(), y, 4);
             // The kind's picture left of its line.
             const int left =
@@ -107,8 +106,7 @@ void InfoScreens::DrawLevelInfo(const Game& game) {
     }
     line.clear();
     if (l.TimeLimit > 0) {
-        line << static_cast<std::int64_t>(std::llround(l.TimeLimit - game.flags.levelClock))
-             << " seconds remain";
+        line << Decimal{l.TimeLimit - game.flags.levelClock} << " seconds remain";
     } else {
         line << game.flags.levelClock << " seconds gone";
     }

@@ -7,6 +7,11 @@
 
 namespace zelkor {
 
+// A number as a level gives it: whole numbers stay whole, "2.5" stays 2.5.
+struct Decimal {
+    double value;
+};
+
 // A line of text put together in place, for what the frame draws every time
 // (score line, counters): appending never allocates; text past its room is cut.
 class LineText {
@@ -25,6 +30,13 @@ public:
                                          static_cast<std::size_t>(end - digits.data()));
     }
     LineText& operator<<(int number) { return *this << static_cast<std::int64_t>(number); }
+    LineText& operator<<(Decimal number) {
+        std::array<char, 48> digits{};
+        const auto end =
+            std::to_chars(digits.begin(), digits.end(), number.value, std::chars_format::fixed).ptr;
+        return *this << std::string_view(digits.data(),
+                                         static_cast<std::size_t>(end - digits.data()));
+    }
 
     std::string_view view() const { return {chars_.data(), size_}; }
     void clear() { size_ = 0; }

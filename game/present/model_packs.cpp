@@ -42,6 +42,19 @@ std::vector<std::string> PackFiles(const std::filesystem::path& folder) {
     return files;
 }
 
+// The model a damaged pack's snakes are drawn with: the standard pack, or the first
+// sound one when there is none; -1 when no pack is sound.
+int StandardModel(const ModelList& models, const std::vector<int>& damaged) {
+    int first = -1;
+    for (int model = 0; model <= models.highest; ++model) {
+        if (std::find(damaged.begin(), damaged.end(), model) != damaged.end()) continue;
+        if (SameIgnoringCase(models.packs[static_cast<std::size_t>(model)].folder, "Standart"))
+            return model;
+        if (first < 0) first = model;
+    }
+    return first;
+}
+
 }  // namespace
 
 void ReadModelIni(std::string_view bytes, ModelPack& pack) {
@@ -77,6 +90,7 @@ ModelList ZkGetModelPacks(const Game& game, PictureStore& pictures, PictureHost&
     host.SetProgressTotal((listed - 1) * 16 * 2);
 
     ModelList models;
+    std::vector<int> damaged;
     for (int i = 0; i < listed; ++i) {
         const std::string& file = files[static_cast<std::size_t>(i)];
         const std::string folder = file.substr(0, file.size() - 4);
@@ -86,19 +100,24 @@ ModelList ZkGetModelPacks(const Game& game, PictureStore& pictures, PictureHost&
             if (game.run.debug) host.ConsolePrint("ZkGetModelPacks: Loading " + file);
             host.Unextract("\\models\\" + file, "\\gfx\\", "");
         }
-        const std::string gfxFolder = "\\gfx\\" + folder;
-        if (!gameFiles.Exists(gfxFolder)) {
-            host.ConsolePrint("ZkGetModelPacks: Skipping damaged model pack " + file);
-            continue;
-        }
-        const int model = models.highest + 1;
+        const int model = i;
         ModelPack& pack = models.packs[static_cast<std::size_t>(model)];
         pack = ModelPack{};
         pack.file = file;
         pack.folder = folder;
+        models.highest = static_cast<std::int16_t>(model);
+        const std::string gfxFolder = "\\gfx\\" + folder;
         const std::filesystem::path ini = gameFiles.File(gfxFolder + "\\model.ini");
         std::error_code error;
-        if (std::filesystem::is_regular_file(ini, error)) {
+        const bool unpacked = gameFiles.Exists(gfxFolder);
+        if (!unpacked) {
+            // The pack keeps its number, so the stored "Player Color" and the computer
+            // snakes keep theirs; its snakes are drawn with the standard model.
+            host.ConsolePrint("ZkGetModelPacks: Skipping damaged model pack " + file);
+            pack.name = folder;
+            pack.author = "Unknown";
+            damaged.push_back(model);
+        } else if (std::filesystem::is_regular_file(ini, error)) {
             ReadModelIni(ReadFileStart(ini, kMaxModelIniBytes), pack);
         } else {
             pack.name = folder;
@@ -107,8 +126,17 @@ ModelList ZkGetModelPacks(const Game& game, PictureStore& pictures, PictureHost&
             pack.edgesInvers = false;
             pack.author = "Unknown";
         }
-        models.highest = static_cast<std::int16_t>(model);
-        pictures.DD_LoadModelSprites(game, model, pack);
+        if (unpacked) pictures.DD_LoadModelSprites(game, model, pack);
+    }
+    const int standard = StandardModel(models, damaged);
+    for (const int model : damaged) {
+        if (standard < 0) break;
+        const ModelPack& with = models.packs[static_cast<std::size_t>(standard)];
+        ModelPack& pack = models.packs[static_cast<std::size_t>(model)];
+        pack.edges = with.edges;
+        pack.edgesInvers = with.edgesInvers;
+        pack.tailEdges = with.tailEdges;
+        pictures.CopyModelSprites(standard, model);
     }
     return models;
 }

@@ -47,10 +47,10 @@ constexpr std::array<FixedFile, static_cast<std::size_t>(Fixed::kCount)> kFixedF
     {"\\gfx\\dm.bmp", 54, 21, 3},
     {"\\gfx\\dm_red.bmp", 250, 70, 3},
     {"\\gfx\\dm_blue.bmp", 250, 70, 3},
-    {"\\gfx\\fonts\\fnt_cour_8.bmp", 499, 50, 3},
-    {"\\gfx\\fonts\\fnt_cour_11.bmp", 499, 50, 3},
+    {"\\gfx\\fonts\\fnt_cour_8.bmp", 499, 56, 3},
+    {"\\gfx\\fonts\\fnt_cour_11.bmp", 499, 66, 3},
     {"\\gfx\\fonts\\fnt_bl_16.bmp", 439, 133, 3},
-    {"\\gfx\\fonts\\fnt_sys_8.bmp", 499, 50, 3},
+    {"\\gfx\\fonts\\fnt_sys_8.bmp", 499, 60, 3},
     {"\\gfx\\fonts\\fnt_DM_16.bmp", 439, 133, 3},
     {"\\gfx\\fonts\\fnt_cour_16.bmp", 439, 140, 3},
 }};
@@ -126,11 +126,18 @@ void PictureStore::DD_CreateSurfFromFile(const Game& game, const std::string& pa
     if (found) picture = files_.Decode(file);
     // A picture of another size than asked for counts as a damaged one.
     const bool ok = picture && picture->width() == width && picture->height() == height;
-    if (game.run.debug) {
-        std::string_view shown = path;
-        if (shown.substr(0, gameFolder_.size()) == gameFolder_)
-            shown.remove_prefix(gameFolder_.size());
+    std::string_view shown = path;
+    if (shown.substr(0, gameFolder_.size()) == gameFolder_) shown.remove_prefix(gameFolder_.size());
+    if (game.run.debug)
         host_.ConsolePrint("DD_CreateSurfFromFile: processing " + std::string(shown));
+    // During play there is no box to ask in: the player learns why the picture is missing.
+    if (picture && !ok && game.flags.displayReady) {
+        const bool firstTime = toldWrongSize_.insert(path).second;
+        host_.PictureOfWrongSize("Picture " + std::string(shown) + " is " +
+                                     std::to_string(picture->width()) + " x " +
+                                     std::to_string(picture->height()) + ", the game needs " +
+                                     std::to_string(width) + " x " + std::to_string(height),
+                                 firstTime);
     }
     if (ok) {
         surface = std::move(*picture);
@@ -205,6 +212,11 @@ void PictureStore::DD_LoadModelSprites(const Game& game, int model, const ModelP
             load(f);
     }
     load(kStartSprite);
+}
+
+void PictureStore::CopyModelSprites(int from, int to) {
+    if (from < 0 || from >= kMaxModels || to < 0 || to >= kMaxModels) return;
+    sprites_[static_cast<std::size_t>(to)] = sprites_[static_cast<std::size_t>(from)];
 }
 
 int PictureStore::DD_PicWidth(const std::string& path) const {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,6 +41,9 @@ public:
     virtual bool ContinueWithoutPicture(std::string_view title, std::string_view text) = 0;
     // Shows the start-up window as it stands now (label, console, progress).
     virtual void ShowStartupWindow() = 0;
+    // A picture met during play has another size than the game asks for: `line`
+    // names it with both sizes; `firstTime` is false when the same file was told before.
+    virtual void PictureOfWrongSize(std::string_view line, bool firstTime) = 0;
 };
 
 // The fixed pictures, in the order they are loaded at start-up.
@@ -112,6 +116,8 @@ public:
     // `DD_LoadModelSprites`: the sprite slots of model number `model` that its pack's
     // flags call for.
     void DD_LoadModelSprites(const Game& game, int model, const ModelPack& pack);
+    // Model `to` is drawn with the sprites of model `from`.
+    void CopyModelSprites(int from, int to);
     // The level's own background (the path set by the level loader).
     void LoadBackground(const Game& game);
 
@@ -156,6 +162,7 @@ private:
     std::string scratch_;  // the path of a draw by name, kept to avoid allocating per draw
     bool quitting_ = false;
     std::optional<std::string> missing_;
+    std::set<std::string> toldWrongSize_;
     bool loadingByName_ = false;
 };
 

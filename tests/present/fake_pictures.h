@@ -64,7 +64,11 @@ public:
         return answerYes;
     }
     void ShowStartupWindow() override {}
+    void PictureOfWrongSize(std::string_view line, bool firstTime) override {
+        wrongSizes.push_back(std::string(line) + (firstTime ? "" : " (again)"));
+    }
 
+    std::vector<std::string> wrongSizes;
     std::vector<std::string> console;
     std::vector<std::string> boxes;
     std::vector<std::string> unpacked;

@@ -79,12 +79,21 @@ TEST_F(PictureTest, AMissingOrDamagedFixedPictureAsksWhetherToGoOn) {
     EXPECT_EQ(RedOf(store.fixed(Fixed::BrikV).Pixel(0, 0)), 70) << "yes goes on loading";
     EXPECT_TRUE(store.fixed(Fixed::BrikH).empty());
 
-    // Once the game runs, a failure is only a missing picture.
+    // Once the game runs there is no box: a missing picture is only missing, one of
+    // the wrong size is named with both sizes, on the message line the first time.
     host.boxes.clear();
     game.flags.displayReady = true;
     game.level.BkgPic = "\\gfx\\nowhere.bmp";
     store.LoadBackground(game);
+    Picture("gfx/small.bmp", 320, 240);
+    game.level.BkgPic = "\\gfx\\small.bmp";
+    store.LoadBackground(game);
+    store.LoadBackground(game);
     EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(host.wrongSizes,
+              (std::vector<std::string>{
+                  "Picture \\gfx\\small.bmp is 320 x 240, the game needs 640 x 480",
+                  "Picture \\gfx\\small.bmp is 320 x 240, the game needs 640 x 480 (again)"}));
 }
 
 TEST_F(PictureTest, BitmapTextKeepsItsGridSpacingAndWidth) {
@@ -95,13 +104,15 @@ TEST_F(PictureTest, BitmapTextKeepsItsGridSpacingAndWidth) {
     EXPECT_EQ(BmpTextWidth("abc", 2), 36) << "4 * 9.05 = 36.2";
     EXPECT_EQ(BmpTextWidth("abc", 0), 0);
     EXPECT_EQ(BmpTextWidth("abc", 7), 0);
-    for (const unsigned char c : std::initializer_list<unsigned char>{' ', ',', 0xE4}) {
+    for (const unsigned char c : std::initializer_list<unsigned char>{' ', '"', 0xE4}) {
         EXPECT_EQ(CellOf(c).column, 10) << c;
         EXPECT_EQ(CellOf(c).row, 2);
     }
     EXPECT_EQ(CellOf('?').column, 23);
     EXPECT_EQ(CellOf('\\').column, 20);
     EXPECT_EQ(CellOf('z').column, 25);
+    EXPECT_EQ(CellOf(',').column, 1);
+    EXPECT_EQ(CellOf('~').row, 3);
 
     // In font 3 the first letter starts 6 pixels left of x and the next 11 to its
     // right; each glyph is one pixel narrower than its cell.
@@ -164,21 +175,25 @@ protected:
     }
 };
 
-TEST_F(ModelPackTest, PacksAreListedByNameWithTheirFlagsAndOnlyTheirSpritesLoad) {
+TEST_F(ModelPackTest, PacksAreNumberedByNameWithTheirFlagsAndOnlyTheirSpritesLoad) {
     Pack("Red", "NAME=Fire Snake\r\nAUTHOR=Jo\r\nEDGES=0\r\n");
     Pack("Blue");
     Pack("Violet", "EDGES=1\r\nEDGES_INVERS=1\r\nTAIL_EDGES=1\r\n");
+    Pack("Standart", "EDGES=0\r\n");
     Pack("Broken", "", false);
     WriteBytes(folder.path() / "models" / "notes.txt", "x");
     const ModelList m = ZkGetModelPacks(game, store, host);
 
-    ASSERT_EQ(m.highest, 2);
+    ASSERT_EQ(m.highest, 4);
     EXPECT_EQ(m.packs[0].folder, "Blue");
     EXPECT_EQ(m.packs[0].name + "/" + m.packs[0].author, "Blue/Unknown");
     EXPECT_TRUE(m.packs[0].edges && m.packs[0].tailEdges && !m.packs[0].edgesInvers);
-    EXPECT_EQ(m.packs[1].name + "/" + m.packs[1].author, "Fire Snake/Jo");
-    EXPECT_EQ(m.packs[2].file, "Violet.zmp");
-    EXPECT_EQ(m.Find(3), nullptr);
+    // The damaged pack keeps its number and is drawn as the standard model.
+    EXPECT_EQ(m.packs[1].file, "Broken.zmp");
+    EXPECT_FALSE(m.packs[1].edges);
+    EXPECT_EQ(m.packs[2].name + "/" + m.packs[2].author, "Fire Snake/Jo");
+    EXPECT_EQ(m.packs[4].file, "Violet.zmp");
+    EXPECT_EQ(m.Find(5), nullptr);
     EXPECT_EQ(
         host.console,
         (std::vector<std::string>{"ZkGetModelPacks: Skipping damaged model pack Broken.zmp"}));
@@ -189,10 +204,11 @@ TEST_F(ModelPackTest, PacksAreListedByNameWithTheirFlagsAndOnlyTheirSpritesLoad)
             n += store.sprite(model, slot).empty() ? 0 : 1;
         return n;
     };
-    EXPECT_EQ(loaded(1), 13) << "without EDGES: heads, straight pieces, tails, start";
+    EXPECT_EQ(loaded(2), 13) << "without EDGES: heads, straight pieces, tails, start";
     EXPECT_EQ(loaded(0), 25) << "EDGES and TAIL_EDGES, no left-hand corners";
-    EXPECT_EQ(loaded(2), 29);
-    EXPECT_EQ(host.counted, 13 + 25 + 29);
+    EXPECT_EQ(loaded(4), 29);
+    EXPECT_EQ(loaded(1), 13);
+    EXPECT_EQ(host.counted, 13 + 25 + 29 + 13);
 }
 
 TEST_F(ModelPackTest, AMissingSpriteIsOnlyLoggedAndFurtherPacksPastAHundredAreSkipped) {

@@ -39,6 +39,7 @@ std::string AllGlyphs() {
     for (char c = '0'; c <= '9'; ++c)
         s += c;
     s += kRowTwoSigns;
+    s += kRowThreeSigns;
     return s;
 }
 
@@ -54,7 +55,7 @@ Fit FitGlyphs(const TypeFace& face, const FontGrid& grid, const FontLook& look, 
               bool crisp) {
     int narrowest = 1 << 20, lowest = 1 << 20;
     for (int col = 0; col < 26; ++col) {
-        for (int row = 0; row < 3; ++row) {
+        for (int row = 0; row < 4; ++row) {
             const CellRect r = CellRectOf(grid, {col, row});
             narrowest = std::min(narrowest, r.right - r.left - grid.spacing);
             lowest = std::min(lowest, r.bottom - r.top);

@@ -10,6 +10,8 @@ std::optional<CellPlace> CellOf(unsigned char ch) {
     if (ch >= '0' && ch <= '9') return CellPlace{ch - '0', 2};
     const auto at = kRowTwoSigns.find(static_cast<char>(ch));
     if (at != std::string_view::npos) return CellPlace{11 + static_cast<int>(at), 2};
+    const auto below = kRowThreeSigns.find(static_cast<char>(ch));
+    if (below != std::string_view::npos) return CellPlace{static_cast<int>(below), 3};
     return std::nullopt;
 }
 

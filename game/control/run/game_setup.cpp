@@ -129,6 +129,11 @@ void GameSetup::GoOnWithoutArchive(std::string_view archive, std::string_view re
         window_.QuitAndEnd();
 }
 
+void GameSetup::PictureOfWrongSize(std::string_view line, bool firstTime) {
+    std::cerr << Cp1252ToUtf8(line) << '\n';
+    if (firstTime) ShowMessage(*game_, line);
+}
+
 bool GameSetup::ContinueWithoutPicture(std::string_view title, std::string_view text) {
     if (game_->flags.ending) return false;  // the player chose to quit already
     if (messageBox_.Show(MessageIcon::Critical, title, text, MessageButtons::YesNo) ==

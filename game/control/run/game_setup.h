@@ -75,6 +75,7 @@ private:
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
     void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
     void ShowStartupWindow() override;
+    void PictureOfWrongSize(std::string_view line, bool firstTime) override;
 
     // However the run ended, once the display was ready: the options and the hall of
     // fame are saved to the run's store, and the unpacked files go unless another

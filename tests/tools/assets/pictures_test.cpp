@@ -202,7 +202,7 @@ TEST(GamePictures, FontsKeepEveryGlyphInsideItsCell) {
             }
             return ink;
         };
-        std::string glyphs(kRowTwoSigns);
+        std::string glyphs = std::string(kRowTwoSigns) + std::string(kRowThreeSigns);
         for (const auto& [first, last] : {std::pair{'A', 'Z'}, {'a', 'z'}, {'0', '9'}})
             for (char c = first; c <= last; ++c)
                 glyphs += c;
