@@ -233,7 +233,15 @@ void MenuScreen::DrawHallOfFame(const Game& game) {
         line_.clear();
         if (place < 10) line_ << ' ';
         line_ << place << OrdinalSuffix(place) << ": " << entry.name;
-        Text(line_.view(), kHallOfFameNameX, HallOfFameY(place), kHallOfFameColour, "Courier New");
+        if (place == m.namingPlace) {
+            // The new line, its name being typed: highlighted, with the caret.
+            const int end = TextUpTo(line_.view(), kHallOfFameNameX, HallOfFameY(place),
+                                     kHallOfFameScoreX, kMenuYellow, "Courier New");
+            if (CaretShown(game)) Text("_", end, HallOfFameY(place), kMenuYellow, "Courier New");
+        } else {
+            Text(line_.view(), kHallOfFameNameX, HallOfFameY(place), kHallOfFameColour,
+                 "Courier New");
+        }
         line_.clear();
         line_ << entry.score << " Pts";
         TextUpTo(line_.view(), kHallOfFameScoreX, HallOfFameY(place), kPanelTextRight,

@@ -165,7 +165,9 @@ struct MenuState {
     std::int16_t hallOfFamePage = 0;
     std::int16_t optionsPage = 0;
     bool typingAllowed = false;
-    std::string typingTarget;  // "PlayerName" or "Cheat"
+    std::string typingTarget;  // "PlayerName", "HallOfFame" or "Cheat"
+    // The hall-of-fame place (1..10) of a new entry whose name is being typed; 0 for none.
+    std::int16_t namingPlace = 0;
     std::string statusLine;
     // A text that stays in the main menu's status line until the cursor leaves
     // this row (why a level could not be loaded).

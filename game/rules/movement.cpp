@@ -115,6 +115,8 @@ void ResetBody(Game& game, int n) {
         s.Segment(i) = BodySegment{};
     s.length = 1;
     s.grow = 0;
+    // The tail's picture goes with the body (a new level's screen must not show it).
+    s.tailPiece = Piece::None;
 }
 
 void ClearPieces(Game& game, int n) {

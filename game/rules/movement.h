@@ -36,7 +36,8 @@ void CapLengths(Game& game);
 // fractional value is rounded as window timers take it).
 void SetStepInterval(Game& game, int n, double ms);
 
-// `ResetBody`(n): every segment out of play at (-20, -20); length 1, no growth owed.
+// `ResetBody`(n): every segment out of play at (-20, -20), no tail drawn; length 1, no
+// growth owed.
 void ResetBody(Game& game, int n);
 
 // `ClearPieces`(n): every segment's piece, `dir` and `tailPiece` become empty.

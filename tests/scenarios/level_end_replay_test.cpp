@@ -40,6 +40,7 @@ TEST(LevelEnd, TheBoxWaitsForEnterAndTheNextLevelLoads) {
     EXPECT_EQ(player["totalScore"], 110);
     EXPECT_EQ(player["score"], 0);
     EXPECT_EQ(player["yellowEaten"], 0);
+    EXPECT_EQ(player["tailPiece"], "") << "the last level's tail is not drawn";
 }
 
 // File names on disk are UTF-8, while the command line arrives in UTF-8 and a level's
@@ -89,15 +90,28 @@ TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
         (std::vector<std::string>{"Game Over @215", "-Press Enter- @230", "Your Score: 10009 @245",
                                   "This is a new High Score! @260"}));
 
-    // A fresh settings file: the run before has saved its entry there.
+    // A fresh settings file: the run before has saved its entry there. The new line
+    // waits on the hall-of-fame page for its name, prefilled with the player's.
     const auto file = replay.WriteSettings(settings);
-    const auto menu = replay.Play("/L=bonus.dat", 4000, keys + Press(3500, key::Enter));
-    const auto& hall = menu.dump["hallOfFame"];
-    EXPECT_EQ(hall[0]["name"], "Ada");
-    EXPECT_EQ(hall[0]["score"], "10009");
+    keys += Press(3500, key::Enter);
+    const auto menu = replay.Play("/L=bonus.dat", 4000, keys);
+    EXPECT_EQ(menu.dump["hallOfFame"][0]["name"], "Ada");
+    EXPECT_EQ(menu.dump["hallOfFame"][0]["score"], "10009");
     EXPECT_NE(ReadBytes(file).find("Score 1=10009"), std::string::npos) << "saved";
     EXPECT_TRUE(menu.dump["flags"]["menuShown"]);
     EXPECT_EQ(menu.dump["menu"]["hallOfFamePage"], 1);
+    EXPECT_EQ(menu.dump["menu"]["typingTarget"], "HallOfFame");
+
+    // Backspace, "x" (a cheat console letter goes to the name instead), Enter: the name
+    // is kept and becomes the player's.
+    replay.WriteSettings(settings);
+    keys += Press(4100, key::Backspace) + Press(4200, 45) + Press(4300, key::Enter);
+    const auto named = replay.Play("/L=bonus.dat", 4600, keys);
+    EXPECT_EQ(named.dump["hallOfFame"][0]["name"], "Adx");
+    EXPECT_EQ(named.dump["menu"]["typingTarget"], "Cheat");
+    EXPECT_EQ(named.dump["Snakes"][0]["name"], "Adx");
+    EXPECT_NE(ReadBytes(file).find("Player Name=Adx"), std::string::npos);
+    EXPECT_NE(ReadBytes(file).find("Name 1=Adx"), std::string::npos);
 }
 
 }  // namespace

@@ -12,6 +12,22 @@ bool OnOptionsPage(const Game& game) {
     return game.menu.optionsPage == 1;
 }
 
+// A new hall-of-fame line takes its name on the page, once the game-over box is closed.
+bool NamingEntry(const Game& game) {
+    return OnHallOfFamePage(game) && game.menu.namingPlace > 0 && !DeathSequenceRunning(game);
+}
+
+// The name typed for the new line is kept (an emptied one goes back to the player's
+// name) and becomes the player's name.
+void KeepEntryName(Game& game, KeyHandlerActions& actions) {
+    std::string& name = game.hallOfFame[static_cast<std::size_t>(game.menu.namingPlace - 1)].name;
+    if (name.empty()) name = game.Player().name;
+    game.Player().name = name;
+    game.menu.namingPlace = 0;
+    game.menu.statusLine.clear();
+    actions.SaveSettings();
+}
+
 void Steer(Game& game, Dir dir) {
     RequestTurn(game.Player(), dir, game.options.quickTurns);
     game.flags.wallHitWait = false;
@@ -83,7 +99,9 @@ void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int k) {
 
 void EraseOnPage(Game& game, bool all) {
     std::string* text = nullptr;
-    if (OnHallOfFamePage(game)) {
+    if (NamingEntry(game)) {
+        text = &game.hallOfFame[static_cast<std::size_t>(game.menu.namingPlace - 1)].name;
+    } else if (OnHallOfFamePage(game)) {
         text = &game.cheats.consoleText;
     } else if (OnOptionsPage(game) && game.menu.optionsRow == 8) {
         text = &game.Player().name;
@@ -101,6 +119,7 @@ void Escape(Game& game, KeyHandlerActions& actions) {
     if (!f.displayReady) {
         actions.QuitAndEnd();
     } else if (OnHallOfFamePage(game)) {
+        if (NamingEntry(game)) KeepEntryName(game, actions);
         game.menu.hallOfFamePage = 0;
         f.menuShown = true;
     } else if (OnOptionsPage(game)) {
@@ -117,7 +136,11 @@ void Escape(Game& game, KeyHandlerActions& actions) {
 void Act(Game& game, KeyHandlerActions& actions, int k) {
     LoopFlags& f = game.flags;
     if (!f.Pause) MoveOrNavigate(game, actions, k);
-    if (k == key::Enter) EraseOnPage(game, true);
+    if (k == key::Enter && NamingEntry(game)) {
+        KeepEntryName(game, actions);
+    } else if (k == key::Enter) {
+        EraseOnPage(game, true);
+    }
     if (k == key::Backspace) EraseOnPage(game, false);
     game.keys.lastKey = k;
     if (k >= 2 && k <= 57 && k != key::LeftShift && k != key::Enter && k != key::RightShift &&

@@ -16,6 +16,9 @@ void TypeIntoTarget(Game& game, int scanCode, const ConsoleLevels& levels) {
     const std::string typed = DI_KeyChar(scanCode, game.keys.shift, game.run.keyMap);
     if (game.menu.typingTarget == "PlayerName") {
         AppendCut(game.Player().name, typed, kPlayerNameLength);
+    } else if (game.menu.typingTarget == "HallOfFame" && game.menu.namingPlace > 0) {
+        AppendCut(game.hallOfFame[static_cast<std::size_t>(game.menu.namingPlace - 1)].name, typed,
+                  kPlayerNameLength);
     } else if (game.menu.typingTarget == "Cheat") {
         AppendCut(game.cheats.consoleText, typed, kConsoleLength);
         TestConsoleCommands(game, levels);

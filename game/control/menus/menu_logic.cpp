@@ -30,6 +30,8 @@ constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
 
 constexpr std::size_t kTickerLength = 71;
 
+constexpr std::string_view kNamingHelp = "Type your name for the Hall Of Fame and press Enter";
+
 // Pulls a value back into low..high, the upper end first, so a range whose ends
 // were read crossed from a damaged settings file still gives one of them.
 double KeepWithin(double value, double low, double high) {
@@ -205,7 +207,9 @@ void MenuPassLogic(Game& game, MenuHost& host) {
     if (m.hallOfFamePage == 1 || m.optionsPage == 1) m.statusHeld = false;
     if (m.hallOfFamePage == 1) {
         m.typingAllowed = true;
-        m.typingTarget = "Cheat";
+        // A new entry's name is typed first; the cheat console waits until it is kept.
+        m.typingTarget = m.namingPlace > 0 ? "HallOfFame" : "Cheat";
+        if (m.namingPlace > 0) m.statusLine = kNamingHelp;
     } else if (m.optionsPage == 1) {
         OptionsPass(game, host);
     } else {

@@ -123,6 +123,8 @@ void MainWindow::DX_INIT() {
         ShowMessage(game_,
                     run.huntingMode ? "Zelkor Multiplayer: Hunting Mode!" : "Zelkor Multiplayer");
     } else {
+        // Hunting is a kind of deathmatch.
+        if (run.huntingMode) ShowMessage(game_, "Hunting mode (/H) needs a deathmatch (/DM)");
         run.huntingMode = false;
     }
     ShowMessage(game_, "----------------------");
@@ -247,8 +249,11 @@ void MainWindow::SaveSettings() {
 }
 
 HighScoreEntry MainWindow::EnterHighScore() {
-    switch (zelkor::EnterHighScore(game_, s_.settings).outcome) {
+    const HighScoreResult result = zelkor::EnterHighScore(game_, s_.settings);
+    switch (result.outcome) {
         case HighScoreOutcome::Entered:
+            // The player names the new line on the hall-of-fame page.
+            game_.menu.namingPlace = static_cast<std::int16_t>(result.place);
             return HighScoreEntry::Entered;
         case HighScoreOutcome::Cheated:
             return HighScoreEntry::Refused;
