@@ -246,6 +246,14 @@ int FailLoad(Game& game, LevelLoadHost& host, std::string_view path,
     return -1;
 }
 
+// Fewer computer snakes play than were asked for (or none in a deathmatch): the
+// level's start points are all the room there is.
+void TellRoomForComputerSnakes(Game& game) {
+    const int room = std::max(0, game.level.LastStart - 1);
+    ShowMessage(game, {"This level has room for ", NumberText(room),
+                       room == 1 ? " computer snake" : " computer snakes"});
+}
+
 }  // namespace
 
 void ResetLevel(Game& game, LevelLoadHost& host) {
@@ -352,14 +360,17 @@ int LoadLevel(Game& game, LevelLoadHost& host, RulesHost& rules, std::string_vie
         // A count beyond the snake table is cut to it before it becomes a 16-bit number.
         if (game.run.aisGiven)
             w.NumSnakes = static_cast<std::int16_t>(std::min(game.run.cmdAIS + 1, 16.0));
+        const int asked = w.NumSnakes - 1;
         if (w.NumSnakes >= game.level.LastStart) w.NumSnakes = game.level.LastStart;
         if (w.NumSnakes < 1) w.NumSnakes = 1;
+        if (w.NumSnakes - 1 < asked) TellRoomForComputerSnakes(game);
         StartAITimers(game);
         SetStepInterval(game, 1, player.curSpeed);
         StartComputerSnakes(game, rules);
     } else {
         StopComputerSnakes(game);
         w.NumSnakes = 1;
+        if (game.run.Deathmatch()) TellRoomForComputerSnakes(game);
     }
 
     RunValues& run = game.run;

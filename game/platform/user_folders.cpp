@@ -30,8 +30,11 @@ std::filesystem::path UserPicturesFolder() {
     const std::filesystem::path pictures = FirstLineOf("xdg-user-dir PICTURES 2>/dev/null");
     if (IsFolder(pictures)) return pictures;
     const char* home = std::getenv("HOME");
-    if (home != nullptr && IsFolder(home)) return home;
-    return {};
+    if (home == nullptr || !IsFolder(home)) return {};
+    // Without the desktop's folder list, the usual "Pictures" folder when there is one.
+    const std::filesystem::path usual = std::filesystem::path(home) / "Pictures";
+    if (IsFolder(usual)) return usual;
+    return home;
 }
 
 }  // namespace zelkor

@@ -1,6 +1,8 @@
 #include "game/present/hud_painter.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "common/captions.h"
 #include "game/present/bitmap_font.h"
@@ -93,6 +95,21 @@ void HudPainter::DrawCounterBar(const Game& game) {
     line.clear();
     line << '=' << p.tnt;
     canvas_.DrawBmpText(line.view(), 240, 452, 4);
+    if (game.level.TimeLimit > 0) DrawTimeLeft(game);
+}
+
+void HudPainter::DrawTimeLeft(const Game& game) {
+    const double left = std::max(0.0, game.level.TimeLimit - game.flags.levelClock);
+    const auto seconds = static_cast<std::int64_t>(std::ceil(left));
+    LineText& line = canvas_.line();
+    line.clear();
+    line << seconds / 60 << (seconds % 60 < 10 ? ":0" : ":") << seconds % 60;
+    // The last ten seconds in the red deathmatch font.
+    if (seconds <= 10) {
+        canvas_.DrawBmpText(line.view(), kTimeLeftX, 448, 5);
+    } else {
+        canvas_.DrawBmpText(line.view(), kTimeLeftX, 452, 4);
+    }
 }
 
 void HudPainter::DrawKeyNumber(int scanCode) {

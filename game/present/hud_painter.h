@@ -13,6 +13,7 @@ public:
 
     void DrawScoreLine(const Game& game);
     void DrawFpsCounter(const Game& game);
+    // The item counters at the bottom, and the time left of a timed level right of them.
     void DrawCounterBar(const Game& game);
     void DrawMessages(const Game& game);
     void DrawStatistics(const Game& game);
@@ -20,6 +21,10 @@ public:
     void DrawKeyNumber(int scanCode);
 
 private:
+    // "1:15", counting down, clear of the item counters.
+    static constexpr int kTimeLeftX = 300;
+    void DrawTimeLeft(const Game& game);
+
     Canvas& canvas_;
 };
 

@@ -174,7 +174,9 @@ void PlayfieldPainter::DrawNameTags(const Game& game) {
         const SnakeRecord& s = game.Snake(n);
         canvas_.SetTextStyle(kNameTagStyle);
         const int w = canvas_.txtWidth(s.name);
-        canvas_.DrawSystemText(s.name, s.x + 10 - w / 2, s.y - 10);
+        // Centred above the head, but kept inside the screen.
+        const int x = std::clamp(s.x + 10 - w / 2, 0, std::max(0, kScreenWidth - w));
+        canvas_.DrawSystemText(s.name, x, std::max(0, s.y - 10));
         canvas_.SetTextStyle("Standart");
     }
 }

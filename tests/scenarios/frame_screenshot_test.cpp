@@ -154,21 +154,40 @@ TEST_F(FrameScreenshots, ALevelInPlay) {
     const int end = 20 + BmpTextWidth(score, 3);
     EXPECT_GT(Drawn(shot, background, {end - 14, 20, end - 8, 36}), 0);
     EXPECT_EQ(Drawn(shot, background, {end + 1, 18, end + 60, 38}), 0);
-    ExpectHash(shot, 0x36266c7026d42adc, "level-in-play");
+    ExpectHash(shot, 0xd540b4221eb5d7d7, "level-in-play");
+}
+
+TEST_F(FrameScreenshots, ATimedLevelCountsDownBesideTheCountersWithTheFpsCounterOn) {
+    replay.AddLevel("crown.dat", Field("Zelkor's Crown, <1>").Key("Timeout= 75"));
+    replay.WriteSettings("[Options]\nShow FPS=True\n");
+    const Screenshot shot = Shoot("/L=crown.dat", SetOff(key::Right), 1500);
+    ASSERT_EQ(last.dump["level"]["levelClock"], 1);
+    // "1:14" right of the TNT counter, clear of the score line and the FPS counter.
+    EXPECT_GT(Drawn(shot, background, {300, 452, 300 + BmpTextWidth("1:14", 4), 467}), 20);
+    EXPECT_EQ(Drawn(shot, background, {280, 440, 298, 480}), 0);
+    ExpectHash(shot, 0x90c10194ee2703c9, "timed-level");
 }
 
 TEST_F(FrameScreenshots, ThePauseBannerOverTheStillScene) {
     const Screenshot shot =
         Shoot("/L=shots.dat", SetOff(key::Right) + Press(700, key::Pause), 1200);
     ASSERT_TRUE(last.dump["flags"]["Pause"]);
-    ExpectHash(shot, 0x4f8a3fbae4bdbc7e, "pause");
+    ExpectHash(shot, 0x9937b32855dfae0e, "pause");
 }
 
 TEST_F(FrameScreenshots, TheInformationScreen) {
     // The screen opens after the level is loaded and stays until F1.
     const Screenshot shot = Shoot("/L=shots.dat", "", 600);
     ASSERT_TRUE(last.dump["flags"]["infoScreen"]);
-    ExpectHash(shot, 0x31ec1cf43157a207, "information-screen");
+    ExpectHash(shot, 0x2c4ce9584d453002, "information-screen");
+
+    // A requirement is shown as the level gives it: 2.5 is not 3.
+    replay.AddLevel("half.dat", Field().Key("reqRed= 2.5"));
+    replay.AddLevel("three.dat", Field().Key("reqRed= 3"));
+    const Screenshot half = Shoot("/L=half.dat", "", 600);
+    const Screenshot three = Shoot("/L=three.dat", "", 600);
+    EXPECT_GT(Drawn(half, three, {162, 221, 477, 239}), 20) << "the line of the red items";
+    EXPECT_EQ(Drawn(half, three, {0, 0, 640, 220}), 0);
 }
 
 TEST_F(FrameScreenshots, TheStartUpWindow) {
@@ -211,7 +230,7 @@ TEST_F(FrameScreenshots, ADeathmatchShowsTheFragsBottomRight) {
     // One digit is 18 pixels wide in the frag font: drawn from x = 617.
     EXPECT_GT(Drawn(shot, background, {617, 450, 635, 466}), 20);
     EXPECT_EQ(Drawn(shot, background, {636, 450, 640, 466}), 0);
-    ExpectHash(shot, 0x9926e87769ca4e0d, "deathmatch");
+    ExpectHash(shot, 0x570a88c74ee366fe, "deathmatch");
 }
 
 TEST_F(FrameScreenshots, TheWallHitBannerWaitsForAnArrow) {
@@ -219,7 +238,7 @@ TEST_F(FrameScreenshots, TheWallHitBannerWaitsForAnArrow) {
     // Off the edge: the life-lost box, Enter, then the banner until an arrow is pressed.
     const Screenshot shot = Shoot("/L=edge.dat", SetOff(key::Left) + Press(1100, key::Enter), 1500);
     ASSERT_TRUE(last.dump["flags"]["wallHitWait"]);
-    ExpectHash(shot, 0xff482cec6dd9d664, "wall-hit");
+    ExpectHash(shot, 0xa58ffe3b166649ef, "wall-hit");
 }
 
 // A level of one second; the player stands on its start.
@@ -235,10 +254,15 @@ TEST_F(FrameScreenshots, TheTimeLimitBoxAndTheGameOverPicture) {
 
     const Screenshot limit = Shoot("/L=hurry.dat", keys, 1250);
     ASSERT_EQ(last.dump["level"]["levelClock"], 1);
-    ExpectHash(limit, 0x479ddac6084b2cb9, "time-limit");
+    int red = 0;  // "0:00" in the counter bar: the last seconds are red
+    for (int y = 448; y < 472; ++y)
+        for (int x = 300; x < 360; ++x)
+            red += limit.At(x, y).r > 150 && limit.At(x, y).g < 90 ? 1 : 0;
+    EXPECT_GT(red, 20);
+    ExpectHash(limit, 0x870e88ced9a27669, "time-limit");
 
     const Screenshot over = Shoot("/L=hurry.dat", keys, 4500);
-    ExpectHash(over, 0x42fbcc70f9a2e4be, "game-over");
+    ExpectHash(over, 0xb920f6e05d0bdbb5, "game-over");
 }
 
 // ---- F12 --------------------------------------------------------------------------------

@@ -45,5 +45,22 @@ TEST_F(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFr
     EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Left");
 }
 
+// Fewer start points than computer snakes asked for, and hunting without a deathmatch:
+// the message line says what the run plays instead.
+TEST_F(HeadlessReplay, TheMessageLineSaysHowManyComputerSnakesFitAndThatHuntingNeedsADeathmatch) {
+    replay.AddLevel("alone.dat", EdgeLevel());
+    replay.AddLevel("duel.dat", LevelText("Duel").Put(15, 18, '1').PlayerStart(2, 2));
+    const auto alone = replay.Play("/DM /AIS=3 /L=alone.dat", 300, "");
+    EXPECT_EQ(alone.dump["NumSnakes"], 1);
+    EXPECT_TRUE(HasMessage(alone.dump, "This level has room for 0 computer snakes"))
+        << alone.dump["messages"];
+
+    const auto duel = replay.Play("/H /AIS=2 /L=duel.dat", 300, "");
+    EXPECT_TRUE(HasMessage(duel.dump, "This level has room for 1 computer snake"));
+    EXPECT_TRUE(HasMessage(duel.dump, "Hunting mode (/H) needs a deathmatch (/DM)"));
+    EXPECT_FALSE(HasMessage(replay.Play("/AIS=1 /L=duel.dat", 300, "").dump,
+                            "This level has room for 1 computer snake"));
+}
+
 }  // namespace
 }  // namespace zelkor

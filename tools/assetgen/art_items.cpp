@@ -350,6 +350,23 @@ Pose SpinPose(Vec3 centre, int frame, float scale = 1) {
     return {centre, SpinRotation(frame), scale};
 }
 
+// The dark fruit's outermost pixels turn pale, a light rim that keeps it readable on the
+// darkest backgrounds. Only pixels the picture shows (coverage of a half or more) count.
+Canvas WithLightRim(Canvas canvas) {
+    const Canvas shape = canvas;
+    const auto shown = [&](int x, int y) {
+        return shape.inside(x, y) && shape.alpha[shape.index(x, y)] >= 0.5f;
+    };
+    for (int y = 0; y < canvas.height; ++y) {
+        for (int x = 0; x < canvas.width; ++x) {
+            if (!shown(x, y)) continue;
+            if (shown(x - 1, y) && shown(x + 1, y) && shown(x, y - 1) && shown(x, y + 1)) continue;
+            canvas.at(x, y) = Mix(canvas.at(x, y), Rgb255(196, 190, 220), 0.7f);
+        }
+    }
+    return canvas;
+}
+
 // The flat pictures lie the object diagonally so that it fills a 16 x 16 square.
 Pose FlatPose(float tilt, float scale) {
     return {{8, 8, 0}, RotateX(0.2f) * RotateZ(tilt), scale};
@@ -371,11 +388,16 @@ void MakeItems(AssetSet& set) {
     for (const Kind& k : kinds) {
         for (int f = 1; f <= kFrames; ++f) {
             const BananaScene scene(k.fruit, SpinPose({8.6f, 12.8f, 0}, f, 0.95f));
+            const Canvas picture = RayCast(scene, 16, 24);
             set.AddPicture(std::string("gfx/") + k.folder + "/" + std::to_string(f) + ".bmp",
-                           RayCast(scene, 16, 24), KeyMode::Grey131);
+                           k.fruit == Fruit::Black ? WithLightRim(picture) : picture,
+                           KeyMode::Grey131);
         }
         const BananaScene flat(k.fruit, FlatPose(k.flatTilt, 0.72f));
-        set.AddPicture(std::string("gfx/") + k.flat, RayCast(flat, 16, 16), KeyMode::NearBlack);
+        const Canvas picture = RayCast(flat, 16, 16);
+        set.AddPicture(std::string("gfx/") + k.flat,
+                       k.fruit == Fruit::Black ? WithLightRim(picture) : picture,
+                       KeyMode::NearBlack);
     }
     for (int f = 1; f <= kFrames; ++f) {
         const TntScene tnt(SpinPose({8, 13, 0}, f), f);
