@@ -47,6 +47,7 @@ bench-quick: build
 # and the heap in use. soak-asan plays it under the sanitizers.
 # Without the allocator's per-thread cache, the heap in use is what the game holds.
 soak: build
+	cmake --build --preset default -j$(JOBS) --target soak_test
 	GLIBC_TUNABLES=glibc.malloc.tcache_count=0 ZELKOR_SOAK_HOURS=$(SOAK_HOURS) build/tests/soak_test
 
 soak-asan: build
