@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace zelkor {
@@ -29,6 +31,20 @@ ControllerReading Read(SDL_GameController* pad) {
     r.start = button(SDL_CONTROLLER_BUTTON_START);
     r.leftX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
     r.leftY = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
+    return r;
+}
+
+// A reading with one button held.
+ControllerReading ButtonReading(int button) {
+    ControllerReading r;
+    r.dpadUp = button == SDL_CONTROLLER_BUTTON_DPAD_UP;
+    r.dpadDown = button == SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+    r.dpadLeft = button == SDL_CONTROLLER_BUTTON_DPAD_LEFT;
+    r.dpadRight = button == SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+    r.a = button == SDL_CONTROLLER_BUTTON_A;
+    r.b = button == SDL_CONTROLLER_BUTTON_B;
+    r.back = button == SDL_CONTROLLER_BUTTON_BACK;
+    r.start = button == SDL_CONTROLLER_BUTTON_START;
     return r;
 }
 
@@ -58,10 +74,17 @@ struct Controllers::State {
     std::vector<SDL_GameController*> pads;
     // Set by SDL (possibly on the thread that pushes the event) when a controller is plugged in.
     std::atomic<bool> lookForNew{false};
+    // The buttons that went down since the last read, as keys: a tap shorter than a poll.
+    std::mutex wentDownLock;
+    KeySnapshot wentDown{};
+    KeySnapshot heldBefore{};  // what the controllers held at the last read
 
     static int SDLCALL Watch(void* self, SDL_Event* event) {
-        if (event->type == SDL_CONTROLLERDEVICEADDED) {
-            static_cast<State*>(self)->lookForNew = true;
+        auto& state = *static_cast<State*>(self);
+        if (event->type == SDL_CONTROLLERDEVICEADDED) state.lookForNew = true;
+        if (event->type == SDL_CONTROLLERBUTTONDOWN) {
+            const std::lock_guard lock(state.wentDownLock);
+            AddControllerKeys(ButtonReading(event->cbutton.button), state.wentDown);
         }
         return 0;
     }
@@ -113,12 +136,24 @@ void Controllers::Close() {
     state_->open = false;
 }
 
-void Controllers::AddHeldKeys(KeySnapshot& snapshot) {
+void Controllers::AddHeldKeys(KeySnapshot& snapshot, KeyPresses& presses) {
     if (!state_->open) return;
     if (state_->lookForNew.exchange(false)) state_->OpenNew();
     state_->CloseUnplugged();
+    KeySnapshot held{};
     for (SDL_GameController* pad : state_->pads)
-        AddControllerKeys(Read(pad), snapshot);
+        AddControllerKeys(Read(pad), held);
+    KeySnapshot wentDown{};
+    {
+        const std::lock_guard lock(state_->wentDownLock);
+        wentDown = std::exchange(state_->wentDown, {});
+    }
+    for (std::size_t k = 0; k < held.size(); ++k) {
+        if (wentDown[k] != 0 || (held[k] != 0 && state_->heldBefore[k] == 0))
+            presses.Add(static_cast<int>(k));
+        if (held[k] != 0 || wentDown[k] != 0) snapshot[k] = kHeld;
+    }
+    state_->heldBefore = held;
 }
 
 int Controllers::Count() const {

@@ -34,9 +34,10 @@ public:
     // False when SDL's game-controller service cannot be started (the game then runs without).
     bool Open();
     void Close();
-    // Adds the keys every open controller holds to the snapshot. Reads the state SDL had at the
-    // last pump of its events.
-    void AddHeldKeys(KeySnapshot& snapshot);
+    // Adds the keys every open controller holds to the snapshot, and those whose button went
+    // down and up again since the last call; a key the controllers did not hold at the last call
+    // is added to `presses`. Reads the state SDL had at the last pump of its events.
+    void AddHeldKeys(KeySnapshot& snapshot, KeyPresses& presses);
     int Count() const;
 
 private:

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 
 #include "game/control/input/keyboard.h"
 #include "game/platform/sdl_controllers.h"
+
+union SDL_Event;
 
 namespace zelkor {
 
@@ -11,8 +14,10 @@ namespace zelkor {
 //
 // Events: each poll pumps SDL's event queue itself (SDL_PumpEvents) so the held states are
 // fresh however often the display's event loop runs; pumping only fills the queue, so the
-// display still receives every window event. SDL reports keys only while the game window has
-// the keyboard focus; without it every key reads as up.
+// display still receives every window event. An event watch sees every key going down as SDL
+// queues it, whoever pumps, so a key tapped between two polls is latched for the next poll and
+// presses keep their order. SDL reports keys only while the game window has the keyboard
+// focus; without it every key reads as up.
 class SdlKeyboard final : public Keyboard {
 public:
     SdlKeyboard() = default;
@@ -22,12 +27,17 @@ public:
 
     bool DI_Init(KeyboardStartError& error) override;
     void DI_Release() override;
-    void Poll(KeySnapshot& snapshot) override;
+    void Poll(KeySnapshot& snapshot, KeyPresses& presses) override;
 
     int ControllerCount() const { return controllers_.Count(); }
 
 private:
+    static int Watch(void* self, SDL_Event* event);
+
     bool opened_ = false;
+    std::mutex wentDownLock_;  // SDL may call the watch on the thread that queues the event
+    KeySnapshot wentDown_{};   // keys that went down since the last poll
+    KeyPresses pressed_;       // and in which order
     bool enterTaken_ = false;  // an Enter pressed with Alt, until it is let go
     Controllers controllers_;
 };

@@ -197,11 +197,31 @@ struct Cheats {
     std::string consoleText;
 };
 
+// The keys that went down since the key handler last took them, in the order they went
+// down (set-1 scan codes). A burst longer than the table keeps its first presses.
+struct KeyPresses {
+    static constexpr std::size_t kMost = 32;
+    std::array<std::uint8_t, kMost> codes{};
+    std::size_t count = 0;
+
+    void Add(int code) {
+        if (count < kMost && code > 0 && code < 256)
+            codes[count++] = static_cast<std::uint8_t>(code);
+    }
+    void Clear() { count = 0; }
+    bool Empty() const { return count == 0; }
+};
+
 struct KeyState {
+    // Held now, or went down since the last poll (a tap between two polls shows for one).
     std::array<std::uint8_t, 256> snapshot{};
+    KeyPresses presses;
     std::array<bool, 256> ready{};
     bool shift = false;
     int lastKey = 0;
+    // The key held down that steps again at `repeatAt` (Left or Right on the options page).
+    int repeatKey = 0;
+    std::int64_t repeatAt = 0;
 };
 
 // The start-up progress counters: unpacking advances count up to total; the picture

@@ -75,12 +75,17 @@ protected:
         ASSERT_NE(stick, nullptr) << SDL_GetError();
     }
     std::vector<int> Poll() {
-        keyboard.Poll(snapshot);
+        presses.Clear();
+        keyboard.Poll(snapshot, presses);
         return HeldCodes(snapshot);
+    }
+    std::vector<int> Presses() const {
+        return {presses.codes.begin(), presses.codes.begin() + presses.count};
     }
 
     SdlKeyboard keyboard;
     KeySnapshot snapshot{};
+    KeyPresses presses;
     int device = -1;
     SDL_Joystick* stick = nullptr;
 };
@@ -92,10 +97,23 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
     PlugIn();
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 1);
     EXPECT_EQ(Poll(), std::vector<int>{key::Enter});
+    EXPECT_EQ(Presses(), std::vector<int>{key::Enter});
     EXPECT_EQ(keyboard.ControllerCount(), 1);
+    Poll();
+    EXPECT_TRUE(Presses().empty()) << "held, not pressed again";
 
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 0);
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, -32768);
+    EXPECT_EQ(Poll(), std::vector<int>{key::Up});
+    EXPECT_EQ(Presses(), std::vector<int>{key::Up});
+
+    // Start tapped between two polls: seen by the next one all the same.
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
+    SDL_PumpEvents();
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 0);
+    SDL_PumpEvents();
+    EXPECT_EQ(Poll(), (std::vector<int>{key::Pause, key::Up}));
+    EXPECT_EQ(Presses(), std::vector<int>{key::Pause});
     EXPECT_EQ(Poll(), std::vector<int>{key::Up});
 
     SDL_JoystickClose(stick);
@@ -110,6 +128,29 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
     EXPECT_EQ(Poll(), std::vector<int>{key::Pause});
     keyboard.DI_Release();
     EXPECT_TRUE(Poll().empty());
+}
+
+TEST_F(SdlKeyboardWithController, KeysTappedBetweenTwoPollsAreLatchedInTheOrderTheyWentDown) {
+    const auto push = [](Uint32 type, SDL_Scancode scancode, Uint16 mod = 0, Uint8 repeat = 0) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.scancode = scancode;
+        event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+        event.key.keysym.mod = mod;
+        event.key.repeat = repeat;
+        SDL_PushEvent(&event);
+    };
+    for (SDL_Scancode tapped : {SDL_SCANCODE_LEFT, SDL_SCANCODE_UP, SDL_SCANCODE_LEFT}) {
+        push(SDL_KEYDOWN, tapped);
+        push(SDL_KEYUP, tapped);
+    }
+    push(SDL_KEYDOWN, SDL_SCANCODE_UP, 0, 1);           // the system's repeat
+    push(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT);  // the window's
+    EXPECT_EQ(Poll(), (std::vector<int>{key::Up, key::Left}));
+    EXPECT_EQ(Presses(), (std::vector<int>{key::Left, key::Up, key::Left}));
+    EXPECT_TRUE(Poll().empty());
+    EXPECT_TRUE(Presses().empty());
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
 }  // namespace

@@ -8,17 +8,17 @@
 
 namespace zelkor::scenario {
 
-// A key file: taps one every 80 ms, each key held for 40 ms.
+// A key file: taps one every 80 ms, each key held for `holdMs` (at most 80).
 class KeyScriptWriter {
 public:
-    explicit KeyScriptWriter(int start = 300) : t_(start) {}
+    explicit KeyScriptWriter(int start = 300, int holdMs = 40) : t_(start), holdMs_(holdMs) {}
 
     KeyScriptWriter& Tap(int code, int times = 1) {
         for (int i = 0; i < times; ++i) {
             Change(code, 1);
-            t_ += 40;
+            t_ += holdMs_;
             Change(code, 0);
-            t_ += 40;
+            t_ += 80 - holdMs_;
         }
         return *this;
     }
@@ -54,6 +54,7 @@ private:
     }
     std::string text_;
     int t_;
+    int holdMs_;
 };
 
 }  // namespace zelkor::scenario

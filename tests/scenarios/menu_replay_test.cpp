@@ -57,12 +57,28 @@ TEST_F(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
     EXPECT_EQ(player["totalScore"], 0);
 }
 
-TEST_F(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMaps) {
-    KeyScriptWriter keys;  // the name row; Enter clears the name; shift held while typing
-    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Press(key::LeftShift);
-    keys.Type("zy").Type("abcdefghijklmnop").Release(key::LeftShift);
-    EXPECT_EQ(Play(keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL");
-    EXPECT_EQ(Play(keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl");
+TEST_F(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMapsTypedAsQuickAsYouLike) {
+    for (const int holdMs : {40, 5}) {
+        KeyScriptWriter keys(300, holdMs);  // the name row; Enter clears it; shift held
+        keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter).Press(key::LeftShift);
+        keys.Type("zy").Type("abcdefghijklmnop").Release(key::LeftShift);
+        EXPECT_EQ(Play(keys).dump["Snakes"][0]["name"], "ZYABCDEFGHIJKL") << holdMs;
+        EXPECT_EQ(Play(keys, "/KM=DE").dump["Snakes"][0]["name"], "yzabcdefghijkl") << holdMs;
+    }
+    // Typed faster than the frames: every letter of a burst within one frame, in order.
+    KeyScriptWriter keys;
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 7).Tap(key::Enter);
+    std::string burst = keys.Text();
+    for (const int code : {17, 16, 17})  // w q w
+        burst += scenario::Hold(keys.End() + 1, keys.End() + 2, code);
+    EXPECT_EQ(replay.Play("", keys.End() + 500, burst).dump["Snakes"][0]["name"], "wqw");
+}
+
+TEST_F(MenuReplay, RightHeldOnTheOptionsPageStepsAgainAfterAWhile) {
+    KeyScriptWriter keys;  // the music volume, 30 at first; Right held for a second
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Down, 12).Press(key::Right);
+    keys.At(keys.End() + 1000).Release(key::Right);
+    EXPECT_EQ(Play(keys).dump["options"]["musicVolume"], 41);
 }
 
 }  // namespace

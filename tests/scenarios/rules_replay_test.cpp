@@ -9,6 +9,26 @@ namespace {
 
 using namespace scenario;
 
+// ---- keys ----------------------------------------------------------------------------
+
+// F1, then Left and Up within one frame (Up's scan code comes first), then Pause: taps of 5 ms
+// do what 40 ms presses do, and the two arrows turn in the order they went down.
+TEST(KeyTaps, TapsOfFiveMillisecondsDoWhatLongPressesDo) {
+    Replay replay;
+    replay.AddLevel("field.dat", LevelText("Field").Key("reqScore= 9999").PlayerStart(16, 11));
+    for (const int holdMs : {40, 5}) {
+        const std::string keys =
+            Hold(200, 200 + holdMs, key::F1) + Hold(300, 300 + holdMs, key::Left) +
+            Hold(302, 302 + holdMs, key::Up) + Hold(700, 700 + holdMs, key::Pause);
+        const auto run = replay.Play("/L=field.dat", 1000, keys);
+        const auto& player = run.dump["Snakes"][0];
+        // One cell left, then up until the pause.
+        EXPECT_EQ(player["x"], 290) << holdMs;
+        EXPECT_EQ(player["y"], 150) << holdMs;
+        EXPECT_EQ(player["dir"], "Forw") << holdMs;
+    }
+}
+
 // ---- the playfield edge ------------------------------------------------------------
 
 // With open walls the head comes back on the far side (the wrap targets are the

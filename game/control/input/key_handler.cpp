@@ -1,5 +1,7 @@
 #include "game/control/input/key_handler.h"
 
+#include <utility>
+
 #include "game/rules/movement.h"
 
 namespace zelkor {
@@ -182,6 +184,36 @@ void Act(Game& game, KeyHandlerActions& actions, int k) {
     }
 }
 
+// Left and Right held on the options page step the value again after a while, then steadily.
+constexpr std::int64_t kRepeatDelayMs = 400;
+constexpr std::int64_t kRepeatEveryMs = 1000 / 15;
+
+bool Repeats(const Game& game, int k) {
+    return (k == key::Left || k == key::Right) && game.flags.menuShown && !game.flags.Pause &&
+           OnOptionsPage(game);
+}
+
+// A key acting because it went down: it may start repeating, and ends another key's repeat.
+void ActOnPress(Game& game, KeyHandlerActions& actions, int k) {
+    Act(game, actions, k);
+    KeyState& keys = game.keys;
+    keys.ready[static_cast<std::size_t>(k)] = false;
+    keys.repeatKey = Repeats(game, k) ? k : 0;
+    keys.repeatAt = game.Now() + kRepeatDelayMs;
+}
+
+void RepeatHeldKey(Game& game, KeyHandlerActions& actions) {
+    KeyState& keys = game.keys;
+    const int k = keys.repeatKey;
+    if (k == 0) return;
+    if (keys.snapshot[static_cast<std::size_t>(k)] == 0 || !Repeats(game, k)) {
+        keys.repeatKey = 0;
+    } else if (game.Now() >= keys.repeatAt) {
+        MoveOrNavigate(game, actions, k);
+        keys.repeatAt += kRepeatEveryMs;
+    }
+}
+
 }  // namespace
 
 bool DeathSequenceRunning(const Game& game) {
@@ -191,6 +223,12 @@ bool DeathSequenceRunning(const Game& game) {
 void KeyHandler(Game& game, KeyHandlerActions& actions) {
     KeyState& keys = game.keys;
     keys.shift = keys.snapshot[key::LeftShift] != 0;
+    // The presses first, in the order they went down; what they do may run the loops (a level
+    // loads), whose own key handler then takes only the presses that come after these.
+    const KeyPresses presses = std::exchange(keys.presses, {});
+    for (std::size_t n = 0; n < presses.count; ++n)
+        ActOnPress(game, actions, presses.codes[n]);
+    // Then a key seen held without a press (held since before the keyboard opened) acts once.
     for (int k = 0; k < 256; ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (keys.snapshot[i] == 0) {
@@ -198,10 +236,9 @@ void KeyHandler(Game& game, KeyHandlerActions& actions) {
             continue;
         }
         if (game.run.debug) actions.DrawKeyNumber(k);
-        if (!keys.ready[i]) continue;
-        Act(game, actions, k);
-        keys.ready[i] = false;
+        if (keys.ready[i]) ActOnPress(game, actions, k);
     }
+    RepeatHeldKey(game, actions);
 }
 
 }  // namespace zelkor

@@ -44,8 +44,10 @@ public:
 // sequence runs.
 bool DeathSequenceRunning(const Game& game);
 
-// `KeyHandler`: one run over the key snapshot (already polled into game.keys).
-// A held key acts once; it acts again only after it was seen released.
+// `KeyHandler`: acts on the keys polled into game.keys: every press in the order the keys
+// went down, so a key tapped between two polls still acts, and two presses act in their order.
+// A held key acts once; it acts again only when it goes down again, except Left and Right on
+// the options page, which step again after 400 ms held, then 15 times a second.
 void KeyHandler(Game& game, KeyHandlerActions& actions);
 
 }  // namespace zelkor

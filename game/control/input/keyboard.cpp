@@ -1,13 +1,12 @@
 #include "game/control/input/keyboard.h"
 
 #include <algorithm>
-#include <bitset>
 #include <utility>
 
 namespace zelkor {
 
 void PollKeyboard(Keyboard& keyboard, KeyState& keys) {
-    keyboard.Poll(keys.snapshot);
+    keyboard.Poll(keys.snapshot, keys.presses);
     keys.shift = keys.snapshot[kLeftShiftCode] != 0;
 }
 
@@ -36,25 +35,21 @@ void ScriptedKeyboard::DI_Release() {
     opened_ = false;
 }
 
-void ScriptedKeyboard::Poll(KeySnapshot& snapshot) {
+void ScriptedKeyboard::Poll(KeySnapshot& snapshot, KeyPresses& presses) {
     const std::int64_t now = clock_.NowMs();
-    std::bitset<256> changedNow;
-    while (!script_.empty() && script_.front().time <= now) {
+    KeySnapshot wentDown{};
+    for (; !script_.empty() && script_.front().time <= now; script_.pop_front()) {
         const Change& change = script_.front();
         const auto code = static_cast<std::size_t>(change.code);
-        if (code < held_.size()) {
-            if (changedNow[code]) break;  // the next poll sees it
-            changedNow[code] = true;
-            held_[code] = change.pressed ? 0x80 : 0;
-        }
-        script_.pop_front();
+        if (code >= held_.size()) continue;
+        held_[code] = change.pressed ? 0x80 : 0;
+        // A keyboard that is not open delivers nothing; the script still runs on.
+        if (!change.pressed || !opened_) continue;
+        wentDown[code] = 0x80;
+        presses.Add(change.code);
     }
-    // A keyboard that is not open delivers nothing; the script still runs on.
-    if (opened_) {
-        snapshot = held_;
-    } else {
-        snapshot.fill(0);
-    }
+    for (std::size_t k = 0; k < snapshot.size(); ++k)
+        snapshot[k] = opened_ ? static_cast<std::uint8_t>(held_[k] | wentDown[k]) : 0;
 }
 
 }  // namespace zelkor

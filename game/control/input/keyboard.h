@@ -35,12 +35,14 @@ public:
     virtual bool DI_Init(KeyboardStartError& error) = 0;
     // Gives the keyboard back; later polls see every key up.
     virtual void DI_Release() = 0;
-    // Overwrites the snapshot with the keys held now.
-    virtual void Poll(KeySnapshot& snapshot) = 0;
+    // Overwrites the snapshot with the keys held now and those that went down since the last
+    // poll (a key tapped between two polls shows as held for one), and adds every key that went
+    // down since then to `presses`, in the order they went down.
+    virtual void Poll(KeySnapshot& snapshot, KeyPresses& presses) = 0;
 };
 
-// The poll the key handler starts each run with: the snapshot, then the shift flag, which only
-// the left Shift key sets.
+// The poll the key handler starts each run with: the snapshot and the presses, then the shift
+// flag, which only the left Shift key sets. Presses wait in `keys` until the handler takes them.
 void PollKeyboard(Keyboard& keyboard, KeyState& keys);
 
 // A keyboard with every key up (tests, and runs without input).
@@ -48,14 +50,13 @@ class NullKeyboard final : public Keyboard {
 public:
     bool DI_Init(KeyboardStartError&) override { return true; }
     void DI_Release() override {}
-    void Poll(KeySnapshot& snapshot) override { snapshot.fill(0); }
+    void Poll(KeySnapshot& snapshot, KeyPresses&) override { snapshot.fill(0); }
 };
 
 // A keyboard played from a script of timed key changes, for tests and the headless runner.
-// A change is seen by the first poll at or after its time. A poll takes the due changes in
-// order and stops before a second change of a key it has already changed, so a press and its
-// release between two polls are seen one after the other (the press by one poll, the release by
-// the next), and keys typed quickly are still seen in the order they were typed.
+// A change is seen by the first poll at or after its time, by the same rule as the real
+// keyboard: a poll takes every due change, a key tapped since the last poll shows as held for
+// that poll, and the presses come in the order of the script.
 class ScriptedKeyboard final : public Keyboard {
 public:
     struct Change {
@@ -79,7 +80,7 @@ public:
 
     bool DI_Init(KeyboardStartError& error) override;
     void DI_Release() override;
-    void Poll(KeySnapshot& snapshot) override;
+    void Poll(KeySnapshot& snapshot, KeyPresses& presses) override;
 
 private:
     const Clock& clock_;
