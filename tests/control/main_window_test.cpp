@@ -240,6 +240,105 @@ TEST_F(FrameTest, TheStillSceneOfThePausePutsStandingSnakesOnTheirStart) {
     EXPECT_EQ(p.x, 50);
 }
 
+// A display refreshing `hz` times a second: every flip waits for the next refresh. Notes when
+// each picture of a fade (its green) and of the menu (-1) was shown.
+class PacedScreen final : public Screen {
+public:
+    PacedScreen(ManualClock& clock, int hz) : clock_(clock), start_(clock.NowMs()), hz_(hz) {}
+
+    void FillVisible(std::uint8_t, std::uint8_t g, std::uint8_t) override { drawn_ = g; }
+    void DrawMenu(const Game&) override { drawn_ = -1; }
+    void Flip() override {
+        ++refreshes_;
+        clock_.Set(start_ + refreshes_ * 1000 / hz_);
+        shown.push_back({clock_.NowMs(), drawn_});
+    }
+    int FrameMs() const { return 1000 / hz_ + 1; }
+
+    struct Shown {
+        std::int64_t at;
+        int green;
+    };
+    std::vector<Shown> shown;
+
+private:
+    ManualClock& clock_;
+    std::int64_t start_;
+    std::int64_t refreshes_ = 0;
+    int hz_;
+    int drawn_ = -1;
+};
+
+class FadeTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+protected:
+    FadeTest()
+        : paced(clock, GetParam()),
+          fading(game, Services{keyboard, paced, still, sound, music, settings, messageBox,
+                                archives, files}) {
+        KeyboardStartError error;
+        keyboard.DI_Init(error);
+        game.flags.displayReady = true;
+        game.flags.stopped = false;  // a game to go back to with Escape
+        game.timers.keybrd.Enable(clock.NowMs());
+    }
+
+    // The fades of the last menu: how long each ran from its first picture to its last, and
+    // the green of its last.
+    struct Fade {
+        std::int64_t ms = 0;
+        int lastGreen = 0;
+        int pictures = 0;
+    };
+    std::vector<Fade> Fades() const {
+        std::vector<Fade> fades;
+        std::int64_t first = -1, last = 0;
+        for (const auto& [at, green] : paced.shown) {
+            if (green >= 0) {
+                if (first < 0) fades.emplace_back();
+                if (first < 0) first = at;
+                last = at;
+                fades.back() = {last - first, green, fades.back().pictures + 1};
+            } else {
+                first = -1;
+            }
+        }
+        return fades;
+    }
+
+    NoWindowEvents still;
+    PacedScreen paced;
+    MainWindow fading;
+};
+
+TEST_P(FadeTest, EachFadeLastsAQuarterSecondOfTheClockAndAKeyPressedInItEndsItAndActs) {
+    const std::int64_t start = clock.NowMs();
+    keyboard.Press(start + 1000, key::Escape);  // back into the game
+    keyboard.Release(start + 1040, key::Escape);
+    fading.RunMenu();
+    ASSERT_FALSE(game.flags.menuShown);
+    const std::vector<Fade> fades = Fades();
+    ASSERT_EQ(fades.size(), 2u);
+    for (const Fade& fade : fades)
+        EXPECT_NEAR(fade.ms, 250, paced.FrameMs()) << GetParam() << " Hz";
+    EXPECT_EQ(fades[0].lastGreen, 120) << "in: the last step";
+    EXPECT_EQ(fades[1].lastGreen, 0) << "out: black";
+    EXPECT_GE(fades[0].pictures, 250 * GetParam() / 1000 - 1) << "a picture every refresh";
+
+    // Down tapped 5 ms long, 100 ms into the fade: the fade ends and the cursor moves.
+    const std::int64_t again = clock.NowMs();
+    paced.shown.clear();
+    keyboard.Press(again + 100, key::Down);
+    keyboard.Release(again + 105, key::Down);
+    keyboard.Press(again + 1000, key::Escape);
+    keyboard.Release(again + 1040, key::Escape);
+    game.menu.menuRow = 1;
+    fading.RunMenu();
+    EXPECT_NEAR(Fades()[0].ms, 100, paced.FrameMs());
+    EXPECT_EQ(game.menu.menuRow, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refresh, FadeTest, ::testing::Values(60, 144));
+
 // The window's reports: focus changes and closing.
 class WindowReportTest : public MainWindowTest {
 protected:

@@ -140,8 +140,10 @@ private:
     void AtomicPowerPass(int first, int last);
     void PlaceStandingSnakesOnStart();
     void RenderStill();
-    // One step (0..60) of the menu's fade in or out.
-    void Fade(int step);
+    // The menu's fade from black in, or out to black: 250 ms of the game's clock, or until a
+    // key is pressed.
+    enum class FadeWay { In, Out };
+    void Fade(FadeWay way);
     void EndProgram(int code);
     // The player's model, when it is no longer installed, falls back to the default.
     void KeepInstalledModel();

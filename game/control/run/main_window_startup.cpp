@@ -1,4 +1,5 @@
 // Start-up, the menu loop and the end of the program.
+#include <algorithm>
 #include <cmath>
 
 #include "game/control/input/typing.h"
@@ -138,24 +139,38 @@ void MainWindow::DX_INIT() {
 
 namespace {
 
-// The fade colour of step i: RGB(i / 2, i * 2, i / 2), halves to even.
+// A fade lasts this long on the game's clock, however often the display refreshes.
+constexpr std::int64_t kFadeMs = 250;
+constexpr int kFadeSteps = 60;
+
+// The fade colour of step i (0..60): RGB(i / 2, i * 2, i / 2), halves to even.
 std::uint8_t Half(int i) {
     return static_cast<std::uint8_t>(std::nearbyint(i / 2.0));
 }
 
 }  // namespace
 
-void MainWindow::Fade(int step) {
-    s_.screen.FillVisible(Half(step), static_cast<std::uint8_t>(step * 2), Half(step));
-    s_.screen.Flip();
-    s_.events.Sleep(1);
+void MainWindow::Fade(FadeWay way) {
+    LoopFlags& f = game_.flags;
+    const std::int64_t start = game_.Now();
+    while (!f.ending) {
+        const std::int64_t elapsed = std::min(game_.Now() - start, kFadeMs);
+        const int stepsDone = static_cast<int>(elapsed * kFadeSteps / kFadeMs);
+        const int step = way == FadeWay::In ? std::max(stepsDone, 1) : kFadeSteps - stepsDone;
+        s_.screen.FillVisible(Half(step), static_cast<std::uint8_t>(step * 2), Half(step));
+        s_.screen.Flip();
+        if (elapsed >= kFadeMs) return;
+        s_.events.Pump(*this);
+        // A key pressed during the fade ends it; the key handler acts on it next.
+        PollKeyboard(s_.keyboard, game_.keys);
+        if (!game_.keys.presses.Empty()) return;
+    }
 }
 
 void MainWindow::RunMenu() {
     LoopFlags& f = game_.flags;
     f.menuShown = true;
-    for (int i = 1; i <= 60 && !f.ending; ++i)
-        Fade(i);
+    Fade(FadeWay::In);
     ClearMenuHighlights(game_);
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
     if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
@@ -167,8 +182,7 @@ void MainWindow::RunMenu() {
         DoEvents();
         if (!f.menuShown) {
             SaveSettings();
-            for (int i = 60; i >= 0 && !f.ending; --i)
-                Fade(i);
+            Fade(FadeWay::Out);
             return;
         }
     }
