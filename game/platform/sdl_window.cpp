@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "game/platform/letterbox.h"
 
@@ -18,6 +19,26 @@ int WindowFactor() {
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
     return (usable.w >= 2 * kWidth && usable.h >= 2 * kHeight + 60) ? 2 : 1;
+}
+
+// Whether the renderer draws through an OpenGL that the processor emulates (Mesa's llvmpipe,
+// softpipe or swrast, as on a virtual display or a machine without a graphics driver). Each
+// present then costs the processor a few milliseconds, several times what SDL's own software
+// renderer needs for the same picture.
+bool EmulatedOpenGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr) return false;
+    const std::string_view name = info.name;
+    if (name.substr(0, 6) != "opengl") return false;
+    using GetString = const unsigned char* (*)(unsigned int);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr) return false;
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    const auto* text = reinterpret_cast<const char*>(getString(kGlRenderer));
+    if (text == nullptr) return false;
+    const std::string_view gl = text;
+    return gl.find("llvmpipe") != gl.npos || gl.find("softpipe") != gl.npos ||
+           gl.find("Software Rasterizer") != gl.npos;
 }
 
 }  // namespace
@@ -36,6 +57,13 @@ SdlWindow::SdlWindow(bool windowed) {
     if (window_ == nullptr) return;
     SDL_SetWindowMinimumSize(window_, kWidth / 2, kHeight / 2);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ != nullptr && EmulatedOpenGl(renderer_)) {
+        // SDL's software renderer, with a window surface of its own rather than one drawn
+        // through that same OpenGL; the frame limiter paces it.
+        SDL_DestroyRenderer(renderer_);
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_ != nullptr)
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
@@ -118,8 +146,10 @@ void SdlWindow::Pump(WindowEventSink& sink) {
                 // A window uncovered, resized or moved to full screen shows the picture again.
                 if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                     event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                    event.window.event == SDL_WINDOWEVENT_RESTORED)
+                    event.window.event == SDL_WINDOWEVENT_RESTORED) {
                     shownLost_ = true;
+                    sink.PictureLost();
+                }
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                     focused_ = false;
                     ApplyCursor();
@@ -138,6 +168,10 @@ void SdlWindow::Pump(WindowEventSink& sink) {
 
 void SdlWindow::Sleep(int ms) {
     SDL_Delay(static_cast<Uint32>(ms));
+}
+
+bool SdlWindow::WaitForEvent(int ms) {
+    return SDL_WaitEventTimeout(nullptr, ms) == 1;
 }
 
 }  // namespace zelkor

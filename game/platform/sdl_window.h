@@ -19,7 +19,9 @@ namespace zelkor {
 //
 // Presenting uploads the back buffer to one streaming texture and waits for the
 // display's refresh (vsync); where the present comes back at once (no vsync, a
-// hidden window) a frame limiter waits out the rest of the frame. A picture the
+// hidden window) a frame limiter waits out the rest of the frame. Where OpenGL is
+// emulated by the processor (llvmpipe), SDL's software renderer draws instead: it costs
+// a fraction of the emulation for the same picture. A picture the
 // window already shows is not sent again: the menu changes a few times a second,
 // and every present costs the renderer a whole scaled frame. Pumping events
 // reports the window closing and focus changes; losing the focus in full screen
@@ -37,6 +39,8 @@ public:
     // WindowEvents
     void Pump(WindowEventSink& sink) override;
     void Sleep(int ms) override;
+    bool Waits() const override { return true; }
+    bool WaitForEvent(int ms) override;
 
     // Display
     void Present(const Surface& backBuffer) override;

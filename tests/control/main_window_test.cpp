@@ -282,25 +282,20 @@ protected:
         game.timers.keybrd.Enable(clock.NowMs());
     }
 
-    // The fades of the last menu: how long each ran from its first picture to its last, and
-    // the green of its last.
+    // The fades of the last menu: from its first picture to its last, and its last green.
     struct Fade {
-        std::int64_t ms = 0;
-        int lastGreen = 0;
-        int pictures = 0;
+        std::int64_t first = -1, last = 0;
+        int lastGreen = 0, pictures = 0;
+        std::int64_t ms() const { return last - first; }
     };
     std::vector<Fade> Fades() const {
         std::vector<Fade> fades;
-        std::int64_t first = -1, last = 0;
+        bool inFade = false;
         for (const auto& [at, green] : paced.shown) {
-            if (green >= 0) {
-                if (first < 0) fades.emplace_back();
-                if (first < 0) first = at;
-                last = at;
-                fades.back() = {last - first, green, fades.back().pictures + 1};
-            } else {
-                first = -1;
-            }
+            if (green >= 0 && !inFade) fades.push_back({at});
+            if (green >= 0)
+                fades.back() = {fades.back().first, at, green, fades.back().pictures + 1};
+            inFade = green >= 0;
         }
         return fades;
     }
@@ -319,7 +314,7 @@ TEST_P(FadeTest, EachFadeLastsAQuarterSecondOfTheClockAndAKeyPressedInItEndsItAn
     const std::vector<Fade> fades = Fades();
     ASSERT_EQ(fades.size(), 2u);
     for (const Fade& fade : fades)
-        EXPECT_NEAR(fade.ms, 250, paced.FrameMs()) << GetParam() << " Hz";
+        EXPECT_NEAR(fade.ms(), 250, paced.FrameMs()) << GetParam() << " Hz";
     EXPECT_EQ(fades[0].lastGreen, 120) << "in: the last step";
     EXPECT_EQ(fades[1].lastGreen, 0) << "out: black";
     EXPECT_GE(fades[0].pictures, 250 * GetParam() / 1000 - 1) << "a picture every refresh";
@@ -333,8 +328,44 @@ TEST_P(FadeTest, EachFadeLastsAQuarterSecondOfTheClockAndAKeyPressedInItEndsItAn
     keyboard.Release(again + 1040, key::Escape);
     game.menu.menuRow = 1;
     fading.RunMenu();
-    EXPECT_NEAR(Fades()[0].ms, 100, paced.FrameMs());
+    EXPECT_NEAR(Fades()[0].ms(), 100, paced.FrameMs());
     EXPECT_EQ(game.menu.menuRow, 2);
+}
+
+// A window somebody watches: the still loops may wait in it, and each wait runs its time out.
+class WaitingWindow final : public WindowEvents {
+public:
+    explicit WaitingWindow(ManualClock& clock) : clock_(clock) {}
+    void Pump(WindowEventSink&) override {}
+    void Sleep(int ms) override { clock_.Advance(ms); }
+    bool Waits() const override { return true; }
+    bool WaitForEvent(int ms) override {
+        clock_.Advance(ms);
+        waited += ms;
+        return false;
+    }
+    std::int64_t waited = 0;
+
+private:
+    ManualClock& clock_;
+};
+
+TEST_P(FadeTest, InAWindowTheMenuDrawsOnlyWhatATimerOrAKeyChangedAndWaitsBetween) {
+    WaitingWindow waiting(clock);
+    MainWindow watched(game, Services{keyboard, paced, waiting, sound, music, settings, messageBox,
+                                      archives, files});
+    const std::int64_t start = clock.NowMs();
+    keyboard.Press(start + 600, key::Down);
+    keyboard.Release(start + 640, key::Down);
+    keyboard.Press(start + 1000, key::Escape);
+    keyboard.Release(start + 1040, key::Escape);
+    watched.RunMenu();
+    const auto menuPictures = std::count_if(paced.shown.begin(), paced.shown.end(),
+                                            [](const auto& s) { return s.green < 0; });
+    // The ticker (55 ms) and the marker (66 ms) change it about 33 times a second.
+    EXPECT_LT(menuPictures, 35) << "not a picture every refresh";
+    EXPECT_GT(waiting.waited, 300);
+    EXPECT_EQ(game.menu.menuRow, 2) << "a key wakes it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Refresh, FadeTest, ::testing::Values(60, 144));

@@ -19,6 +19,8 @@ public:
     virtual void Activated(bool active) = 0;
     // The run's time is up (headless runs): every loop returns at once.
     virtual void RunOver() = 0;
+    // The window must be drawn again (uncovered, resized, back from the taskbar).
+    virtual void PictureLost() {}
 };
 
 // The window's pending events. Every pass of a loop that lets events run calls
@@ -31,6 +33,12 @@ public:
     // runner moves its clock on by one frame here instead.
     virtual void Pump(WindowEventSink& sink) = 0;
     virtual void Sleep(int ms) = 0;
+    // Whether a loop whose picture has not changed may skip the frame and wait here instead.
+    // Where nobody watches (the headless runner, tests) every pass is a frame.
+    virtual bool Waits() const { return false; }
+    // Waits up to `ms` for the next event of the window (a key, the mouse, the window itself)
+    // without taking it; true when one came.
+    virtual bool WaitForEvent(int /*ms*/) { return false; }
 };
 
 // No window: nothing happens between passes (tests drive the clock themselves).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/level_reader.h"
 #include "game/control/audio/music_policy.h"
@@ -44,17 +45,54 @@ void MainWindow::FireTimers() {
         return true;
     };
     if (fire(t.keybrd)) OnKeyboardTimer();
-    for (Timer& step : t.iWait)
-        if (fire(step)) step.Disable();  // a step is due while its timer is off
-    if (fire(t.picChange)) OnPicChange(game_);
-    if (fire(t.ResetSpeed)) OnResetSpeed(game_);
-    if (fire(t.ScrollNext)) t.ScrollNext.Disable();
-    if (fire(t.tmr1)) OnTmr1(game_);
+    bool fired = false;
+    for (Timer& step : t.iWait) {
+        if (!fire(step)) continue;
+        step.Disable();  // a step is due while its timer is off
+        fired = true;
+    }
+    if (fire(t.picChange)) {
+        OnPicChange(game_);
+        fired = true;
+    }
+    if (fire(t.ResetSpeed)) {
+        OnResetSpeed(game_);
+        fired = true;
+    }
+    if (fire(t.ScrollNext)) {
+        t.ScrollNext.Disable();
+        fired = true;
+    }
+    if (fire(t.tmr1)) {
+        OnTmr1(game_);
+        fired = true;
+    }
+    if (fired) pictureStale_ = true;
 }
 
 void MainWindow::OnKeyboardTimer() {
     PollKeyboard(s_.keyboard, game_.keys);
+    KeyState& keys = game_.keys;
+    if (!keys.presses.Empty() || keys.repeatKey != 0 || keys.snapshot != keysBefore_)
+        pictureStale_ = true;
+    keysBefore_ = keys.snapshot;
     KeyHandler(game_, *this);
+}
+
+bool MainWindow::PictureStale() {
+    return !s_.events.Waits() || std::exchange(pictureStale_, false);
+}
+
+void MainWindow::WaitForChange() {
+    const std::int64_t now = game_.Now();
+    std::int64_t next = NextTimerDue(game_.timers, now);
+    if (game_.keys.repeatKey != 0) next = std::min(next, game_.keys.repeatAt);
+    if (!s_.events.WaitForEvent(static_cast<int>(std::clamp<std::int64_t>(next - now, 0, 1000))))
+        return;
+    // An event came: the keyboard timer polls the key it may be at the next pass.
+    const Timer& keyboard = game_.timers.keybrd;
+    const std::int64_t keyboardDue = keyboard.since + keyboard.interval - game_.Now();
+    if (keyboard.enabled && keyboardDue > 0) s_.events.Sleep(static_cast<int>(keyboardDue));
 }
 
 // ---- the console ---------------------------------------------------------------
@@ -192,11 +230,16 @@ void MainWindow::RenderStill() {
 
 void MainWindow::ShowPause() {
     LoopFlags& f = game_.flags;
+    pictureStale_ = true;
     do {
-        RenderStill();
-        s_.screen.DrawPauseBanner(game_);
-        s_.screen.Flip();
-        ++f.frameCount;
+        if (PictureStale()) {
+            RenderStill();
+            s_.screen.DrawPauseBanner(game_);
+            s_.screen.Flip();
+            ++f.frameCount;
+        } else {
+            WaitForChange();
+        }
         DoEvents();
     } while (f.Pause && !f.ending);
 }
@@ -206,7 +249,13 @@ void MainWindow::ShowLevelInfo() {
     f.clockRunning = false;
     f.infoScreen = true;
     f.infoShown = true;
+    pictureStale_ = true;
     while (f.infoScreen && !f.ending) {
+        if (!PictureStale()) {
+            WaitForChange();
+            DoEvents();
+            continue;
+        }
         RenderStill();
         s_.screen.DrawLevelInfo(game_);
         DoEvents();

@@ -132,8 +132,14 @@ public:
     // pictures and ends a waiting death sequence's key wait.
     void Activated(bool active) override;
     void RunOver() override;
+    void PictureLost() override { pictureStale_ = true; }
 
 private:
+    // Whether a still loop (menu, pause, information screen) draws this pass: always where
+    // nobody watches; in a window only once a timer, a key or the window changed something.
+    bool PictureStale();
+    // In a window, a still loop with nothing new to draw waits for the next event or timer.
+    void WaitForChange();
     void FireTimers();
     void OnKeyboardTimer();
     void PlayerFrameStep();
@@ -152,6 +158,8 @@ private:
     Game& game_;
     Services s_;
     int exitCode_ = 0;
+    bool pictureStale_ = true;
+    KeySnapshot keysBefore_{};  // the keys held at the keyboard timer's last poll
     std::filesystem::path picturesFolder_;
     SoundEffects effects_;
     Music music_;

@@ -174,11 +174,16 @@ void MainWindow::RunMenu() {
     ClearMenuHighlights(game_);
     if (!game_.menu.optionsCommand.empty()) LoadSettings();
     if (!game_.menu.statusHeld) game_.menu.statusLine.clear();
+    pictureStale_ = true;
     while (!f.ending) {
         MenuPassLogic(game_, *this);
-        s_.screen.DrawMenu(game_);
-        s_.screen.Flip();
-        ++f.frameCount;
+        if (PictureStale()) {
+            s_.screen.DrawMenu(game_);
+            s_.screen.Flip();
+            ++f.frameCount;
+        } else {
+            WaitForChange();
+        }
         DoEvents();
         if (!f.menuShown) {
             SaveSettings();

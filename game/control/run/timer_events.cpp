@@ -1,5 +1,6 @@
 #include "game/control/run/timer_events.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/rules/messages.h"
@@ -43,6 +44,20 @@ void OnTmr1(Game& game) {
         f.speedTick = false;
     }
     if (f.clockRunning && f.levelClock < 32001) ++f.levelClock;
+}
+
+std::int64_t NextTimerDue(const Timers& timers, std::int64_t now) {
+    std::int64_t next = now + 1000;
+    const auto consider = [&next](const Timer& timer) {
+        if (timer.enabled && timer.interval > 0)
+            next = std::min(next, timer.since + timer.interval);
+    };
+    for (const Timer& step : timers.iWait)
+        consider(step);
+    for (const Timer* timer :
+         {&timers.picChange, &timers.ResetSpeed, &timers.ScrollNext, &timers.tmr1})
+        consider(*timer);
+    return next;
 }
 
 void OnPicChange(Game& game) {

@@ -4,6 +4,10 @@
 
 namespace zelkor {
 
+// When the first of the timers other than the keyboard's comes due (`now` + 1 s at the latest):
+// a loop with nothing to draw may wait until then.
+std::int64_t NextTimerDue(const Timers& timers, std::int64_t now);
+
 // What each window timer does when it fires (inside DoEvents only).
 
 // `tmr1`, every second: message scroll, death suppression, frames per second,
