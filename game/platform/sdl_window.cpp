@@ -63,6 +63,7 @@ SdlWindow::SdlWindow(bool windowed) {
         SDL_DestroyRenderer(renderer_);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        software_ = renderer_ != nullptr;
     }
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_ != nullptr)
@@ -102,23 +103,24 @@ void SdlWindow::ToggleFullScreen() {
 
 void SdlWindow::Present(const Surface& backBuffer) {
     const auto pixels = backBuffer.pixels();
-    const bool alreadyShown =
-        !shownLost_ && std::equal(pixels.begin(), pixels.end(), shown_.begin(), shown_.end());
-    if (!alreadyShown && renderer_ != nullptr && texture_ != nullptr &&
-        backBuffer.width() == kWidth && backBuffer.height() == kHeight) {
-        shown_.assign(pixels.begin(), pixels.end());
-        shownLost_ = false;
-        SDL_UpdateTexture(texture_, nullptr, backBuffer.pixels().data(),
-                          kWidth * static_cast<int>(sizeof(std::uint32_t)));
-        int w = 0;
-        int h = 0;
-        SDL_GetRendererOutputSize(renderer_, &w, &h);
-        const Rect picture = LetterboxedPicture(w, h);
-        const SDL_Rect to{picture.left, picture.top, picture.width(), picture.height()};
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, &to);
-        SDL_RenderPresent(renderer_);
+    if (renderer_ != nullptr && texture_ != nullptr && backBuffer.width() == kWidth &&
+        backBuffer.height() == kHeight) {
+        // The rows [first, last) that differ from the picture the window shows.
+        int first = 0;
+        int last = kHeight;
+        if (!shownLost_ && shown_.size() == pixels.size()) {
+            first = kHeight;
+            last = 0;
+            for (int y = 0; y < kHeight; ++y) {
+                const auto row = static_cast<std::ptrdiff_t>(y) * kWidth;
+                if (std::equal(pixels.begin() + row, pixels.begin() + row + kWidth,
+                               shown_.begin() + row))
+                    continue;
+                first = std::min(first, y);
+                last = y + 1;
+            }
+        }
+        if (first < last) ShowRows(pixels, first, last);
     }
     // A present that waited for the display's refresh has used up the frame already.
     // One that came back at once (no vsync, a minimised or hidden window, a driver that
@@ -127,6 +129,40 @@ void SdlWindow::Present(const Surface& backBuffer) {
     if (now - lastPresent_ < kFrameMs)
         SDL_Delay(static_cast<Uint32>(kFrameMs - (now - lastPresent_)));
     lastPresent_ = SDL_GetTicks64();
+}
+
+void SdlWindow::ShowRows(std::span<const std::uint32_t> pixels, int first, int last) {
+    const bool whole = shownLost_ || shown_.size() != pixels.size();
+    if (whole) {
+        shown_.assign(pixels.begin(), pixels.end());
+        first = 0;
+        last = kHeight;
+    } else {
+        std::copy(pixels.begin() + first * kWidth, pixels.begin() + last * kWidth,
+                  shown_.begin() + first * kWidth);
+    }
+    shownLost_ = false;
+    const SDL_Rect rows{0, first, kWidth, last - first};
+    SDL_UpdateTexture(texture_, &rows, pixels.data() + first * kWidth,
+                      kWidth * static_cast<int>(sizeof(std::uint32_t)));
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    const Rect picture = LetterboxedPicture(w, h);
+    // The software renderer keeps what it drew, so at a whole scale only the changed rows are
+    // drawn again; a graphics card's renderer starts each frame afresh.
+    const int scale = picture.height() / kHeight;
+    if (software_ && !whole && scale * kHeight == picture.height()) {
+        const SDL_Rect to{picture.left, picture.top + first * scale, picture.width(),
+                          (last - first) * scale};
+        SDL_RenderCopy(renderer_, texture_, &rows, &to);
+    } else {
+        const SDL_Rect to{picture.left, picture.top, picture.width(), picture.height()};
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, &to);
+    }
+    SDL_RenderPresent(renderer_);
 }
 
 void SdlWindow::Pump(WindowEventSink& sink) {

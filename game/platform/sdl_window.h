@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "game/control/input/window_events.h"
@@ -48,6 +49,8 @@ public:
 
 private:
     void ToggleFullScreen();
+    // Shows rows [first, last) of the picture, the rest being what the window shows already.
+    void ShowRows(std::span<const std::uint32_t> pixels, int first, int last);
     void ApplyCursor();
 
     SDL_Window* window_ = nullptr;
@@ -56,6 +59,7 @@ private:
     std::uint64_t lastPresent_ = 0;
     std::vector<std::uint32_t> shown_;  // the picture last sent to the window
     bool shownLost_ = true;             // the window must be drawn again all the same
+    bool software_ = false;             // SDL's software renderer, which keeps what it drew
     bool cursorWanted_ = true;          // the game's wish; full screen hides it unless debugging
     bool focused_ = true;
 };
