@@ -9,12 +9,15 @@
 #include <utility>
 #include <vector>
 
+#include "game/rules/physical_keys.h"
+
 namespace zelkor {
 namespace {
 
 constexpr std::uint8_t kHeld = 0x80;
-constexpr int kEscapeCode = 1, kEnterCode = 28, kPauseCode = 197;
-constexpr int kUpCode = 200, kDownCode = 208, kLeftCode = 203, kRightCode = 205;
+constexpr int kEscapeCode = 1, kEnterCode = 28, kPauseCode = pad::Start;
+constexpr int kUpCode = pad::Up, kDownCode = pad::Down, kLeftCode = pad::Left,
+              kRightCode = pad::Right;
 
 ControllerReading Read(SDL_GameController* pad) {
     auto button = [pad](SDL_GameControllerButton b) {

@@ -16,9 +16,10 @@ struct ControllerReading {
 // How far the left stick must be pushed before it steers.
 inline constexpr int kStickDeadZone = 16000;
 
-// Marks the keys a controller stands in for as held: the D-pad and the left stick are the arrow
-// keys (the stick by its axis pushed furthest, so it never holds two arrows), A is Enter, B and
-// Back are Escape, Start is Pause. Keys it does not hold are left as they are.
+// Marks the codes a controller stands in for as held: the D-pad and the left stick are the
+// controller's steering codes (the stick by its axis pushed furthest, so it never holds two),
+// which act as the steering actions whatever keys those have; Start is the Pause action; A is
+// Enter, B and Back are Escape. Codes it does not hold are left as they are.
 void AddControllerKeys(const ControllerReading& reading, KeySnapshot& snapshot);
 
 // Every game controller plugged in, opened through SDL's game-controller interface. Controllers

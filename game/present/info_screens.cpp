@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "game/present/bitmap_font.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 
@@ -111,7 +112,11 @@ void InfoScreens::DrawLevelInfo(const Game& game) {
         line << game.flags.levelClock << " seconds gone";
     }
     canvas_.DrawBmpTextCentered(line.view(), 306, 4);
-    canvas_.DrawBmpText("Press F1", 172, 326, 1);
+    // The key that closes the screen; without one, Escape leaves it for the menu.
+    const int information = game.options.keys.FirstKey(Action::Information);
+    line.clear();
+    line << "Press " << (information != 0 ? PhysicalKeyName(information) : "Escape");
+    canvas_.DrawBmpText(line.view(), 172, 326, 1);
 
     // The lights run round: each step moves the colours one place on.
     constexpr std::array<Fixed, 4> kCycle{Fixed::LedRed, Fixed::LedGreen, Fixed::LedYellow,

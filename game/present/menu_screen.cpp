@@ -5,6 +5,7 @@
 #include "game/present/fit_text.h"
 #include "game/present/game_screen.h"
 #include "game/present/snake_sprites.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 namespace {
@@ -91,6 +92,9 @@ void OptionLine(const Game& game, int option, LineText& out) {
         case 15:
             out << "Quick Turns: " << YesNo(o.quickTurns);
             break;
+        case 16:
+            out << "Controls...";
+            break;
         default:
             break;
     }
@@ -105,6 +109,8 @@ void MenuScreen::Draw(const Game& game) {
     const MenuState& m = game.menu;
     if (m.hallOfFamePage == 1) {
         DrawHallOfFame(game);
+    } else if (m.optionsPage == 1 && m.controls.shown) {
+        DrawControls(game);
     } else if (m.optionsPage == 1) {
         DrawOptions(game);
     } else {
@@ -204,6 +210,45 @@ void MenuScreen::DrawOptions(const Game& game) {
     DrawModelPreview(game);
     // A closed option's notice stands out in the selection's yellow.
     StatusAndVersion(m.statusLine, m.statusLine == kNotInDeathmatch ? kMenuYellow : kMenuWhite);
+}
+
+void MenuScreen::DrawControls(const Game& game) {
+    const ControlsPage& page = game.menu.controls;
+    const KeyBindings& keys = game.options.keys;
+    Background(Fixed::OptionsBkg);
+    constexpr std::array<std::string_view, 4> kHeadings{"Action", "Key", "Second key",
+                                                        "Controller"};
+    for (std::size_t c = 0; c < kHeadings.size(); ++c)
+        Text(kHeadings[c], kControlsColumnX[c], kControlsHeadingY, kMenuGrey);
+    for (int row = 1; row <= kActionCount; ++row) {
+        const auto action = static_cast<Action>(row - 1);
+        const ActionInfo& info = InfoOf(action);
+        const int y = ControlsY(row);
+        const bool selected = row == page.row;
+        const bool unbound = keys.Unbound(action);
+        Text(info.title, kControlsColumnX[0], y,
+             unbound    ? kMenuWarning
+             : selected ? kMenuYellow
+                        : kMenuWhite);
+        for (int column = 0; column < 2; ++column) {
+            const bool here = selected && column == page.column;
+            const int code = keys.Of(action)[static_cast<std::size_t>(column)];
+            std::string_view label = code != 0 ? PhysicalKeyName(code) : "-";
+            if (here && page.capturing) label = "press a key";
+            TextUpTo(label, kControlsColumnX[static_cast<std::size_t>(column) + 1], y,
+                     kControlsColumnX[static_cast<std::size_t>(column) + 2] - 6,
+                     here ? kMenuYellow : kMenuWhite);
+        }
+        TextUpTo(info.controller, kControlsColumnX[3], y, kControlsColumnX[4] - 6, kMenuGrey);
+        if (const int lost = page.lost[static_cast<std::size_t>(row - 1)]; lost != 0) {
+            line_.clear();
+            line_ << "lost " << PhysicalKeyName(lost);
+            TextUpTo(line_.view(), kControlsColumnX[4], y, kPanelTextRight, kMenuWarning);
+        }
+    }
+    Text("Restore defaults", kControlsColumnX[0], ControlsY(kRestoreDefaultsRow),
+         page.row == kRestoreDefaultsRow ? kMenuYellow : kMenuWhite);
+    StatusAndVersion(game.menu.statusLine, page.refused.empty() ? kMenuWhite : kMenuWarning);
 }
 
 void MenuScreen::DrawModelPreview(const Game& game) {

@@ -30,8 +30,8 @@ struct Place {
     int x = 0;
     int y = 0;
 };
-// Options 1..15 (index 0 unused).
-inline constexpr std::array<Place, 16> kOptionPlaces{{{0, 0},
+// Options 1..16 (index 0 unused).
+inline constexpr std::array<Place, 17> kOptionPlaces{{{0, 0},
                                                       {55, 220},
                                                       {55, 240},
                                                       {55, 260},
@@ -46,7 +46,8 @@ inline constexpr std::array<Place, 16> kOptionPlaces{{{0, 0},
                                                       {255, 300},
                                                       {255, 320},
                                                       {300, 415},
-                                                      {50, 437}}};
+                                                      {50, 437},
+                                                      {300, 437}}};
 inline constexpr Place kMutatorHeading{50, 285};
 // The player's model beside its option: head, body and tail, each 20 pixels wide.
 inline constexpr Place kPreview{300, 390};
@@ -59,11 +60,19 @@ constexpr int HallOfFameY(int place) {
 }
 inline constexpr Place kConsole{5, 440};
 
+// The Controls page: a heading line, then one line per action and "Restore defaults".
+inline constexpr int kControlsHeadingY = 195;
+constexpr int ControlsY(int row) {
+    return kControlsHeadingY + 20 * row + (row > 10 ? 5 : 0);
+}
+inline constexpr std::array<int, 5> kControlsColumnX{50, 170, 280, 390, 505};
+
 }  // namespace menu_layout
 
 inline constexpr std::uint32_t kMenuWhite = Argb(250, 250, 250);
 inline constexpr std::uint32_t kMenuYellow = Argb(250, 250, 31);
 inline constexpr std::uint32_t kMenuGrey = Argb(150, 150, 150);
+inline constexpr std::uint32_t kMenuWarning = Argb(250, 110, 90);
 inline constexpr std::uint32_t kHallOfFameColour = Argb(150, 170, 160);
 inline constexpr std::uint32_t kTickerColour = Argb(160, 160, 160);
 inline constexpr std::uint32_t kCreditsLabelColour = Argb(190, 220, 190);
@@ -72,12 +81,12 @@ inline constexpr std::uint32_t kCreditsLabelColour = Argb(190, 220, 190);
 // that is not installed.
 void ModelLabel(const ModelList& models, int model, LineText& out);
 
-// The text of option line 1..15 as the options screen shows it.
+// The text of option line 1..16 as the options screen shows it.
 void OptionLine(const Game& game, int option, LineText& out);
 
 // The menu loop's screens, composed in the canvas from its pictures and
 // system-font text: the main menu with its picture buttons, the options with their
-// fifteen lines, and the hall of fame.
+// sixteen lines and their Controls page, and the hall of fame.
 class MenuScreen {
 public:
     explicit MenuScreen(Canvas& canvas) : canvas_(canvas) {}
@@ -90,6 +99,9 @@ public:
     // highlighted, with the turning banana beside it.
     void DrawMenuButtons(const Game& game);
     void DrawOptions(const Game& game);
+    // The Controls page: each action's two keys and its controller button; the key being
+    // chosen, an action without a key and a key taken by another action stand out.
+    void DrawControls(const Game& game);
     void DrawHallOfFame(const Game& game);
 
 private:

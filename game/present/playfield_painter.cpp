@@ -169,7 +169,9 @@ void PlayfieldPainter::DrawUserItems(const Game& game) {
 }
 
 void PlayfieldPainter::DrawNameTags(const Game& game) {
-    if (game.keys.lastKey != 49 && !game.flags.nameTags) return;
+    // The second key of the name tags shows them while it is the last key that acted.
+    const int peek = game.options.keys.Of(Action::NameTags)[1];
+    if (!game.flags.nameTags && (peek == 0 || game.keys.lastKey != peek)) return;
     for (int n = 1; n <= game.world.NumSnakes; ++n) {
         const SnakeRecord& s = game.Snake(n);
         canvas_.SetTextStyle(kNameTagStyle);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/rules/clock.h"
+#include "game/rules/key_bindings.h"
 #include "game/rules/occupancy.h"
 #include "game/rules/one_based.h"
 #include "game/rules/random.h"
@@ -74,6 +75,7 @@ struct Options {
     std::int16_t musicVolume = 30;
     bool noCleanUp = false;
     bool newInstall = true;
+    KeyBindings keys;  // the "Keys" section
 };
 
 // What the command line set for the whole run.
@@ -158,12 +160,29 @@ struct LoopFlags : ScreenShown, DeathSequence, HudToggles, LoopTiming {};
 inline constexpr std::string_view kHallOfFameTitle = "Zelkor 'The Hall Of Fame' (High Scores)";
 inline constexpr std::string_view kNotInDeathmatch = "Not in DM mode";
 
+// The Controls page, opened from the options: a cursor on the actions (rows 1..10) and
+// "Restore defaults" (row 11), in the column of the first or the second key.
+inline constexpr int kRestoreDefaultsRow = kActionCount + 1;
+struct ControlsPage {
+    bool shown = false;
+    std::int16_t row = 1;
+    std::int16_t column = 0;
+    bool capturing = false;    // the next key goes to the action under the cursor
+    std::string_view refused;  // the name of a key that cannot be chosen, while capturing
+    // Per action, the key another action took from it while the page is open (0 for none).
+    std::array<std::uint8_t, kActionCount> lost{};
+};
+
 struct MenuState {
     std::int16_t menuRow = 1;     // 1 new game .. 4 exit
-    std::int16_t optionsRow = 1;  // 1..15
+    std::int16_t optionsRow = 1;  // 1..16
     std::string optionsCommand;   // "+", "-", "cycle" or empty
     std::int16_t hallOfFamePage = 0;
     std::int16_t optionsPage = 0;
+    ControlsPage controls;
+    // Why the options' "Controls..." line is worth a look (an action left without a key);
+    // shown in the status line until the cursor leaves that line.
+    std::string optionsNotice;
     bool typingAllowed = false;
     std::string typingTarget;  // "PlayerName", "HallOfFame" or "Cheat"
     // The hall-of-fame place (1..10) of a new entry whose name is being typed; 0 for none.
@@ -219,6 +238,8 @@ struct KeyState {
     std::array<bool, 256> ready{};
     bool shift = false;
     int lastKey = 0;
+    // A damaged "Keys" section is reported once a run, not at every level reset.
+    bool keysDamageReported = false;
     // The key held down that steps again at `repeatAt` (Left or Right on the options page).
     int repeatKey = 0;
     std::int64_t repeatAt = 0;

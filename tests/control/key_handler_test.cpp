@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "game/rules/physical_keys.h"
+
 namespace zelkor {
 namespace {
 
@@ -80,6 +82,17 @@ TEST_F(KeyHandlerTest, ArrowsInPlaySteerClearTheWallWaitAndReleaseTheComputerSna
     game.world.Frozen = true;
     Tap(key::F2);
     EXPECT_FALSE(game.world.Frozen) << "any key acting in play starts them";
+
+    // Chosen keys steer; the arrows given away do not, and a controller steers whatever
+    // keys its actions have.
+    game.options.keys.Bind(Action::Left, 0, 30);
+    game.options.keys.Bind(Action::Right, 0, 32);
+    Tap(key::Left);
+    EXPECT_EQ(game.Player().nextDir, Dir::Forw);
+    Tap(30);
+    EXPECT_EQ(game.Player().nextDir, Dir::Left);
+    Tap(pad::Right);
+    EXPECT_EQ(game.Player().nextDir, Dir::Right);
 }
 
 TEST_F(KeyHandlerTest, KeysDoNotSteerWhilePausedOrOnTheInformationScreen) {
@@ -110,16 +123,19 @@ TEST_F(KeyHandlerTest, OptionsPageKeysPostCommandWordsAndEditTheName) {
     EXPECT_EQ(game.menu.optionsRow, 9);
 }
 
-TEST_F(KeyHandlerTest, TypingGoesToTheTargetExceptShiftAndEnter) {
+TEST_F(KeyHandlerTest, TypingGoesToTheTargetExceptShiftAndEnterAndTypedKeysCommandNothing) {
     game.menu.typingAllowed = true;
     game.flags.menuShown = true;
     game.menu.hallOfFamePage = 1;
+    game.options.keys.Bind(Action::Statistics, 0, 30);
+    game.options.keys.Bind(Action::Screenshot, 0, 58);
     Tap(30);
     Tap(key::LeftShift);
     Tap(key::RightShift);
     Tap(57);
     Tap(58);
-    EXPECT_EQ(actions.calls, (std::vector<std::string>{"Type 30", "Type 57"}));
+    EXPECT_EQ(actions.calls, (std::vector<std::string>{"Type 30", "Type 57", "SaveScreenshot"}));
+    EXPECT_FALSE(game.flags.statistics);
 }
 
 TEST_F(KeyHandlerTest, F1SwitchesTheInformationScreenOnlyInPlay) {

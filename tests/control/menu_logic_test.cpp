@@ -43,8 +43,8 @@ protected:
 
 TEST_F(MenuLogicTest, NumbersStepWithinTheirRangesAndTheCursorWraps) {
     Act(0, {""});
-    EXPECT_EQ(game.menu.optionsRow, 15);
-    Act(16, {""});
+    EXPECT_EQ(game.menu.optionsRow, 16);
+    Act(17, {""});
     EXPECT_EQ(game.menu.optionsRow, 1);
     game.level.maxSpd = 59;
     Act(1, {"+", "+", "+"});

@@ -80,6 +80,9 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
     game->options.noCleanUp = true;
     game->Player().name = " Zo\xEB ";
     game->Player().model = 7;
+    game->options.keys.Bind(Action::Left, 1, 30);
+    game->options.keys.Bind(Action::Right, 0, 32);
+    game->options.keys.Of(Action::Pause) = {};
     for (int i = 0; i < 10; ++i)
         game->hallOfFame[i] = {"P" + std::to_string(i), std::to_string(i)};
     SaveSettings(*game, store_);
@@ -95,6 +98,9 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
     EXPECT_EQ(loaded->Snake(16).speed, 70);
     EXPECT_EQ(loaded->Player().name, " Zo\xEB ");
     EXPECT_EQ(store_.Value("Options", "Show FPS"), "False") << "truth values are words";
+    EXPECT_EQ(store_.Value("Keys", "Left"), "Left,A") << "keys by their place, named";
+    EXPECT_EQ(store_.Value("Keys", "Pause"), "None");
+    EXPECT_EQ(loaded->options.keys, game->options.keys);
     EXPECT_EQ(store_.Value("Options", "NewInstall"), "<missing>") << "the quit routine's key";
 }
 
@@ -102,13 +108,32 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
 TEST_F(SettingsTest, KeysAreWrittenInTheGamesOrder) {
     auto game = NewGame();
     SaveSettings(*game, store_);
-    std::vector<Name> writes = {
-        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},       {"Tweak", "Speed"},
-        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},       {"Tweak", "QuickTurns"},
-        {"Options", "gSpeed"},       {"Options", "Show FPS"},     {"Options", "AnimatedItems"},
-        {"Options", "Player Name"},  {"Options", "SndEnabled"},   {"Options", "Player Color"},
-        {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"}, {"Options", "MusicVolume"},
-        {"Options", "NoCleanUp"}};
+    std::vector<Name> writes = {{"Tweak", "MinSpeed"},
+                                {"Tweak", "MaxSpeed"},
+                                {"Tweak", "Speed"},
+                                {"Tweak", "RsetSpeed"},
+                                {"Tweak", "IncSpeed"},
+                                {"Tweak", "QuickTurns"},
+                                {"Options", "gSpeed"},
+                                {"Options", "Show FPS"},
+                                {"Options", "AnimatedItems"},
+                                {"Options", "Player Name"},
+                                {"Options", "SndEnabled"},
+                                {"Options", "Player Color"},
+                                {"Options", "KiSndEnabled"},
+                                {"Options", "MusicEnabled"},
+                                {"Options", "MusicVolume"},
+                                {"Options", "NoCleanUp"},
+                                {"Keys", "Up"},
+                                {"Keys", "Down"},
+                                {"Keys", "Left"},
+                                {"Keys", "Right"},
+                                {"Keys", "Pause"},
+                                {"Keys", "Information"},
+                                {"Keys", "NameTags"},
+                                {"Keys", "Statistics"},
+                                {"Keys", "DeathDetails"},
+                                {"Keys", "Screenshot"}};
     for (const Name& k : HallOfFameKeys())
         writes.push_back(k);
     EXPECT_EQ(store_.writes, writes);

@@ -7,6 +7,7 @@
 #include "game/control/input/key_handler.h"
 #include "game/platform/sdl_controllers.h"
 #include "game/platform/sdl_keyboard.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 namespace {
@@ -29,26 +30,26 @@ TEST(AddControllerKeys, ButtonsStandInForArrowsEnterEscapeAndPauseBesideTheKeybo
     EXPECT_EQ(KeysFor({.a = true}), std::vector<int>{key::Enter});
     EXPECT_EQ(KeysFor({.b = true}), std::vector<int>{key::Escape});
     EXPECT_EQ(KeysFor({.back = true}), std::vector<int>{key::Escape});
-    EXPECT_EQ(KeysFor({.start = true}), std::vector<int>{key::Pause});
-    EXPECT_EQ(KeysFor({.dpadUp = true, .dpadLeft = true}), (std::vector<int>{key::Up, key::Left}));
+    EXPECT_EQ(KeysFor({.start = true}), std::vector<int>{pad::Start});
+    EXPECT_EQ(KeysFor({.dpadUp = true, .dpadLeft = true}), (std::vector<int>{pad::Up, pad::Left}));
     EXPECT_EQ(KeysFor({.dpadDown = true, .dpadRight = true}),
-              (std::vector<int>{key::Right, key::Down}));
+              (std::vector<int>{pad::Down, pad::Right}));
     EXPECT_TRUE(KeysFor({}).empty());
 
     KeySnapshot snapshot{};
     snapshot[key::Left] = 0x80;  // held on the keyboard
     AddControllerKeys({.dpadRight = true}, snapshot);
-    EXPECT_EQ(HeldCodes(snapshot), (std::vector<int>{key::Left, key::Right}));
+    EXPECT_EQ(HeldCodes(snapshot), (std::vector<int>{key::Left, pad::Right}));
 }
 
 TEST(AddControllerKeys, TheStickSteersBeyondItsDeadZoneByItsStrongerAxis) {
     EXPECT_TRUE(KeysFor({.leftX = kStickDeadZone, .leftY = -kStickDeadZone}).empty());
-    EXPECT_EQ(KeysFor({.leftX = -32768}), std::vector<int>{key::Left});
-    EXPECT_EQ(KeysFor({.leftX = 32767}), std::vector<int>{key::Right});
-    EXPECT_EQ(KeysFor({.leftY = -32768}), std::vector<int>{key::Up});
-    EXPECT_EQ(KeysFor({.leftY = 32767}), std::vector<int>{key::Down});
-    EXPECT_EQ(KeysFor({.leftX = 20000, .leftY = -30000}), std::vector<int>{key::Up});
-    EXPECT_EQ(KeysFor({.leftX = -30000, .leftY = 20000}), std::vector<int>{key::Left});
+    EXPECT_EQ(KeysFor({.leftX = -32768}), std::vector<int>{pad::Left});
+    EXPECT_EQ(KeysFor({.leftX = 32767}), std::vector<int>{pad::Right});
+    EXPECT_EQ(KeysFor({.leftY = -32768}), std::vector<int>{pad::Up});
+    EXPECT_EQ(KeysFor({.leftY = 32767}), std::vector<int>{pad::Down});
+    EXPECT_EQ(KeysFor({.leftX = 20000, .leftY = -30000}), std::vector<int>{pad::Up});
+    EXPECT_EQ(KeysFor({.leftX = -30000, .leftY = 20000}), std::vector<int>{pad::Left});
 }
 
 // The whole service on SDL's dummy drivers, with a virtual controller plugged in during play.
@@ -104,17 +105,17 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
 
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 0);
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, -32768);
-    EXPECT_EQ(Poll(), std::vector<int>{key::Up});
-    EXPECT_EQ(Presses(), std::vector<int>{key::Up});
+    EXPECT_EQ(Poll(), std::vector<int>{pad::Up});
+    EXPECT_EQ(Presses(), std::vector<int>{pad::Up});
 
     // Start tapped between two polls: seen by the next one all the same.
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
     SDL_PumpEvents();
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 0);
     SDL_PumpEvents();
-    EXPECT_EQ(Poll(), (std::vector<int>{key::Pause, key::Up}));
-    EXPECT_EQ(Presses(), std::vector<int>{key::Pause});
-    EXPECT_EQ(Poll(), std::vector<int>{key::Up});
+    EXPECT_EQ(Poll(), (std::vector<int>{pad::Up, pad::Start}));
+    EXPECT_EQ(Presses(), std::vector<int>{pad::Start});
+    EXPECT_EQ(Poll(), std::vector<int>{pad::Up});
 
     SDL_JoystickClose(stick);
     stick = nullptr;
@@ -125,7 +126,7 @@ TEST_F(SdlKeyboardWithController, AControllerPluggedInDuringPlayFeedsTheSnapshot
 
     PlugIn();  // again, then the keyboard is given back
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
-    EXPECT_EQ(Poll(), std::vector<int>{key::Pause});
+    EXPECT_EQ(Poll(), std::vector<int>{pad::Start});
     keyboard.DI_Release();
     EXPECT_TRUE(Poll().empty());
 }

@@ -9,6 +9,7 @@
 #include "game/control/input/key_maps.h"
 #include "game/platform/scancode_table.h"
 #include "game/platform/sdl_keyboard.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 namespace {
@@ -56,6 +57,18 @@ TEST(SetOneCode, TheGamesKeysAndEveryOtherKeyOfA105KeyKeyboardHaveTheirCode) {
     EXPECT_EQ(namesPerCode.size(), 105u);
     EXPECT_EQ(namesPerCode[43], 2);
     EXPECT_EQ(SetOneCode(SDL_SCANCODE_MUTE), 0);
+
+    // Each of them has a name of its own for the settings file: plain ASCII, no ",".
+    for (const auto& [code, count] : namesPerCode) {
+        const std::string_view name = PhysicalKeyName(code);
+        EXPECT_FALSE(name.empty()) << code;
+        EXPECT_EQ(name.find_first_not_of(
+                      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"),
+                  std::string_view::npos)
+            << name;
+        EXPECT_EQ(PhysicalKeyCode(name), code) << name;
+    }
+    EXPECT_EQ(PhysicalKeyName(SetOneCode(SDL_SCANCODE_NONUSBACKSLASH)), "NonUSBackslash");
 }
 
 TEST(FillSnapshot, HeldKeysLandAtTheirPositionsCodeWhateverTheLayout) {

@@ -81,5 +81,74 @@ TEST_F(MenuReplay, RightHeldOnTheOptionsPageStepsAgainAfterAWhile) {
     EXPECT_EQ(Play(keys).dump["options"]["musicVolume"], 41);
 }
 
+// The Controls page from the options' last line: W, S, A and D chosen for steering, F2 moved
+// from the name tags to the pause, the screenshot left without a key. The keys last beyond the
+// run, and letters typed into the player's name type.
+TEST_F(MenuReplay, KeysChosenOnTheControlsPageSteerAfterARestartAndLettersStillType) {
+    replay.WriteSettings("");
+    KeyScriptWriter keys;
+    keys.Tap(key::Down).Tap(key::Enter).Tap(key::Up).Tap(key::Enter);
+    for (const int letter : {17, 31, 30, 32})  // W S A D, for Up Down Left Right
+        keys.Tap(key::Enter).Tap(letter).Tap(key::Down);
+    keys.Tap(key::Right)
+        .Tap(key::Enter)
+        .Tap(key::F2)
+        .Tap(key::Down, 5)
+        .Tap(key::Left)
+        .Tap(key::Delete);
+    keys.Tap(key::Escape).Tap(key::Down, 8).Tap(key::Enter).Type("wasd");
+    const auto chosen = Play(keys);
+    const auto& bound = chosen.dump["options"]["keys"];
+    EXPECT_EQ(bound["Left"], "A");
+    EXPECT_EQ(bound["Right"], "D");
+    EXPECT_EQ(bound["Pause"], "Pause,F2");
+    EXPECT_EQ(bound["NameTags"], "N") << "F2 went to the pause";
+    EXPECT_EQ(bound["Screenshot"], "None");
+    EXPECT_EQ(chosen.dump["Snakes"][0]["name"], "wasd");
+    EXPECT_EQ(chosen.dump["menu"]["optionsRow"], 8);
+
+    replay.AddLevel("open.dat",
+                    scenario::LevelText("Open").Key("reqScore= 9999").PlayerStart(15, 11));
+    const std::string play = scenario::SetOff(32) + scenario::Press(600, 17) +
+                             scenario::Press(900, 30) + scenario::Press(1200, key::Right);
+    const auto restarted = replay.Play("/L=open.dat", 1400, play);
+    EXPECT_EQ(restarted.dump["Snakes"][0]["dir"], "Left") << "D, W, A steered; Right no more";
+    EXPECT_EQ(restarted.dump["options"]["keys"]["Screenshot"], "None");
+
+    // Restore defaults is the page's last line, above its first.
+    const auto restored = Play(KeyScriptWriter()
+                                   .Tap(key::Down)
+                                   .Tap(key::Enter)
+                                   .Tap(key::Up)
+                                   .Tap(key::Enter)
+                                   .Tap(key::Up)
+                                   .Tap(key::Enter)
+                                   .Tap(key::Escape));
+    EXPECT_EQ(restored.dump["options"]["keys"]["Left"], "Left");
+    EXPECT_EQ(restored.dump["options"]["keys"]["Screenshot"], "F12");
+}
+
+// A "Keys" section edited by hand: each line that cannot be used gives its action the default
+// keys and one line on standard error, once a run; "None" stays.
+TEST_F(MenuReplay, ADamagedKeysSectionGivesThoseActionsTheirDefaults) {
+    replay.WriteSettings(
+        "[Keys]\nUp=W\nLeft=Foo\nRight=W\nPause=None\nScreenshot=Enter\nInformation=F5,F6,F7\n");
+    testing::internal::CaptureStderr();
+    const auto run = replay.Play("/L=lvl1.dat", 600, scenario::CloseInfo());
+    const std::string said = testing::internal::GetCapturedStderr();
+    const auto& bound = run.dump["options"]["keys"];
+    EXPECT_EQ(bound["Up"], "W");
+    EXPECT_EQ(bound["Left"], "Left");
+    EXPECT_EQ(bound["Right"], "Right");
+    EXPECT_EQ(bound["Pause"], "None");
+    EXPECT_EQ(bound["Screenshot"], "F12");
+    EXPECT_EQ(bound["Information"], "F1");
+    int lines = 0;
+    for (std::size_t at = said.find("[Keys]"); at != std::string::npos;
+         at = said.find("[Keys]", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 4) << said;
+}
+
 }  // namespace
 }  // namespace zelkor

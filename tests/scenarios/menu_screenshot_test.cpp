@@ -94,11 +94,29 @@ TEST_F(MenuScreenshots, TheSelectedOptionIsYellowAndTheOthersWhite) {
     EXPECT_GT(options.Count(OptionArea(15), IsWhiteText), 20);
 }
 
+// The Controls page: Left took the Right arrow, so Right is shown without a key and with the
+// key it lost, waiting for its new one.
+TEST_F(MenuScreenshots, TheControlsPageShowsTheKeyAwaitedAndTheActionThatLostItsKey) {
+    KeyScriptWriter keys = ToOptions();
+    keys.Tap(key::Up).Tap(key::Enter).Tap(key::Down, 2).Tap(key::Enter).Tap(key::Right);
+    keys.Tap(key::Down).Tap(key::Enter);
+    const Screenshot shot = Shoot(keys);
+    const auto warning = [](Colour c) { return c.r > 220 && c.g > 80 && c.g < 140 && c.b < 120; };
+    const int y = layout::ControlsY(4);
+    const auto& x = layout::kControlsColumnX;
+    EXPECT_GT(shot.Count(TextLine(x[0], y, x[1]), warning), 20) << "Right has no key";
+    EXPECT_GT(shot.Count(TextLine(x[1], y, x[2]), IsYellowText), 40) << "its key awaited";
+    EXPECT_GT(shot.Count(TextLine(x[4], y, 600), warning), 40) << "the key it lost";
+    EXPECT_EQ(shot.Count(TextLine(x[0], layout::ControlsY(3), x[1]), warning), 0);
+    EXPECT_EQ(last.dump["options"]["keys"]["Left"], "Right");
+    EXPECT_GT(shot.Count(kStatusLine, IsWhiteText), 40) << "Press a key for Right";
+}
+
 TEST_F(MenuScreenshots, ThePlayerModelStepsThroughEveryPackAndStopsAtTheLast) {
     InstallModels();
     replay.WriteSettings("[Options]\r\nPlayer Color=0\r\n");
     KeyScriptWriter keys = ToOptions();
-    keys.Tap(key::Up, 2);  // round to "Player Model"
+    keys.Tap(key::Up, 3);  // round to "Player Model"
     const int packs = 6;
     std::vector<std::filesystem::path> files;
     for (int model = 0; model <= packs; ++model) {
@@ -130,7 +148,7 @@ TEST_F(MenuScreenshots, AStoredModelThatIsNoLongerInstalledFallsBackToTheDefault
     InstallModels();
     replay.WriteSettings("[Options]\r\nPlayer Color=40\r\n");
     KeyScriptWriter keys = ToOptions();
-    keys.Tap(key::Up, 2);
+    keys.Tap(key::Up, 3);
     const Screenshot gone = Shoot(keys);
     EXPECT_EQ(last.dump["Snakes"][0]["model"], 1);
     EXPECT_GT(gone.Count(OptionArea(14, 640), IsYellowText), 40) << "its caption shown";

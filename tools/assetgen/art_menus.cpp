@@ -173,8 +173,8 @@ Canvas MainMenu() {
 Canvas OptionsMenu() {
     Canvas c = Backdrop(302);
     PaintLettering(c, "OPTIONS", Chrome(58), 320, 92);
-    // The panel holds every option line, the last one at y = 437.
-    Panel(c, 28, 180, 612, 456);
+    // The panel holds every option line, the last ones at y = 437, clear of its bottom edge.
+    Panel(c, 28, 178, 612, 462);
     return c;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/paths.h"
 #include "common/text_encoding.h"
+#include "game/control/options/key_settings.h"
 
 namespace zelkor {
 namespace {
@@ -131,6 +132,9 @@ json MenuJson(const Game& game) {
             {"optionsCommand", m.optionsCommand},
             {"hallOfFamePage", m.hallOfFamePage},
             {"optionsPage", m.optionsPage},
+            {"controlsShown", m.controls.shown},
+            {"controlsRow", m.controls.row},
+            {"capturing", m.controls.capturing},
             {"typingAllowed", m.typingAllowed},
             {"typingTarget", m.typingTarget},
             {"statusLine", Text(m.statusLine)},
@@ -140,11 +144,15 @@ json MenuJson(const Game& game) {
 }
 
 json OptionsJson(const Options& o) {
+    json keys = json::object();
+    for (int a = 0; a < kActionCount; ++a)
+        keys[std::string(InfoOf(a).settingKey)] =
+            KeysText(o.keys.keys[static_cast<std::size_t>(a)]);
     return {{"globalSpeed", o.globalSpeed},   {"noSpeedReset", o.noSpeedReset},
             {"showFPS", o.showFPS},           {"animatedItems", o.animatedItems},
             {"sndEnabled", o.sndEnabled},     {"kiSndEnabled", o.kiSndEnabled},
             {"musicEnabled", o.musicEnabled}, {"musicVolume", o.musicVolume},
-            {"quickTurns", o.quickTurns}};
+            {"quickTurns", o.quickTurns},     {"keys", keys}};
 }
 
 // The last effects asked for, oldest first; a silenced one has no entry.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "game/rules/movement.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 namespace {
@@ -11,7 +12,13 @@ bool OnHallOfFamePage(const Game& game) {
     return game.menu.hallOfFamePage == 1;
 }
 bool OnOptionsPage(const Game& game) {
-    return game.menu.optionsPage == 1;
+    return game.menu.optionsPage == 1 && !game.menu.controls.shown;
+}
+bool OnControlsPage(const Game& game) {
+    return game.menu.optionsPage == 1 && game.menu.controls.shown;
+}
+bool Capturing(const Game& game) {
+    return game.flags.menuShown && OnControlsPage(game) && game.menu.controls.capturing;
 }
 
 // A new hall-of-fame line takes its name on the page, once the game-over box is closed.
@@ -35,15 +42,72 @@ void Steer(Game& game, Dir dir) {
     game.flags.wallHitWait = false;
 }
 
-// Rule 1: menus and steering, only while the game is not paused.
-void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int k) {
+// The Controls page's cursor: Up and Down the rows, Left and Right the key columns, Enter
+// waits for a key (or restores the defaults), Delete clears the key under the cursor.
+void NavigateControls(Game& game, int k) {
+    ControlsPage& page = game.menu.controls;
+    switch (k) {
+        case key::Up:
+            --page.row;
+            break;
+        case key::Down:
+            ++page.row;
+            break;
+        case key::Left:
+            page.column = 0;
+            break;
+        case key::Right:
+            page.column = 1;
+            break;
+        case key::Enter:
+            if (page.row == kRestoreDefaultsRow) {
+                game.options.keys = KeyBindings{};
+                page.lost.fill(0);
+            } else if (page.row >= 1 && page.row <= kActionCount) {
+                page.capturing = true;
+                page.refused = {};
+            }
+            break;
+        case key::Delete:
+            if (page.row >= 1 && page.row <= kActionCount)
+                game.options.keys.Of(static_cast<Action>(page.row - 1))[page.column & 1] = 0;
+            break;
+        default:
+            break;
+    }
+}
+
+// The key pressed while the page waits for one: Escape cancels, a key that cannot be chosen is
+// named on the page, any other becomes the action's, taken from the action that had it.
+void Capture(Game& game, int code) {
+    ControlsPage& page = game.menu.controls;
+    if (code == key::Escape) {
+        page.capturing = false;
+    } else if (!ChoosableKey(code)) {
+        page.refused = PhysicalKeyName(code);
+    } else {
+        const auto action = static_cast<Action>(page.row - 1);
+        const auto loser = game.options.keys.Bind(action, page.column & 1, code);
+        if (loser) page.lost[static_cast<std::size_t>(*loser)] = static_cast<std::uint8_t>(code);
+        page.lost[static_cast<std::size_t>(action)] = 0;
+        page.capturing = false;
+        page.refused = {};
+    }
+}
+
+// Rule 1: menus and steering, only while the game is not paused. The menus read a
+// controller's D-pad as the arrows.
+void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int code) {
     LoopFlags& f = game.flags;
     if (f.infoScreen || f.infoShown) {
         f.Pause = false;
         return;
     }
+    const int k = MenuKeyOf(code);
     if (f.menuShown) {
-        if (OnOptionsPage(game)) {
+        if (OnControlsPage(game)) {
+            NavigateControls(game, k);
+        } else if (OnOptionsPage(game)) {
             switch (k) {
                 case key::Up:
                     --game.menu.optionsRow;
@@ -80,22 +144,13 @@ void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int k) {
         }
         return;
     }
-    switch (k) {
-        case key::Up:
-            Steer(game, Dir::Forw);
-            break;
-        case key::Down:
-            Steer(game, Dir::Back);
-            break;
-        case key::Left:
-            Steer(game, Dir::Left);
-            break;
-        case key::Right:
-            Steer(game, Dir::Right);
-            break;
-        default:
-            break;
-    }
+    const KeyBindings& bindings = game.options.keys;
+    constexpr std::pair<Action, Dir> kSteering[] = {{Action::Up, Dir::Forw},
+                                                    {Action::Down, Dir::Back},
+                                                    {Action::Left, Dir::Left},
+                                                    {Action::Right, Dir::Right}};
+    for (const auto& [action, dir] : kSteering)
+        if (bindings.Acts(action, code)) Steer(game, dir);
     game.world.Frozen = false;  // any key in play lets the computer snakes start
 }
 
@@ -116,6 +171,18 @@ void EraseOnPage(Game& game, bool all) {
     }
 }
 
+// Back on the options page, which says which actions were left without a key.
+void LeaveControls(Game& game) {
+    game.menu.controls.shown = false;
+    std::string unbound;
+    for (int a = 0; a < kActionCount; ++a) {
+        if (!game.options.keys.Unbound(static_cast<Action>(a))) continue;
+        unbound += unbound.empty() ? "No key for: " : ", ";
+        unbound += InfoOf(a).title;
+    }
+    game.menu.optionsNotice = unbound;
+}
+
 void Escape(Game& game, KeyHandlerActions& actions) {
     LoopFlags& f = game.flags;
     if (!f.displayReady) {
@@ -124,6 +191,9 @@ void Escape(Game& game, KeyHandlerActions& actions) {
         if (NamingEntry(game)) KeepEntryName(game, actions);
         game.menu.hallOfFamePage = 0;
         f.menuShown = true;
+    } else if (OnControlsPage(game)) {
+        LeaveControls(game);
+        actions.SaveSettings();
     } else if (OnOptionsPage(game)) {
         game.menu.optionsPage = 0;
         actions.SaveSettings();
@@ -135,60 +205,66 @@ void Escape(Game& game, KeyHandlerActions& actions) {
     }
 }
 
-void Act(Game& game, KeyHandlerActions& actions, int k) {
+// The player's commands: in play, in the pause and information screens, in the waits, and in
+// the menus unless the key typed a character.
+void Command(Game& game, KeyHandlerActions& actions, int code) {
     LoopFlags& f = game.flags;
-    if (!f.Pause) MoveOrNavigate(game, actions, k);
+    const KeyBindings& bindings = game.options.keys;
+    if (bindings.Acts(Action::Information, code)) {
+        if (!f.wallHitWait && !f.menuShown && !f.Pause && !DeathSequenceRunning(game))
+            f.infoScreen = !f.infoScreen;
+    } else if (bindings.Of(Action::NameTags)[0] == code) {
+        f.nameTags = !f.nameTags;
+    } else if (bindings.Acts(Action::Statistics, code)) {
+        f.statistics = !f.statistics;
+    } else if (bindings.Acts(Action::DeathDetails, code)) {
+        f.deathDetails = !f.deathDetails;
+    } else if (bindings.Acts(Action::Pause, code)) {
+        // Pausing waits for the wall-hit banner and the menu to be gone, but the
+        // key always ends a pause: one that began in a life-lost box or through a
+        // focus loss would otherwise hold the wall-hit wait for good, since the
+        // arrows that end that wait do not steer while paused.
+        if (f.Pause) {
+            f.Pause = false;
+        } else if (!f.wallHitWait && !f.menuShown) {
+            f.Pause = true;
+        }
+    } else if (bindings.Acts(Action::Screenshot, code)) {
+        actions.SaveScreenshot();
+    }
+}
+
+void Act(Game& game, KeyHandlerActions& actions, int code) {
+    LoopFlags& f = game.flags;
+    if (Capturing(game)) {
+        Capture(game, code);
+        return;
+    }
+    if (!f.Pause) MoveOrNavigate(game, actions, code);
+    const int k = MenuKeyOf(code);
     if (k == key::Enter && NamingEntry(game)) {
         KeepEntryName(game, actions);
     } else if (k == key::Enter) {
         EraseOnPage(game, true);
     }
     if (k == key::Backspace) EraseOnPage(game, false);
-    game.keys.lastKey = k;
-    if (k >= 2 && k <= 57 && k != key::LeftShift && k != key::Enter && k != key::RightShift &&
-        game.menu.typingAllowed)
+    game.keys.lastKey = code;
+    const bool typed = k >= 2 && k <= 57 && k != key::LeftShift && k != key::Enter &&
+                       k != key::RightShift && game.menu.typingAllowed;
+    if (typed) {
         actions.TypeKey(k);
-    switch (k) {
-        case key::F1:
-            if (!f.wallHitWait && !f.menuShown && !f.Pause && !DeathSequenceRunning(game))
-                f.infoScreen = !f.infoScreen;
-            break;
-        case key::F2:
-            f.nameTags = !f.nameTags;
-            break;
-        case key::F3:
-            f.statistics = !f.statistics;
-            break;
-        case key::F4:
-            f.deathDetails = !f.deathDetails;
-            break;
-        case key::Pause:
-            // Pausing waits for the wall-hit banner and the menu to be gone, but the
-            // key always ends a pause: one that began in a life-lost box or through a
-            // focus loss would otherwise hold the wall-hit wait for good, since the
-            // arrows that end that wait do not steer while paused.
-            if (f.Pause) {
-                f.Pause = false;
-            } else if (!f.wallHitWait && !f.menuShown) {
-                f.Pause = true;
-            }
-            break;
-        case key::Escape:
-            Escape(game, actions);
-            break;
-        case key::F12:
-            actions.SaveScreenshot();
-            break;
-        default:
-            break;
+    } else {
+        Command(game, actions, code);
     }
+    if (k == key::Escape) Escape(game, actions);
 }
 
 // Left and Right held on the options page step the value again after a while, then steadily.
 constexpr std::int64_t kRepeatDelayMs = 400;
 constexpr std::int64_t kRepeatEveryMs = 1000 / 15;
 
-bool Repeats(const Game& game, int k) {
+bool Repeats(const Game& game, int code) {
+    const int k = MenuKeyOf(code);
     return (k == key::Left || k == key::Right) && game.flags.menuShown && !game.flags.Pause &&
            OnOptionsPage(game);
 }

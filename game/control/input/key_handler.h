@@ -22,6 +22,7 @@ inline constexpr int Up = 200;
 inline constexpr int Left = 203;
 inline constexpr int Right = 205;
 inline constexpr int Down = 208;
+inline constexpr int Delete = 211;
 }  // namespace key
 
 // What the key handler asks of the rest of the main window.
@@ -48,6 +49,9 @@ bool DeathSequenceRunning(const Game& game);
 // went down, so a key tapped between two polls still acts, and two presses act in their order.
 // A held key acts once; it acts again only when it goes down again, except Left and Right on
 // the options page, which step again after 400 ms held, then 15 times a second.
+// Menus and typing take their fixed keys; play, the pause, the information screen and the
+// waits of the death and level end take the player's keys (game.options.keys). On the
+// Controls page, a key being chosen is taken by the page and does nothing else.
 void KeyHandler(Game& game, KeyHandlerActions& actions);
 
 }  // namespace zelkor

@@ -26,7 +26,8 @@ constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
     "Enable Music?",
     "Set the Music Volume (in %)",
     "Select your color!",
-    "Keep a second arrow pressed within one step [Yes/No]"};
+    "Keep a second arrow pressed within one step [Yes/No]",
+    "Choose the keys for steering and commands"};
 
 constexpr std::size_t kTickerLength = 71;
 
@@ -133,6 +134,9 @@ public:
             case 15:
                 Toggle(options.quickTurns);
                 break;
+            case kControlsRow:
+                if (step_ >= 0 && acted_) OpenControls();
+                break;
             default:
                 break;
         }
@@ -163,6 +167,13 @@ private:
         volume = static_cast<std::int16_t>(KeepWithin(volume + step_, 0, 100));
         host_.SetMusicVolume(volume);
     }
+    // Enter or Right opens the page on its first action.
+    void OpenControls() {
+        ControlsPage& page = game_.menu.controls;
+        page = ControlsPage{};
+        page.shown = true;
+        game_.menu.optionsNotice.clear();
+    }
     // "cycle" moves on like "+".
     void Model() {
         if (!acted_) return;
@@ -180,10 +191,38 @@ private:
 void OptionsPass(Game& game, MenuHost& host) {
     MenuState& m = game.menu;
     Wrap(m.optionsRow, kOptionRows);
+    if (m.optionsRow != kControlsRow) m.optionsNotice.clear();
     const bool open = OptionAction(game, host).Apply(m.optionsRow);
     m.statusLine =
         open ? kOptionHelp[static_cast<std::size_t>(m.optionsRow - 1)] : kNotInDeathmatch;
+    if (!m.optionsNotice.empty()) m.statusLine = m.optionsNotice;
     m.optionsCommand.clear();
+}
+
+void ControlsPass(Game& game) {
+    MenuState& m = game.menu;
+    ControlsPage& page = m.controls;
+    Wrap(page.row, kRestoreDefaultsRow);
+    m.optionsCommand.clear();
+    if (page.row == kRestoreDefaultsRow) {
+        m.statusLine = "Put back the keys the game came with";
+        return;
+    }
+    const std::string_view title = InfoOf(page.row - 1).title;
+    if (page.capturing) {
+        m.statusLine = "Press a key for ";
+        m.statusLine += title;
+        m.statusLine += " (Escape cancels)";
+        if (!page.refused.empty()) {
+            m.statusLine += " - ";
+            m.statusLine += page.refused;
+            m.statusLine += " cannot be chosen";
+        }
+        return;
+    }
+    m.statusLine = "Enter chooses a key, Delete clears it, Escape saves and goes back";
+    if (page.row - 1 == static_cast<int>(Action::NameTags))
+        m.statusLine = "The first key switches name tags, the second shows them until the next key";
 }
 
 }  // namespace
@@ -210,6 +249,8 @@ void MenuPassLogic(Game& game, MenuHost& host) {
         // A new entry's name is typed first; the cheat console waits until it is kept.
         m.typingTarget = m.namingPlace > 0 ? "HallOfFame" : "Cheat";
         if (m.namingPlace > 0) m.statusLine = kNamingHelp;
+    } else if (m.optionsPage == 1 && m.controls.shown) {
+        ControlsPass(game);
     } else if (m.optionsPage == 1) {
         OptionsPass(game, host);
     } else {

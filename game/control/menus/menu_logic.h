@@ -20,7 +20,8 @@ public:
     virtual void SetMusicVolume(int percent) = 0;
 };
 
-inline constexpr int kOptionRows = 15;
+inline constexpr int kOptionRows = 16;
+inline constexpr int kControlsRow = 16;
 inline constexpr int kPlayerNameRow = 8;
 
 // `ClearMenuHighlights`: no main menu button is highlighted.

@@ -1,8 +1,11 @@
 #include "game/control/options/settings.h"
 
+#include <iostream>
+#include <sstream>
 #include <vector>
 
 #include "common/numbers.h"
+#include "game/control/options/key_settings.h"
 
 namespace zelkor {
 namespace {
@@ -100,6 +103,13 @@ void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMu
     game.Player().name = opts.Text("Player Name", "Unknown");
     opts.Int16("Player Color", "1", game.Player().model);
 
+    std::ostringstream damage;
+    game.options.keys = LoadKeyBindings(store, damage);
+    if (!damage.str().empty() && !game.keys.keysDamageReported) {
+        std::cerr << damage.str();
+        game.keys.keysDamageReported = true;
+    }
+
     SectionReader hiScore(store, kHiScoreSection);
     for (int n = 1; n <= kHallOfFamePlaces; ++n) {
         HallOfFameEntry& entry = game.hallOfFame[n - 1];
@@ -132,6 +142,9 @@ void SaveSettings(const Game& game, SettingsStore& store) {
     out.Truth(kOptionsSection, "MusicEnabled", options.musicEnabled);
     out.Number(kOptionsSection, "MusicVolume", options.musicVolume);
     out.Truth(kOptionsSection, kNoCleanUpKey, options.noCleanUp);
+    for (int a = 0; a < kActionCount; ++a)
+        out.Text(kKeysSection, InfoOf(a).settingKey,
+                 KeysText(options.keys.keys[static_cast<std::size_t>(a)]));
     for (int n = 1; n <= kHallOfFamePlaces; ++n) {
         const HallOfFameEntry& entry = game.hallOfFame[n - 1];
         out.Text(kHiScoreSection, HallOfFameNameKey(n), entry.name);

@@ -224,6 +224,7 @@ void MainWindow::MenuSelect() {
         case 2:
             m.optionsPage = 1;
             m.optionsRow = 1;
+            m.controls.shown = false;
             break;
         case 3:
             m.hallOfFamePage = 1;
