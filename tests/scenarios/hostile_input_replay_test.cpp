@@ -116,20 +116,6 @@ TEST_F(HostileInputReplay, ALevelsArchiveAFullDiskStopsIsSaidOnTheMessageLine) {
     });
 }
 
-TEST_F(HostileInputReplay, ACleanUpListHardLinkedOutsideTheGameFolderIsNeverWrittenThrough) {
-    AddRequiringLevel();
-    TempFolder elsewhere;
-    const fs::path precious = elsewhere.path() / "precious.txt";
-    WriteBytes(precious, "not the game's");
-    fs::create_hard_link(precious, replay.dir() / "cleanup-x.zkr.zkc");
-
-    replay.Play("/L=needs.dat /NoClean=True", 500, "");
-    EXPECT_EQ(ReadBytes(precious), "not the game's");
-    EXPECT_EQ(ReadBytes(replay.dir() / "gfx" / "x" / "pic.bmp"), "BM picture");
-    EXPECT_EQ(ReadBytes(replay.dir() / "cleanup-x.zkr.zkc"),
-              (replay.dir() / "gfx" / "x" / "pic.bmp").string() + "\r\n");
-}
-
 TEST_F(HostileInputReplay, UnpackingProblemsReachTheConsoleAndStandardErrorWithoutDebugMode) {
     zkpack::ArchiveWriter escaping(replay.dir() / "escaping.zkr", zkpack::ArchiveFormat::Zip,
                                    kArchivePassword);
