@@ -130,6 +130,12 @@ constexpr auto kSetOneCodes = MakeTable();
 
 }  // namespace
 
+int SdlScancodeOf(int code) {
+    for (const auto& [sdl, setOne] : kKeys)
+        if (setOne == code && code != 0) return sdl;
+    return 0;
+}
+
 std::uint8_t SetOneCode(int sdlScancode) {
     if (sdlScancode < 0 || sdlScancode >= SDL_NUM_SCANCODES) return 0;
     return kSetOneCodes[static_cast<std::size_t>(sdlScancode)];

@@ -38,6 +38,12 @@ void SdlKeyboard::DI_Release() {
     opened_ = false;
 }
 
+std::string SdlKeyboard::KeyLabel(int code) const {
+    const int scancode = SdlScancodeOf(code);
+    if (scancode == 0) return {};
+    return SDL_GetKeyName(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(scancode)));
+}
+
 int SdlKeyboard::Watch(void* self, SDL_Event* event) {
     if (event->type != SDL_KEYDOWN || event->key.repeat != 0) return 0;
     // Alt+Enter belongs to the window.

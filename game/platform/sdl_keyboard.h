@@ -28,6 +28,8 @@ public:
     bool DI_Init(KeyboardStartError& error) override;
     void DI_Release() override;
     void Poll(KeySnapshot& snapshot, KeyPresses& presses) override;
+    // SDL's name of the key the layout has at the place ("Q" for the French layout's "A").
+    std::string KeyLabel(int code) const override;
 
     int ControllerCount() const { return controllers_.Count(); }
 

@@ -171,6 +171,8 @@ struct ControlsPage {
     std::string_view refused;  // the name of a key that cannot be chosen, while capturing
     // Per action, the key another action took from it while the page is open (0 for none).
     std::array<std::uint8_t, kActionCount> lost{};
+    // What the keyboard's layout called each key when the page opened; empty: the game's name.
+    std::array<std::string, 256> labels{};
 };
 
 struct MenuState {

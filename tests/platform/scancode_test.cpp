@@ -1,4 +1,4 @@
-#include <SDL2/SDL_keyboard.h>
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -69,6 +69,15 @@ TEST(SetOneCode, TheGamesKeysAndEveryOtherKeyOfA105KeyKeyboardHaveTheirCode) {
         EXPECT_EQ(PhysicalKeyCode(name), code) << name;
     }
     EXPECT_EQ(PhysicalKeyName(SetOneCode(SDL_SCANCODE_NONUSBACKSLASH)), "NonUSBackslash");
+    // The page shows what the layout calls the key at that place (SDL knows it with a display).
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    const SdlKeyboard keyboard;
+    EXPECT_EQ(keyboard.KeyLabel(30), "A");
+    EXPECT_EQ(keyboard.KeyLabel(key::Left), "Left");
+    EXPECT_EQ(keyboard.KeyLabel(43), "\\");
+    EXPECT_EQ(keyboard.KeyLabel(0), "");
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 TEST(FillSnapshot, HeldKeysLandAtTheirPositionsCodeWhateverTheLayout) {

@@ -39,6 +39,9 @@ public:
     // poll (a key tapped between two polls shows as held for one), and adds every key that went
     // down since then to `presses`, in the order they went down.
     virtual void Poll(KeySnapshot& snapshot, KeyPresses& presses) = 0;
+    // What the current layout calls the key at this place (UTF-8), for the player to read;
+    // empty where the keyboard cannot tell.
+    virtual std::string KeyLabel(int /*code*/) const { return {}; }
 };
 
 // The poll the key handler starts each run with: the snapshot and the presses, then the shift

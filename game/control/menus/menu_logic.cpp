@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "game/rules/movement.h"
+#include "game/rules/physical_keys.h"
 
 namespace zelkor {
 namespace {
@@ -167,11 +168,15 @@ private:
         volume = static_cast<std::int16_t>(KeepWithin(volume + step_, 0, 100));
         host_.SetMusicVolume(volume);
     }
-    // Enter or Right opens the page on its first action.
+    // Enter or Right opens the page on its first action, with the names the keyboard's
+    // layout has now.
     void OpenControls() {
         ControlsPage& page = game_.menu.controls;
         page = ControlsPage{};
         page.shown = true;
+        for (int code = 1; code < static_cast<int>(page.labels.size()); ++code)
+            if (!PhysicalKeyName(code).empty())
+                page.labels[static_cast<std::size_t>(code)] = host_.KeyLabel(code);
         game_.menu.optionsNotice.clear();
     }
     // "cycle" moves on like "+".

@@ -18,6 +18,9 @@ public:
     // start if it is not playing; off (or nothing loaded) stops it.
     virtual void SwitchMusic(bool on) = 0;
     virtual void SetMusicVolume(int percent) = 0;
+    // What the keyboard's layout calls the key at this place (Windows-1252); empty where it
+    // cannot tell, and the game's own name is shown.
+    virtual std::string KeyLabel(int /*code*/) { return {}; }
 };
 
 inline constexpr int kOptionRows = 16;

@@ -124,6 +124,7 @@ public:
     // MenuHost
     void SwitchMusic(bool on) override;
     void SetMusicVolume(int percent) override;
+    std::string KeyLabel(int code) override;
 
     // WindowEventSink
     // Closing the window quits the way the menu's "Exit" does.

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/text_encoding.h"
 #include "game/control/input/typing.h"
 #include "game/control/menus/credits.h"
 #include "game/control/menus/menu_logic.h"
@@ -246,6 +247,10 @@ void MainWindow::TypeKey(int scanCode) {
 
 void MainWindow::SwitchMusic(bool on) {
     music_.SwitchMusic(on);
+}
+
+std::string MainWindow::KeyLabel(int code) {
+    return Utf8ToCp1252(s_.keyboard.KeyLabel(code));
 }
 
 void MainWindow::SetMusicVolume(int percent) {
