@@ -212,6 +212,17 @@ bool PlaceItemByTheRules(Game& game, ItemKind kind, int k, bool preferRandomSpaw
     return false;
 }
 
+// Whether slot k of `kind` lies where the rules put it, shown or hidden alike.
+::testing::AssertionResult SameSlot(const Game& game, const Game& rules, ItemKind kind, int k) {
+    const ItemSlot& slot = game.world.Items(kind).slots[k];
+    const ItemSlot& expected = rules.world.Items(kind).slots[k];
+    if (slot.x == expected.x && slot.y == expected.y && slot.visible == expected.visible &&
+        slot.spawnPoint == expected.spawnPoint)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << slot.x << ", " << slot.y << " instead of "
+                                         << expected.x << ", " << expected.y;
+}
+
 // Spawn points, some of them free, or none at all.
 void AddSpawnPoints(World& w, WorldMaker& maker) {
     w.spawnCount = static_cast<std::int16_t>(maker.Chance(0.5) ? 0 : maker.Int(1, 40));
@@ -261,11 +272,7 @@ TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSayAlsoWhenALevelLoads) {
             ASSERT_EQ(placed, PlaceItemByTheRules(rules, kind, k, preferRandomSpawn)) << step;
             ++placements;
             fullFields += placed ? 0 : 1;
-            const ItemSlot& slot = game.world.Items(kind).slots[k];
-            const ItemSlot& expected = rules.world.Items(kind).slots[k];
-            ASSERT_TRUE(slot.x == expected.x && slot.y == expected.y &&
-                        slot.visible == expected.visible && slot.spawnPoint == expected.spawnPoint)
-                << step << ": " << slot.x << ", " << slot.y;
+            ASSERT_TRUE(SameSlot(game, rules, kind, k)) << step;
             for (int s = 1; s <= game.world.spawnCount; ++s)
                 ASSERT_EQ(game.world.SpawnPoints[s].state, rules.world.SpawnPoints[s].state);
             ASSERT_EQ(game.rng.Rnd(), rules.rng.Rnd()) << "the draws went apart at " << step;
@@ -288,14 +295,8 @@ TEST(OccupancyIndex, PlacementDrawsAndLandsAsTheRulesSayAlsoWhenALevelLoads) {
             }
         }
         for (ItemKind kind : kItemKinds) {
-            for (int k = 1; k <= kMaxItems; ++k) {
-                const ItemSlot& slot = game.world.Items(kind).slots[k];
-                const ItemSlot& expected = rules.world.Items(kind).slots[k];
-                ASSERT_TRUE(slot.x == expected.x && slot.y == expected.y &&
-                            slot.visible == expected.visible &&
-                            slot.spawnPoint == expected.spawnPoint)
-                    << ItemKindName(kind) << " " << k;
-            }
+            for (int k = 1; k <= kMaxItems; ++k)
+                ASSERT_TRUE(SameSlot(game, rules, kind, k)) << ItemKindName(kind) << " " << k;
         }
         ASSERT_EQ(game.rng.Rnd(), rules.rng.Rnd()) << "the draws went apart loading a level";
     }
@@ -331,9 +332,7 @@ TEST(OccupancyIndex, AHoleUnderThePlayersBodyIsNoPlaceAndTheDrawsStayTheSame) {
         const bool placed = PlaceItem(game, ItemKind::Red, 1, false);
         EXPECT_EQ(placed, !onTheHole);
         EXPECT_EQ(placed, PlaceItemByTheRules(rules, ItemKind::Red, 1, false));
-        const ItemSlot& slot = game.world.Items(ItemKind::Red).slots[1];
-        const ItemSlot& expected = rules.world.Items(ItemKind::Red).slots[1];
-        EXPECT_TRUE(slot.x == expected.x && slot.y == expected.y) << slot.x << ", " << slot.y;
+        EXPECT_TRUE(SameSlot(game, rules, ItemKind::Red, 1));
         EXPECT_EQ(game.rng.Rnd(), rules.rng.Rnd());
     }
 }
