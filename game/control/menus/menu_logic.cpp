@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
     "Enable Music?",
     "Set the Music Volume (in %)",
     "Select your color!",
-    "Keep a second arrow pressed within one step [Yes/No]",
+    "Keep a second steering key pressed within one step [Yes/No]",
     "Choose the keys for steering and commands"};
 
 constexpr std::size_t kTickerLength = 71;
