@@ -1,6 +1,8 @@
 #include "game/rules/physical_keys.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <utility>
 
@@ -133,9 +135,15 @@ std::string_view PhysicalKeyName(int code) {
 }
 
 int PhysicalKeyCode(std::string_view name) {
+    const auto sameLetters = [name](std::string_view known) {
+        return std::equal(name.begin(), name.end(), known.begin(), known.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) ==
+                   std::tolower(static_cast<unsigned char>(b));
+        });
+    };
     if (name.empty()) return 0;
     for (const auto& [code, known] : kNamedKeys)
-        if (known == name) return code;
+        if (sameLetters(known)) return code;
     return 0;
 }
 

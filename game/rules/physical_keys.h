@@ -11,7 +11,8 @@ namespace zelkor {
 // Codes 0..255; a code outside them aborts. Codes of no key have the empty name.
 std::string_view PhysicalKeyName(int code);
 
-// The code of a named key; 0 for a name the table does not hold.
+// The code of a named key, whatever the letter case of the name ("left" is "Left", as a
+// hand-edited settings file may have it); 0 for a name the table does not hold.
 int PhysicalKeyCode(std::string_view name);
 
 // Codes the controllers send in place of keys, outside those of the keyboard: the D-pad and

@@ -132,7 +132,7 @@ TEST_F(MenuReplay, KeysChosenOnTheControlsPageSteerAfterARestartAndLettersStillT
 // keys and one line on standard error, once a run; "None" stays.
 TEST_F(MenuReplay, ADamagedKeysSectionGivesThoseActionsTheirDefaults) {
     replay.WriteSettings(
-        "[Keys]\nUp=W\nLeft=Foo\nRight=W\nPause=None\nScreenshot=Enter\nInformation=F5,F6,F7\n");
+        "[Keys]\nUp=w\nLeft=Foo\nRight=W\nPause=None\nScreenshot=Enter\nInformation=F5,F6,F7\n");
     testing::internal::CaptureStderr();
     const auto run = replay.Play("/L=lvl1.dat", 600, scenario::CloseInfo());
     const std::string said = testing::internal::GetCapturedStderr();
