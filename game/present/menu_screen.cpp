@@ -233,9 +233,13 @@ void MenuScreen::DrawControls(const Game& game) {
         for (int column = 0; column < 2; ++column) {
             const bool here = selected && column == page.column;
             const int code = keys.Of(action)[static_cast<std::size_t>(column)];
-            std::string_view label = code == 0 ? "-" : page.labels[static_cast<std::size_t>(code)];
-            if (label.empty()) label = PhysicalKeyName(code);
-            if (here && page.capturing) label = "press a key";
+            std::string_view label = "-";
+            if (here && page.capturing) {
+                label = "press a key";
+            } else if (code != 0) {
+                label = page.labels[static_cast<std::size_t>(code)];
+                if (label.empty()) label = PhysicalKeyName(code);
+            }
             TextUpTo(label, kControlsColumnX[static_cast<std::size_t>(column) + 1], y,
                      kControlsColumnX[static_cast<std::size_t>(column) + 2] - 6,
                      here ? kMenuYellow : kMenuWhite);
