@@ -1,5 +1,7 @@
 #include "game/rules/item_pass.h"
 
+#include <cmath>
+
 #include "tests/rules/rules_fixture.h"
 
 namespace zelkor {
@@ -30,7 +32,8 @@ TEST_F(ItemPass, WhatComesBackAndWhatStaysHidden) {
 }
 
 // How often a lone slot changes state in one pass, measured over many passes from a
-// fixed seed: a vanish or return chance off by a factor shows here.
+// fixed seed. The count may stray four standard deviations from the chance, and never
+// more than 30 %: a chance off by a fifth shows where it is drawn often.
 TEST_F(ItemPass, ItemsVanishAndReturnAtTheirRates) {
     game.level.blueRate = 8;
     game.level.powerRate = 5;
@@ -57,7 +60,7 @@ TEST_F(ItemPass, ItemsVanishAndReturnAtTheirRates) {
             changes += slot.visible != c.visible;
         }
         const double expected = c.chance * kPasses;
-        EXPECT_NEAR(changes, expected, expected * 0.3)
+        EXPECT_NEAR(changes, expected, std::min(4 * std::sqrt(expected), expected * 0.3))
             << ItemKindName(c.kind) << (c.visible ? " vanishing" : " coming back");
     }
 }
