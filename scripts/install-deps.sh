@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build clang clang-format libclang-rt-14-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsdl2-image-dev
-  libunrar-dev libarchive-dev libsimpleini-dev nlohmann-json3-dev
+  libunrar-dev libarchive-dev libsimpleini-dev nlohmann-json3-dev libssl-dev
   qt6-base-dev libfreetype-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev xvfb
   fonts-dejavu-core timgm6mb-soundfont

@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "common/settings_store.h"
+#include "common/sha256.h"
+#include "game/control/menus/level_records.h"
+
 namespace zelkor {
 namespace {
 
@@ -247,6 +251,50 @@ TEST(InstalledModel, AModelNoLongerInstalledFallsBackToTheDefault) {
     EXPECT_EQ(InstalledModelOrDefault(-2, 5), 1);
     EXPECT_EQ(InstalledModelOrDefault(1, 0), 0) << "only one model";
     EXPECT_EQ(InstalledModelOrDefault(7, -1), 7) << "no list yet: the stored number stays";
+}
+
+}  // namespace
+}  // namespace zelkor
+
+namespace zelkor {
+namespace {
+
+TEST(LevelRecords, KeysValuesAndWhichResultIsBest) {
+    // Every byte outside a-z 0-9 . _ - is escaped, capitals too: the store ignores case.
+    EXPECT_EQ(LevelRecordKey("lvl1.dat"), "lvl1.dat");
+    EXPECT_EQ(LevelRecordKey("My Level=2%.dat"), "%4Dy%20%4Cevel%3D2%25.dat");
+    EXPECT_EQ(LevelRecordKey("\xc3\xa9t\xc3\xa9_-.dat"), "%C3%A9t%C3%A9_-.dat");
+    EXPECT_NE(LevelRecordKey("A.dat"), LevelRecordKey("a.dat"));
+
+    const std::string sha(64, 'a');
+    const LevelRecord kept{sha, 1240, 95, "runs/lvl1,best.zkrp"};
+    EXPECT_EQ(ParseLevelRecord(LevelRecordText(kept)), kept) << "the replay may hold commas";
+    EXPECT_EQ(BestResultText(kept), "1240 in 1:35");
+    EXPECT_EQ(BestResultText(LevelRecord{sha, -20, 5, ""}), "-20 in 0:05");
+    EXPECT_EQ(BestResultText(std::nullopt), "not played");
+    const std::vector<std::string> damaged{"",
+                                           "abc,1,2,",
+                                           sha + ",1,2",
+                                           sha + ",x,2,",
+                                           sha + ",1,-2,",
+                                           std::string(64, 'G') + ",1,2,"};
+    for (const std::string& text : damaged)
+        EXPECT_FALSE(ParseLevelRecord(text)) << text;
+
+    EXPECT_TRUE(Beats(kept, std::nullopt));
+    EXPECT_TRUE(Beats({sha, 1241, 200, ""}, kept));
+    EXPECT_TRUE(Beats({sha, 1240, 94, ""}, kept)) << "a tie goes to the shorter time";
+    EXPECT_FALSE(Beats({sha, 1240, 95, ""}, kept));
+    EXPECT_FALSE(Beats({sha, 1000, 10, ""}, kept));
+    EXPECT_TRUE(Beats({std::string(64, 'b'), 10, 999, ""}, kept)) << "the level changed";
+
+    MemorySettingsStore store;
+    EXPECT_TRUE(OfferLevelResult(store, "Mine.dat", kept));
+    EXPECT_FALSE(OfferLevelResult(store, "Mine.dat", {sha, 10, 1, ""}));
+    EXPECT_EQ(store.Read("Level Records", "%4Dine.dat"), LevelRecordText(kept));
+    EXPECT_EQ(ReadLevelRecord(store, "Mine.dat", sha), kept);
+    EXPECT_FALSE(ReadLevelRecord(store, "Mine.dat", std::string(64, 'b')));
+    EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
 }  // namespace
