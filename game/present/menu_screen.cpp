@@ -18,9 +18,10 @@ struct Button {
     Fixed normal;
     Fixed highlighted;
 };
-constexpr std::array<Button, 4> kButtons{{{Fixed::NewGameN, Fixed::NewGameH},
+constexpr std::array<Button, 5> kButtons{{{Fixed::NewGameN, Fixed::NewGameH},
                                           {Fixed::OptionsN, Fixed::OptionsH},
                                           {Fixed::HiScoreN, Fixed::HiScoreH},
+                                          {Fixed::LevelsN, Fixed::LevelsH},
                                           {Fixed::ExitN, Fixed::ExitH}}};
 
 // The speed mutators (options 4 to 6) are closed in deathmatch and drawn grey.
@@ -107,7 +108,9 @@ void GameScreen::DrawMenu(const Game& game) {
 
 void MenuScreen::Draw(const Game& game) {
     const MenuState& m = game.menu;
-    if (m.hallOfFamePage == 1) {
+    if (m.levelsPage == 1) {
+        DrawLevels(game);
+    } else if (m.hallOfFamePage == 1) {
         DrawHallOfFame(game);
     } else if (m.optionsPage == 1 && m.controls.shown) {
         DrawControls(game);

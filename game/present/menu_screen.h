@@ -13,8 +13,8 @@ namespace menu_layout {
 inline constexpr int kButtonX = 290;
 inline constexpr int kMarkerX = 285;
 inline constexpr int kMarkerDrop = 5;  // the marker sits this far below its button's top
-// The buttons from the top: new game, options, high scores, exit.
-inline constexpr std::array<int, 4> kButtonY{210, 230, 250, 290};
+// The buttons from the top: new game, options, high scores, levels, exit.
+inline constexpr std::array<int, 5> kButtonY{210, 230, 250, 270, 290};
 
 inline constexpr int kStatusX = 5;
 inline constexpr int kBottomY = 459;
@@ -67,6 +67,21 @@ constexpr int ControlsY(int row) {
 }
 inline constexpr std::array<int, 5> kControlsColumnX{50, 170, 280, 390, 505};
 
+// The Levels page: a list of ten rows in its panel, the columns' left ends, and the
+// selected level's grid at 4 pixels a cell beside the panel.
+inline constexpr int kLevelNameX = 45;
+inline constexpr int kLevelAuthorX = 215;
+inline constexpr int kLevelBestX = 350;
+inline constexpr int kLevelListRight = 462;
+inline constexpr int kLevelHeadingY = 188;
+constexpr int LevelRowY(int inView) {  // 0..9 from the top
+    return 210 + 20 * inView;
+}
+inline constexpr int kLevelRowHeight = 18;
+inline constexpr int kLevelCountY = 408;
+inline constexpr Place kLevelGrid{485, 187};
+inline constexpr int kLevelGridCell = 4;
+
 }  // namespace menu_layout
 
 inline constexpr std::uint32_t kMenuWhite = Argb(250, 250, 250);
@@ -86,7 +101,7 @@ void OptionLine(const Game& game, int option, LineText& out);
 
 // The menu loop's screens, composed in the canvas from its pictures and
 // system-font text: the main menu with its picture buttons, the options with their
-// sixteen lines and their Controls page, and the hall of fame.
+// sixteen lines and their Controls page, the hall of fame and the Levels page.
 class MenuScreen {
 public:
     explicit MenuScreen(Canvas& canvas) : canvas_(canvas) {}
@@ -103,6 +118,8 @@ public:
     // chosen, an action without a key and a key taken by another action stand out.
     void DrawControls(const Game& game);
     void DrawHallOfFame(const Game& game);
+    // The Levels page: the list around the cursor, the selected level's grid.
+    void DrawLevels(const Game& game);
 
 private:
     void Text(std::string_view text, int x, int y, std::uint32_t colour,
@@ -113,6 +130,7 @@ private:
     void Background(Fixed picture);
     void StatusAndVersion(std::string_view status, std::uint32_t colour = kMenuWhite);
     void DrawModelPreview(const Game& game);
+    void DrawLevelGrid(const LevelListEntry& level);
 
     Canvas& canvas_;
     LineText line_;

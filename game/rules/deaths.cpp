@@ -61,7 +61,9 @@ void GameOver(Game& game, RulesHost& host) {
     SetCentredLine(game, 0, "Game Over", 215);
     SetCentredLine(game, 1, "-Press Enter-", 230);
     SetCentredLine(game, 2, "Your Score: " + std::to_string(player.totalScore), 245);
-    switch (host.EnterHighScore()) {
+    // A level played alone from the Levels page never enters the hall of fame.
+    const bool levelRun = game.levelRun.active;
+    switch (levelRun ? HighScoreEntry::NotEntered : host.EnterHighScore()) {
         case HighScoreEntry::Refused:
             SetCentredLine(game, 3, "This would be a new High Score! - But you cheated!", 260);
             break;
@@ -81,6 +83,7 @@ void GameOver(Game& game, RulesHost& host) {
     game.flags.clockRunning = false;
     game.flags.stopped = true;
     game.flags.menuShown = true;
+    if (levelRun) host.LevelRunOver(false);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/level_format.h"
 #include "game/rules/clock.h"
 #include "game/rules/key_bindings.h"
 #include "game/rules/occupancy.h"
@@ -175,8 +177,21 @@ struct ControlsPage {
     std::array<std::string, 256> labels{};
 };
 
+// What the Levels page shows of one file in the lvl folder.
+enum class GridMark : std::uint8_t { Empty, Wall, Start, FixPoint, UserItem };
+struct LevelListEntry {
+    std::string fileName;  // in the lvl folder
+    std::string name;      // "lvlName=", or the file name when it has none
+    std::string author;    // from the "Level Author:" line; empty without one
+    std::string best;      // "1240 in 1:35" or "not played"
+    std::string error;     // why the level reader refused it; empty when it reads
+    std::array<GridMark, kGridCells> grid{};  // row by row, kGridColumns to a row
+};
+
+inline constexpr int kLevelsInView = 10;  // rows of the Levels page shown at once
+
 struct MenuState {
-    std::int16_t menuRow = 1;     // 1 new game .. 4 exit
+    std::int16_t menuRow = 1;     // 1 new game, 2 options, 3 high scores, 4 levels, 5 exit
     std::int16_t optionsRow = 1;  // 1..16
     std::string optionsCommand;   // "+", "-", "cycle" or empty
     std::int16_t hallOfFamePage = 0;
@@ -194,9 +209,31 @@ struct MenuState {
     // this row (why a level could not be loaded).
     bool statusHeld = false;
     std::int16_t statusHeldRow = 1;
-    std::array<bool, 4> highlights{};
+    std::array<bool, 5> highlights{};
+    // The Levels page: shown when 1; its rows (1-based), the first row in view, the
+    // letters typed to find a level and when the last of them was typed.
+    std::int16_t levelsPage = 0;
+    std::int16_t levelsRow = 1;
+    std::int16_t levelsTop = 1;
+    std::string levelsTyped;
+    std::int64_t levelsTypedAt = 0;
+    std::vector<LevelListEntry> levels;
     double tickerPos = 0;
     std::string tickerLine;
+};
+
+// A run of one level started from the Levels page: it plays that level alone, in the
+// normal mode, and ends on the page.
+struct LevelRun {
+    bool active = false;
+    std::string fileName;
+    std::string sha256;        // of the level file's bytes as the run started
+    std::int32_t seconds = 0;  // counted while the level clock runs, over every life
+    // The command line's modes, set aside for the run and given back when it ends.
+    std::string gameMode;
+    bool huntingMode = false;
+    bool aisOn = false;
+    bool aisGiven = false;
 };
 
 struct CentredLine {
@@ -306,6 +343,7 @@ struct Game {
     RunValues run;
     LoopFlags flags;
     MenuState menu;
+    LevelRun levelRun;
     Cheats cheats;
     KeyState keys;
     ProgressCounters progress;

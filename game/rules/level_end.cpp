@@ -46,7 +46,9 @@ void NextLevel(Game& game, RulesHost& host) {
     player.atomic = false;
     player.atomicLeft = 0;
 
-    SetCentredLine(game, 0, "Next Level!!!", 215);
+    // A level played alone from the Levels page goes back to the page, not to the hall of fame.
+    const bool levelRun = game.levelRun.active;
+    SetCentredLine(game, 0, levelRun ? "Level Complete!!!" : "Next Level!!!", 215);
     SetCentredLine(game, 1, "-Press Enter-", 230);
     const bool bonusShown = game.level.TimeLimit != 0;
     if (bonusShown) {
@@ -55,7 +57,7 @@ void NextLevel(Game& game, RulesHost& host) {
         player.totalScore += static_cast<std::int32_t>(std::nearbyint(bonus));
     }
     SetCentredLine(game, 2, "Your Score: " + std::to_string(player.totalScore), 245);
-    if (HighScorePlace(game, player.totalScore) > 0 && !game.cheats.cheatUsed)
+    if (!levelRun && HighScorePlace(game, player.totalScore) > 0 && !game.cheats.cheatUsed)
         SetCentredLine(game, 4, "This is a new High Score!", bonusShown ? 275 : 260);
     host.WaitForKey(kEnter);
     ClearCentredLines(game);
@@ -67,8 +69,9 @@ void NextLevel(Game& game, RulesHost& host) {
 
     // A level without a next level ends the game like the last one, so its goal
     // is paid only once.
-    const bool loaded =
-        HasNextLevel(game.level.NextLevelPath) && host.LoadLevel(game.level.NextLevelPath) == 1;
+    if (levelRun) host.LevelRunOver(true);
+    const bool loaded = !levelRun && HasNextLevel(game.level.NextLevelPath) &&
+                        host.LoadLevel(game.level.NextLevelPath) == 1;
     if (!loaded) {
         game.flags.stopped = true;
         game.flags.menuShown = true;

@@ -46,6 +46,9 @@ public:
     // entry (and the store saved) or the refusal of a cheating run. The caller
     // writes the box line and shows the menu on its hall-of-fame page.
     virtual HighScoreEntry EnterHighScore() = 0;
+    // A run of one level from the Levels page is over, `won` or lost: the result is
+    // offered to the level's records and the menu shows the page again.
+    virtual void LevelRunOver(bool /*won*/) {}
     // The lines of "AI_Names.lst" beside the program (line ends removed), or
     // nothing when the file does not exist.
     virtual std::optional<std::vector<std::string>> ReadAINames() = 0;

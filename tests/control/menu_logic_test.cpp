@@ -125,7 +125,7 @@ TEST_F(MenuLogicTest, AHeldStatusStaysUntilTheCursorMovesOrAPageOpens) {
     Pass();
     EXPECT_EQ(game.menu.statusLine, "Start a new game") << "moving back does not bring it back";
 
-    game.menu.menuRow = 5;  // wrapped before it is held
+    game.menu.menuRow = 6;  // wrapped before it is held
     HoldMenuStatus(game, "held");
     Pass();
     EXPECT_EQ(game.menu.statusLine, "held");

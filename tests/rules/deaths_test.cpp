@@ -116,6 +116,16 @@ TEST_F(Deaths, GameOverEntersTheHallOfFameOrRefusesACheat) {
     p.lives = -1;
     Die(game, host, true, 1, DeathReason::PutBack);
     EXPECT_EQ(host.boxes.back()[3].text, "");
+
+    // A level played alone from the Levels page never reaches the hall of fame.
+    host.highScore = HighScoreEntry::Entered;
+    game.menu.hallOfFamePage = 0;
+    game.levelRun.active = true;
+    p.lives = -1;
+    Die(game, host, true, 1, DeathReason::PutBack);
+    EXPECT_EQ(host.boxes.back()[3].text, "");
+    EXPECT_EQ(game.menu.hallOfFamePage, 0);
+    EXPECT_EQ(host.levelRunsOver, std::vector<bool>{false});
 }
 
 }  // namespace

@@ -71,6 +71,17 @@ TEST_F(LevelEnd, TheBoxTheBonusAndTheNextLevel) {
     NextLevel(game, host);
     EXPECT_EQ(host.boxes.back()[4].text, "");
     EXPECT_EQ(p.totalScore, 9520);
+
+    // A level played alone from the Levels page ends on the page, whatever comes next.
+    game.cheats.cheatUsed = false;
+    game.levelRun.active = true;
+    game.level.NextLevelPath = "/game/lvl/lvl2.dat";
+    NextLevel(game, host);
+    EXPECT_EQ(host.boxes.back()[0].text, "Level Complete!!!");
+    EXPECT_EQ(host.boxes.back()[4].text, "") << "no high score outside a whole game";
+    EXPECT_EQ(host.levelsLoaded.size(), 1u);
+    EXPECT_EQ(host.levelRunsOver, std::vector<bool>{true});
+    EXPECT_TRUE(game.flags.menuShown && game.flags.stopped);
 }
 
 TEST_F(LevelEnd, TheTimeLimitCostsALife) {

@@ -31,6 +31,7 @@ public:
     HighScoreEntry highScore = HighScoreEntry::NotEntered;
     std::optional<std::vector<std::string>> aiNames;
     int highestModel = 0;
+    std::vector<bool> levelRunsOver;  // won or lost, one entry per run of one level
 
     void PlaySound(std::string_view path, int snake, int balance) override {
         sounds.push_back({std::string(path), snake, balance});
@@ -48,6 +49,7 @@ public:
     void ShowGameOverPicture() override { gameOverShown = true; }
     void ShowTimeLimitHit() override { timeLimitShown = true; }
     HighScoreEntry EnterHighScore() override { return highScore; }
+    void LevelRunOver(bool won) override { levelRunsOver.push_back(won); }
     std::optional<std::vector<std::string>> ReadAINames() override { return aiNames; }
     int HighestModelNumber() override { return highestModel; }
 

@@ -1,6 +1,7 @@
 // The menus and the cheat console driven by scripted keys, as a player would.
 #include <gtest/gtest.h>
 
+#include "common/sha256.h"
 #include "game/control/input/key_handler.h"
 #include "tests/scenarios/key_script_writer.h"
 #include "tests/scenarios/replay.h"
@@ -148,6 +149,102 @@ TEST_F(MenuReplay, ADamagedKeysSectionGivesThoseActionsTheirDefaults) {
          at = said.find("[Keys]", at + 1))
         ++lines;
     EXPECT_EQ(lines, 4) << said;
+}
+
+// The Levels page: every level of the lvl folder, each played alone, the best results kept.
+class LevelsReplay : public MenuReplay {
+protected:
+    LevelsReplay() {
+        replay.AddLevel("own.dat", OwnLevel());
+        replay.AddLevel("broken.dat", scenario::LevelText("Broken").Key("numYellow= 400"));
+        replay.AddLevel("needs.dat", scenario::LevelText("Needs").Key("Requires= gone.zkr"));
+        replay.AddLevel("EditTemp.dat", scenario::LevelText("Test run"));
+    }
+    // The page opened from the menu, then `keys`.
+    static KeyScriptWriter OnPage() {
+        KeyScriptWriter keys;
+        keys.Tap(key::Down, 3).Tap(key::Enter);
+        return keys;
+    }
+    // "own.dat" played from the page and won at once: its box closed with Enter.
+    static KeyScriptWriter PlayOwn(KeyScriptWriter keys) {
+        keys.Tap(key::End).Tap(key::Enter).At(keys.End() + 300).Tap(key::F1);
+        keys.At(keys.End() + 500).Tap(key::Enter);
+        return keys;
+    }
+    // A level of the player's own, won at the first step with a time bonus.
+    static scenario::LevelText OwnLevel() {
+        return scenario::LevelText("Own Level").Key("Timeout=", 100).Key("Level Author: Kim");
+    }
+    static std::string OwnRecord() { return Sha256Hex(OwnLevel().Text()); }
+    std::string SettingsText() { return ReadBytes(replay.dir() / "settings.ini"); }
+};
+
+TEST_F(LevelsReplay, TheListHasEveryLevelShippedFirstAndRefusedOnesWithTheirReason) {
+    auto keys = OnPage();
+    const auto run = Play(keys.Type("ro"));  // "r" finds Red Rush (lvl4), "ro" Rotten Orchard
+    const auto& levels = run.dump["menu"]["levels"];
+    ASSERT_EQ(levels.size(), 21u) << "EditTemp.dat is left out";
+    EXPECT_EQ(levels[0]["file"], "lvl1.dat");
+    EXPECT_EQ(levels[9]["file"], "lvl10.dat");
+    EXPECT_EQ(levels[17]["file"], "lvl18.dat");
+    EXPECT_EQ(levels[18]["file"], "broken.dat");
+    EXPECT_EQ(levels[18]["error"],
+              "broken.dat: line 26: numYellow= 400 asks for more than 300 items");
+    EXPECT_EQ(levels[20]["name"], "Own Level");
+    EXPECT_EQ(levels[20]["author"], "Kim");
+    EXPECT_EQ(levels[20]["best"], "not played");
+    EXPECT_EQ(run.dump["menu"]["levelsRow"], 7);
+
+    // A refused level says why and does not start; nor does one whose files are missing.
+    keys = OnPage();
+    keys.Tap(key::End).Tap(key::Up, 2).Tap(key::Enter);
+    const auto refused = Play(keys);
+    EXPECT_EQ(refused.dump["menu"]["statusLine"], levels[18]["error"]);
+    keys.Tap(key::Down).Tap(key::Enter);
+    const auto missing = Play(keys);
+    EXPECT_EQ(missing.dump["menu"]["statusLine"],
+              "This level requires files that are missing: gone.zkr");
+    EXPECT_TRUE(missing.dump["flags"]["menuShown"] && !missing.dump["menu"]["levelRun"]);
+}
+
+TEST_F(LevelsReplay, AWonRunKeepsTheBestResultUntilTheLevelChanges) {
+    replay.WriteSettings("[HiScore]\r\nScore 1=-5\r\n");
+    const auto won = Play(PlayOwn(OnPage()));
+    EXPECT_EQ(won.dump["menu"]["levels"][20]["best"], "100 in 0:00");
+    EXPECT_EQ(won.dump["menu"]["levelsRow"], 21) << "back on the page, the row kept";
+    EXPECT_TRUE(won.dump["menu"]["levelsPage"] == 1 && !won.dump["menu"]["levelRun"]);
+    EXPECT_EQ(won.dump["hallOfFame"][0]["score"], "-5") << "the hall of fame is not touched";
+    EXPECT_NE(SettingsText().find("own.dat=" + OwnRecord() + ",100,0,\n"), std::string::npos);
+
+    // A run lost to its last life ends on the page too, never in the hall of fame.
+    replay.AddLevel("edge.dat", scenario::EdgeLevel());
+    KeyScriptWriter lost = OnPage();
+    lost.Tap(key::End).Tap(key::Up, 2).Tap(key::Enter).At(lost.End() + 300).Tap(key::F1);
+    for (int death = 0; death < 5; ++death)  // the fifth Enter closes the game-over box
+        lost.At(lost.End() + 300).Tap(key::Left).At(lost.End() + 300).Tap(key::Enter);
+    const auto over = Play(lost);
+    EXPECT_EQ(over.dump["Snakes"][0]["deaths"], 4);
+    EXPECT_EQ(over.dump["hallOfFame"][0]["score"], "-5");
+    EXPECT_EQ(over.dump["menu"]["hallOfFamePage"], 0);
+    EXPECT_TRUE(over.dump["menu"]["levelsPage"] == 1 && over.dump["flags"]["menuShown"]);
+    EXPECT_EQ(over.dump["menu"]["levels"][19]["best"], "not played");
+
+    // A lower result keeps the best one; a record for other bytes of a level is not shown.
+    replay.WriteSettings("[Level Records]\r\nown.dat=" + OwnRecord() +
+                         ",500,7,\r\nlvl1.dat=" + std::string(64, 'a') + ",10,1,\r\n");
+    const auto lower = Play(PlayOwn(OnPage()));
+    EXPECT_EQ(lower.dump["menu"]["levels"][21]["best"], "500 in 0:07");
+    EXPECT_EQ(lower.dump["menu"]["levels"][0]["best"], "not played");
+
+    // A run after the cheat console was unlocked counts for nothing.
+    replay.WriteSettings("");
+    KeyScriptWriter keys;
+    keys.Tap(key::Down, 2).Tap(key::Enter).Type("plumtrove").Tap(key::Escape);
+    keys.Tap(key::Down).Tap(key::Enter);
+    const auto cheated = Play(PlayOwn(keys));
+    EXPECT_EQ(cheated.dump["menu"]["levels"][21]["best"], "not played");
+    EXPECT_EQ(SettingsText().find("own.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -85,6 +85,35 @@ TEST_F(MenuScreenshots, TheCursorsButtonIsHighlightedWithTheBananaBesideIt) {
     EXPECT_EQ(last.dump["menu"]["menuRow"], 2);
 }
 
+TEST_F(MenuScreenshots, TheLevelsPageGreysARefusedLevelAndDrawsTheSelectedGrid) {
+    // A level the reader refuses at its end keeps its grid: walls in two corners.
+    replay.AddLevel("zz.dat",
+                    LevelText("Broken").Put(1, 1, '+').Put(30, 22, '+').Key("numYellow= 400"));
+    KeyScriptWriter keys;
+    keys.Tap(key::Down, 3);
+    const Screenshot menu = Shoot(keys);
+    const int y = layout::kButtonY[3];
+    const Colour glass = menu.Average({300, y + 4, 330, y + 10});
+    EXPECT_GT(glass.r, glass.b) << "the Levels button is lit";
+    EXPECT_GT(menu.Count({layout::kMarkerX, y + 5, layout::kButtonX, y + 29}, IsBanana), 0);
+
+    keys.Tap(key::Enter).Tap(key::End);  // the 19th level, the last of the second ten
+    const Screenshot page = Shoot(keys);
+    const Area selected = TextLine(layout::kLevelNameX, layout::LevelRowY(9), 460);
+    const auto grey = [](Colour c) { return c.r > 130 && c.r < 170 && c.g == c.r && c.b == c.r; };
+    EXPECT_GT(page.Count(selected, grey), 20);
+    EXPECT_EQ(page.Count(selected, IsYellowText), 0);
+    EXPECT_GT(page.Count(TextLine(layout::kLevelNameX, layout::LevelRowY(8), 460), IsWhiteText),
+              20);
+    const auto cell = [&](int col, int row) {
+        return page.At(layout::kLevelGrid.x + 4 * col - 2, layout::kLevelGrid.y + 4 * row - 2);
+    };
+    EXPECT_GT(cell(1, 1).r, 100);
+    EXPECT_GT(cell(30, 22).r, 100);
+    EXPECT_EQ(cell(15, 10), (Colour{0, 0, 0}));
+    EXPECT_GT(page.Count(kStatusLine, IsWhiteText), 20) << "the reader's reason";
+}
+
 TEST_F(MenuScreenshots, TheSelectedOptionIsYellowAndTheOthersWhite) {
     const Screenshot options = Shoot(ToOptions());
     EXPECT_GT(options.Count(OptionArea(1), IsYellowText), 20);

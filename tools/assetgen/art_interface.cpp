@@ -150,6 +150,7 @@ void MakeInterface(AssetSet& set) {
     } buttons[] = {{"NewGame", "New Game"},
                    {"Options", "Options"},
                    {"HiScore", "High Scores"},
+                   {"Levels", "Levels"},
                    {"Exit", "Exit"}};
     for (const auto& b : buttons) {
         set.AddPicture(std::string("gfx/menu/") + b.file + "_n.bmp", Button(b.label, false),

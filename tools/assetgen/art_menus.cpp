@@ -205,12 +205,23 @@ Canvas HallOfFame() {
     return c;
 }
 
+Canvas LevelsMenu() {
+    Canvas c = Backdrop(304);
+    PaintLettering(c, "LEVELS", Chrome(58), 320, 92);
+    // The list of ten levels, and beside it the frame of the selected level's grid
+    // (124 x 88 pixels at (485, 187)).
+    Panel(c, 28, 180, 472, 430);
+    Panel(c, 480, 180, 614, 282);
+    return c;
+}
+
 }  // namespace
 
 void MakeMenuBackgrounds(AssetSet& set) {
     set.AddPicture("gfx/menu/bkg.bmp", MainMenu(), KeyMode::NearBlack);
     set.AddPicture("gfx/menu/bkg_o.bmp", OptionsMenu(), KeyMode::NearBlack);
     set.AddPicture("gfx/menu/bkg_hs.bmp", HallOfFame(), KeyMode::NearBlack);
+    set.AddPicture("gfx/menu/bkg_lv.bmp", LevelsMenu(), KeyMode::NearBlack);
 }
 
 }  // namespace zelkor::assetgen

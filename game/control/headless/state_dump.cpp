@@ -125,6 +125,19 @@ json FlagsJson(const Game& game) {
             {"noTimeCheck", c.noTimeCheck},   {"displayReady", f.displayReady}};
 }
 
+// The Levels page's list as it was last read (empty until the page is opened).
+json LevelsJson(const std::vector<LevelListEntry>& levels) {
+    json list = json::array();
+    for (const LevelListEntry& level : levels) {
+        list.push_back({{"file", Text(level.fileName)},
+                        {"name", Text(level.name)},
+                        {"author", Text(level.author)},
+                        {"best", level.best},
+                        {"error", Text(level.error)}});
+    }
+    return list;
+}
+
 json MenuJson(const Game& game) {
     const MenuState& m = game.menu;
     return {{"menuRow", m.menuRow},
@@ -138,6 +151,10 @@ json MenuJson(const Game& game) {
             {"typingAllowed", m.typingAllowed},
             {"typingTarget", m.typingTarget},
             {"statusLine", Text(m.statusLine)},
+            {"levelsPage", m.levelsPage},
+            {"levelsRow", m.levelsRow},
+            {"levels", LevelsJson(m.levels)},
+            {"levelRun", game.levelRun.active},
             {"highlights", m.highlights},
             {"tickerLine", Text(m.tickerLine)},
             {"consoleText", Text(game.cheats.consoleText)}};

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "game/control/menus/menu_logic.h"
 #include "game/rules/movement.h"
 #include "game/rules/physical_keys.h"
 
@@ -19,6 +20,40 @@ bool OnControlsPage(const Game& game) {
 }
 bool Capturing(const Game& game) {
     return game.flags.menuShown && OnControlsPage(game) && game.menu.controls.capturing;
+}
+bool OnLevelsPage(const Game& game) {
+    return game.menu.levelsPage == 1;
+}
+
+// The Levels page's list keys.
+void NavigateLevels(Game& game, KeyHandlerActions& actions, int k) {
+    const int page = kLevelsInView;
+    const int all = static_cast<int>(game.menu.levels.size());
+    switch (k) {
+        case key::Up:
+            MoveLevelsCursor(game, -1);
+            break;
+        case key::Down:
+            MoveLevelsCursor(game, 1);
+            break;
+        case key::PageUp:
+            MoveLevelsCursor(game, -page);
+            break;
+        case key::PageDown:
+            MoveLevelsCursor(game, page);
+            break;
+        case key::Home:
+            MoveLevelsCursor(game, -all);
+            break;
+        case key::End:
+            MoveLevelsCursor(game, all);
+            break;
+        case key::Enter:
+            actions.PlayListedLevel();
+            break;
+        default:
+            break;
+    }
 }
 
 // A new hall-of-fame line takes its name on the page, once the game-over box is closed.
@@ -107,6 +142,8 @@ void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int code) {
     if (f.menuShown) {
         if (OnControlsPage(game)) {
             NavigateControls(game, k);
+        } else if (OnLevelsPage(game)) {
+            NavigateLevels(game, actions, k);
         } else if (OnOptionsPage(game)) {
             switch (k) {
                 case key::Up:
@@ -197,6 +234,9 @@ void Escape(Game& game, KeyHandlerActions& actions) {
     } else if (OnOptionsPage(game)) {
         game.menu.optionsPage = 0;
         actions.SaveSettings();
+    } else if (OnLevelsPage(game) && f.menuShown) {
+        game.menu.levelsPage = 0;
+        game.menu.statusHeld = false;
     } else if (!f.stopped) {
         if (DeathSequenceRunning(game)) f.skipDeath = true;
         if (f.Pause) f.Pause = false;

@@ -18,10 +18,14 @@ inline constexpr int F3 = 61;
 inline constexpr int F4 = 62;
 inline constexpr int F12 = 88;
 inline constexpr int Pause = 197;
+inline constexpr int Home = 199;
 inline constexpr int Up = 200;
+inline constexpr int PageUp = 201;
 inline constexpr int Left = 203;
 inline constexpr int Right = 205;
+inline constexpr int End = 207;
 inline constexpr int Down = 208;
+inline constexpr int PageDown = 209;
 inline constexpr int Delete = 211;
 }  // namespace key
 
@@ -30,6 +34,8 @@ class KeyHandlerActions {
 public:
     virtual ~KeyHandlerActions() = default;
     virtual void MenuSelect() = 0;
+    // Enter on the Levels page: the selected level is played alone.
+    virtual void PlayListedLevel() {}
     // Escape before the display is ready: the quit routine, then the end of the program.
     virtual void QuitAndEnd() = 0;
     virtual void SaveSettings() = 0;

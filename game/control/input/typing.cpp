@@ -1,6 +1,7 @@
 #include "game/control/input/typing.h"
 
 #include "game/control/input/key_maps.h"
+#include "game/control/menus/menu_logic.h"
 
 namespace zelkor {
 namespace {
@@ -19,6 +20,8 @@ void TypeIntoTarget(Game& game, int scanCode, const ConsoleLevels& levels) {
     } else if (game.menu.typingTarget == "HallOfFame" && game.menu.namingPlace > 0) {
         AppendCut(game.hallOfFame[static_cast<std::size_t>(game.menu.namingPlace - 1)].name, typed,
                   kPlayerNameLength);
+    } else if (game.menu.typingTarget == "Levels") {
+        if (!typed.empty()) FindTypedLevel(game, typed);
     } else if (game.menu.typingTarget == "Cheat") {
         AppendCut(game.cheats.consoleText, typed, kConsoleLength);
         TestConsoleCommands(game, levels);

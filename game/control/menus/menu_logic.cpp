@@ -1,6 +1,8 @@
 #include "game/control/menus/menu_logic.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 
 #include "game/rules/movement.h"
@@ -9,8 +11,12 @@
 namespace zelkor {
 namespace {
 
-constexpr std::array<std::string_view, 4> kMainMenuHelp{
-    "Start a new game", "Modify game options", "Show high score table", "Exit this cool game"};
+constexpr std::array<std::string_view, kMenuRows> kMainMenuHelp{
+    "Start a new game", "Modify game options", "Show high score table", "Play any level",
+    "Exit this cool game"};
+
+constexpr std::string_view kLevelsHelp =
+    "Enter plays the selected level, Escape returns to the menu";
 
 constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
     "Set the maximum game speed [10fast - 60slow]",
@@ -63,7 +69,7 @@ void AdvanceTicker(Game& game) {
 void MainMenuPass(Game& game) {
     MenuState& m = game.menu;
     ClearMenuHighlights(game);
-    Wrap(m.menuRow, 4);
+    Wrap(m.menuRow, kMenuRows);
     m.highlights[static_cast<std::size_t>(m.menuRow - 1)] = true;
     if (m.menuRow != m.statusHeldRow) m.statusHeld = false;
     if (!m.statusHeld) m.statusLine = kMainMenuHelp[static_cast<std::size_t>(m.menuRow - 1)];
@@ -230,7 +236,63 @@ void ControlsPass(Game& game) {
         m.statusLine = "The first key switches name tags, the second shows them until the next key";
 }
 
+// The Levels page: the cursor stays on the list and in view; a refused level tells
+// why in the status line.
+void LevelsPass(Game& game) {
+    MenuState& m = game.menu;
+    const int count = static_cast<int>(m.levels.size());
+    m.levelsRow = static_cast<std::int16_t>(std::clamp<int>(m.levelsRow, 1, std::max(count, 1)));
+    if (m.levelsTop > m.levelsRow) m.levelsTop = m.levelsRow;
+    if (m.levelsTop < m.levelsRow - kLevelsInView + 1)
+        m.levelsTop = static_cast<std::int16_t>(m.levelsRow - kLevelsInView + 1);
+    m.levelsTop = static_cast<std::int16_t>(std::max<int>(m.levelsTop, 1));
+    m.typingAllowed = true;
+    m.typingTarget = "Levels";
+    if (m.levelsRow != m.statusHeldRow) m.statusHeld = false;
+    if (m.statusHeld) return;
+    if (count == 0) {
+        m.statusLine = "There are no levels in the lvl folder";
+        return;
+    }
+    const LevelListEntry& level = m.levels[static_cast<std::size_t>(m.levelsRow - 1)];
+    m.statusLine = level.error.empty() ? kLevelsHelp : std::string_view(level.error);
+}
+
 }  // namespace
+
+void MoveLevelsCursor(Game& game, int by) {
+    MenuState& m = game.menu;
+    const int last = std::max(static_cast<int>(m.levels.size()), 1);
+    m.levelsRow = static_cast<std::int16_t>(std::clamp(m.levelsRow + by, 1, last));
+    m.levelsTyped.clear();
+}
+
+void FindTypedLevel(Game& game, std::string_view typed) {
+    MenuState& m = game.menu;
+    // Letters typed within a second of each other spell one name's start.
+    constexpr std::int64_t kTypingPauseMs = 1000;
+    if (game.Now() - m.levelsTypedAt > kTypingPauseMs) m.levelsTyped.clear();
+    m.levelsTypedAt = game.Now();
+    m.levelsTyped += typed;
+    const auto startsWithTyped = [&](const LevelListEntry& level) {
+        if (level.name.size() < m.levelsTyped.size()) return false;
+        for (std::size_t i = 0; i < m.levelsTyped.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(level.name[i])) !=
+                std::tolower(static_cast<unsigned char>(m.levelsTyped[i])))
+                return false;
+        return true;
+    };
+    const int count = static_cast<int>(m.levels.size());
+    // A first letter looks from the row after the cursor; more letters may keep the row.
+    const int from = m.levelsTyped.size() == typed.size() ? m.levelsRow : m.levelsRow - 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (from + step) % count;
+        if (startsWithTyped(m.levels[static_cast<std::size_t>(index)])) {
+            m.levelsRow = static_cast<std::int16_t>(index + 1);
+            return;
+        }
+    }
+}
 
 void ClearMenuHighlights(Game& game) {
     game.menu.highlights.fill(false);
@@ -238,10 +300,17 @@ void ClearMenuHighlights(Game& game) {
 
 void HoldMenuStatus(Game& game, std::string_view text) {
     MenuState& m = game.menu;
-    Wrap(m.menuRow, 4);
+    Wrap(m.menuRow, kMenuRows);
     m.statusLine = text;
     m.statusHeld = true;
     m.statusHeldRow = m.menuRow;
+}
+
+void HoldLevelsStatus(Game& game, std::string_view text) {
+    MenuState& m = game.menu;
+    m.statusLine = text;
+    m.statusHeld = true;
+    m.statusHeldRow = m.levelsRow;
 }
 
 void MenuPassLogic(Game& game, MenuHost& host) {
@@ -249,7 +318,9 @@ void MenuPassLogic(Game& game, MenuHost& host) {
     m.typingAllowed = false;
     m.typingTarget.clear();
     if (m.hallOfFamePage == 1 || m.optionsPage == 1) m.statusHeld = false;
-    if (m.hallOfFamePage == 1) {
+    if (m.levelsPage == 1) {
+        LevelsPass(game);
+    } else if (m.hallOfFamePage == 1) {
         m.typingAllowed = true;
         // A new entry's name is typed first; the cheat console waits until it is kept.
         m.typingTarget = m.namingPlace > 0 ? "HallOfFame" : "Cheat";

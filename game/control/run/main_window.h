@@ -93,6 +93,7 @@ public:
     void ShowGameOverPicture() override;
     void ShowTimeLimitHit() override;
     HighScoreEntry EnterHighScore() override;
+    void LevelRunOver(bool won) override;
     std::optional<std::vector<std::string>> ReadAINames() override;
     int HighestModelNumber() override;  // the menu's too
 
@@ -108,6 +109,7 @@ public:
 
     // KeyHandlerActions
     void MenuSelect() override;
+    void PlayListedLevel() override;
     void QuitAndEnd() override;
     // A picture the game cannot do without is missing: the quit routine runs and
     // the program ends with an error status.

@@ -2,9 +2,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/sha256.h"
 #include "common/text_encoding.h"
 #include "game/control/input/typing.h"
 #include "game/control/menus/credits.h"
+#include "game/control/menus/level_list.h"
+#include "game/control/menus/level_run.h"
 #include "game/control/menus/menu_logic.h"
 #include "game/control/options/command_line.h"
 #include "game/control/options/settings.h"
@@ -194,19 +197,6 @@ void MainWindow::RunMenu() {
     }
 }
 
-namespace {
-
-// A new game leaves a game given up from the menu behind: the player starts again
-// with three lives, no points carried and no atomic power, as at the first start.
-void StartNewGameRecord(SnakeRecord& player) {
-    player.lives = 3;
-    player.totalScore = 0;
-    player.atomic = false;
-    player.atomicLeft = 0;
-}
-
-}  // namespace
-
 void MainWindow::MenuSelect() {
     MenuState& m = game_.menu;
     m.hallOfFamePage = 0;
@@ -214,6 +204,9 @@ void MainWindow::MenuSelect() {
     PlaySound(kCollectSound, 1, 0);
     switch (m.menuRow) {
         case 1:
+            // A new game leaves a game given up from the menu behind, a level played
+            // from the Levels page too.
+            EndLevelRun(game_);
             game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
             // A first level that cannot be loaded leaves the menu up rather than
             // starting a game that nothing can end.
@@ -231,12 +224,59 @@ void MainWindow::MenuSelect() {
             m.hallOfFamePage = 1;
             m.statusLine = kHallOfFameTitle;
             break;
-        case 4:
+        case kLevelsRow:
+            m.levelsPage = 1;
+            m.statusHeld = false;
+            m.levels = ListLevels(s_.files, s_.settings);
+            break;
+        case kExitRow:
             QuitAndEnd();
             break;
         default:
             break;
     }
+}
+
+void MainWindow::PlayListedLevel() {
+    MenuState& m = game_.menu;
+    if (m.levels.empty()) return;
+    const LevelListEntry& level = m.levels[static_cast<std::size_t>(m.levelsRow - 1)];
+    if (!level.error.empty()) return;  // the status line says why already
+    const std::string path = s_.files.FolderPath("lvl", level.fileName);
+    const std::optional<std::string> bytes = s_.files.ReadLevelFile(path);
+    if (!bytes) {
+        HoldLevelsStatus(game_, level.fileName + ": the file cannot be read");
+        return;
+    }
+    const std::vector<std::string> missing = MissingRequiredFiles(s_.files, *bytes);
+    if (!missing.empty()) {
+        std::string line = "This level requires files that are missing:";
+        for (const std::string& name : missing)
+            line += " " + name;
+        HoldLevelsStatus(game_, line);
+        return;
+    }
+    PlaySound(kCollectSound, 1, 0);
+    BeginLevelRun(game_, level.fileName, Sha256Hex(*bytes));
+    if (LoadLevel(path) != 1) {
+        EndLevelRun(game_);
+        HoldLevelsStatus(game_, game_.level.InfoText);
+        return;
+    }
+    game_.flags.menuShown = false;
+    game_.flags.infoShown = true;
+    StartNewGameRecord(game_.Player());
+}
+
+void MainWindow::LevelRunOver(bool won) {
+    const bool best = RecordLevelRun(game_, s_.settings, won);
+    EndLevelRun(game_);
+    MenuState& m = game_.menu;
+    m.levelsPage = 1;
+    m.hallOfFamePage = 0;
+    m.optionsPage = 0;
+    m.levels = ListLevels(s_.files, s_.settings);
+    if (best) HoldLevelsStatus(game_, "A new best result on this level!");
 }
 
 void MainWindow::TypeKey(int scanCode) {

@@ -44,6 +44,8 @@ void OnTmr1(Game& game) {
         f.speedTick = false;
     }
     if (f.clockRunning && f.levelClock < 32001) ++f.levelClock;
+    // A level played from the Levels page counts its time over every life.
+    if (f.clockRunning && game.levelRun.active) ++game.levelRun.seconds;
 }
 
 std::int64_t NextTimerDue(const Timers& timers, std::int64_t now) {

@@ -60,17 +60,17 @@ void CheckPicture(const Expected& e) {
 
 TEST(GamePictures, FixedPicturesHaveTheirSizeAndKey) {
     const std::vector<Expected> fixed = {
-        {"gfx/brik_v.bmp", 20, 20, 0},       {"gfx/brik_h.bmp", 20, 20, 0},
-        {"gfx/brik_h_t.bmp", 20, 20, 0},     {"gfx/brik_h_b.bmp", 20, 20, 0},
-        {"gfx/brik_v_l.bmp", 20, 20, 0},     {"gfx/brik_v_r.bmp", 20, 20, 0},
-        {"gfx/brik.bmp", 20, 20, 0},         {"gfx/pause.bmp", 174, 44, 0},
-        {"gfx/hitwall.bmp", 203, 24, 0},     {"gfx/gover.bmp", 174, 44, 0},
-        {"gfx/statistics.bmp", 315, 201, 0}, {"gfx/menu/bkg.bmp", 640, 480, 0},
-        {"gfx/menu/bkg_o.bmp", 640, 480, 0}, {"gfx/menu/bkg_hs.bmp", 640, 480, 0},
-        {"gfx/LED_Yellow.bmp", 6, 5, 0},     {"gfx/LED_Red.bmp", 6, 5, 0},
-        {"gfx/LED_Blue.bmp", 6, 5, 0},       {"gfx/LED_Green.bmp", 6, 5, 0},
-        {"gfx/dm.bmp", 54, 21, 3},           {"gfx/dm_red.bmp", 250, 70, 3},
-        {"gfx/dm_blue.bmp", 250, 70, 3},
+        {"gfx/brik_v.bmp", 20, 20, 0},        {"gfx/brik_h.bmp", 20, 20, 0},
+        {"gfx/brik_h_t.bmp", 20, 20, 0},      {"gfx/brik_h_b.bmp", 20, 20, 0},
+        {"gfx/brik_v_l.bmp", 20, 20, 0},      {"gfx/brik_v_r.bmp", 20, 20, 0},
+        {"gfx/brik.bmp", 20, 20, 0},          {"gfx/pause.bmp", 174, 44, 0},
+        {"gfx/hitwall.bmp", 203, 24, 0},      {"gfx/gover.bmp", 174, 44, 0},
+        {"gfx/statistics.bmp", 315, 201, 0},  {"gfx/menu/bkg.bmp", 640, 480, 0},
+        {"gfx/menu/bkg_o.bmp", 640, 480, 0},  {"gfx/menu/bkg_hs.bmp", 640, 480, 0},
+        {"gfx/menu/bkg_lv.bmp", 640, 480, 0}, {"gfx/LED_Yellow.bmp", 6, 5, 0},
+        {"gfx/LED_Red.bmp", 6, 5, 0},         {"gfx/LED_Blue.bmp", 6, 5, 0},
+        {"gfx/LED_Green.bmp", 6, 5, 0},       {"gfx/dm.bmp", 54, 21, 3},
+        {"gfx/dm_red.bmp", 250, 70, 3},       {"gfx/dm_blue.bmp", 250, 70, 3},
     };
     for (const Expected& e : fixed)
         CheckPicture(e);
@@ -81,7 +81,7 @@ TEST(GamePictures, FixedPicturesHaveTheirSizeAndKey) {
           "bkg/bkg_tech.bmp", "bkg/bkg_bricks.bmp"}) {
         CheckPicture({std::string("gfx/") + bkg, 640, 480, 0});
     }
-    for (const char* button : {"Exit", "HiScore", "NewGame", "Options"}) {
+    for (const char* button : {"Exit", "HiScore", "Levels", "NewGame", "Options"}) {
         for (const char* state : {"_h", "_n"}) {
             CheckPicture({std::string("gfx/menu/") + button + state + ".bmp", 250, 30, 0});
         }
