@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, AKeyboardThatCannotStartEndsTheProgramWithItsMessage) {
     Game other(clock);
     MainWindow failing(other, Services{broken, screen, events, sound, music, settings, messageBox,
                                        archives, files});
-    EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
+    EXPECT_EQ(failing.INIT_Main("/L=lvl1.dat"), 1);
     EXPECT_NE(boxes.str().find(kKeyboardStartFailedText), std::string::npos);
     EXPECT_EQ(other.startup.console[4], "-2147024894: no input service\r\n");
     EXPECT_FALSE(other.flags.displayReady);
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, AnEffectThatCannotBeLoadedAtStartEndsTheProgramWithItsBox
     Game other(clock);
     MainWindow failing(other, Services{keyboard, screen, events, broken, music, settings,
                                        messageBox, archives, files});
-    EXPECT_NE(failing.INIT_Main("/L=lvl1.dat"), 0);
+    EXPECT_EQ(failing.INIT_Main("/L=lvl1.dat"), 1);
     EXPECT_NE(boxes.str().find("unable to find \\Snd\\explode.wav"), std::string::npos);
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "no level is loaded after the failure";

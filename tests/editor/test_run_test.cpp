@@ -26,10 +26,11 @@ std::vector<std::string> Arguments(const TestRunDecision& d) {
 TEST(TestRun, NeedsThePlayersStartAGameAndALoadableLevel) {
     EditorLevel level;
     TestRunOptions options{.gameProgramSet = true};
-    EXPECT_EQ(Refusal(DecideTestRun(level, options)),
-              "You did not set a startpoint for Player 1. Level cannot be tested!");
+    const std::string noStart =
+        "You did not set a startpoint for Player 1. Level cannot be tested!";
+    EXPECT_EQ(Refusal(DecideTestRun(level, options)), noStart);
     level.grid.Set(10, '1');  // a computer snake's start is not the player's
-    EXPECT_NE(Refusal(DecideTestRun(level, options)), "");
+    EXPECT_EQ(Refusal(DecideTestRun(level, options)), noStart);
     level.grid.Set(11, 'S');
     EXPECT_EQ(Arguments(DecideTestRun(level, options)),
               (std::vector<std::string>{"/L=EditTemp.dat"}));
