@@ -56,8 +56,11 @@ void MenuScreen::DrawLevels(const Game& game) {
         line_.clear();
         line_ << "Levels " << static_cast<int>(m.levelsTop) << "-" << last << " of " << count;
         Text(line_.view(), kLevelNameX, kLevelCountY, kMenuGrey);
-        DrawLevelGrid(m.levels[static_cast<std::size_t>(m.levelsRow - 1)]);
     }
+    // The cursor is kept on the list by the menu's pass; a list read again in between may
+    // be shorter.
+    if (m.levelsRow >= 1 && m.levelsRow <= count)
+        DrawLevelGrid(m.levels[static_cast<std::size_t>(m.levelsRow - 1)]);
     StatusAndVersion(m.statusLine);
 }
 

@@ -239,7 +239,9 @@ void MainWindow::MenuSelect() {
 
 void MainWindow::PlayListedLevel() {
     MenuState& m = game_.menu;
-    if (m.levels.empty()) return;
+    // The page's pass keeps the cursor on the list; a key pressed with the one that opened
+    // the page may come before it.
+    if (m.levelsRow < 1 || m.levelsRow > static_cast<int>(m.levels.size())) return;
     const LevelListEntry& level = m.levels[static_cast<std::size_t>(m.levelsRow - 1)];
     if (!level.error.empty()) return;  // the status line says why already
     const std::string path = s_.files.FolderPath("lvl", level.fileName);
