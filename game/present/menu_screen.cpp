@@ -212,7 +212,10 @@ void MenuScreen::DrawOptions(const Game& game) {
     }
     DrawModelPreview(game);
     // A closed option's notice stands out in the selection's yellow.
-    StatusAndVersion(m.statusLine, m.statusLine == kNotInDeathmatch ? kMenuYellow : kMenuWhite);
+    // An action left without a key is told in the Controls page's warning colour.
+    std::uint32_t status = m.statusLine == kNotInDeathmatch ? kMenuYellow : kMenuWhite;
+    if (!m.optionsNotice.empty() && m.statusLine == m.optionsNotice) status = kMenuWarning;
+    StatusAndVersion(m.statusLine, status);
 }
 
 void MenuScreen::DrawControls(const Game& game) {
