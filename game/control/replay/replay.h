@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zelkor {
+
+// What a recorded game answered to its rules goes by. Raise it with every change that makes
+// the same inputs play out differently (a rule, a timing, the order of random draws): a
+// replay recorded under other rules is refused rather than played wrong.
+inline constexpr std::uint32_t kBehaviourVersion = 1;
+
+// A file the recorded game consulted: its path below the game folder ('/' separators) and
+// the SHA-256 of its bytes as 64 lower-case hexadecimal digits.
+struct ReplayFile {
+    std::string name;
+    std::string sha256;
+    bool operator==(const ReplayFile&) const = default;
+};
+
+// What a recorded game's start depends on, and how it ended.
+struct ReplayHeader {
+    std::uint32_t behaviourVersion = kBehaviourVersion;
+    std::string gameVersion;
+    std::array<std::uint64_t, 4> randomState{};
+    std::string settingsText;           // the whole settings file in force at the start
+    std::vector<std::string> switches;  // the command line, one switch each
+    std::vector<ReplayFile> files;
+    std::int64_t finalScore = 0;
+    std::int32_t finalLevel = 0;
+    bool operator==(const ReplayHeader&) const = default;
+};
+
+// One answer a service gave the game, in the order the game asked.
+enum class ReplayInput : std::uint8_t {
+    Clock,       // value: the clock's reading in ms
+    Keys,        // held: the keys held (ascending scan codes); presses: in the order they went down
+    Window,      // value: a ReplayWindowEvent
+    MessageBox,  // value: the button the player chose
+    SoundReady,  // value: 1 when the sound device opened
+    SoundLoad,   // value: 1 when the sound named `name` loaded
+    FilePresence,  // value: 1 when the game folder has the file named `name`
+};
+inline constexpr int kReplayInputKinds = 7;
+
+enum class ReplayWindowEvent : std::uint8_t {
+    Closed,
+    Activated,
+    Deactivated,
+    PictureLost,
+    FullScreen
+};
+
+struct ReplayRecord {
+    ReplayInput kind = ReplayInput::Clock;
+    std::int64_t value = 0;
+    std::vector<std::uint8_t> held;
+    std::vector<std::uint8_t> presses;
+    std::string name;
+    bool operator==(const ReplayRecord&) const = default;
+};
+
+struct Replay {
+    ReplayHeader header;
+    std::vector<ReplayRecord> records;
+    bool operator==(const Replay&) const = default;
+};
+
+}  // namespace zelkor
