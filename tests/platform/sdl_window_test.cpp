@@ -21,7 +21,12 @@ public:
 
 class SdlWindowTest : public ::testing::Test {
 protected:
-    SdlWindowTest() { ::setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    // The window member starts SDL's video before a constructor body would run, so the
+    // dummy drivers are asked for here, whatever the shell's environment says.
+    static void SetUpTestSuite() {
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
 
     void PushFocus(Uint8 change) {
         SDL_Event event{};
