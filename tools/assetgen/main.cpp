@@ -3,6 +3,7 @@
 //
 //   assetgen --out DIR [--dist DIR]   generate into DIR; pack and stage into the game folder
 //            [--dist-list FILE]         and name the staged files in FILE, one a line
+//            [--out-list FILE]          and name the files written into DIR in FILE
 //   assetgen --contact-sheet FILE.png one labelled overview picture of every picture
 //            [--only PREFIX,...] [--zoom N]  review aids: some pictures only, other scale
 #include <algorithm>
@@ -22,7 +23,7 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: assetgen --out DIR [--dist DIR [--dist-list FILE]]\n"
+                 "usage: assetgen --out DIR [--out-list FILE] [--dist DIR [--dist-list FILE]]\n"
                  "       assetgen --contact-sheet FILE.png [--only PREFIX,...] [--zoom N]\n");
     return 2;
 }
@@ -31,7 +32,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     using namespace zelkor::assetgen;
-    std::filesystem::path out, dist, distList, sheet;
+    std::filesystem::path out, outList, dist, distList, sheet;
     int zoom = 2;
     std::string only;  // review aid: only pictures whose path starts with this
     for (int i = 1; i < argc; ++i) {
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) return Usage();
         if (arg == "--out") {
             out = argv[++i];
+        } else if (arg == "--out-list") {
+            outList = argv[++i];
         } else if (arg == "--dist") {
             dist = argv[++i];
         } else if (arg == "--dist-list") {
@@ -58,6 +61,12 @@ int main(int argc, char** argv) {
         AssetSet set = GenerateAll();
         if (!only.empty()) set.KeepOnly(only);
         if (!out.empty()) WriteTree(set, out);
+        if (!outList.empty()) {
+            std::string names;
+            for (const FileEntry& f : set.Files())
+                names += f.path + "\n";
+            WriteIfChanged(outList, {names.begin(), names.end()});
+        }
         if (!dist.empty()) {
             std::string names;
             for (const std::string& name : StageGameFolder(set, dist))
