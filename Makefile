@@ -1,6 +1,9 @@
 # The two everyday commands: `make play` and `make test`. Both install what is
 # missing, configure and build; see README.md.
 JOBS ?= 2
+# Ninja compiles a library's files while the libraries it links are still being built,
+# so both cores stay busy. A build folder keeps the generator it was made with.
+export CMAKE_GENERATOR ?= Ninja
 FUZZ_SECONDS ?= 30
 SOAK_HOURS ?= 1
 # Where `make install` puts the game: your own ~/.local, or for root /usr/local.
