@@ -112,32 +112,16 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
 TEST_F(SettingsTest, KeysAreWrittenInTheGamesOrder) {
     auto game = NewGame();
     SaveSettings(*game, store_);
-    std::vector<Name> writes = {{"Tweak", "MinSpeed"},
-                                {"Tweak", "MaxSpeed"},
-                                {"Tweak", "Speed"},
-                                {"Tweak", "RsetSpeed"},
-                                {"Tweak", "IncSpeed"},
-                                {"Tweak", "QuickTurns"},
-                                {"Options", "gSpeed"},
-                                {"Options", "Show FPS"},
-                                {"Options", "AnimatedItems"},
-                                {"Options", "Player Name"},
-                                {"Options", "SndEnabled"},
-                                {"Options", "Player Color"},
-                                {"Options", "KiSndEnabled"},
-                                {"Options", "MusicEnabled"},
-                                {"Options", "MusicVolume"},
-                                {"Options", "NoCleanUp"},
-                                {"Keys", "Up"},
-                                {"Keys", "Down"},
-                                {"Keys", "Left"},
-                                {"Keys", "Right"},
-                                {"Keys", "Pause"},
-                                {"Keys", "Information"},
-                                {"Keys", "NameTags"},
-                                {"Keys", "Statistics"},
-                                {"Keys", "DeathDetails"},
-                                {"Keys", "Screenshot"}};
+    std::vector<Name> writes = {
+        {"Tweak", "MinSpeed"},       {"Tweak", "MaxSpeed"},       {"Tweak", "Speed"},
+        {"Tweak", "RsetSpeed"},      {"Tweak", "IncSpeed"},       {"Tweak", "QuickTurns"},
+        {"Options", "gSpeed"},       {"Options", "Show FPS"},     {"Options", "AnimatedItems"},
+        {"Options", "Player Name"},  {"Options", "SndEnabled"},   {"Options", "Player Color"},
+        {"Options", "KiSndEnabled"}, {"Options", "MusicEnabled"}, {"Options", "MusicVolume"},
+        {"Options", "NoCleanUp"}};
+    for (const char* action : {"Up", "Down", "Left", "Right", "Pause", "Information", "NameTags",
+                               "Statistics", "DeathDetails", "Screenshot"})
+        writes.push_back({"Keys", action});
     for (const Name& k : HallOfFameKeys())
         writes.push_back(k);
     EXPECT_EQ(store_.writes, writes);
@@ -252,12 +236,6 @@ TEST(InstalledModel, AModelNoLongerInstalledFallsBackToTheDefault) {
     EXPECT_EQ(InstalledModelOrDefault(1, 0), 0) << "only one model";
     EXPECT_EQ(InstalledModelOrDefault(7, -1), 7) << "no list yet: the stored number stays";
 }
-
-}  // namespace
-}  // namespace zelkor
-
-namespace zelkor {
-namespace {
 
 TEST(LevelRecords, KeysValuesAndWhichResultIsBest) {
     // Every byte outside a-z 0-9 . _ - is escaped, capitals too: the store ignores case.
