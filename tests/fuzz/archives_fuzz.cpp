@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "game/control/archives/unextract.h"
@@ -19,7 +18,7 @@ using zelkor::fuzzing::Require;
 // root/game holds the archive, its list and gfx/, the destination; root holds
 // nothing else.
 const fs::path& Root() {
-    return zelkor::fuzzing::RunFolder("zelkor-archives-fuzz");
+    return zelkor::fuzzing::RunFolder();
 }
 
 bool OnlyExpectedFilesOutsideTheDestination() {
@@ -38,16 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path game = Root() / "game";
     const fs::path archive = game / "fuzz.zkr";
     fs::create_directories(game / "gfx");
-    {
-        std::ofstream out(archive, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    zelkor::WriteBytes(archive, {reinterpret_cast<const char*>(data), size});
     zelkor::LibraryArchiveReaders readers;
     zelkor::ProgressCounters progress;
     progress.total = 10;
     const zelkor::UnextractHooks hooks;
     const zelkor::UnextractContext context{readers, game, true, true, progress, hooks};
-    zelkor::ZkUnextractFile(context, archive, game / "gfx", "kt90472");
+    zelkor::ZkUnextractFile(context, archive, game / "gfx", zelkor::kArchivePassword);
 
     Require(OnlyExpectedFilesOutsideTheDestination());
     fs::remove_all(game / "gfx");

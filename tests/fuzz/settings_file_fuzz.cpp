@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -21,14 +19,7 @@ namespace fs = std::filesystem;
 using zelkor::fuzzing::Require;
 
 const fs::path& Folder() {
-    return zelkor::fuzzing::RunFolder("zelkor-fuzz");
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return zelkor::fuzzing::RunFolder();
 }
 
 constexpr std::string_view kProbes[][2] = {
@@ -47,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path file = Folder() / "settings.ini";
     const fs::path damagedCopy = Folder() / "settings.ini.damaged";
     fs::remove(damagedCopy);
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(file, bytes);
 
     IniSettingsStore store(file);
     std::optional<std::string> before[std::size(kProbes)];

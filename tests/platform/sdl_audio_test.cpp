@@ -7,7 +7,6 @@
 #include <stdlib.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,39 +15,21 @@
 
 #include "game/platform/mixer_levels.h"
 #include "tests/common/temp_folder.h"
+#include "tests/support/archives.h"
 
 namespace zelkor {
 namespace {
 
 using namespace std::chrono_literals;
 
-void PutLe(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A 440 Hz tone, 22050 Hz 16-bit stereo, at half of full scale.
-std::string ToneWav(double seconds) {
-    const auto frames = static_cast<std::uint32_t>(seconds * 22050);
-    std::string data;
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        const auto v = static_cast<std::int16_t>(16000 * std::sin(2 * M_PI * 440 * i / 22050.0));
-        PutLe(data, static_cast<std::uint16_t>(v), 2);
-        PutLe(data, static_cast<std::uint16_t>(v), 2);
-    }
-    std::string wav = "RIFF";
-    PutLe(wav, static_cast<std::uint32_t>(36 + data.size()), 4);
-    wav += "WAVEfmt ";
-    PutLe(wav, 16, 4);
-    PutLe(wav, 1, 2);  // PCM
-    PutLe(wav, 2, 2);
-    PutLe(wav, 22050, 4);
-    PutLe(wav, 22050 * 4, 4);
-    PutLe(wav, 4, 2);
-    PutLe(wav, 16, 2);
-    wav += "data";
-    PutLe(wav, static_cast<std::uint32_t>(data.size()), 4);
-    return wav + data;
+// One of the game's own effects, unpacked once per test program: "explode.wav" lasts
+// 1.1 s, "collect.wav" 0.22 s.
+std::filesystem::path Effect(const char* name) {
+    static const TempFolder folder;
+    static const bool unpacked =
+        support::UnpackArchive(std::filesystem::path(ZELKOR_DIST_DIR) / "snd.zkr", folder.path());
+    EXPECT_TRUE(unpacked) << "the staged snd.zkr";
+    return folder.path() / "snd" / name;
 }
 
 // One piano chord held for half a second (default tempo, 96 ticks a beat).
@@ -105,7 +86,7 @@ TEST_F(SdlAudioTest, AnEffectAskedForAgainStartsOverOnItsOwnChannel) {
     SdlMixer mixer;
     SdlSound sound(mixer);
     ASSERT_TRUE(sound.Open());
-    ASSERT_TRUE(sound.CreateBuffer(3, Write("tone.wav", ToneWav(2))));
+    ASSERT_TRUE(sound.CreateBuffer(3, Effect("explode.wav")));
     EXPECT_FALSE(sound.CreateBuffer(4, Write("broken.wav", "RIFF....WAVE")));
     EXPECT_FALSE(sound.CreateBuffer(5, folder.path() / "missing.wav"));
 
@@ -128,9 +109,9 @@ TEST_F(SdlAudioTest, ATrackEndsWhenItHasPlayedThroughAndCanStartAgain) {
     EXPECT_FALSE(music.Load(folder.path() / "missing.mid"));
     EXPECT_FALSE(music.Play(0)) << "nothing loaded";
 
-    for (const char* name : {"short.wav", "chord.mid"}) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(music.Load(Write(name, name[0] == 's' ? ToneWav(0.2) : ChordMidi())));
+    for (const auto& track : {Effect("collect.wav"), Write("chord.mid", ChordMidi())}) {
+        SCOPED_TRACE(track);
+        ASSERT_TRUE(music.Load(track));
         ASSERT_TRUE(music.Play(0));
         EXPECT_FALSE(music.Ended());
         EXPECT_TRUE(Within(5s, [&] { return music.Ended(); }));
@@ -140,20 +121,15 @@ TEST_F(SdlAudioTest, ATrackEndsWhenItHasPlayedThroughAndCanStartAgain) {
     }
 }
 
-// What the disk driver wrote: 16-bit stereo samples.
-std::vector<std::int16_t> Samples(const std::filesystem::path& file) {
+// The loudest of the 16-bit samples the disk driver wrote.
+int Peak(const std::filesystem::path& file) {
     const std::string bytes = ReadBytes(file);
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                               static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    return samples;
-}
-
-int Peak(const std::vector<std::int16_t>& samples) {
     int peak = 0;
-    for (std::int16_t s : samples)
-        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto sample = static_cast<std::int16_t>(
+            static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    }
     return peak;
 }
 
@@ -162,8 +138,8 @@ protected:
     DiskAudioTest() : SdlAudioTest("disk") {}
 
     // Runs `play` with a fresh output writing to a file of its own, lets the mixer
-    // play for a while and returns what it wrote.
-    std::vector<std::int16_t> Heard(const std::function<void(SdlSound&, SdlMusic&)>& play) {
+    // play for a while and returns the loudest sample it wrote.
+    int Heard(const std::function<void(SdlSound&, SdlMusic&)>& play) {
         const auto out = folder.path() / ("out" + std::to_string(++runs_) + ".raw");
         ::setenv("SDL_DISKAUDIOFILE", out.c_str(), 1);
         {
@@ -174,7 +150,7 @@ protected:
             play(sound, music);
             std::this_thread::sleep_for(700ms);
         }
-        return Samples(out);
+        return Peak(out);
     }
 
 private:
@@ -182,22 +158,21 @@ private:
 };
 
 TEST_F(DiskAudioTest, AnEffectAndAMidiTrackReachTheOutputAtTheirVolume) {
-    const auto tone = Write("tone.wav", ToneWav(0.3));
     const auto chord = Write("chord.mid", ChordMidi());
 
-    EXPECT_LT(Peak(Heard([](SdlSound&, SdlMusic&) {})), 10) << "silence when nothing plays";
-    const int effect = Peak(Heard([&](SdlSound& sound, SdlMusic&) {
-        ASSERT_TRUE(sound.CreateBuffer(1, tone));
+    EXPECT_LT(Heard([](SdlSound&, SdlMusic&) {}), 10) << "silence when nothing plays";
+    const int effect = Heard([&](SdlSound& sound, SdlMusic&) {
+        ASSERT_TRUE(sound.CreateBuffer(1, Effect("collect.wav")));
         sound.Play(1, 0, 0);
-    }));
-    EXPECT_GT(effect, 12000);
+    });
+    EXPECT_GT(effect, 20000) << effect << ": the effect peaks at 80 % of full scale";
 
     auto track = [&](int volume) {
-        return Peak(Heard([&](SdlSound&, SdlMusic& music) {
+        return Heard([&](SdlSound&, SdlMusic& music) {
             ASSERT_TRUE(music.Load(chord));
             music.SetVolume(volume);
             ASSERT_TRUE(music.Play(0));
-        }));
+        });
     };
     const int loud = track(0), quiet = track(-2500);
     EXPECT_GT(loud, 1000) << "FluidSynth played the chord";
