@@ -32,29 +32,11 @@ inline std::vector<std::string> ModelNames() {
     return names;
 }
 
-// The game folder as the game sees it after unpacking: "gfx.zkr" and "snd.zkr" into the
-// folder itself, the level archives and the model packs into gfx/. Unpacked once per
-// test program into a folder of its own.
-inline const std::filesystem::path& UnpackedGameFolder() {
-    static const TempFolder folder;
-    static const bool unpacked = [] {
-        const std::filesystem::path dist = ZELKOR_DIST_DIR;
-        const std::filesystem::path& root = folder.path();
-        bool ok = support::UnpackArchive(dist / "gfx.zkr", root) &&
-                  support::UnpackArchive(dist / "snd.zkr", root);
-        for (const char* archive : {"bricks.zkr", "bkg.zkr"})
-            ok = support::UnpackArchive(dist / archive, root / "gfx") && ok;
-        for (const std::string& name : ModelNames())
-            ok = support::UnpackArchive(dist / "models" / (name + ".zmp"), root / "gfx", "") && ok;
-        return ok;
-    }();
-    EXPECT_TRUE(unpacked) << "the staged archives";
-    return folder.path();
-}
-
+// A file of the game folder as the game sees it once every archive is unpacked (the
+// level archives and the model packs into gfx/); the music is never packed.
 inline std::filesystem::path GameFile(const std::string& path) {
     if (path.rfind("music/", 0) == 0) return std::filesystem::path(ZELKOR_DIST_DIR) / path;
-    return UnpackedGameFolder() / path;
+    return support::UnpackedGameFolder() / path;
 }
 
 inline std::optional<Image> LoadPicture(const std::string& path) {
