@@ -284,6 +284,11 @@ void MenuScreen::DrawModelPreview(const Game& game) {
 void MenuScreen::DrawHallOfFame(const Game& game) {
     const MenuState& m = game.menu;
     Background(Fixed::HallOfFameBkg);
+    // The cursor's row in the options' selection colour, hidden while a new line is named.
+    const auto colourOf = [&](int row) {
+        return m.namingPlace == 0 && row == m.hallOfFameRow ? kMenuYellow : kHallOfFameColour;
+    };
+    Text("      Last game", kHallOfFameNameX, HallOfFameY(0), colourOf(0), "Courier New");
     for (int place = 1; place <= static_cast<int>(game.hallOfFame.size()); ++place) {
         const HallOfFameEntry& entry = game.hallOfFame[static_cast<std::size_t>(place - 1)];
         line_.clear();
@@ -295,13 +300,13 @@ void MenuScreen::DrawHallOfFame(const Game& game) {
                                      kHallOfFameScoreX, kMenuYellow, "Courier New");
             if (CaretShown(game)) Text("_", end, HallOfFameY(place), kMenuYellow, "Courier New");
         } else {
-            Text(line_.view(), kHallOfFameNameX, HallOfFameY(place), kHallOfFameColour,
+            Text(line_.view(), kHallOfFameNameX, HallOfFameY(place), colourOf(place),
                  "Courier New");
         }
         line_.clear();
         line_ << entry.score << " Pts";
         TextUpTo(line_.view(), kHallOfFameScoreX, HallOfFameY(place), kPanelTextRight,
-                 kHallOfFameColour, "Courier New");
+                 colourOf(place), "Courier New");
     }
     StatusAndVersion(m.statusLine.empty() ? kHallOfFameTitle : std::string_view(m.statusLine));
     if (game.cheats.cheatUsed) {

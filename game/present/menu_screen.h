@@ -54,7 +54,7 @@ inline constexpr Place kPreview{300, 390};
 
 inline constexpr int kHallOfFameNameX = 310;
 inline constexpr int kHallOfFameScoreX = 490;
-// Place k (1..10) stands on this line.
+// Place k (1..10) stands on this line, the last game's row (0) above the first.
 constexpr int HallOfFameY(int place) {
     return 200 + 20 * place;
 }

@@ -185,6 +185,7 @@ struct LevelListEntry {
     std::string author;    // from the "Level Author:" line; empty without one
     std::string best;      // "1240 in 1:35" or "not played"
     std::string error;     // why the level reader refused it; empty when it reads
+    std::string replay;    // the file name of its best run's replay; empty for none
     std::array<GridMark, kGridCells> grid{};  // row by row, kGridColumns to a row
 };
 
@@ -195,6 +196,8 @@ struct MenuState {
     std::int16_t optionsRow = 1;  // 1..16
     std::string optionsCommand;   // "+", "-", "cycle" or empty
     std::int16_t hallOfFamePage = 0;
+    // The hall of fame's cursor: 0 the last game's row above the places, 1..10 the places.
+    std::int16_t hallOfFameRow = 0;
     std::int16_t optionsPage = 0;
     ControlsPage controls;
     // Why the options' "Controls..." line is worth a look (an action left without a key);

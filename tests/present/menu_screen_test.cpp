@@ -163,6 +163,7 @@ TEST_F(MenuScreenTest, TheHallOfFameListsTenPlacesAndTheConsoleOnlyOnceUnlocked)
     EXPECT_EQ(Only(490, 400).text, "1000 Pts");
     EXPECT_EQ(Only(490, 220).face, "Courier New");
     EXPECT_EQ(Only(490, 220).colour, kHallOfFameColour);
+    EXPECT_EQ(Only(310, 200).colour, kMenuYellow) << "the cursor on the last game's row";
     EXPECT_EQ(Only(5, 459).text, kHallOfFameTitle) << "an empty status line";
     EXPECT_TRUE(At(5, 440).empty());
 
@@ -173,6 +174,12 @@ TEST_F(MenuScreenTest, TheHallOfFameListsTenPlacesAndTheConsoleOnlyOnceUnlocked)
     menu.DrawHallOfFame(game);
     EXPECT_EQ(Only(5, 440).text, "x: go");
     EXPECT_EQ(Only(5, 459).text, "Cheater!");
+
+    text.drawn.clear();
+    game.menu.hallOfFameRow = 2;
+    game.menu.namingPlace = 4;
+    menu.DrawHallOfFame(game);
+    EXPECT_EQ(Only(490, 240).colour, kHallOfFameColour) << "no cursor while a line is named";
 }
 
 TEST_F(MenuScreenTest, TheMainMenuRunsTheCreditsUnderTheirGreenLabel) {

@@ -109,6 +109,7 @@ TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
     const auto named = replay.Play("/L=bonus.dat", 4600, keys);
     EXPECT_EQ(named.dump["hallOfFame"][0]["name"], "Adx");
     EXPECT_EQ(named.dump["menu"]["typingTarget"], "Cheat");
+    EXPECT_EQ(named.dump["menu"]["hallOfFameRow"], 1) << "the cursor on the new line";
     EXPECT_EQ(named.dump["Snakes"][0]["name"], "Adx");
     EXPECT_NE(ReadBytes(file).find("Player Name=Adx"), std::string::npos);
     EXPECT_NE(ReadBytes(file).find("Name 1=Adx"), std::string::npos);

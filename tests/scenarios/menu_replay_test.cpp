@@ -151,6 +151,23 @@ TEST_F(MenuReplay, ADamagedKeysSectionGivesThoseActionsTheirDefaults) {
     EXPECT_EQ(lines, 4) << said;
 }
 
+// The hall of fame's cursor runs from the last game's row to the tenth place. Enter on a row
+// without a replay says so; with text in the cheat console it only empties it, and the console
+// still takes its words.
+TEST_F(MenuReplay, TheHallOfFameCursorFindsNoReplayAndTheConsoleStillTakesWords) {
+    KeyScriptWriter keys;
+    keys.Tap(key::Down, 2).Tap(key::Enter).Tap(key::Down, 12).Tap(key::Up).Tap(key::Enter);
+    const auto none = Play(keys);
+    EXPECT_EQ(none.dump["menu"]["hallOfFameRow"], 9);
+    EXPECT_EQ(none.dump["menu"]["statusLine"], "No replay kept");
+    keys.Tap(key::Up, 10).Type("plumtroveab").Tap(key::Enter).Type("warp02");
+    const auto typed = Play(keys);
+    EXPECT_EQ(typed.dump["menu"]["hallOfFameRow"], 0);
+    EXPECT_EQ(typed.dump["menu"]["statusLine"], std::string(kHallOfFameTitle))
+        << "Enter only emptied it";
+    EXPECT_EQ(typed.dump["level"]["InfoText"], "Cheater! - Level loaded... (Press ESC twice)");
+}
+
 // The Levels page: every level of the lvl folder, each played alone, the best results kept.
 class LevelsReplay : public MenuReplay {
 protected:
@@ -182,7 +199,8 @@ protected:
 
 TEST_F(LevelsReplay, TheListHasEveryLevelShippedFirstAndRefusedOnesWithTheirReason) {
     auto keys = OnPage();
-    const auto run = Play(keys.Type("ro"));  // "r" finds Red Rush (lvl4), "ro" Rotten Orchard
+    // "r" finds Red Rush (lvl4), "ro" Rotten Orchard; Space looks for its best run.
+    const auto run = Play(keys.Type("ro").Tap(key::Space));
     const auto& levels = run.dump["menu"]["levels"];
     ASSERT_EQ(levels.size(), 21u) << "EditTemp.dat is left out";
     EXPECT_EQ(levels[0]["file"], "lvl1.dat");
@@ -195,6 +213,7 @@ TEST_F(LevelsReplay, TheListHasEveryLevelShippedFirstAndRefusedOnesWithTheirReas
     EXPECT_EQ(levels[20]["author"], "Kim");
     EXPECT_EQ(levels[20]["best"], "not played");
     EXPECT_EQ(run.dump["menu"]["levelsRow"], 7);
+    EXPECT_EQ(run.dump["menu"]["statusLine"], "No replay kept");
 
     // A refused level says why and does not start; nor does one whose files are missing.
     keys = OnPage();

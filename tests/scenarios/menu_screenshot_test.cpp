@@ -114,6 +114,20 @@ TEST_F(MenuScreenshots, TheLevelsPageGreysARefusedLevelAndDrawsTheSelectedGrid) 
     EXPECT_GT(page.Count(kStatusLine, IsWhiteText), 20) << "the reader's reason";
 }
 
+TEST_F(MenuScreenshots, TheHallOfFamesCursorRowIsInTheSelectionYellow) {
+    KeyScriptWriter keys;
+    keys.Tap(key::Down, 2).Tap(key::Enter).Tap(key::Down, 3);
+    const Screenshot shot = Shoot(keys);
+    const auto row = [](int place) {
+        return TextLine(layout::kHallOfFameNameX, layout::HallOfFameY(place), 600);
+    };
+    const auto plain = [](Colour c) { return c.r > 120 && c.g > 140 && c.b > 130 && c.r < 180; };
+    EXPECT_GT(shot.Count(row(3), IsYellowText), 60) << "the third place";
+    EXPECT_EQ(shot.Count(row(2), IsYellowText), 0);
+    EXPECT_EQ(shot.Count(row(0), IsYellowText), 0);
+    EXPECT_GT(shot.Count(row(0), plain), 20) << "the last game's row";
+}
+
 TEST_F(MenuScreenshots, TheSelectedOptionIsYellowAndTheOthersWhite) {
     const Screenshot options = Shoot(ToOptions());
     EXPECT_GT(options.Count(OptionArea(1), IsYellowText), 20);

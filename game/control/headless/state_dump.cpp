@@ -144,6 +144,7 @@ json MenuJson(const Game& game) {
             {"optionsRow", m.optionsRow},
             {"optionsCommand", m.optionsCommand},
             {"hallOfFamePage", m.hallOfFamePage},
+            {"hallOfFameRow", m.hallOfFameRow},
             {"optionsPage", m.optionsPage},
             {"controlsShown", m.controls.shown},
             {"controlsRow", m.controls.row},

@@ -1,5 +1,6 @@
 #include "game/control/input/key_handler.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "game/control/menus/menu_logic.h"
@@ -51,6 +52,9 @@ void NavigateLevels(Game& game, KeyHandlerActions& actions, int k) {
         case key::Enter:
             actions.PlayListedLevel();
             break;
+        case key::Space:
+            actions.WatchListedLevel();
+            break;
         default:
             break;
     }
@@ -67,9 +71,23 @@ void KeepEntryName(Game& game, KeyHandlerActions& actions) {
     std::string& name = game.hallOfFame[static_cast<std::size_t>(game.menu.namingPlace - 1)].name;
     if (name.empty()) name = game.Player().name;
     game.Player().name = name;
+    game.menu.hallOfFameRow = game.menu.namingPlace;  // the cursor on the new line
     game.menu.namingPlace = 0;
     game.menu.statusLine.clear();
     actions.SaveSettings();
+}
+
+// The hall of fame's cursor, from the last game's row to the tenth place; Enter watches the
+// row's replay unless the cheat console holds text (Enter then empties it). While a new line
+// is named, every key is the name's.
+void NavigateHallOfFame(Game& game, KeyHandlerActions& actions, int k) {
+    MenuState& m = game.menu;
+    if (NamingEntry(game)) return;
+    const int row = m.hallOfFameRow;
+    if (k == key::Up) m.hallOfFameRow = static_cast<std::int16_t>(std::max(row - 1, 0));
+    if (k == key::Down) m.hallOfFameRow = static_cast<std::int16_t>(std::min(row + 1, 10));
+    if (m.hallOfFameRow != row) m.statusLine = kHallOfFameTitle;
+    if (k == key::Enter && game.cheats.consoleText.empty()) actions.WatchHallOfFameRow();
 }
 
 void Steer(Game& game, Dir dir) {
@@ -164,7 +182,9 @@ void MoveOrNavigate(Game& game, KeyHandlerActions& actions, int code) {
                 default:
                     break;
             }
-        } else if (!OnHallOfFamePage(game)) {
+        } else if (OnHallOfFamePage(game)) {
+            NavigateHallOfFame(game, actions, k);
+        } else {
             switch (k) {
                 case key::Up:
                     --game.menu.menuRow;
@@ -289,8 +309,10 @@ void Act(Game& game, KeyHandlerActions& actions, int code) {
     }
     if (k == key::Backspace) EraseOnPage(game, false);
     game.keys.lastKey = code;
+    // Space on the Levels page watches a run rather than looking for a name.
     const bool typed = k >= 2 && k <= 57 && k != key::LeftShift && k != key::Enter &&
-                       k != key::RightShift && game.menu.typingAllowed;
+                       k != key::RightShift && game.menu.typingAllowed &&
+                       !(k == key::Space && OnLevelsPage(game));
     if (typed) {
         actions.TypeKey(k);
     } else {

@@ -12,6 +12,7 @@ inline constexpr int Enter = 28;
 inline constexpr int LeftShift = 42;
 inline constexpr int N = 49;
 inline constexpr int RightShift = 54;
+inline constexpr int Space = 57;
 inline constexpr int F1 = 59;
 inline constexpr int F2 = 60;
 inline constexpr int F3 = 61;
@@ -36,6 +37,10 @@ public:
     virtual void MenuSelect() = 0;
     // Enter on the Levels page: the selected level is played alone.
     virtual void PlayListedLevel() {}
+    // Space on the Levels page: the selected level's best run is watched.
+    virtual void WatchListedLevel() {}
+    // Enter on the hall of fame with an empty console: the replay of the cursor's row.
+    virtual void WatchHallOfFameRow() {}
     // Escape before the display is ready: the quit routine, then the end of the program.
     virtual void QuitAndEnd() = 0;
     virtual void SaveSettings() = 0;

@@ -112,7 +112,10 @@ LevelListEntry DescribeLevel(std::string_view fileName, std::string_view bytes,
     entry.author = LevelAuthor(bytes);
     if (summary.error) entry.error = ErrorLine(fileName, *summary.error);
     MarkGrid(summary, entry.grid);
-    entry.best = BestResultText(ReadLevelRecord(records, Cp1252ToUtf8(fileName), Sha256Hex(bytes)));
+    const std::optional<LevelRecord> record =
+        ReadLevelRecord(records, Cp1252ToUtf8(fileName), Sha256Hex(bytes));
+    entry.best = BestResultText(record);
+    if (record) entry.replay = record->replay;
     return entry;
 }
 

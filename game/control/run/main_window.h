@@ -15,6 +15,7 @@
 #include "game/control/input/keyboard.h"
 #include "game/control/input/window_events.h"
 #include "game/control/menus/menu_logic.h"
+#include "game/control/watch/replay_viewer.h"
 #include "game/level/level_loader.h"
 #include "game/present/screen.h"
 #include "game/rules/game.h"
@@ -117,11 +118,15 @@ public:
     // A picture the last frame or load asked for by name could not be loaded: the box,
     // then QuitWithError.
     void ReportMissingPicture();
+    void WatchListedLevel() override;
+    void WatchHallOfFameRow() override;
     void TypeKey(int scanCode) override;
     void DrawKeyNumber(int scanCode) override;
     void SaveScreenshot() override;
     // Where F12 puts its pictures; without a folder F12 only says it cannot.
     void SetPicturesFolder(std::filesystem::path folder) { picturesFolder_ = std::move(folder); }
+    // Who shows a kept replay; without one, every replay is refused.
+    void SetReplayViewer(ReplayViewer& viewer) { viewer_ = &viewer; }
 
     // MenuHost
     void SwitchMusic(bool on) override;
@@ -157,6 +162,9 @@ private:
     // The player's model, when it is no longer installed, falls back to the default.
     void KeepInstalledModel();
     AudioHooks MakeAudioHooks();
+    // Watches a kept replay (none: none is kept); returns why it could not be watched. The
+    // page comes back as it was, and keys pressed while watching do not act on it.
+    std::optional<std::string> WatchReplay(const std::optional<std::filesystem::path>& file);
 
     Game& game_;
     Services s_;
@@ -164,6 +172,8 @@ private:
     bool pictureStale_ = true;
     KeySnapshot keysBefore_{};  // the keys held at the keyboard timer's last poll
     std::filesystem::path picturesFolder_;
+    NullReplayViewer noViewer_;
+    ReplayViewer* viewer_ = &noViewer_;
     SoundEffects effects_;
     Music music_;
 };
