@@ -48,21 +48,8 @@ std::array<Dir, 4> Moves(Dir current) {
     return moves;
 }
 
-int KeyOf(Dir d) {
-    switch (d) {
-        case Dir::Forw:
-            return key::Up;
-        case Dir::Back:
-            return key::Down;
-        case Dir::Left:
-            return key::Left;
-        case Dir::Right:
-            return key::Right;
-        case Dir::None:
-            break;
-    }
-    return 0;
-}
+// The arrow key for each direction, by the direction's number (none for None).
+constexpr std::array<int, 5> kArrowOf{0, key::Up, key::Down, key::Left, key::Right};
 
 // The edge's wrap-around, as the collision check applies it.
 void Wrap(int& x, int& y) {
@@ -459,7 +446,7 @@ private:
             p.nextDir != Dir::None && p.nextDir != p.dir && p.nextDir != Opposite(p.dir);
         if (want != Dir::None && !turnWaiting &&
             (want != p.nextDir || f.wallHitWait || p.dir == Dir::None))
-            Tap(KeyOf(want));
+            Tap(kArrowOf[static_cast<std::size_t>(want)]);
     }
 
     const ManualClock& clock_;

@@ -133,16 +133,5 @@ TEST_F(SoundEffectsTest, WithoutADeviceThePlayerIsToldOnceAndNothingIsLoadedOrPl
     EXPECT_FALSE(other.sound.Recent(1).played);
 }
 
-TEST_F(SoundEffectsTest, TheLastThirtyTwoEffectsAreKeptOldestFirst) {
-    LoadStartupEffects();
-    for (int n = 1; n <= 40; ++n)
-        effects.zkPlaySound(n % 2 ? kCollectSound : kLiveSound, n, 0);
-    ASSERT_EQ(game.sound.RecentCount(), kRecentEffectCount);
-    EXPECT_EQ(game.sound.Recent(0).snake, 9);
-    EXPECT_EQ(game.sound.Recent(0).path, kCollectSound);
-    EXPECT_EQ(game.sound.Recent(31).snake, 40);
-    EXPECT_EQ(game.sound.Recent(31).entry, 3);
-}
-
 }  // namespace
 }  // namespace zelkor
