@@ -50,22 +50,6 @@ TEST_F(Placement, SpawnPointsFirstThenTheLattice) {
     EXPECT_TRUE(slot.x % 10 == 0 && slot.y % 10 == 0);
 }
 
-TEST_F(Placement, ACrowdedFieldFallsBackAndAFullOneHidesTheItem) {
-    int i = 0;  // walls leave only the lattice point (600, 440) free
-    for (int y = 20; y <= 440; y += 20)
-        for (int x = 20; x <= 620; x += 20)
-            if (x != 600 || y != 440) PutWall(++i, x, y);
-    ItemSlot& slot = PutItem(ItemKind::Yellow, 1, 0, 0);
-    slot.visible = false;
-    ASSERT_TRUE(PlaceItem(game, ItemKind::Yellow, 1, true));
-    EXPECT_EQ(slot.x, 600);
-    EXPECT_EQ(slot.y, 440);
-    slot.visible = true;
-    ItemSlot& second = PutItem(ItemKind::Yellow, 2, 0, 0);
-    EXPECT_FALSE(PlaceItem(game, ItemKind::Yellow, 2, false));
-    EXPECT_FALSE(second.visible);
-}
-
 TEST_F(Placement, RestoreTaken) {
     for (ItemKind kind : kItemKinds) {
         ItemSlot& slot = PutItem(kind, 1, 100, 100);
