@@ -247,7 +247,8 @@ struct CentredLine {
 
 struct HallOfFameEntry {
     std::string name = "Unknown";
-    std::string score;  // held as read
+    std::string score;   // held as read
+    std::string replay;  // the file name of the entry's kept replay; empty for none
 };
 
 struct Cheats {

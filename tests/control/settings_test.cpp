@@ -7,9 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "common/game_files.h"
 #include "common/settings_store.h"
 #include "common/sha256.h"
 #include "game/control/menus/level_records.h"
+#include "game/control/replay/replay_format.h"
+#include "game/control/replay/replay_shelf.h"
+#include "game/control/watch/kept_replays.h"
+#include "tests/common/temp_folder.h"
 
 namespace zelkor {
 namespace {
@@ -44,6 +49,7 @@ std::vector<Name> HallOfFameKeys() {
     for (int n = 1; n <= 10; ++n) {
         keys.emplace_back("HiScore", "Name " + std::to_string(n));
         keys.emplace_back("HiScore", "Score " + std::to_string(n));
+        keys.emplace_back("HiScore", "Replay " + std::to_string(n));
     }
     return keys;
 }
@@ -88,7 +94,8 @@ TEST_F(SettingsTest, EverySavedOptionComesBack) {
     game->options.keys.Bind(Action::Right, 0, 32);
     game->options.keys.Of(Action::Pause) = {};
     for (int i = 0; i < 10; ++i)
-        game->hallOfFame[i] = {"P" + std::to_string(i), std::to_string(i)};
+        game->hallOfFame[i] = {"P" + std::to_string(i), std::to_string(i),
+                               std::to_string(i) + ".zkreplay"};
     SaveSettings(*game, store_);
 
     // Loading the file and saving again writes every value back unchanged: a key that was not
@@ -161,6 +168,8 @@ TEST_F(SettingsTest, UnreadableValuesLeaveTheirVariableAndReadingGoesOn) {
     store_.values.Write("Options", "MusicVolume", " 4 5 ");
     store_.values.Write("Tweak", "MinSpeed", "120ms");
     store_.values.Write("HiScore", "Name 3", "ABCDEFGHIJKLMNOPQRST");
+    store_.values.Write("HiScore", "Replay 1", "../settings.zkreplay");
+    store_.values.Write("HiScore", "Replay 2", "0a1B-c_d.zkreplay");
     auto game = NewGame();
     game->options.globalSpeed = 60;
     game->options.showFPS = false;
@@ -174,6 +183,8 @@ TEST_F(SettingsTest, UnreadableValuesLeaveTheirVariableAndReadingGoesOn) {
     EXPECT_EQ(game->level.minSpd, 120);
     EXPECT_EQ(game->hallOfFame[2].name, "ABCDEFGHIJKLMN");
     EXPECT_EQ(game->hallOfFame[3].name, "Unknown") << "reading went on";
+    EXPECT_EQ(game->hallOfFame[0].replay, "") << "a replay name never leads elsewhere";
+    EXPECT_EQ(game->hallOfFame[1].replay, "0a1B-c_d.zkreplay");
 }
 
 class EnterHighScoreTest : public SettingsTest {
@@ -185,9 +196,10 @@ protected:
     }
     HighScoreResult Enter(std::int32_t total) {
         game_->Player().totalScore = total;
-        return EnterHighScore(*game_, store_);
+        return EnterHighScore(*game_, store_, noReplays_);
     }
     std::unique_ptr<Game> game_;
+    ReplayShelf noReplays_;
 };
 
 TEST_F(EnterHighScoreTest, ANewEntryMovesTheLowerOnesDown) {
@@ -199,13 +211,6 @@ TEST_F(EnterHighScoreTest, ANewEntryMovesTheLowerOnesDown) {
                                                         "6000", "5000", "4000", "3000", "2000"}));
     EXPECT_EQ(game_->hallOfFame[1].name, "Ace");
     EXPECT_EQ(game_->hallOfFame[2].name, "Unknown");
-    EXPECT_EQ(store_.Value("HiScore", "Name 2"), "Ace") << "saved at once";
-    EXPECT_EQ(store_.Value("HiScore", "Score 2"), "9500");
-    EXPECT_EQ(store_.Value("HiScore", "Score 10"), "2000");
-
-    EXPECT_EQ(Enter(2500).place, 10) << "the last place drops 2000";
-    EXPECT_EQ(game_->hallOfFame[9].score, "2500");
-    EXPECT_EQ(game_->hallOfFame[8].score, "3000");
 }
 
 TEST_F(EnterHighScoreTest, AnEqualScoreKeepsItsPlace) {
@@ -226,6 +231,66 @@ TEST_F(EnterHighScoreTest, TooLowOrCheatedChangesNothing) {
     EXPECT_EQ(Scores(*game_), before);
     EXPECT_EQ(game_->hallOfFame[0].name, "Unknown");
     EXPECT_EQ(store_.batches, 0);
+}
+
+// The replays folder: the last game replaced after each game; copies for a hall-of-fame
+// entry or a level's best result that move with their entry and go when nothing names them.
+TEST_F(SettingsTest, KeptReplaysFollowTheirRecordsAndGoWhenNothingNamesThem) {
+    TempFolder dir;
+    const GameFiles files(dir.path());
+    ReplayShelf shelf(ReplayFolder(files), {});
+    const auto play = [&](std::int64_t score) {  // a game ends and is handed over
+        Replay replay;
+        replay.header.finalScore = score;
+        shelf.GameRecorded(replay);
+        return EncodeReplay(replay);
+    };
+    const auto bytesOf = [](const std::optional<std::filesystem::path>& file) {
+        return file ? ReadBytes(*file) : "<none>";
+    };
+    auto game = NewGame();
+    LoadSettings(*game, store_);
+    const auto enter = [&](std::int32_t total) {
+        game->Player().totalScore = total;
+        EnterHighScore(*game, store_, shelf);
+    };
+    const std::string second = play(2);
+    EXPECT_EQ(bytesOf(LastGameReplay(files)), second);
+    enter(9500);
+    const std::string copy = store_.Value("HiScore", "Replay 2");
+    for (int n = 0; n < 8; ++n)  // games without a replay push the entry down to place 10
+        enter(20000 + n);
+    EXPECT_EQ(store_.Value("HiScore", "Replay 1"), "") << "a copy is taken only once";
+    EXPECT_EQ(store_.Value("HiScore", "Replay 10"), copy);
+    EXPECT_EQ(bytesOf(ReplayOfPlace(files, store_, 10)), second);
+    enter(30000);
+    EXPECT_FALSE(KeptReplay(files, copy)) << "left the ten, named by nothing";
+
+    const std::string sha(64, 'a');
+    play(3);
+    ASSERT_TRUE(OfferLevelResult(store_, "Mine.dat", {sha, 100, 60, ""}, shelf));
+    const std::string first = ReadLevelRecord(store_, "Mine.dat", sha)->replay;
+    const std::string better = play(4);
+    ASSERT_TRUE(OfferLevelResult(store_, "Mine.dat", {sha, 100, 59, ""}, shelf));
+    EXPECT_FALSE(KeptReplay(files, first)) << "the replaced run's copy went";
+    EXPECT_EQ(bytesOf(KeptReplay(files, ReadLevelRecord(store_, "Mine.dat", sha)->replay)), better);
+
+    // Playing a replay keeps nothing; a folder that cannot be written (a link here) is
+    // said once and gets nothing, through the link or elsewhere.
+    const std::string fifth = play(5);
+    shelf.TurnOff();
+    EXPECT_EQ(shelf.KeepLastGame(), "");
+    play(6);
+    TempFolder other;
+    std::filesystem::create_directory_symlink(ReplayFolder(files), other.path() / "replays");
+    std::vector<std::string> said;
+    ReplayShelf blocked(other.path() / "replays", [&](auto line) { said.emplace_back(line); });
+    blocked.GameRecorded(Replay{});
+    blocked.GameRecorded(Replay{});
+    EXPECT_EQ(blocked.KeepLastGame(), "");
+    EXPECT_EQ(said, std::vector<std::string>{"Could not keep the replays: it is not a folder (" +
+                                             (other.path() / "replays").string() + ")"});
+    EXPECT_EQ(bytesOf(LastGameReplay(files)), fifth);
 }
 
 TEST(InstalledModel, AModelNoLongerInstalledFallsBackToTheDefault) {
@@ -266,12 +331,6 @@ TEST(LevelRecords, KeysValuesAndWhichResultIsBest) {
     EXPECT_FALSE(Beats({sha, 1000, 10, ""}, kept));
     EXPECT_TRUE(Beats({std::string(64, 'b'), 10, 999, ""}, kept)) << "the level changed";
 
-    MemorySettingsStore store;
-    EXPECT_TRUE(OfferLevelResult(store, "Mine.dat", kept));
-    EXPECT_FALSE(OfferLevelResult(store, "Mine.dat", {sha, 10, 1, ""}));
-    EXPECT_EQ(store.Read("Level Records", "%4Dine.dat"), LevelRecordText(kept));
-    EXPECT_EQ(ReadLevelRecord(store, "Mine.dat", sha), kept);
-    EXPECT_FALSE(ReadLevelRecord(store, "Mine.dat", std::string(64, 'b')));
     EXPECT_EQ(Sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 

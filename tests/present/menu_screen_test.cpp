@@ -153,7 +153,7 @@ TEST_F(MenuScreenTest, TextsFromOutsideStayInsideTheirPanelsAndClearOfTheVersion
 TEST_F(MenuScreenTest, TheHallOfFameListsTenPlacesAndTheConsoleOnlyOnceUnlocked) {
     for (int i = 0; i < 10; ++i)
         game.hallOfFame[static_cast<std::size_t>(i)] = {"P" + std::to_string(i + 1),
-                                                        std::to_string(10000 - 1000 * i)};
+                                                        std::to_string(10000 - 1000 * i), ""};
     menu.DrawHallOfFame(game);
     EXPECT_EQ(Only(310, 220).text, " 1st: P1");
     EXPECT_EQ(Only(310, 240).text, " 2nd: P2");

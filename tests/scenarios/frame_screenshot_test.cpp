@@ -16,6 +16,7 @@ namespace zelkor {
 namespace {
 
 using namespace scenario;
+using scenario::Replay;  // not the recorded game of the same name
 
 // A model pack unpacked once per test program, for its sprites.
 const std::filesystem::path& UnpackedModel() {

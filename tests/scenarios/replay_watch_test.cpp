@@ -14,6 +14,7 @@ namespace zelkor {
 namespace {
 
 using namespace scenario;
+using scenario::Replay;  // not the recorded game of the same name
 
 // The window: it keeps the picture shown at each of the chosen times as a PNG file.
 class ShootingDisplay final : public Display {

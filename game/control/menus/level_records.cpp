@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/settings_store.h"
+#include "game/control/replay/replay_shelf.h"
 
 namespace zelkor {
 namespace {
@@ -84,9 +85,14 @@ std::optional<LevelRecord> ReadLevelRecord(SettingsStore& store, std::string_vie
     return record;
 }
 
-bool OfferLevelResult(SettingsStore& store, std::string_view fileName, const LevelRecord& result) {
-    if (!Beats(result, ReadLine(store, fileName))) return false;
+bool OfferLevelResult(SettingsStore& store, std::string_view fileName, LevelRecord result,
+                      ReplayShelf& replays) {
+    const std::optional<LevelRecord> kept = ReadLine(store, fileName);
+    if (!Beats(result, kept)) return false;
+    result.replay = replays.KeepLastGame();
     store.Write(kLevelRecordsSection, LevelRecordKey(fileName), LevelRecordText(result));
+    // A copy is named after its game, so the replaced run's is another file.
+    if (kept && kept->replay != result.replay) replays.Release(kept->replay);
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 namespace zelkor {
 
+class ReplayShelf;
 class SettingsStore;
 
 inline constexpr std::string_view kLevelRecordsSection = "Level Records";
@@ -37,8 +38,10 @@ bool Beats(const LevelRecord& result, const std::optional<LevelRecord>& kept);
 // The kept record of a level file, when it is for these bytes.
 std::optional<LevelRecord> ReadLevelRecord(SettingsStore& store, std::string_view fileName,
                                            std::string_view sha256);
-// Keeps `result` when it beats the level's line; returns whether it did.
-bool OfferLevelResult(SettingsStore& store, std::string_view fileName, const LevelRecord& result);
+// Keeps `result` when it beats the level's line; returns whether it did. The kept record
+// names a copy of the run's replay from `replays`, and the replaced one's replay goes.
+bool OfferLevelResult(SettingsStore& store, std::string_view fileName, LevelRecord result,
+                      ReplayShelf& replays);
 
 // "1240 in 1:35", or "not played" without a record.
 std::string BestResultText(const std::optional<LevelRecord>& record);

@@ -51,12 +51,12 @@ void EndLevelRun(Game& game) {
     r.active = false;
 }
 
-bool RecordLevelRun(const Game& game, SettingsStore& records, bool won) {
+bool RecordLevelRun(const Game& game, SettingsStore& records, bool won, ReplayShelf& replays) {
     // The cheat flag stays set once the console was unlocked, as for the hall of fame.
     if (!won || game.cheats.cheatUsed) return false;
     const LevelRun& r = game.levelRun;
     const LevelRecord result{r.sha256, game.world.Snakes[1].totalScore, r.seconds, ""};
-    return OfferLevelResult(records, Cp1252ToUtf8(r.fileName), result);
+    return OfferLevelResult(records, Cp1252ToUtf8(r.fileName), result, replays);
 }
 
 }  // namespace zelkor

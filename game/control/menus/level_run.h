@@ -9,6 +9,7 @@
 namespace zelkor {
 
 class GameFiles;
+class ReplayShelf;
 class SettingsStore;
 
 // The player as a new game starts: three lives, no points carried, no atomic power.
@@ -26,7 +27,8 @@ void BeginLevelRun(Game& game, std::string_view fileName, std::string sha256);
 void EndLevelRun(Game& game);
 
 // The run's result offered to the level's records: only a won run in which no cheat was
-// used counts. Returns whether it became the level's best result.
-bool RecordLevelRun(const Game& game, SettingsStore& records, bool won);
+// used counts. Returns whether it became the level's best result (with a copy of the
+// run's replay from `replays`).
+bool RecordLevelRun(const Game& game, SettingsStore& records, bool won, ReplayShelf& replays);
 
 }  // namespace zelkor

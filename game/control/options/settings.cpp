@@ -1,11 +1,13 @@
 #include "game/control/options/settings.h"
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <vector>
 
 #include "common/numbers.h"
 #include "game/control/options/key_settings.h"
+#include "game/control/replay/replay_shelf.h"
 
 namespace zelkor {
 namespace {
@@ -68,6 +70,9 @@ std::string HallOfFameNameKey(int place) {
 std::string HallOfFameScoreKey(int place) {
     return "Score " + std::to_string(place);
 }
+std::string HallOfFameReplayKey(int place) {
+    return "Replay " + std::to_string(place);
+}
 
 void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMusicVolume) {
     LevelSettings& level = game.level;
@@ -115,6 +120,9 @@ void LoadSettings(Game& game, SettingsStore& store, const MusicVolumeHook& setMu
         HallOfFameEntry& entry = game.hallOfFame[n - 1];
         entry.name = hiScore.Text(HallOfFameNameKey(n), "Unknown").substr(0, kHallOfFameNameLength);
         entry.score = hiScore.Text(HallOfFameScoreKey(n), DefaultScoreText(n));
+        // Older settings have no replays; a name that is not a kept replay's means none.
+        entry.replay = hiScore.Text(HallOfFameReplayKey(n), "");
+        if (!IsKeptReplayName(entry.replay)) entry.replay.clear();
     }
 }
 
@@ -149,6 +157,7 @@ void SaveSettings(const Game& game, SettingsStore& store) {
         const HallOfFameEntry& entry = game.hallOfFame[n - 1];
         out.Text(kHiScoreSection, HallOfFameNameKey(n), entry.name);
         out.Text(kHiScoreSection, HallOfFameScoreKey(n), entry.score);
+        out.Text(kHiScoreSection, HallOfFameReplayKey(n), entry.replay);
     }
     out.WriteTo(store);
 }
@@ -162,17 +171,22 @@ std::int16_t InstalledModelOrDefault(std::int16_t stored, int highest) {
     return highest >= 1 ? 1 : 0;
 }
 
-HighScoreResult EnterHighScore(Game& game, SettingsStore& store) {
+HighScoreResult EnterHighScore(Game& game, SettingsStore& store, ReplayShelf& replays) {
     const std::int32_t total = game.Player().totalScore;
     auto& table = game.hallOfFame;
     for (int n = 1; n <= kHallOfFamePlaces; ++n) {
         if (!(ReadNumber(table[n - 1].score) < total)) continue;
         if (game.cheats.cheatUsed) return {HighScoreOutcome::Cheated, n, kCheatedHighScoreText};
-        // Everything from place n down moves one place; the last entry drops off.
+        // Everything from place n down moves one place, its replay with it; the last
+        // entry drops off. Its replay goes once the settings no longer name it.
+        const std::string dropped = table.back().replay;
         for (int k = kHallOfFamePlaces; k > n; --k)
             table[k - 1] = table[k - 2];
-        table[n - 1] = {game.Player().name, NumberText(total)};
+        table[n - 1] = {game.Player().name, NumberText(total), replays.KeepLastGame()};
         SaveSettings(game, store);
+        if (std::none_of(table.begin(), table.end(),
+                         [&](const HallOfFameEntry& e) { return e.replay == dropped; }))
+            replays.Release(dropped);
         return {HighScoreOutcome::Entered, n, kNewHighScoreText};
     }
     return {};

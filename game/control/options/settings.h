@@ -10,6 +10,8 @@
 
 namespace zelkor {
 
+class ReplayShelf;
+
 // Where the game keeps its options and hall of fame in the settings store.
 inline constexpr std::string_view kOptionsSection = "Options";
 inline constexpr std::string_view kTweakSection = "Tweak";
@@ -19,9 +21,11 @@ inline constexpr std::string_view kNewInstallKey = "NewInstall";
 
 inline constexpr int kHallOfFameNameLength = 14;
 
-// Hall-of-fame keys of place n (1..10): "Name 1" ... "Score 10".
+// Hall-of-fame keys of place n (1..10): "Name 1" ... "Score 10", and the place's kept
+// replay, "Replay 1" ... "Replay 10".
 std::string HallOfFameNameKey(int place);
 std::string HallOfFameScoreKey(int place);
+std::string HallOfFameReplayKey(int place);
 
 // Sets the music volume (per cent) once it has been read.
 using MusicVolumeHook = std::function<void(std::int16_t percent)>;
@@ -60,8 +64,9 @@ struct HighScoreResult {
 // `EnterHighScore`: at game over, the player's total score takes the first place whose
 // score it beats (an equal score keeps its place); that entry and those below move
 // down one place and the last drops off, and the settings are saved. A run with a
-// cheat enters nothing. The caller shows the text and, on Entered, opens the menu on
-// its hall-of-fame page.
-HighScoreResult EnterHighScore(Game& game, SettingsStore& store);
+// cheat enters nothing. The new entry names a copy of the game's replay from `replays`;
+// the replay of the entry that dropped off goes unless another entry names it. The
+// caller shows the text and, on Entered, opens the menu on its hall-of-fame page.
+HighScoreResult EnterHighScore(Game& game, SettingsStore& store, ReplayShelf& replays);
 
 }  // namespace zelkor

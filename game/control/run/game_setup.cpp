@@ -17,6 +17,12 @@ void ReportToPlayer(Game& game, std::string_view utf8Line) {
     ConsolePrint(game, Utf8ToCp1252(utf8Line));
 }
 
+// A problem that does not stop the game, said once: also on the message line.
+void TellPlayer(Game& game, std::string_view utf8Line) {
+    ReportToPlayer(game, utf8Line);
+    ShowMessage(game, Utf8ToCp1252(utf8Line));
+}
+
 UnextractHooks StartupHooks(Game& game,
                             std::function<void(std::string_view, std::string_view)> cannotWrite) {
     UnextractHooks hooks;
@@ -50,15 +56,15 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
                              })),
       pictures_(files_, services.pictureFiles, *this),
       screen_(services.display, pictures_, services.text),
-      window_(*game_,
-              Services{services.keyboard, screen_, services.events, services.sound, services.music,
-                       services.settings, services.messageBox, archives_, files_, &registration_}) {
+      shelf_(ReplayFolder(files_),
+             [&game = *game_](std::string_view line) { TellPlayer(game, line); }),
+      window_(*game_, Services{services.keyboard, screen_, services.events, services.sound,
+                               services.music, services.settings, services.messageBox, archives_,
+                               files_, &registration_, &shelf_}) {
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept: on the console and the message line.
-    services.settings.SetReporter([&game = *game_](std::string_view line) {
-        ReportToPlayer(game, line);
-        ShowMessage(game, Utf8ToCp1252(line));
-    });
+    services.settings.SetReporter(
+        [&game = *game_](std::string_view line) { TellPlayer(game, line); });
 }
 
 int GameSetup::Run(std::string_view commandLine) {

@@ -11,6 +11,7 @@
 #include "game/control/audio/audio.h"
 #include "game/control/input/keyboard.h"
 #include "game/control/input/window_events.h"
+#include "game/control/replay/replay_shelf.h"
 #include "game/control/run/main_window.h"
 #include "game/control/run/message_box.h"
 #include "game/control/run/run_registration.h"
@@ -60,6 +61,8 @@ public:
     GameScreen& screen() { return screen_; }
     // This copy's registration in the game folder, held for as long as the setup.
     RunRegistration& registration() { return registration_; }
+    // The replays kept in the game folder; a run that plays a replay turns it off.
+    ReplayShelf& shelf() { return shelf_; }
 
 private:
     // PictureHost
@@ -90,6 +93,7 @@ private:
     GameArchiveService archives_;
     PictureStore pictures_;
     GameScreen screen_;
+    ReplayShelf shelf_;
     MainWindow window_;
 };
 

@@ -15,6 +15,7 @@
 #include "game/control/input/keyboard.h"
 #include "game/control/input/window_events.h"
 #include "game/control/menus/menu_logic.h"
+#include "game/control/replay/replay_shelf.h"
 #include "game/control/watch/replay_viewer.h"
 #include "game/level/level_loader.h"
 #include "game/present/screen.h"
@@ -40,6 +41,8 @@ struct Services {
     const GameFiles& files;
     // This copy's registration in the game folder; none: it counts as the only copy.
     RunRegistration* registration = nullptr;
+    // Where the hall of fame and the level records keep their replays; none: nowhere.
+    ReplayShelf* shelf = nullptr;
 };
 
 // The game's main window: it owns the loops (main loop, pause, information
@@ -165,6 +168,7 @@ private:
     // Watches a kept replay (none: none is kept); returns why it could not be watched. The
     // page comes back as it was, and keys pressed while watching do not act on it.
     std::optional<std::string> WatchReplay(const std::optional<std::filesystem::path>& file);
+    ReplayShelf& Shelf();
 
     Game& game_;
     Services s_;
@@ -176,6 +180,7 @@ private:
     ReplayViewer* viewer_ = &noViewer_;
     SoundEffects effects_;
     Music music_;
+    ReplayShelf noShelf_;  // keeps nothing, for a window given no shelf
 };
 
 }  // namespace zelkor

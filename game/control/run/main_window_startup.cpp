@@ -271,7 +271,7 @@ void MainWindow::PlayListedLevel() {
 }
 
 void MainWindow::LevelRunOver(bool won) {
-    const bool best = RecordLevelRun(game_, s_.settings, won);
+    const bool best = RecordLevelRun(game_, s_.settings, won, Shelf());
     EndLevelRun(game_);
     MenuState& m = game_.menu;
     m.levelsPage = 1;
@@ -316,7 +316,7 @@ void MainWindow::SaveSettings() {
 }
 
 HighScoreEntry MainWindow::EnterHighScore() {
-    const HighScoreResult result = zelkor::EnterHighScore(game_, s_.settings);
+    const HighScoreResult result = zelkor::EnterHighScore(game_, s_.settings, Shelf());
     switch (result.outcome) {
         case HighScoreOutcome::Entered:
             // The player names the new line on the hall-of-fame page.
@@ -328,6 +328,10 @@ HighScoreEntry MainWindow::EnterHighScore() {
             break;
     }
     return HighScoreEntry::NotEntered;
+}
+
+ReplayShelf& MainWindow::Shelf() {
+    return s_.shelf != nullptr ? *s_.shelf : noShelf_;
 }
 
 std::optional<std::vector<std::string>> MainWindow::ReadAINames() {
