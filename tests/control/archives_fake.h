@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/archive_reader.h"
+#include "game/control/archives/unextract.h"
 #include "tests/common/temp_folder.h"
 
 namespace zelkor::testing {
@@ -33,6 +34,21 @@ protected:
     TempFolder folder_;
     const std::filesystem::path root_ = folder_.path();
     const std::filesystem::path game_ = root_ / "game";
+};
+
+// Unpacking into the game's gfx/ folder, with every line the unpacking prints or reports.
+class UnpackFolderTest : public ArchiveFolderTest {
+protected:
+    UnpackFolderTest() {
+        std::filesystem::create_directories(dest_);
+        hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
+        hooks_.reportProblem = [this](std::string_view line) { lines_.emplace_back(line); };
+    }
+
+    const std::filesystem::path dest_ = game_ / "gfx";
+    ProgressCounters progress_;
+    UnextractHooks hooks_;
+    std::vector<std::string> lines_;
 };
 
 struct FakeEntry {

@@ -10,17 +10,14 @@
 namespace zelkor {
 namespace {
 
-TEST(LevelFolderCheck, PassesWithALevelFileInAnyLetterCase) {
-    TempFolder game;
-    game.Touch("Lvl/LVL1.DAT");
+TEST(LevelFolderCheck, PassesWithALevelFileInAnyLetterCaseAndOtherwiseNamesTheError) {
+    TempFolder found;
+    found.Touch("Lvl/LVL1.DAT");
     RecordingMessageBox boxes;
-    EXPECT_TRUE(RunLevelFolderCheck(GameFiles(game.path()), boxes));
+    EXPECT_TRUE(RunLevelFolderCheck(GameFiles(found.path()), boxes));
     EXPECT_TRUE(boxes.boxes.empty());
-}
 
-TEST(LevelFolderCheck, NamesTheErrorInTheBoxTitle) {
     TempFolder game;
-    RecordingMessageBox boxes;
     EXPECT_FALSE(RunLevelFolderCheck(GameFiles(game.path()), boxes));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].icon, MessageIcon::Critical);

@@ -16,12 +16,9 @@ namespace fs = std::filesystem;
 using Kind = ArchiveEntry::Kind;
 using testing::FakeArchives;
 
-class UnextractTest : public testing::ArchiveFolderTest {
+class UnextractTest : public testing::UnpackFolderTest {
 protected:
     UnextractTest() {
-        fs::create_directories(dest_);
-        hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
-        hooks_.reportProblem = [this](std::string_view line) { lines_.emplace_back(line); };
         hooks_.setValue = [this](double percent) { percents_.push_back(percent); };
     }
     void Unpack(const std::vector<testing::FakeEntry>& entries) {
@@ -32,12 +29,8 @@ protected:
     std::string List() const { return ReadBytes(game_ / "cleanup-lvl.zkr.zkc"); }
     std::string Line(const fs::path& p) const { return p.string() + "\r\n"; }
 
-    const fs::path dest_ = game_ / "gfx";
     FakeArchives readers_;
     bool newInstall_ = true;
-    ProgressCounters progress_;
-    UnextractHooks hooks_;
-    std::vector<std::string> lines_;
     std::vector<double> percents_;
 };
 

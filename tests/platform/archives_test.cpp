@@ -25,13 +25,8 @@ std::string Incompressible(std::size_t size, std::uint32_t seed = 1) {
     return bytes;
 }
 
-class ArchivesTest : public testing::ArchiveFolderTest {
+class ArchivesTest : public testing::UnpackFolderTest {
 protected:
-    ArchivesTest() {
-        fs::create_directories(dest_);
-        hooks_.consolePrint = [this](std::string_view line) { lines_.emplace_back(line); };
-        hooks_.reportProblem = [this](std::string_view line) { lines_.emplace_back(line); };
-    }
     // Unpacks into gfx/ with new install on; returns the clean-up list.
     std::string Unpack(const fs::path& archive, std::string_view password) {
         const UnextractContext context{readers_, game_, true, false, progress_, hooks_};
@@ -40,11 +35,7 @@ protected:
     }
     std::string Line(const std::string& name) const { return (dest_ / name).string() + "\r\n"; }
 
-    const fs::path dest_ = game_ / "gfx";
     LibraryArchiveReaders readers_;
-    ProgressCounters progress_;
-    UnextractHooks hooks_;
-    std::vector<std::string> lines_;
 };
 
 TEST_F(ArchivesTest, UnpacksRarArchivesWithAndWithoutPasswordAndEncryptedHeaders) {
