@@ -13,15 +13,20 @@ class Random {
 public:
     explicit Random(std::uint64_t seed = 0) { Seed(seed); }
 
+    using State = std::array<std::uint64_t, 4>;
+
     void Seed(std::uint64_t seed);
     void Mix(std::int64_t clockValue);
+    // The whole state, to carry a generator over to another run: the restored one draws
+    // what this one would have drawn next.
+    const State& Words() const { return s_; }
+    void Restore(const State& words) { s_ = words; }
     double Rnd();
     // Int(Rnd * n): a whole number 0..n-1 (0 when n <= 0).
     int Below(double n);
 
 private:
     friend class RandomJump;
-    using State = std::array<std::uint64_t, 4>;
     static void Step(State& s);
     std::uint64_t Next();
     State s_{};

@@ -23,7 +23,7 @@ TEST(Random, ReseedingWithinOneMillisecondKeepsTheSequenceMoving) {
     EXPECT_NE(first, second);
 }
 
-TEST(Random, AJumpLandsWhereTheDrawsWould) {
+TEST(Random, AJumpOrARestoredStateLandsWhereTheDrawsWould) {
     for (const std::uint64_t draws : {0, 1, 2, 63, 64, 255, 20000}) {
         Random drawn(99), jumped(99);
         drawn.Mix(12345);
@@ -31,8 +31,13 @@ TEST(Random, AJumpLandsWhereTheDrawsWould) {
         for (std::uint64_t i = 0; i < draws; ++i)
             drawn.Rnd();
         RandomJump(draws).Apply(jumped);
-        for (int i = 0; i < 8; ++i)
-            ASSERT_EQ(drawn.Rnd(), jumped.Rnd()) << draws << " draws";
+        Random restored;
+        restored.Restore(drawn.Words());
+        for (int i = 0; i < 8; ++i) {
+            const double next = drawn.Rnd();
+            ASSERT_EQ(next, jumped.Rnd()) << draws << " draws";
+            ASSERT_EQ(next, restored.Rnd()) << draws << " draws";
+        }
     }
 }
 
