@@ -63,11 +63,18 @@ bool GameFiles::GfxExists(std::string_view name) const {
 std::optional<std::string> GameFiles::ReadLevelFile(std::string_view gamePath, Reach reach) const {
     const std::filesystem::path file = File(gamePath, reach);
     if (file.empty()) return std::nullopt;
-    return ReadLevelBytes(file);
+    return Watched(file, ReadLevelBytes(file));
+}
+
+std::optional<std::string> GameFiles::Watched(const std::filesystem::path& file,
+                                              std::optional<std::string> bytes) const {
+    if (bytes && watch_) watch_(file, *bytes);
+    return bytes;
 }
 
 std::optional<std::vector<std::string>> GameFiles::ReadAINames() const {
-    const std::optional<std::string> text = ReadWholeFile(File("AI_Names.lst"), kMaxNamesBytes);
+    const std::filesystem::path file = File("AI_Names.lst");
+    const std::optional<std::string> text = Watched(file, ReadWholeFile(file, kMaxNamesBytes));
     if (!text) return std::nullopt;
     std::vector<std::string> names;
     std::istringstream in(*text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,9 +50,17 @@ public:
     // be read.
     std::optional<std::vector<std::string>> ReadAINames() const;
 
+    // Told of every file read above, with its bytes (a recorded game names what it read).
+    using ReadWatch = std::function<void(const std::filesystem::path&, std::string_view)>;
+    void WatchReads(ReadWatch watch) { watch_ = std::move(watch); }
+
 private:
+    std::optional<std::string> Watched(const std::filesystem::path& file,
+                                       std::optional<std::string> bytes) const;
+
     std::filesystem::path folder_;
     std::string prefix_;
+    ReadWatch watch_;
 };
 
 }  // namespace zelkor

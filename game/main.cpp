@@ -40,9 +40,10 @@ int RunGame(const ProgramOptions& options) {
     SdlSound sound(mixer);
     SdlMusic music(mixer);
     LibraryArchiveReaders readers;
+    // Every game is recorded; the shelf in the game folder keeps its replay as it ends.
     GameSetup setup(GameServices{clock, keyboard, window, window, pictureFiles, text, sound, music,
                                  settings, messageBox, readers},
-                    options.gameDir);
+                    options.gameDir, ReplaySession{true, nullptr, nullptr, {}});
     setup.window().SetPicturesFolder(UserPicturesFolder());
     return setup.Run(options.commandLine);
 }

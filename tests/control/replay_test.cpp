@@ -121,9 +121,9 @@ TEST(ReplayFile, RefusesEveryDamagedForeignOrOtherVersionFileWithItsReason) {
         {flipped, kReplayDamagedText},
         {bytes.substr(0, bytes.size() - 1), kReplayDamagedText},
         {bytes + "x", kReplayDamagedText},
-        // Sealed as written but not as the game writes: a record of no kind, a key code 0,
-        // a number written longer than it needs, a small clock change written as a large one.
-        {Resealed(body + "\x07"), kReplayDamagedText},
+        // Sealed as written but not as the game writes: a music answer of no question, a key code
+        // 0, a number written longer than it needs, a small clock change written as a large one.
+        {Resealed(body + "\x37"), kReplayDamagedText},
         {Resealed(body + "\x09\x00"s), kReplayDamagedText},
         {Resealed(body + "\xf8\x80\x00"s), kReplayDamagedText},
         {Resealed(body + "\xf8\x02"s), kReplayDamagedText},

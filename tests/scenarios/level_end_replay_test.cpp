@@ -83,12 +83,26 @@ TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
         keys += Press(1300 + 500 * death, key::Left) + Press(1600 + 500 * death, key::Enter);
     const std::string settings = "[Options]\nPlayer Name=Ada\n";
     replay.WriteSettings(settings);
+    const std::filesystem::path recorded = replay.dir() / "game.zkreplay";
+    replay.RecordTo(recorded);
     const auto box = replay.Play("/L=bonus.dat", 3500, keys);
     EXPECT_EQ(box.dump["Snakes"][0]["deaths"], 4);
     EXPECT_EQ(
         CentredTexts(box.dump),
         (std::vector<std::string>{"Game Over @215", "-Press Enter- @230", "Your Score: 10009 @245",
                                   "This is a new High Score! @260"}));
+    // Its replay ends as it did; cut short, or once a level it read changed, it is refused.
+    EXPECT_EQ(replay.Verify(recorded, 0), "Final score 10009, level 2: as recorded\n");
+    const std::string bytes = ReadBytes(recorded);
+    WriteBytes(replay.dir() / "cut.zkreplay", bytes.substr(0, bytes.size() - 1));
+    EXPECT_EQ(replay.Verify(replay.dir() / "cut.zkreplay", 2),
+              "Zelkor: This replay is damaged or incomplete\n");
+    std::string edge = ReadBytes(replay.dir() / "lvl/edge.dat");
+    edge[40] ^= 1;
+    WriteBytes(replay.dir() / "lvl/edge.dat", edge);
+    EXPECT_EQ(replay.Verify(recorded, 2),
+              "Zelkor: edge.dat has changed since this replay was recorded\n");
+    replay.AddLevel("edge.dat", EdgeLevel());
 
     // A fresh settings file: the run before has saved its entry there. The new line
     // waits on the hall-of-fame page for its name, prefilled with the player's.

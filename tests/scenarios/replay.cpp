@@ -25,6 +25,7 @@ Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::
     o.runMs = runMs;
     o.commandLine = commandLine;
     o.settingsFile = settings_;
+    o.recordFile = std::exchange(record_, {});
     if (!keys.empty()) {
         o.keysFile = dir() / "keys.txt";
         WriteBytes(*o.keysFile, keys);
@@ -36,6 +37,17 @@ Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::
     run.text = ReadBytes(*o.dumpFile);
     run.dump = nlohmann::json::parse(run.text);
     return run;
+}
+
+std::string Replay::Verify(const std::filesystem::path& file, int status) {
+    ProgramOptions o;
+    o.gameDir = dir();
+    o.replayFile = file;
+    o.verifyReplay = o.headless = true;
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunHeadless(o), status);
+    return testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
 }
 
 bool HasMessage(const nlohmann::json& dump, const std::string& text) {

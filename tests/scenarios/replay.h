@@ -138,6 +138,11 @@ public:
         return shots_.back().file;
     }
 
+    // The next run recorded: each game's replay written to `file` as it ends.
+    void RecordTo(const std::filesystem::path& file) { record_ = file; }
+    // `--verify-replay file` in this folder: its exit status, after what it printed.
+    std::string Verify(const std::filesystem::path& file, int status);
+
     // A run that ends with exit status `status`.
     Run Play(const std::string& commandLine, std::int64_t runMs, const std::string& keys,
              std::int64_t seed = 11, int status = 0);
@@ -145,6 +150,7 @@ public:
 private:
     TempFolder folder_;
     std::optional<std::filesystem::path> settings_;
+    std::optional<std::filesystem::path> record_;
     std::vector<ProgramOptions::Screenshot> shots_;
 };
 

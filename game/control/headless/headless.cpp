@@ -10,6 +10,7 @@
 #include "game/control/headless/key_script.h"
 #include "game/control/headless/state_dump.h"
 #include "game/control/options/settings.h"
+#include "game/control/replay/replay_file.h"
 #include "game/control/run/game_setup.h"
 #include "game/control/run/message_box.h"
 
@@ -20,15 +21,20 @@ namespace {
 // from the back buffer at the first flip at or after their time.
 class HeadlessDisplay final : public Display {
 public:
-    HeadlessDisplay(ManualClock& clock, const ProgramOptions& options, PictureFiles& files)
-        : clock_(clock), files_(files) {
+    HeadlessDisplay(const Clock& clock, const ProgramOptions& options, PictureFiles& files)
+        : clock_(&clock), start_(options.seed), files_(files) {
         for (const auto& shot : options.screenshots)
-            pending_.push_back({shot.atMs + options.seed, shot.file});
+            pending_.push_back({shot.atMs, shot.file});
+    }
+    // The times count on `clock` from `start` on (a played replay's own clock).
+    void Follow(const Clock& clock, std::int64_t start) {
+        clock_ = &clock;
+        start_ = start;
     }
 
     void Present(const Surface& backBuffer) override {
         for (auto& shot : pending_) {
-            if (shot.done || clock_.NowMs() < shot.atMs) continue;
+            if (shot.done || clock_->NowMs() - start_ < shot.atMs) continue;
             shot.done = true;
             if (!files_.SavePng(backBuffer, shot.file)) failed_ = true;
         }
@@ -49,7 +55,8 @@ private:
         std::filesystem::path file;
         bool done = false;
     };
-    ManualClock& clock_;
+    const Clock* clock_;
+    std::int64_t start_;
     PictureFiles& files_;
     std::vector<Pending> pending_;
     bool failed_ = false;
@@ -76,15 +83,64 @@ bool ScriptKeys(const ProgramOptions& options, ScriptedKeyboard& keyboard) {
     return true;
 }
 
+// --record: each game's replay replaces the file as the game ends.
+class ReplayWriter final : public ReplayKeeper {
+public:
+    explicit ReplayWriter(std::filesystem::path file) : file_(std::move(file)) {}
+    void GameRecorded(const Replay& replay) override {
+        if (!WriteReplayFile(file_, replay))
+            std::cerr << "Zelkor: cannot write the replay " << file_.string() << "\n";
+    }
+
+private:
+    std::filesystem::path file_;
+};
+
+// The replay to play, or nothing (and said why) when it is refused.
+std::optional<Replay> ReadPlayedReplay(const ProgramOptions& options) {
+    ReplayRead read = ReadReplayFile(*options.replayFile);
+    std::optional<std::string> refusal = read.refusal;
+    if (read.replay) refusal = ChangedReplayFile(read.replay->header, GameFiles(options.gameDir));
+    if (!refusal) return std::move(read.replay);
+    std::cerr << "Zelkor: " << *refusal << "\n";
+    return std::nullopt;
+}
+
+// The clock's first reading in a replay: its game time starts there.
+std::int64_t FirstReading(const Replay& replay) {
+    for (const ReplayRecord& r : replay.records)
+        if (r.kind == ReplayInput::Clock) return r.value;
+    return 0;
+}
+
+// What --verify-replay prints: how the played replay ended against how it was recorded.
+int VerifyOutcome(const ReplayOutcome& outcome, const ReplayHeader& recorded) {
+    if (!outcome.ended) {
+        std::cout << outcome.divergence << "\n";
+        return 1;
+    }
+    const bool same = outcome.score == recorded.finalScore && outcome.level == recorded.finalLevel;
+    std::cout << "Final score " << outcome.score << ", level " << outcome.level;
+    if (same) {
+        std::cout << ": as recorded\n";
+    } else {
+        std::cout << ": recorded score " << recorded.finalScore << ", level " << recorded.finalLevel
+                  << "\n";
+    }
+    return same ? 0 : 1;
+}
+
 }  // namespace
 
 int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform) {
+    std::optional<Replay> replay;
+    if (options.replayFile && !(replay = ReadPlayedReplay(options))) return 2;
     ManualClock clock(options.seed);
     ScriptedKeyboard keyboard(clock);
-    if (!ScriptKeys(options, keyboard)) return 2;
+    if (!replay && !ScriptKeys(options, keyboard)) return 2;
 
     std::unique_ptr<SettingsStore> settings;
-    if (options.settingsFile) {
+    if (options.settingsFile && !replay) {
         settings = std::make_unique<IniSettingsStore>(*options.settingsFile);
     } else {
         settings = std::make_unique<MemorySettingsStore>();
@@ -96,23 +152,41 @@ int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform)
     RecordingSound sound;
     RecordingMusic music;
     NullMessageBox messageBox;
-    GameSetup setup(
-        GameServices{clock, keyboard, events, display, platform.pictureFiles, platform.text, sound,
-                     music, *settings, messageBox, platform.archiveReaders},
-        options.gameDir);
-    const Game& game = setup.game();
-    // The state as the time runs out: the loops that unwind after this would
+    // The state as the time or the replay runs out: the loops that unwind after this would
     // otherwise answer a waiting box (a level end would load the next level, a
     // life-lost box would respawn the player).
     std::optional<nlohmann::json> dumpAtEnd;
-    if (options.dumpFile) {
+    const Game* played = nullptr;
+    std::optional<ReplayWriter> writer;
+    if (options.recordFile && !replay) writer.emplace(*options.recordFile);
+    ReplaySession session{writer.has_value(), writer ? &*writer : nullptr,
+                          replay ? &*replay : nullptr, [&] {
+                              if (options.dumpFile && !dumpAtEnd)
+                                  dumpAtEnd = DumpState(*played, options.gameDir);
+                          }};
+    GameSetup setup(
+        GameServices{clock, keyboard, events, display, platform.pictureFiles, platform.text, sound,
+                     music, *settings, messageBox, platform.archiveReaders},
+        options.gameDir, session);
+    const Game& game = setup.game();
+    played = &game;
+    if (replay) display.Follow(game.clock, FirstReading(*replay));
+    if (options.dumpFile && !replay) {
         events.OnEachStep([&](bool timeUp) {
             if (timeUp && !dumpAtEnd) dumpAtEnd = DumpState(game, options.gameDir);
             return false;
         });
     }
-    if (options.picturesFolder) setup.window().SetPicturesFolder(*options.picturesFolder);
+    // A played replay takes no screenshots.
+    if (options.picturesFolder && !replay)
+        setup.window().SetPicturesFolder(*options.picturesFolder);
     int status = setup.Run(options.commandLine);
+    if (replay && options.verifyReplay)
+        status = VerifyOutcome(setup.replayOutcome(), replay->header);
+    if (replay && !options.verifyReplay && !setup.replayOutcome().ended) {
+        std::cerr << "Zelkor: " << setup.replayOutcome().divergence << "\n";
+        status = 1;
+    }
 
     if (options.dumpFile) {
         std::ofstream out(*options.dumpFile, std::ios::binary);

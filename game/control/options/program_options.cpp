@@ -38,8 +38,9 @@ bool SetFlag(ProgramOptions& o, std::string_view name) {
 }
 
 bool IsValueOption(std::string_view name) {
-    for (std::string_view known : {"--game-dir", "--settings", "--check-level", "--keys", "--dump",
-                                   "--seed", "--frame-ms", "--run-ms"})
+    for (std::string_view known :
+         {"--game-dir", "--settings", "--check-level", "--keys", "--dump", "--seed", "--frame-ms",
+          "--run-ms", "--replay", "--verify-replay", "--record"})
         if (name == known) return true;
     return false;
 }
@@ -57,6 +58,12 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
         o.checkLevel = fs::path(value);
     } else if (name == "--keys") {
         o.keysFile = fs::path(value);
+    } else if (name == "--replay" || name == "--verify-replay") {
+        o.replayFile = fs::path(value);
+        o.verifyReplay = name == "--verify-replay";
+        o.headless = o.headless || o.verifyReplay;
+    } else if (name == "--record") {
+        o.recordFile = fs::path(value);
     } else if (name == "--dump") {
         o.dumpFile = fs::path(value);
     } else if (name == "--seed") {
@@ -94,6 +101,10 @@ std::string_view ProgramUsage() {
            "  --dump FILE         write the game state as JSON to FILE (headless)\n"
            "  --screenshot-at T FILE  write the picture at game time T (ms) as a PNG\n"
            "                      (headless, repeatable)\n"
+           "  --replay FILE       play a recorded game instead of scripted keys (headless)\n"
+           "  --verify-replay FILE  play a recorded game headless and say whether it ends\n"
+           "                      with the recorded score and level (exit 0, else 1; 2: refused)\n"
+           "  --record FILE       write each game's replay to FILE as it ends (headless)\n"
            "  --help              show this text\n"
            "Game switches: /L=level.dat /AIS=n /KM=US|DE /DM /H /Limit=n /Debug /NoClean=bool\n";
 }

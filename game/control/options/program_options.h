@@ -41,6 +41,12 @@ struct ProgramOptions {
         std::filesystem::path file;
     };
     std::vector<Screenshot> screenshots;
+    // A recorded game played headless instead of the scripted keys (--replay FILE), or
+    // played to check that it ends as recorded (--verify-replay FILE, headless by itself).
+    std::optional<std::filesystem::path> replayFile;
+    bool verifyReplay = false;
+    // The headless run recorded: each game's replay written to FILE as it ends (--record FILE).
+    std::optional<std::filesystem::path> recordFile;
     // Where F12 writes its pictures in a headless run; none: F12 says that it cannot.
     std::optional<std::filesystem::path> picturesFolder;
 

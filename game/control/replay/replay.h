@@ -20,6 +20,13 @@ struct ReplayFile {
     bool operator==(const ReplayFile&) const = default;
 };
 
+// How the recorded game started.
+enum class ReplayStart : std::uint8_t {
+    NewGame,      // the menu's New Game
+    LevelsPage,   // a level played from the Levels page (`startLevel`)
+    CommandLine,  // the level named with /L= (`startLevel`)
+};
+
 // What a recorded game's start depends on, and how it ended.
 struct ReplayHeader {
     std::uint32_t behaviourVersion = kBehaviourVersion;
@@ -28,6 +35,11 @@ struct ReplayHeader {
     std::string settingsText;           // the whole settings file in force at the start
     std::vector<std::string> switches;  // the command line, one switch each
     std::vector<ReplayFile> files;
+    ReplayStart start = ReplayStart::NewGame;
+    std::string startLevel;
+    // The window let its still loops wait for events (WindowEvents::Waits), so they drew
+    // only when something changed.
+    bool windowWaits = false;
     std::int64_t finalScore = 0;
     std::int32_t finalLevel = 0;
     bool operator==(const ReplayHeader&) const = default;
@@ -42,15 +54,26 @@ enum class ReplayInput : std::uint8_t {
     SoundReady,  // value: 1 when the sound device opened
     SoundLoad,   // value: 1 when the sound named `name` loaded
     FilePresence,  // value: 1 when the game folder has the file named `name`
+    Music,         // value: MusicAnswer(question, answer); of Ended only the true answers
 };
-inline constexpr int kReplayInputKinds = 7;
+inline constexpr int kReplayInputKinds = 8;
+
+// What the game asked the music player.
+enum class ReplayMusicQuestion : std::uint8_t { Load, Play, Ended };
+inline constexpr std::int64_t MusicAnswer(ReplayMusicQuestion question, bool answer) {
+    return static_cast<std::int64_t>(question) * 2 + (answer ? 1 : 0);
+}
 
 enum class ReplayWindowEvent : std::uint8_t {
     Closed,
     Activated,
     Deactivated,
     PictureLost,
-    FullScreen
+    FullScreen,
+    RunOver,  // the run's time ran out (a headless run)
+    // What a wait for the window's next event ended with (WindowEvents::WaitForEvent).
+    EventCame,
+    NoEventCame,
 };
 
 struct ReplayRecord {

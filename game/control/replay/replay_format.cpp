@@ -35,9 +35,11 @@ bool HasName(ReplayInput kind) {
 std::int64_t MostValue(ReplayInput kind) {
     switch (kind) {
         case ReplayInput::Window:
-            return static_cast<std::int64_t>(ReplayWindowEvent::FullScreen);
+            return static_cast<std::int64_t>(ReplayWindowEvent::NoEventCame);
         case ReplayInput::MessageBox:
             return 255;
+        case ReplayInput::Music:
+            return MusicAnswer(ReplayMusicQuestion::Ended, true);
         default:
             return 1;
     }
@@ -150,6 +152,9 @@ void WriteHeader(Writer& w, const ReplayHeader& h) {
         w.Text(f.name);
         w.Bytes(f.sha256);
     }
+    w.Number(static_cast<std::uint64_t>(h.start));
+    w.Text(h.startLevel);
+    w.Number(h.windowWaits ? 1 : 0);
     w.Number(ZigZag(h.finalScore));
     w.Number(ZigZag(h.finalLevel));
 }
@@ -216,6 +221,9 @@ bool ReadHeader(Reader& in, ReplayHeader& h) {
         f.sha256 = in.Bytes(kDigestLength);
         if (f.name.empty() || !IsHexDigest(f.sha256)) in.Fail();
     }
+    h.start = static_cast<ReplayStart>(in.NumberAtMost(static_cast<int>(ReplayStart::CommandLine)));
+    h.startLevel = in.Text();
+    h.windowWaits = in.NumberAtMost(1) == 1;
     h.finalScore = UnZigZag(in.Number());
     const std::int64_t level = UnZigZag(in.Number());
     if (level < INT32_MIN || level > INT32_MAX) in.Fail();

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "common/regular_file.h"
 #include "common/text_encoding.h"
 #include "game/control/options/settings.h"
 #include "game/control/run/quit.h"
@@ -34,22 +35,67 @@ UnextractHooks StartupHooks(Game& game,
 }
 
 // A new game, its random numbers seeded from the clock (the headless runner's manual
-// clock starts at its seed).
-std::unique_ptr<Game> SeededGame(Clock& clock) {
+// clock starts at its seed), or as the played replay's were.
+std::unique_ptr<Game> SeededGame(Clock& clock, const Replay* play) {
     auto game = std::make_unique<Game>(clock);
     game->rng.Seed(static_cast<std::uint64_t>(clock.NowMs()));
+    if (play) game->rng.Restore(play->header.randomState);
     return game;
+}
+
+ReplayTape TapeFor(const ReplaySession& replay) {
+    if (replay.play) return ReplayTape(replay.play->records);
+    ReplayTape tape;
+    if (replay.record) tape.Record();
+    return tape;
+}
+
+// The game's switches one by one, split at every blank so that joining them gives the line.
+std::vector<std::string> SplitSwitches(std::string_view line) {
+    std::vector<std::string> switches;
+    if (line.empty()) return switches;
+    for (std::size_t start = 0;;) {
+        const std::size_t blank = line.find(' ', start);
+        switches.emplace_back(line.substr(start, blank - start));
+        if (blank == std::string_view::npos) return switches;
+        start = blank + 1;
+    }
+}
+
+std::string JoinedSwitches(const std::vector<std::string>& switches) {
+    std::string line;
+    for (std::size_t i = 0; i < switches.size(); ++i)
+        line += (i > 0 ? " " : "") + switches[i];
+    return line;
+}
+
+// A played replay's still loops wait as the recorded window's did.
+bool PlayedWindowWaits(const ReplaySession& replay) {
+    return replay.play && replay.play->header.windowWaits;
 }
 
 }  // namespace
 
-GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& gameDir)
-    : game_(SeededGame(services.clock)),
-      settings_(services.settings),
+GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& gameDir,
+                     const ReplaySession& replay)
+    : played_(replay.play),
+      tape_(TapeFor(replay)),
+      seams_(tape_,
+             {services.clock, services.keyboard, services.events, services.sound, services.music,
+              services.messageBox, services.archiveReaders},
+             PlayedWindowWaits(replay)),
+      recordingSettings_(tape_.recording() ? std::make_unique<RecordingSettings>(services.settings)
+                                           : nullptr),
+      playedSettings_(replay.play ? SettingsFromText(replay.play->header.settingsText) : nullptr),
+      game_(SeededGame(seams_.clock(), replay.play)),
+      replays_(tape_, *game_, replay.keeper ? replay.keeper : &shelf_),
+      settings_(recordingSettings_ ? *recordingSettings_
+                : playedSettings_  ? *playedSettings_
+                                   : services.settings),
       files_(gameDir),
       registration_(gameDir, std::cerr),
-      messageBox_(services.messageBox),
-      archives_(*game_, files_, services.archiveReaders,
+      messageBox_(seams_.messageBox()),
+      archives_(*game_, files_, seams_.archiveReaders(),
                 StartupHooks(*game_,
                              [this](std::string_view archive, std::string_view reason) {
                                  GoOnWithoutArchive(archive, reason);
@@ -58,22 +104,55 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
       screen_(services.display, pictures_, services.text),
       shelf_(ReplayFolder(files_),
              [&game = *game_](std::string_view line) { TellPlayer(game, line); }),
-      window_(*game_, Services{services.keyboard, screen_, services.events, services.sound,
-                               services.music, services.settings, services.messageBox, archives_,
-                               files_, &registration_, &shelf_}) {
+      window_(*game_, Services{seams_.keyboard(), screen_, seams_.events(), seams_.sound(),
+                               seams_.music(), settings_, seams_.messageBox(), archives_, files_,
+                               &registration_, &shelf_, &replays_}) {
+    WatchReplay(services, replay.playStopped);
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept: on the console and the message line.
-    services.settings.SetReporter(
-        [&game = *game_](std::string_view line) { TellPlayer(game, line); });
+    settings_.SetReporter([&game = *game_](std::string_view line) { TellPlayer(game, line); });
+}
+
+// Recording: the header holds what the run's start depends on and names every file it
+// reads; playing: the run stops where the replay ends or goes another way.
+void GameSetup::WatchReplay(const GameServices& services, std::function<void()> playStopped) {
+    if (tape_.playing()) {
+        shelf_.TurnOff();
+        tape_.OnStop([&sink = static_cast<WindowEventSink&>(window_), playStopped] {
+            if (playStopped) playStopped();
+            sink.RunOver();
+        });
+        return;
+    }
+    if (!tape_.recording()) return;
+    ReplayHeader& header = replays_.header();
+    header.gameVersion = kGameVersion;
+    header.randomState = game_->rng.Words();
+    header.windowWaits = services.events.Waits();
+    replays_.SetSettings(recordingSettings_.get());
+    files_.WatchReads([this](const std::filesystem::path& file, std::string_view bytes) {
+        replays_.Consulted(files_.folder(), file, bytes);
+    });
+    seams_.OnArchiveOpened([this](const std::filesystem::path& archive) {
+        const FileBytes read = ReadRegularFile(archive, std::size_t{512} << 20);
+        if (read.status == FileStatus::Ok) replays_.Consulted(files_.folder(), archive, read.bytes);
+    });
 }
 
 int GameSetup::Run(std::string_view commandLine) {
-    const int code = window_.INIT_Main(commandLine);
+    std::string line(commandLine);
+    if (tape_.playing()) {
+        line = JoinedSwitches(played_->header.switches);
+    } else {
+        replays_.header().switches = SplitSwitches(commandLine);
+    }
+    const int code = window_.INIT_Main(line);
     EndRun();
     return code;
 }
 
 void GameSetup::EndRun() {
+    replays_.GameEnded();  // the program closing ends the game it was in
     if (!game_->flags.displayReady) return;
     SaveSettings(*game_, settings_);
     QuitServices quit;

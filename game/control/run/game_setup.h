@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -11,7 +12,10 @@
 #include "game/control/audio/audio.h"
 #include "game/control/input/keyboard.h"
 #include "game/control/input/window_events.h"
+#include "game/control/replay/replay_keeper.h"
+#include "game/control/replay/replay_seams.h"
 #include "game/control/replay/replay_shelf.h"
+#include "game/control/run/game_replays.h"
 #include "game/control/run/main_window.h"
 #include "game/control/run/message_box.h"
 #include "game/control/run/run_registration.h"
@@ -41,13 +45,27 @@ struct GameServices {
     ArchiveReaderFactory& archiveReaders;
 };
 
+// How a run takes part in replays: recorded, each game handed as it ends to `keeper` (none:
+// the game folder's shelf); or played from `play` (the services' answers come from it, its
+// settings from its header, the game it ends with ends the run, and the shelf is off); or
+// neither.
+struct ReplaySession {
+    bool record = false;
+    ReplayKeeper* keeper = nullptr;
+    const Replay* play = nullptr;
+    // Playing: told when the replay stops (at its end or where it went another way), before
+    // the loops unwind.
+    std::function<void()> playStopped;
+};
+
 // A whole run of the game: it creates the `Game`, seeded from the clock, and wires its
 // parts around it (the game folder, archives, pictures, the screen and the main window)
 // with the services. The program and the headless runner both run the game through it,
 // so a headless run is the player's run without the window, and ends as it does.
 class GameSetup final : private PictureHost {
 public:
-    GameSetup(const GameServices& services, const std::filesystem::path& gameDir);
+    GameSetup(const GameServices& services, const std::filesystem::path& gameDir,
+              const ReplaySession& replay = {});
     GameSetup(const GameSetup&) = delete;
     GameSetup& operator=(const GameSetup&) = delete;
 
@@ -63,6 +81,8 @@ public:
     RunRegistration& registration() { return registration_; }
     // The replays kept in the game folder; a run that plays a replay turns it off.
     ReplayShelf& shelf() { return shelf_; }
+    // Where a played replay stopped.
+    ReplayOutcome replayOutcome() const { return replays_.outcome(); }
 
 private:
     // PictureHost
@@ -77,6 +97,7 @@ private:
                    std::string_view password) override;
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
     void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
+    void WatchReplay(const GameServices& services, std::function<void()> playStopped);
     void ShowStartupWindow() override;
     void PictureOfWrongSize(std::string_view line, bool firstTime) override;
 
@@ -85,7 +106,13 @@ private:
     // copy of the game still uses them (after the menu's exit none are left).
     void EndRun();
 
+    const Replay* played_;
+    ReplayTape tape_;
+    ReplaySeams seams_;
+    std::unique_ptr<RecordingSettings> recordingSettings_;
+    std::unique_ptr<SettingsStore> playedSettings_;
     std::unique_ptr<Game> game_;
+    GameReplays replays_;
     SettingsStore& settings_;
     GameFiles files_;
     RunRegistration registration_;

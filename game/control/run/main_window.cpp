@@ -116,6 +116,8 @@ void MainWindow::MainLoopPass() {
         }
     }
     DoEvents();
+    // A game ends in the menu: the last level done, a next level that failed to load.
+    if (s_.watch && game_.flags.stopped) s_.watch->GameEnded();
 }
 
 void MainWindow::PlaceStandingSnakesOnStart() {
@@ -307,6 +309,7 @@ int MainWindow::LoadLevel(std::string_view path) {
     const int result = zelkor::LoadLevel(game_, *this, *this, path);
     // The menu comes up in its place and tells why.
     if (result != 1) HoldMenuStatus(game_, game_.level.InfoText);
+    if (result == 1 && s_.watch) s_.watch->LevelLoaded();
     return result;
 }
 

@@ -16,6 +16,7 @@
 #include "game/control/input/window_events.h"
 #include "game/control/menus/menu_logic.h"
 #include "game/control/replay/replay_shelf.h"
+#include "game/control/run/game_watch.h"
 #include "game/control/watch/replay_viewer.h"
 #include "game/level/level_loader.h"
 #include "game/present/screen.h"
@@ -43,6 +44,8 @@ struct Services {
     RunRegistration* registration = nullptr;
     // Where the hall of fame and the level records keep their replays; none: nowhere.
     ReplayShelf* shelf = nullptr;
+    // Told where each game begins and ends; none: nobody asks.
+    GameWatch* watch = nullptr;
 };
 
 // The game's main window: it owns the loops (main loop, pause, information

@@ -98,6 +98,8 @@ void MainWindow::DX_INIT() {
     bool levelFailed = false;
     if (!run.cmdLevelPath.empty()) {
         levelFailed = LoadLevel(run.cmdLevelPath) != 1;
+        if (!levelFailed && s_.watch)
+            s_.watch->GameStarted(ReplayStart::CommandLine, run.cmdLevelPath);
         run.cmdLevelPath.clear();
     }
     KeepInstalledModel();
@@ -214,6 +216,7 @@ void MainWindow::MenuSelect() {
             game_.flags.menuShown = false;
             game_.flags.infoShown = true;
             StartNewGameRecord(game_.Player());
+            if (s_.watch) s_.watch->GameStarted(ReplayStart::NewGame, {});
             break;
         case 2:
             m.optionsPage = 1;
@@ -268,9 +271,11 @@ void MainWindow::PlayListedLevel() {
     game_.flags.menuShown = false;
     game_.flags.infoShown = true;
     StartNewGameRecord(game_.Player());
+    if (s_.watch) s_.watch->GameStarted(ReplayStart::LevelsPage, level.fileName);
 }
 
 void MainWindow::LevelRunOver(bool won) {
+    if (s_.watch && s_.watch->GameEnded()) return;
     const bool best = RecordLevelRun(game_, s_.settings, won, Shelf());
     EndLevelRun(game_);
     MenuState& m = game_.menu;
@@ -316,6 +321,7 @@ void MainWindow::SaveSettings() {
 }
 
 HighScoreEntry MainWindow::EnterHighScore() {
+    if (s_.watch && s_.watch->GameEnded()) return HighScoreEntry::NotEntered;
     const HighScoreResult result = zelkor::EnterHighScore(game_, s_.settings, Shelf());
     switch (result.outcome) {
         case HighScoreOutcome::Entered:
@@ -343,6 +349,7 @@ int MainWindow::HighestModelNumber() {
 }
 
 void MainWindow::QuitAndEnd() {
+    if (s_.watch && s_.watch->GameEnded()) return;
     QuitCleanUp(game_, s_.files.folder(), s_.settings,
                 QuitServices{{},
                              [this] { s_.keyboard.DI_Release(); },
