@@ -13,6 +13,8 @@
 #include "game/control/replay/replay_file.h"
 #include "game/control/run/game_setup.h"
 #include "game/control/run/message_box.h"
+#include "game/control/watch/played_replay.h"
+#include "game/control/watch/window_replay_viewer.h"
 
 namespace zelkor {
 namespace {
@@ -180,6 +182,16 @@ int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform)
     // A played replay takes no screenshots.
     if (options.picturesFolder && !replay)
         setup.window().SetPicturesFolder(*options.picturesFolder);
+    // Replays watched from the pages play under the scripted keys, heard by nobody.
+    WindowReplayViewer viewer(
+        {display, keyboard, events, clock}, setup.files(), [&](const Replay& r, ReplayWatch& w) {
+            SilentSound silentSound;
+            SilentMusic silentMusic;
+            PlayWatchedReplay(r, options.gameDir, w,
+                              {clock, platform.pictureFiles, platform.text, silentSound,
+                               silentMusic, platform.archiveReaders});
+        });
+    setup.window().SetReplayViewer(viewer);
     int status = setup.Run(options.commandLine);
     if (replay && options.verifyReplay)
         status = VerifyOutcome(setup.replayOutcome(), replay->header);

@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, kMenuRows> kMainMenuHelp{
     "Exit this cool game"};
 
 constexpr std::string_view kLevelsHelp =
-    "Enter plays the selected level, Escape returns to the menu";
+    "Enter plays the selected level, Space watches its best run, Escape returns to the menu";
 
 constexpr std::array<std::string_view, kOptionRows> kOptionHelp{
     "Set the maximum game speed [10fast - 60slow]",

@@ -7,7 +7,13 @@ namespace zelkor {
 std::optional<std::string> MainWindow::WatchReplay(
     const std::optional<std::filesystem::path>& file) {
     if (!file) return std::string(kNoReplayKept);
+    const MusicState music = game_.music;
     std::optional<std::string> refusal = viewer_->Watch(*file, *this);
+    // The recorded game had the music player to itself: the page's track starts again.
+    if (!refusal && music.playing && music_.zkLoadMusic(music.file)) {
+        music_.zkPlayMusic(music.looping, 0);
+        music_.zkMusicVolume(game_.options.musicVolume);
+    }
     // A key still held from watching (the Escape that stopped it) acts only when it goes
     // down again.
     KeyState& keys = game_.keys;

@@ -6,6 +6,7 @@
 #include "common/game_files.h"
 #include "common/settings_store.h"
 #include "game/control/options/settings.h"
+#include "game/control/replay/replay_shelf.h"
 
 namespace zelkor {
 
@@ -14,14 +15,15 @@ std::optional<std::filesystem::path> KeptReplay(const GameFiles& files, std::str
     if (name.empty() || name == "." || name == ".." ||
         name.find_first_of("/\\") != std::string_view::npos)
         return std::nullopt;
-    std::filesystem::path file = files.File("replays/" + std::string(name));
+    std::filesystem::path file =
+        files.File(std::string(kReplayFolderName) + "/" + std::string(name));
     std::error_code error;
     if (file.empty() || !std::filesystem::is_regular_file(file, error)) return std::nullopt;
     return file;
 }
 
 std::optional<std::filesystem::path> LastGameReplay(const GameFiles& files) {
-    return KeptReplay(files, "last.zkreplay");
+    return KeptReplay(files, kLastGameReplayName);
 }
 
 std::optional<std::filesystem::path> ReplayOfPlace(const GameFiles& files, SettingsStore& settings,

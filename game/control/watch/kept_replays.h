@@ -16,7 +16,7 @@ std::optional<std::filesystem::path> LastGameReplay(const GameFiles& files);
 // The replay of hall-of-fame place 1..10, named by the HiScore section's "Replay n".
 std::optional<std::filesystem::path> ReplayOfPlace(const GameFiles& files, SettingsStore& settings,
                                                    int place);
-// A replay kept under `name` (a level's best run names its own).
+// A replay kept under `name` (a hall-of-fame place or a level's best run names its own).
 std::optional<std::filesystem::path> KeptReplay(const GameFiles& files, std::string_view name);
 
 }  // namespace zelkor
