@@ -39,7 +39,7 @@ struct WindowServices {
                                   [this, &files](const Replay& replay, ReplayWatch& watch) {
                                       SdlSound sound(mixer);
                                       SdlMusic music(mixer);
-                                      PlayWatchedReplay(
+                                      return PlayWatchedReplay(
                                           replay, files.folder(), watch,
                                           {clock, pictureFiles, text, sound, music, readers});
                                   });

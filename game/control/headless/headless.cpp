@@ -187,9 +187,9 @@ int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform)
         {display, keyboard, events, clock}, setup.files(), [&](const Replay& r, ReplayWatch& w) {
             SilentSound silentSound;
             SilentMusic silentMusic;
-            PlayWatchedReplay(r, options.gameDir, w,
-                              {clock, platform.pictureFiles, platform.text, silentSound,
-                               silentMusic, platform.archiveReaders});
+            return PlayWatchedReplay(r, options.gameDir, w,
+                                     {clock, platform.pictureFiles, platform.text, silentSound,
+                                      silentMusic, platform.archiveReaders});
         });
     setup.window().SetReplayViewer(viewer);
     int status = setup.Run(options.commandLine);

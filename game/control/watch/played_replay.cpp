@@ -5,8 +5,8 @@
 
 namespace zelkor {
 
-void PlayWatchedReplay(const Replay& replay, const std::filesystem::path& gameDir,
-                       ReplayWatch& watch, const WatchedServices& s) {
+ReplayOutcome PlayWatchedReplay(const Replay& replay, const std::filesystem::path& gameDir,
+                                ReplayWatch& watch, const WatchedServices& s) {
     // The tape answers for these; the watcher's own keyboard and window stay the watcher's.
     NullKeyboard keyboard;
     NoWindowEvents events;
@@ -17,6 +17,7 @@ void PlayWatchedReplay(const Replay& replay, const std::filesystem::path& gameDi
                     gameDir, ReplaySession{false, nullptr, &replay, {}});
     watch.Begin(setup.game(), setup.screen().pictures(), [&setup] { setup.window().RunOver(); });
     setup.Run("");
+    return setup.replayOutcome();
 }
 
 }  // namespace zelkor

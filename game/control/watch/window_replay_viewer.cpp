@@ -12,8 +12,10 @@ std::optional<std::string> WindowReplayViewer::Watch(const std::filesystem::path
     if (const auto changed = ChangedReplayFile(read.replay->header, files_))
         return Utf8ToCp1252(*changed);
     ReplayWatch watch(window_);
-    play_(*read.replay, watch);
+    const ReplayOutcome outcome = play_(*read.replay, watch);
     watch.PassOnWindowEvents(window);
+    // A replay that went another way than recorded says so where it was started.
+    if (!outcome.ended && !watch.stopped()) return Utf8ToCp1252(outcome.divergence);
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/game_files.h"
 #include "game/control/replay/replay.h"
+#include "game/control/run/game_replays.h"
 #include "game/control/watch/replay_viewer.h"
 #include "game/control/watch/replay_watch.h"
 
@@ -14,8 +15,8 @@ namespace zelkor {
 class WindowReplayViewer final : public ReplayViewer {
 public:
     // Plays a checked replay with `watch` as its display (calling its Begin once the game
-    // exists); returns when the recorded game ended or the watcher stopped it.
-    using Play = std::function<void(const Replay& replay, ReplayWatch& watch)>;
+    // exists); returns when the recorded game ended, went another way, or was stopped.
+    using Play = std::function<ReplayOutcome(const Replay& replay, ReplayWatch& watch)>;
 
     WindowReplayViewer(ReplayWatch::Window window, const GameFiles& files, Play play)
         : window_(window), files_(files), play_(std::move(play)) {}
