@@ -98,8 +98,11 @@ void MainWindow::DX_INIT() {
     bool levelFailed = false;
     if (!run.cmdLevelPath.empty()) {
         levelFailed = LoadLevel(run.cmdLevelPath) != 1;
-        if (!levelFailed && s_.watch)
-            s_.watch->GameStarted(ReplayStart::CommandLine, run.cmdLevelPath);
+        // The replay names the level as the game folder holds it ("lvl/lvl5.dat").
+        std::string_view level = run.cmdLevelPath;
+        const std::string folder = s_.files.folder().string() + "/";
+        if (level.starts_with(folder)) level.remove_prefix(folder.size());
+        if (!levelFailed && s_.watch) s_.watch->GameStarted(ReplayStart::CommandLine, level);
         run.cmdLevelPath.clear();
     }
     KeepInstalledModel();
