@@ -79,10 +79,11 @@ void KeepEntryName(Game& game, KeyHandlerActions& actions) {
 
 // The hall of fame's cursor, from the last game's row to the tenth place; Enter watches the
 // row's replay unless the cheat console holds text (Enter then empties it). While a new line
-// is named, every key is the name's.
+// is named, every key is the name's; while the game-over box waits (the page is already set
+// behind it), its Enter is the box's, not a request to watch the game that just ended.
 void NavigateHallOfFame(Game& game, KeyHandlerActions& actions, int k) {
     MenuState& m = game.menu;
-    if (NamingEntry(game)) return;
+    if (NamingEntry(game) || DeathSequenceRunning(game)) return;
     const int row = m.hallOfFameRow;
     if (k == key::Up) m.hallOfFameRow = static_cast<std::int16_t>(std::max(row - 1, 0));
     if (k == key::Down) m.hallOfFameRow = static_cast<std::int16_t>(std::min(row + 1, 10));
