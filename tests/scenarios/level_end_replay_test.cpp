@@ -94,6 +94,11 @@ TEST(GameOver, TheLastLifeLostEntersTheHallOfFame) {
     // Its replay ends as it did; cut short, or once a level it read changed, it is refused.
     EXPECT_EQ(replay.Verify(recorded, 0), "Final score 10009, level 2: as recorded\n");
     const std::string bytes = ReadBytes(recorded);
+    // The game folder keeps it as the last game, and the new entry names a copy of it.
+    EXPECT_EQ(ReadBytes(replay.dir() / "replays/last.zkreplay"), bytes);
+    const std::string saved = ReadBytes(replay.dir() / "settings.ini");
+    const std::string kept = saved.substr(saved.find("Replay 1=") + 9, 25);  // hex + ".zkreplay"
+    EXPECT_EQ(ReadBytes(replay.dir() / "replays" / kept), bytes);
     WriteBytes(replay.dir() / "cut.zkreplay", bytes.substr(0, bytes.size() - 1));
     EXPECT_EQ(replay.Verify(replay.dir() / "cut.zkreplay", 2),
               "Zelkor: This replay is damaged or incomplete\n");

@@ -57,6 +57,7 @@ void ReplayShelf::TurnOff() {
 }
 
 void ReplayShelf::GameRecorded(const Replay& replay) {
+    if (next_ != nullptr) next_->GameRecorded(replay);
     lastBytes_.clear();
     if (folder_.empty()) return;
     std::string bytes = EncodeReplay(replay);

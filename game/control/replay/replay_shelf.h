@@ -42,6 +42,8 @@ public:
 
     // Nothing is written or removed from now on.
     void TurnOff();
+    // `next` receives every game handed over too (a file the run records to); none: nobody.
+    void PassOn(ReplayKeeper* next) { next_ = next; }
 
     // Replaces "last.zkreplay" with the game just ended.
     void GameRecorded(const Replay& replay) override;
@@ -60,6 +62,7 @@ private:
 
     std::filesystem::path folder_;  // empty: off
     Reporter report_;
+    ReplayKeeper* next_ = nullptr;
     bool reported_ = false;
     std::string lastBytes_;  // the last game's file, until a record takes a copy
 };

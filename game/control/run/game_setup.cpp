@@ -88,7 +88,7 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
                                            : nullptr),
       playedSettings_(replay.play ? SettingsFromText(replay.play->header.settingsText) : nullptr),
       game_(SeededGame(seams_.clock(), replay.play)),
-      replays_(tape_, *game_, replay.keeper ? replay.keeper : &shelf_),
+      replays_(tape_, *game_, &shelf_),
       settings_(recordingSettings_ ? *recordingSettings_
                 : playedSettings_  ? *playedSettings_
                                    : services.settings),
@@ -107,6 +107,7 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
       window_(*game_, Services{seams_.keyboard(), screen_, seams_.events(), seams_.sound(),
                                seams_.music(), settings_, seams_.messageBox(), archives_, files_,
                                &registration_, &shelf_, &replays_}) {
+    shelf_.PassOn(replay.keeper);
     WatchReplay(services, replay.playStopped);
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept: on the console and the message line.

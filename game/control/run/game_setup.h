@@ -45,10 +45,10 @@ struct GameServices {
     ArchiveReaderFactory& archiveReaders;
 };
 
-// How a run takes part in replays: recorded, each game handed as it ends to `keeper` (none:
-// the game folder's shelf); or played from `play` (the services' answers come from it, its
-// settings from its header, the game it ends with ends the run, and the shelf is off); or
-// neither.
+// How a run takes part in replays: recorded, each game handed as it ends to the game
+// folder's shelf and to `keeper` when there is one; or played from `play` (the services' answers
+// come from it, its settings from its header, the game it ends with ends the run, and the shelf is
+// off); or neither.
 struct ReplaySession {
     bool record = false;
     ReplayKeeper* keeper = nullptr;
