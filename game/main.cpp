@@ -65,7 +65,7 @@ int RunGame(const ProgramOptions& options) {
     // Every game is recorded; the shelf in the game folder keeps its replay as it ends.
     GameSetup setup(GameServices{w.clock, w.keyboard, w.window, w.window, w.pictureFiles, w.text,
                                  sound, music, settings, w.messageBox, w.readers},
-                    options.gameDir, ReplaySession{true, nullptr, nullptr, {}});
+                    options.gameDir, ReplaySession{true, nullptr, nullptr, {}, {}});
     setup.window().SetPicturesFolder(UserPicturesFolder());
     WindowReplayViewer viewer = w.Viewer(setup.files());
     setup.window().SetReplayViewer(viewer);

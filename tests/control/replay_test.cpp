@@ -24,6 +24,7 @@ ReplayHeader SampleHeader() {
     h.files = {{"lvl/lvl5.dat", Sha256Hex("level")}, {"AI_Names.lst", Sha256Hex("")}};
     h.finalScore = -3;
     h.finalLevel = 18;
+    h.gamesBefore = 0xffffffffu;
     return h;
 }
 

@@ -120,7 +120,7 @@ TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothi
             player,        keyboard,       window,         window,   services.pictureFiles,
             services.text, services.sound, services.music, settings, services.messageBox,
             archives};
-        GameSetup setup(inWindow, folder.dir(), ReplaySession{true, &keeper, nullptr, {}});
+        GameSetup setup(inWindow, folder.dir(), ReplaySession{true, &keeper, nullptr, {}, {}});
         keeper.game = &setup.game();
         keeper.dir = folder.dir();
         setup.Run("");

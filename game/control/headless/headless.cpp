@@ -161,11 +161,14 @@ int RunHeadless(const ProgramOptions& options, const HeadlessPlatform& platform)
     const Game* played = nullptr;
     std::optional<ReplayWriter> writer;
     if (options.recordFile && !replay) writer.emplace(*options.recordFile);
-    ReplaySession session{writer.has_value(), writer ? &*writer : nullptr,
-                          replay ? &*replay : nullptr, [&] {
+    ReplaySession session{writer.has_value(),
+                          writer ? &*writer : nullptr,
+                          replay ? &*replay : nullptr,
+                          [&] {
                               if (options.dumpFile && !dumpAtEnd)
                                   dumpAtEnd = DumpState(*played, options.gameDir);
-                          }};
+                          },
+                          {}};
     GameSetup setup(
         GameServices{clock, keyboard, events, display, platform.pictureFiles, platform.text, sound,
                      music, *settings, messageBox, platform.archiveReaders},

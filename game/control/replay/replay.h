@@ -42,6 +42,9 @@ struct ReplayHeader {
     bool windowWaits = false;
     std::int64_t finalScore = 0;
     std::int32_t finalLevel = 0;
+    // Games the run started before this one (a replay holds the run from its start): playing,
+    // the game started after that many is the replay's own.
+    std::uint32_t gamesBefore = 0;
     bool operator==(const ReplayHeader&) const = default;
 };
 

@@ -157,6 +157,7 @@ void WriteHeader(Writer& w, const ReplayHeader& h) {
     w.Number(h.windowWaits ? 1 : 0);
     w.Number(ZigZag(h.finalScore));
     w.Number(ZigZag(h.finalLevel));
+    w.Number(h.gamesBefore);
 }
 
 // Keys that went down or up between two snapshots, ascending.
@@ -228,6 +229,7 @@ bool ReadHeader(Reader& in, ReplayHeader& h) {
     const std::int64_t level = UnZigZag(in.Number());
     if (level < INT32_MIN || level > INT32_MAX) in.Fail();
     h.finalLevel = static_cast<std::int32_t>(level);
+    h.gamesBefore = static_cast<std::uint32_t>(in.NumberAtMost(UINT32_MAX));
     return in.ok();
 }
 

@@ -33,6 +33,9 @@ void GameReplays::GameStarted(ReplayStart how, std::string_view level) {
     levels_ = 1;
     header_.start = how;
     header_.startLevel = level;
+    header_.gamesBefore = gamesStarted_++;
+    if (tape_.playing() && header_.gamesBefore == ownGamesBefore_ && ownGameStarted_)
+        ownGameStarted_();
 }
 
 void GameReplays::LevelLoaded() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "game/control/replay/replay_keeper.h"
 #include "game/control/replay/replay_seams.h"
@@ -36,6 +38,12 @@ public:
     void Consulted(const std::filesystem::path& folder, const std::filesystem::path& file,
                    std::string_view bytes);
     ReplayOutcome outcome() const;
+    // Playing: `started` is told when the game started after `gamesBefore` others begins,
+    // the replay's own.
+    void OnOwnGameStarted(std::uint32_t gamesBefore, std::function<void()> started) {
+        ownGamesBefore_ = gamesBefore;
+        ownGameStarted_ = std::move(started);
+    }
 
     void GameStarted(ReplayStart how, std::string_view level) override;
     void LevelLoaded() override;
@@ -49,6 +57,9 @@ private:
     ReplayHeader header_;
     bool inGame_ = false;
     std::int32_t levels_ = 0;
+    std::uint32_t gamesStarted_ = 0;
+    std::uint32_t ownGamesBefore_ = 0;
+    std::function<void()> ownGameStarted_;
     ReplayOutcome outcome_;
 };
 

@@ -108,7 +108,7 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
                                seams_.music(), settings_, seams_.messageBox(), archives_, files_,
                                &registration_, &shelf_, &replays_}) {
     shelf_.PassOn(replay.keeper);
-    WatchReplay(services, replay.playStopped);
+    WatchReplay(services, replay);
     // A settings file that cannot be written is no reason to stop, but the player
     // should learn why the options are not kept: on the console and the message line.
     settings_.SetReporter([&game = *game_](std::string_view line) { TellPlayer(game, line); });
@@ -116,13 +116,15 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
 
 // Recording: the header holds what the run's start depends on and names every file it
 // reads; playing: the run stops where the replay ends or goes another way.
-void GameSetup::WatchReplay(const GameServices& services, std::function<void()> playStopped) {
+void GameSetup::WatchReplay(const GameServices& services, const ReplaySession& replay) {
     if (tape_.playing()) {
         shelf_.TurnOff();
-        tape_.OnStop([&sink = static_cast<WindowEventSink&>(window_), playStopped] {
-            if (playStopped) playStopped();
-            sink.RunOver();
-        });
+        replays_.OnOwnGameStarted(played_->header.gamesBefore, replay.ownGameStarted);
+        tape_.OnStop(
+            [&sink = static_cast<WindowEventSink&>(window_), playStopped = replay.playStopped] {
+                if (playStopped) playStopped();
+                sink.RunOver();
+            });
         return;
     }
     if (!tape_.recording()) return;

@@ -56,6 +56,9 @@ struct ReplaySession {
     // Playing: told when the replay stops (at its end or where it went another way), before
     // the loops unwind.
     std::function<void()> playStopped;
+    // Playing: told when the replay's own game starts (the run before it is its start-up,
+    // menu and earlier games).
+    std::function<void()> ownGameStarted;
 };
 
 // A whole run of the game: it creates the `Game`, seeded from the clock, and wires its
@@ -97,7 +100,7 @@ private:
                    std::string_view password) override;
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
     void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
-    void WatchReplay(const GameServices& services, std::function<void()> playStopped);
+    void WatchReplay(const GameServices& services, const ReplaySession& replay);
     void ShowStartupWindow() override;
     void PictureOfWrongSize(std::string_view line, bool firstTime) override;
 

@@ -4,6 +4,28 @@
 #include "game/control/run/game_setup.h"
 
 namespace zelkor {
+namespace {
+
+// The recorded run's sounds before its own game are not heard (its loads still happen).
+class SoundOfTheGame final : public SoundDevice {
+public:
+    SoundOfTheGame(SoundDevice& device, const ReplayWatch& watch)
+        : device_(device), watch_(watch) {}
+    bool Open() override { return device_.Open(); }
+    bool CreateBuffer(int entry, const std::filesystem::path& file) override {
+        return device_.CreateBuffer(entry, file);
+    }
+    void ReleaseBuffers() override { device_.ReleaseBuffers(); }
+    void Play(int entry, int balance, int volume) override {
+        if (watch_.showing()) device_.Play(entry, balance, volume);
+    }
+
+private:
+    SoundDevice& device_;
+    const ReplayWatch& watch_;
+};
+
+}  // namespace
 
 ReplayOutcome PlayWatchedReplay(const Replay& replay, const std::filesystem::path& gameDir,
                                 ReplayWatch& watch, const WatchedServices& s) {
@@ -12,9 +34,11 @@ ReplayOutcome PlayWatchedReplay(const Replay& replay, const std::filesystem::pat
     NoWindowEvents events;
     NullMessageBox messageBox;
     MemorySettingsStore settings;
-    GameSetup setup(GameServices{s.clock, keyboard, events, watch, s.pictureFiles, s.text, s.sound,
-                                 s.music, settings, messageBox, s.archiveReaders},
-                    gameDir, ReplaySession{false, nullptr, &replay, {}});
+    SoundOfTheGame sound(s.sound, watch);
+    GameSetup setup(
+        GameServices{s.clock, keyboard, events, watch, s.pictureFiles, s.text, sound, s.music,
+                     settings, messageBox, s.archiveReaders},
+        gameDir, ReplaySession{false, nullptr, &replay, {}, [&watch] { watch.OwnGameStarted(); }});
     watch.Begin(setup.game(), setup.screen().pictures(), [&setup] { setup.window().RunOver(); });
     setup.Run("");
     return setup.replayOutcome();

@@ -13,9 +13,10 @@ void ReplayWatch::Begin(const Game& watched, const PictureStore& fonts,
     watched_ = &watched;
     fonts_ = &fonts;
     stop_ = std::move(stop);
-    stopped_ = windowClosed_ = runOver_ = false;
+    stopped_ = windowClosed_ = runOver_ = showing_ = false;
     mark_ = {};
     pacer_.Restart();
+    keysReadAt_ = w_.clock.NowMs();
     // Keys held as watching begins (the Enter that started it) act only when pressed again.
     PollKeyboard(w_.keyboard, keys_);
     keys_.presses.Clear();
@@ -23,6 +24,15 @@ void ReplayWatch::Begin(const Game& watched, const PictureStore& fonts,
 
 void ReplayWatch::Present(const Surface& backBuffer) {
     if (stopped_ || watched_ == nullptr) return;  // the recorded game ends unseen
+    if (!showing_) {
+        // Escape stops the run before the game too; its keys are read once a frame, since
+        // reading them lets a headless run's clock move on.
+        if (w_.clock.NowMs() - keysReadAt_ >= kRefreshMs) {
+            keysReadAt_ = w_.clock.NowMs();
+            ReadKeys();
+        }
+        return;
+    }
     picture_ = backBuffer;
     ReadKeys();
     for (;;) {
@@ -39,6 +49,11 @@ void ReplayWatch::Present(const Surface& backBuffer) {
         ReadKeys();
     }
     if (!mark_.fast || w_.clock.NowMs() - shownAt_ >= kRefreshMs) ShowMarked();
+}
+
+void ReplayWatch::OwnGameStarted() {
+    showing_ = true;
+    pacer_.Restart();  // the run before the game took no time
 }
 
 void ReplayWatch::ShowMarked() {

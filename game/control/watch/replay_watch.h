@@ -17,7 +17,8 @@ namespace zelkor {
 // clock (at four times the speed no more often than the display refreshes). Between pictures
 // it reads the player's keys, which never reach the recorded game: Space pauses and resumes
 // (the last picture stays, marked "PAUSED"), Right plays at four times the speed and back,
-// Escape stops. Closing the window stops it too.
+// Escape stops. Closing the window stops it too. What the recorded run showed before its own
+// game (its start-up, menu and earlier games) passes unseen and unpaced, only Escape heard.
 class ReplayWatch final : public Display, private WindowEventSink {
 public:
     // What the watcher sees and presses: the program's own window, keys and clock.
@@ -32,6 +33,9 @@ public:
     // The recorded game being shown, the pictures of its fonts, and what ends it early.
     void Begin(const Game& watched, const PictureStore& fonts, std::function<void()> stop);
     bool stopped() const { return stopped_; }
+    // The replay's own game starts: from here on its pictures are shown.
+    void OwnGameStarted();
+    bool showing() const { return showing_; }
     // The window closed (or a headless run's time up) while watching, told to the program's
     // own window once the replay has ended.
     void PassOnWindowEvents(WindowEventSink& window) const;
@@ -63,7 +67,9 @@ private:
     ReplayMark mark_;
     ReplayPacer pacer_;
     std::int64_t shownAt_ = -kRefreshMs;
+    std::int64_t keysReadAt_ = 0;
     bool stopped_ = false;
+    bool showing_ = false;
     bool windowClosed_ = false;
     bool runOver_ = false;
 };
