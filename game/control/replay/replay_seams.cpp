@@ -319,8 +319,7 @@ std::function<std::int64_t()> ClockSource(ReplayTape& tape, Clock& inner) {
 }  // namespace
 
 ReplaySeams::ReplaySeams(ReplayTape& tape, const Inner& inner, bool windowWaits)
-    : tape_(tape),
-      clock_(ClockSource(tape, inner.clock)),
+    : clock_(ClockSource(tape, inner.clock)),
       wrappers_(std::make_unique<Wrappers>(Wrappers{
           SeamKeyboard(tape, inner.keyboard), SeamEvents(tape, inner.events, clock_, windowWaits),
           SeamSound(tape, inner.sound), SeamMusic(tape, inner.music),

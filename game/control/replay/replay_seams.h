@@ -104,7 +104,6 @@ public:
 
 private:
     struct Wrappers;
-    ReplayTape& tape_;
     PassClock clock_;
     std::unique_ptr<Wrappers> wrappers_;
 };
