@@ -1,8 +1,9 @@
 #include "game/control/replay/replay_seams.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
+
+#include "common/ini_text.h"
 
 namespace zelkor {
 
@@ -353,29 +354,22 @@ void ReplaySeams::OnArchiveOpened(std::function<void(const std::filesystem::path
 
 namespace {
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 std::string KnownKey(std::string_view section, std::string_view key) {
-    return Lower(section) + '\n' + Lower(key);
+    return LowerAscii(section) + '\n' + LowerAscii(key);
 }
 
 }  // namespace
 
 std::optional<std::string> RecordingSettings::Read(std::string_view section, std::string_view key) {
     std::optional<std::string> value = inner_.Read(section, key);
-    if (known_.emplace(KnownKey(section, key), true).second)
+    if (known_.insert(KnownKey(section, key)).second)
         seen_.push_back({std::string(section), std::string(key), value});
     return value;
 }
 
 bool RecordingSettings::WriteBatch(std::span<const SettingsEntry> entries) {
     for (const SettingsEntry& e : entries)
-        known_.emplace(KnownKey(e.section, e.key), true);
+        known_.insert(KnownKey(e.section, e.key));
     return inner_.WriteBatch(entries);
 }
 
@@ -384,13 +378,13 @@ std::string RecordingSettings::Text() const {
     std::vector<std::string> sections;
     for (const Seen& s : seen_)
         if (s.value &&
-            std::find(sections.begin(), sections.end(), Lower(s.section)) == sections.end())
-            sections.push_back(Lower(s.section));
+            std::find(sections.begin(), sections.end(), LowerAscii(s.section)) == sections.end())
+            sections.push_back(LowerAscii(s.section));
     std::string text;
     for (const std::string& section : sections) {
         bool first = true;
         for (const Seen& s : seen_) {
-            if (!s.value || Lower(s.section) != section) continue;
+            if (!s.value || LowerAscii(s.section) != section) continue;
             if (std::exchange(first, false)) text += "[" + s.section + "]\n";
             text += s.key + "=" + *s.value + "\n";
         }

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -128,7 +128,7 @@ private:
     };
     SettingsStore& inner_;
     std::vector<Seen> seen_;
-    std::map<std::string, bool> known_;  // by lower-case "section\nkey": read (or written) before
+    std::set<std::string> known_;  // by lower-case "section\nkey": read (or written) before
 };
 
 // A memory store holding the values of RecordingSettings::Text.
