@@ -6,17 +6,27 @@
 
 namespace zelkor {
 
-void GameReplays::Consulted(const std::filesystem::path& folder, const std::filesystem::path& file,
-                            std::string_view bytes) {
-    if (!tape_.recording()) return;
+namespace {
+
+std::string HeaderName(const std::filesystem::path& folder, const std::filesystem::path& file) {
     const std::filesystem::path below = file.lexically_relative(folder);
     const bool inside = !below.empty() && *below.begin() != "..";
-    const std::string name = (inside ? below : file).generic_string();
-    auto& files = header_.files;
-    if (std::any_of(files.begin(), files.end(),
-                    [&](const ReplayFile& f) { return f.name == name; }))
-        return;
-    files.push_back({name, Sha256Hex(bytes)});
+    return (inside ? below : file).generic_string();
+}
+
+}  // namespace
+
+bool GameReplays::Named(const std::filesystem::path& folder,
+                        const std::filesystem::path& file) const {
+    const std::string name = HeaderName(folder, file);
+    return std::any_of(header_.files.begin(), header_.files.end(),
+                       [&](const ReplayFile& f) { return f.name == name; });
+}
+
+void GameReplays::Consulted(const std::filesystem::path& folder, const std::filesystem::path& file,
+                            std::string_view bytes) {
+    if (!tape_.recording() || Named(folder, file)) return;
+    header_.files.push_back({HeaderName(folder, file), Sha256Hex(bytes)});
 }
 
 ReplayOutcome GameReplays::outcome() const {

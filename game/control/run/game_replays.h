@@ -37,6 +37,8 @@ public:
     // A file the run consulted, once by name: its path below `folder` (else as it is).
     void Consulted(const std::filesystem::path& folder, const std::filesystem::path& file,
                    std::string_view bytes);
+    // Whether the header names that file already (an archive opened again need not be read).
+    bool Named(const std::filesystem::path& folder, const std::filesystem::path& file) const;
     ReplayOutcome outcome() const;
     // Playing: `started` is told when the game started after `gamesBefore` others begins,
     // the replay's own.

@@ -137,6 +137,7 @@ void GameSetup::WatchReplay(const GameServices& services, const ReplaySession& r
         replays_.Consulted(files_.folder(), file, bytes);
     });
     seams_.OnArchiveOpened([this](const std::filesystem::path& archive) {
+        if (replays_.Named(files_.folder(), archive)) return;
         const FileBytes read = ReadRegularFile(archive, std::size_t{512} << 20);
         if (read.status == FileStatus::Ok) replays_.Consulted(files_.folder(), archive, read.bytes);
     });
