@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <functional>
 #include <map>
 #include <random>
 
@@ -14,6 +13,7 @@
 #include "game/platform/sdl_keyboard.h"
 #include "game/platform/sdl_window.h"
 #include "tests/scenarios/replay.h"
+#include "tests/support/player_at_the_window.h"
 #include "tests/support/quiet_services.h"
 
 namespace zelkor {
@@ -21,42 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The clock of a window that is not always on time: each reading comes 14 to 19 ms after
-// the last. What the player does is sent through SDL's queue when its time comes, so the
-// window and the keyboard's latch hand it to the game as they would.
-class PlayerAtTheWindow final : public Clock {
-public:
-    std::int64_t NowMs() const override {
-        now_ += 14 + static_cast<std::int64_t>(jitter_() % 6);
-        for (auto due = acts_.begin(); due != acts_.end() && due->first <= now_;)
-            due->second(), due = acts_.erase(due);
-        return now_;
-    }
-    void At(std::int64_t ms, std::function<void()> act) { acts_.emplace(ms, std::move(act)); }
-    void Key(std::int64_t ms, SDL_Scancode key, Uint16 modifiers = KMOD_NONE) {
-        At(ms, [=] {
-            SDL_Event event{};
-            event.type = SDL_KEYDOWN;
-            event.key.keysym.scancode = key;
-            event.key.keysym.sym = SDL_GetKeyFromScancode(key);
-            event.key.keysym.mod = modifiers;
-            SDL_PushEvent(&event);
-        });
-    }
-    void Window(std::int64_t ms, Uint32 type, Uint8 change = 0) {
-        At(ms, [=] {
-            SDL_Event event{};
-            event.type = type;
-            event.window.event = change;
-            SDL_PushEvent(&event);
-        });
-    }
-
-private:
-    mutable std::int64_t now_ = 0;
-    mutable std::mt19937 jitter_{5};
-    mutable std::multimap<std::int64_t, std::function<void()>> acts_;
-};
+using support::PlayerAtTheWindow;
 
 // Keeps the replay handed over and the state the game was in at that moment.
 class Keeper final : public ReplayKeeper {
