@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/common/temp_folder.h"
+
 extern char** environ;
 
 namespace zelkor::bench {
@@ -29,34 +31,25 @@ namespace fs = std::filesystem;
 class GameFolderCopy {
 public:
     GameFolderCopy() {
-        // Beside the build rather than in the shared temporary folder: a folder where
-        // many files come and go makes creating each file cost far more than it does
-        // in a player's game folder.
-        std::string pattern = (fs::path(ZELKOR_BENCH_DIR) / "game-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) return;
-        path_ = pattern;
         std::error_code ec;
-        fs::copy(ZELKOR_DIST_DIR, path_, fs::copy_options::recursive, ec);
+        fs::copy(ZELKOR_DIST_DIR, path(), fs::copy_options::recursive, ec);
         fs::copy_file(fs::path(ZELKOR_SOURCE_DIR) / "tests/data/scenarios/crowded_300.dat",
-                      path_ / "lvl" / "crowded_300.dat", ec);
+                      path() / "lvl" / "crowded_300.dat", ec);
         // Close the information screen, then steer now and then.
-        std::ofstream keys(path_ / "keys.txt");
+        std::ofstream keys(path() / "keys.txt");
         keys << "200 59 1\n240 59 0\n";
         for (int t = 1000; t < 120000; t += 700)
             keys << t << ' ' << (t / 700 % 2 ? 205 : 208) << " 1\n"
                  << t + 40 << ' ' << (t / 700 % 2 ? 205 : 208) << " 0\n";
     }
-    ~GameFolderCopy() {
-        std::error_code ec;
-        if (!path_.empty()) fs::remove_all(path_, ec);
-    }
-    GameFolderCopy(const GameFolderCopy&) = delete;
-    GameFolderCopy& operator=(const GameFolderCopy&) = delete;
 
-    const fs::path& path() const { return path_; }
+    const fs::path& path() const { return folder_.path(); }
 
 private:
-    fs::path path_;
+    // Beside the build rather than in the shared temporary folder: a folder where many
+    // files come and go makes creating each file cost far more than it does in a
+    // player's game folder.
+    TempFolder folder_{ZELKOR_BENCH_DIR};
 };
 
 struct ChildRun {

@@ -26,15 +26,13 @@ namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
 // What `Zelkor --check-level` prints for a shipped level, with the archives it requires.
-Json CheckLevel(const fs::path& folder, const std::string& file) {
+Json CheckLevel(const std::string& file) {
     std::ostringstream out;
     LibraryArchiveReaders readers;
-    const int status = RunCheckLevel(folder / file, StagedGameFolder(), out, &readers);
+    const int status =
+        RunCheckLevel(StagedGameFolder() / "lvl" / file, StagedGameFolder(), out, &readers);
     EXPECT_EQ(status, 0) << file << ": " << out.str();
     return Json::parse(out.str());
-}
-Json CheckLevel(const std::string& file) {
-    return CheckLevel(StagedGameFolder() / "lvl", file);
 }
 
 std::vector<std::string> ShippedLevels() {

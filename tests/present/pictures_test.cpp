@@ -6,6 +6,7 @@
 #include "game/present/model_packs.h"
 #include "game/rules/game.h"
 #include "tests/present/fake_pictures.h"
+#include "tests/support/model_sprites.h"
 
 namespace zelkor {
 namespace {
@@ -163,13 +164,7 @@ protected:
     void Pack(const std::string& name, const std::string& ini = {}, bool withFolder = true) {
         WriteBytes(folder.path() / "models" / (name + ".zmp"), "pack");
         if (!withFolder) return;
-        for (const char* file :
-             {"head_forw",   "head_back",  "head_left",   "head_right",  "Snake_forw",
-              "Snake_back",  "Snake_left", "Snake_right", "Snake_b_l",   "Snake_b_r",
-              "Snake_f_l",   "Snake_f_r",  "Snake_b_l_i", "Snake_b_r_i", "Snake_f_l_i",
-              "Snake_f_r_i", "tail_forw",  "tail_back",   "tail_left",   "tail_right",
-              "Tail_b_l",    "Tail_b_r",   "Tail_f_l",    "Tail_f_r",    "Tail_f_l_2",
-              "Tail_r_f",    "Tail_l_b",   "Tail_b_r_2",  "start"})
+        for (const char* file : support::kModelSprites)
             Picture("gfx/" + name + "/" + file + ".bmp", 20, 20);
         if (!ini.empty()) WriteBytes(folder.path() / "gfx" / name / "model.ini", ini);
     }

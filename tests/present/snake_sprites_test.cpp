@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace zelkor {
 namespace {
 
 TEST(SnakeSprites, CornersNeedTheirFlagsAndLeftHandCornersTheirOwnSprites) {
     EXPECT_EQ(HeadSlot(Dir::None), -1);
-    EXPECT_EQ(HeadSlot(Dir::Right), 3);
+    EXPECT_EQ((std::array{HeadSlot(Dir::Forw), HeadSlot(Dir::Back), HeadSlot(Dir::Left),
+                          HeadSlot(Dir::Right)}),
+              (std::array{0, 1, 2, 3}))
+        << "head_forw (up), head_back, head_left, head_right";
     EXPECT_EQ(SegmentSlot(Piece::Back, false, false), 5);
     EXPECT_EQ(SegmentSlot(Piece::FL, false, true), -1) << "a gap without EDGES";
     // Without EDGES_INVERS the corner pairs share a sprite.

@@ -272,37 +272,28 @@ TEST(F12, EachPressSavesTheScreenAsANewPictureAndSaysWhere) {
     Replay replay;
     replay.AddLevel("shots.dat", Field());
     const TempFolder pictures;
-    ProgramOptions o;
-    o.gameDir = replay.dir();
-    o.seed = 11;
-    o.runMs = 1500;
-    o.commandLine = "/L=shots.dat";
-    o.picturesFolder = pictures.path();
-    o.keysFile = replay.dir() / "keys.txt";
-    o.dumpFile = replay.dir() / "dump.json";
+    replay.PicturesTo(pictures.path());
     // Three presses: usually within one second, so the names must not collide.
-    WriteBytes(*o.keysFile, SetOff(key::Right) + Press(600, key::F12) + Press(700, key::F12) +
-                                Press(800, key::F12));
-    ASSERT_EQ(RunHeadless(o), 0);
+    const std::string keys =
+        SetOff(key::Right) + Press(600, key::F12) + Press(700, key::F12) + Press(800, key::F12);
+    const auto run = replay.Play("/L=shots.dat", 1500, keys);
 
     // The names are the screenshot file's tests'.
-    const auto dump = nlohmann::json::parse(ReadBytes(*o.dumpFile));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pictures.path()), {}), 3)
-        << dump["messages"];
+        << run.dump["messages"];
     int saved = 0;
-    for (const auto& line : dump["messages"])
+    for (const auto& line : run.dump["messages"])
         if (line.get<std::string>().rfind("Screenshot saved as " + pictures.path().string(), 0) ==
             0)
             ++saved;
     EXPECT_EQ(saved, 3);
 
     // A folder that cannot take the picture: the player is told, and play goes on.
-    o.picturesFolder = pictures.path() / "gone";
-    ASSERT_EQ(RunHeadless(o), 0);
-    const auto failed = nlohmann::json::parse(ReadBytes(*o.dumpFile));
+    replay.PicturesTo(pictures.path() / "gone");
+    const auto failed = replay.Play("/L=shots.dat", 1500, keys);
     EXPECT_TRUE(HasMessage(
-        failed, "Screenshot could not be written to " + (pictures.path() / "gone").string()));
-    EXPECT_EQ(failed["Snakes"][0]["dir"], "Right");
+        failed.dump, "Screenshot could not be written to " + (pictures.path() / "gone").string()));
+    EXPECT_EQ(failed.dump["Snakes"][0]["dir"], "Right");
 }
 
 }  // namespace

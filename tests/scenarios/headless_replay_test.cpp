@@ -8,9 +8,6 @@ namespace {
 
 using namespace scenario;
 
-// F1, then up into the top wall of the first shipped level.
-const std::string kIntoTheWall = CloseInfo() + Press(500, key::Up);
-
 class HeadlessReplay : public ::testing::Test {
 protected:
     Replay replay;
@@ -26,23 +23,6 @@ TEST_F(HeadlessReplay, ComputerSnakesStartWithTheFirstKeyAndCarryNames) {
     EXPECT_FALSE(moving.dump["Frozen"]);
     const std::string name = moving.dump["Snakes"][1]["name"];
     EXPECT_EQ(name.rfind("<bot> ", 0), 0u) << name;
-}
-
-TEST_F(HeadlessReplay, EscapeDuringTheWallHitWaitOpensTheMenuAndANewGameStartsFree) {
-    // Enter ends the box, Escape in the wall-hit wait.
-    const std::string keys = kIntoTheWall + Press(3000, key::Enter) + Press(3500, key::Escape);
-    const auto menu = replay.Play("/L=lvl1.dat", 3800, keys, 5);
-    EXPECT_TRUE(menu.dump["flags"]["wallHitWait"]);
-    EXPECT_EQ(menu.dump["menu"]["statusLine"], "Start a new game") << "the menu is up";
-
-    // A new game, F1 closes its information screen, Left steers.
-    const auto run =
-        replay.Play("/L=lvl1.dat", 5500,
-                    keys + Press(4000, key::Enter) + CloseInfo(4500) + Press(5000, key::Left), 5);
-    EXPECT_FALSE(run.dump["flags"]["menuShown"]);
-    EXPECT_FALSE(run.dump["flags"]["infoScreen"]);
-    EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);
-    EXPECT_EQ(run.dump["Snakes"][0]["dir"], "Left");
 }
 
 // Fewer start points than computer snakes asked for, and hunting without a deathmatch:

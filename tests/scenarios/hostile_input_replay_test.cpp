@@ -23,12 +23,16 @@ using namespace scenario;
 
 class HostileInputReplay : public ::testing::Test {
 protected:
+    // An archive in the game folder holding one file.
+    void Pack(const std::string& archive, const std::string& file, const std::string& bytes,
+              std::string_view password = kArchivePassword) {
+        zkpack::ArchiveWriter writer(replay.dir() / archive, zkpack::ArchiveFormat::Zip, password);
+        writer.AddFile(file, bytes);
+        writer.Finish();
+    }
     // "x.zkr" with one picture, and a level that requires it and then `more`.
     void AddRequiringLevel(const std::string& more = "") {
-        zkpack::ArchiveWriter x(replay.dir() / "x.zkr", zkpack::ArchiveFormat::Zip,
-                                kArchivePassword);
-        x.AddFile("x/pic.bmp", "BM picture");
-        x.Finish();
+        Pack("x.zkr", "x/pic.bmp", "BM picture");
         LevelText level = EdgeLevel().Key("Requires=x.zkr");
         if (!more.empty()) level.Key(more);
         replay.AddLevel("needs.dat", level);
@@ -86,9 +90,7 @@ TEST_F(HostileInputReplay, AnArchiveAFullDiskStopsIsNamedWithItsReasonInAStartUp
 }
 
 TEST_F(HostileInputReplay, ALevelsArchiveAFullDiskStopsIsSaidOnTheMessageLine) {
-    zkpack::ArchiveWriter x(replay.dir() / "x.zkr", zkpack::ArchiveFormat::Zip, kArchivePassword);
-    x.AddFile("x/pic.bmp", std::string(8000, 'x'));
-    x.Finish();
+    Pack("x.zkr", "x/pic.bmp", std::string(8000, 'x'));
     // A new game from the menu: the first level's archive is unpacked during play.
     replay.AddLevel("lvl1.dat", EdgeLevel().Key("Requires=x.zkr"));
     WriteBytes(replay.dir() / "keys.txt", Press(300, key::Enter));
@@ -117,14 +119,8 @@ TEST_F(HostileInputReplay, ALevelsArchiveAFullDiskStopsIsSaidOnTheMessageLine) {
 }
 
 TEST_F(HostileInputReplay, UnpackingProblemsReachTheConsoleAndStandardErrorWithoutDebugMode) {
-    zkpack::ArchiveWriter escaping(replay.dir() / "escaping.zkr", zkpack::ArchiveFormat::Zip,
-                                   kArchivePassword);
-    escaping.AddFile("../up.bmp", "BM outside");
-    escaping.Finish();
-    zkpack::ArchiveWriter locked(replay.dir() / "locked.zkr", zkpack::ArchiveFormat::Zip,
-                                 "another password");
-    locked.AddFile("x/pic.bmp", "BM picture");
-    locked.Finish();
+    Pack("escaping.zkr", "../up.bmp", "BM outside");
+    Pack("locked.zkr", "x/pic.bmp", "BM picture", "another password");
     WriteBytes(replay.dir() / "damaged.zkr", ReadBytes(replay.dir() / "locked.zkr").substr(0, 60));
     replay.AddLevel("needs.dat", EdgeLevel()
                                      .Key("Requires=escaping.zkr")

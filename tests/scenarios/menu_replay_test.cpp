@@ -47,15 +47,20 @@ TEST_F(MenuReplay, ALevelThatFailsToLoadLeavesItsReasonUntilTheCursorMoves) {
     EXPECT_EQ(moved.dump["menu"]["statusLine"], "Modify game options");
 }
 
+// Escape during the wall-hit wait opens the menu; the new game from there starts free of
+// the wait, with three lives, and steers once its information screen is closed.
 TEST_F(MenuReplay, ANewGameAfterAGameGivenUpStartsWithThreeLives) {
     KeyScriptWriter keys(200);  // F1, up into the top wall, Enter on the box
     keys.Tap(key::F1).Tap(key::Up).At(3000).Tap(key::Enter).Tap(key::Escape).Tap(key::Enter);
+    keys.At(keys.End() + 400).Tap(key::F1).At(keys.End() + 400).Tap(key::Left);
     const auto run = Play(keys, "/L=lvl2.dat");
     const auto& player = run.dump["Snakes"][0];
     EXPECT_EQ(run.dump["level"]["LevelFile"], "lvl/lvl1.dat");
     EXPECT_EQ(player["deaths"], 0);
     EXPECT_EQ(player["lives"], 3);
     EXPECT_EQ(player["totalScore"], 0);
+    EXPECT_FALSE(run.dump["flags"]["wallHitWait"]);
+    EXPECT_EQ(player["dir"], "Left");
 }
 
 TEST_F(MenuReplay, ThePlayerNameTakesFourteenCharactersInBothKeyMapsTypedAsQuickAsYouLike) {

@@ -26,6 +26,7 @@ Run Replay::Play(const std::string& commandLine, std::int64_t runMs, const std::
     o.commandLine = commandLine;
     o.settingsFile = settings_;
     o.recordFile = std::exchange(record_, {});
+    o.picturesFolder = pictures_;
     if (!keys.empty()) {
         o.keysFile = dir() / "keys.txt";
         WriteBytes(*o.keysFile, keys);

@@ -138,6 +138,9 @@ public:
         return shots_.back().file;
     }
 
+    // The runs' F12 pictures go to `folder`.
+    void PicturesTo(const std::filesystem::path& folder) { pictures_ = folder; }
+
     // The next run recorded: each game's replay written to `file` as it ends.
     void RecordTo(const std::filesystem::path& file) { record_ = file; }
     // `--verify-replay file` in this folder: its exit status, after what it printed.
@@ -151,6 +154,7 @@ private:
     TempFolder folder_;
     std::optional<std::filesystem::path> settings_;
     std::optional<std::filesystem::path> record_;
+    std::optional<std::filesystem::path> pictures_;
     std::vector<ProgramOptions::Screenshot> shots_;
 };
 

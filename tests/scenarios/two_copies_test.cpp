@@ -19,16 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A game folder as shipped: levels, archives, models and music, nothing unpacked.
-void StageGameData(const fs::path& folder) {
-    const auto linked = fs::copy_options::recursive | fs::copy_options::create_hard_links;
-    const fs::path content = fs::path(ZELKOR_SOURCE_DIR) / "content";
-    for (const char* name : {"lvl", "AI_Names.lst"})
-        fs::copy(content / name, folder / name, linked);
-    for (const char* name : {"models", "music", "gfx.zkr", "snd.zkr", "bkg.zkr", "bricks.zkr"})
-        fs::copy(fs::path(ZELKOR_DIST_DIR) / name, folder / name, linked);
-}
-
 // The real program started headless in `folder`; its process id.
 pid_t StartCopy(const fs::path& folder, const std::string& runMs, const char* commandLine) {
     const std::string program = (fs::path(ZELKOR_DIST_DIR) / "Zelkor").string();
@@ -95,7 +85,7 @@ ProgramOptions RunIn(const TempFolder& folder, std::int64_t runMs) {
 
 TEST(TwoCopies, TheFirstToEndLeavesTheOthersFilesAndTheLastCleansUp) {
     TempFolder folder;
-    StageGameData(folder.path());
+    support::LinkStagedFolder(folder.path());  // as shipped: nothing unpacked
     PlatformForHeadless platform;
     SecondCopyMidRun pictures(platform.pictures, folder.path());
     // From the menu into a new game, which loads the first level's pictures from disk
@@ -114,7 +104,7 @@ TEST(TwoCopies, TheFirstToEndLeavesTheOthersFilesAndTheLastCleansUp) {
 
 TEST(TwoCopies, AKilledCopyDoesNotHoldTheCleanUpBack) {
     TempFolder folder;
-    StageGameData(folder.path());
+    support::LinkStagedFolder(folder.path());  // as shipped: nothing unpacked
     const pid_t killed = StartCopy(folder.path(), "3600000", "/L=lvl1.dat");
     // Killed once it has unpacked the pictures and sounds and plays.
     for (int waited = 0; waited < 60000 && !(fs::exists(folder.path() / "cleanup-gfx.zkr.zkc") &&

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/model_sprites.h"
 #include "tests/tools/assets/game_folder.h"
 #include "tools/assetgen/font_grid.h"
 
@@ -186,18 +187,9 @@ TEST(GamePictures, ModelPacksHoldAllSpriteSlots) {
     const std::vector<std::string> names = ModelNames();
     ASSERT_GE(names.size(), 6u);
     EXPECT_EQ(names[1], "Standart") << "the default player model (1) is the standard snake";
-    const char* slots[] = {
-        "head_forw.bmp",   "head_back.bmp",   "head_left.bmp",   "head_right.bmp",
-        "Snake_forw.bmp",  "Snake_back.bmp",  "Snake_left.bmp",  "Snake_right.bmp",
-        "Snake_b_l.bmp",   "Snake_b_r.bmp",   "Snake_f_l.bmp",   "Snake_f_r.bmp",
-        "Snake_b_l_i.bmp", "Snake_b_r_i.bmp", "Snake_f_l_i.bmp", "Snake_f_r_i.bmp",
-        "tail_forw.bmp",   "tail_back.bmp",   "tail_left.bmp",   "tail_right.bmp",
-        "Tail_b_l.bmp",    "Tail_b_r.bmp",    "Tail_f_l.bmp",    "Tail_f_r.bmp",
-        "Tail_f_l_2.bmp",  "Tail_r_f.bmp",    "Tail_l_b.bmp",    "Tail_b_r_2.bmp",
-        "start.bmp"};
     for (const std::string& name : names) {
-        for (const std::string slot : slots)
-            CheckPicture({"gfx/" + name + "/" + slot, 20, 20, 0});
+        for (const std::string slot : support::kModelSprites)
+            CheckPicture({"gfx/" + name + "/" + slot + ".bmp", 20, 20, 0});
         const auto bytes = ReadBytes(GameFile("gfx/" + name + "/model.ini"));
         const std::string ini(bytes.begin(), bytes.end());
         for (const char* key : {"NAME=", "AUTHOR=", "EDGES=1", "EDGES_INVERS=", "TAIL_EDGES=1"}) {
