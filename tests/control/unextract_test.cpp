@@ -118,12 +118,6 @@ TEST_F(UnextractTest, AFailedEntryLeavesNothingBehindAndIsNotListed) {
     EXPECT_EQ(progress_.count, 1);
 }
 
-TEST_F(UnextractTest, AnArchiveThatCannotBeOpenedWritesNoList) {
-    const UnextractContext context{readers_, game_, true, true, progress_, hooks_};
-    ZkUnextractFile(context, game_ / "missing.zkr", dest_, "");
-    EXPECT_EQ(Tree(game_), std::vector<std::string>{"gfx"});
-}
-
 TEST_F(UnextractTest, ProgressAdvancesPerEntryAndShowsOnlyUpToTheTotal) {
     progress_.total = 2;
     const std::string longest = std::string(251, 'c') + ".bmp";  // 255 bytes, as long as allowed

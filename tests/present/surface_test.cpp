@@ -71,22 +71,10 @@ TEST(Blit, CopiesByRunsWhatACopyPixelByPixelGivesWhereverThePictureIsCut) {
     }
 }
 
-TEST(Blit, TheColourKeyLetsTheBackgroundThroughOnlyWhenAsked) {
-    Surface sprite(2, 1, Argb(5, 5, 5));
-    sprite.SetPixel(1, 0, Argb(90, 90, 90));
-    ApplyColourKey(sprite, 0);
-    const std::uint32_t ground = Argb(0, 0, 120);
-
-    Surface keyed(2, 1, ground);
-    Blit(keyed, 0, 0, sprite, sprite.bounds(), true);
-    EXPECT_EQ(keyed.Pixel(0, 0), ground);
-    EXPECT_EQ(keyed.Pixel(1, 0), Argb(90, 90, 90));
-
-    Surface plain(2, 1, ground);
-    Blit(plain, 0, 0, sprite, sprite.bounds(), false);
-    EXPECT_EQ(RedOf(plain.Pixel(0, 0)), 5) << "without the key the key colour is copied";
-
-    // Letters of system-font text come with partial coverage and blend.
+// Which pixels a keyed copy skips, copies or blends is the test above's (its pixel-by-pixel
+// copy blends one pixel with Blit itself); here: the blend of system-font text, whose letters
+// come with partial coverage.
+TEST(Blit, APartlyCoveredPixelBlendsWithTheBackground) {
     Surface half(1, 1, Argb(200, 0, 0));
     Blit(half, 0, 0, Surface(1, 1, Argb(0, 0, 200, 128)), {0, 0, 1, 1}, true);
     EXPECT_NEAR(RedOf(half.Pixel(0, 0)), 100, 1);

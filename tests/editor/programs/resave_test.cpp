@@ -62,17 +62,16 @@ protected:
     TempFolder folder_;
 };
 
-TEST_F(Programs, EveryShippedLevelReadsTheSameAfterAResave) {
-    int levels = 0;
-    for (const auto& entry : fs::directory_iterator(kShippedLevels)) {
-        if (entry.path().extension() != ".dat") continue;
-        ++levels;
-        const fs::path out = File(entry.path().filename().string());
-        const Ran resaved = Resave(entry.path(), out);
-        ASSERT_EQ(resaved.status, 0) << resaved.out;
-        EXPECT_EQ(CheckLevel(out), CheckLevel(entry.path())) << entry.path();
-    }
-    EXPECT_GE(levels, 18);
+// That every shipped level keeps its bytes through a resave is the content tests'; here
+// the programs themselves: `--resave` on a level with user items and required archives,
+// and `--check-level` on what it wrote.
+TEST_F(Programs, AShippedLevelResavedReadsTheSameInTheGame) {
+    const fs::path in = kShippedLevels / "lvl16.dat";
+    const Ran resaved = Resave(in, File("lvl16.dat"));
+    ASSERT_EQ(resaved.status, 0) << resaved.out;
+    const Json read = CheckLevel(File("lvl16.dat"));
+    EXPECT_EQ(read, CheckLevel(in));
+    EXPECT_FALSE(read["userItems"].empty());
 }
 
 TEST_F(Programs, AFailedResaveSaysWhyAndWritesNothing) {
