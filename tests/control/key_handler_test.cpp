@@ -45,27 +45,6 @@ protected:
     RecordingActions actions;
 };
 
-TEST_F(KeyHandlerTest, AHeldKeyActsOnceAndAgainAfterRelease) {
-    game.menu.menuRow = 2;
-    game.flags.menuShown = true;
-    for (int i = 0; i < 100; ++i)
-        Run({key::Down});
-    EXPECT_EQ(game.menu.menuRow, 3);
-    Run({});
-    Run({key::Down});
-    EXPECT_EQ(game.menu.menuRow, 4);
-}
-
-TEST_F(KeyHandlerTest, AKeyHeldAtStartActsOnlyAfterItWasSeenUp) {
-    game.keys.ready.fill(false);
-    game.flags.menuShown = true;
-    Run({key::Down});
-    EXPECT_EQ(game.menu.menuRow, 1);
-    Run({});
-    Run({key::Down});
-    EXPECT_EQ(game.menu.menuRow, 2);
-}
-
 TEST_F(KeyHandlerTest, ArrowsInPlaySteerClearTheWallWaitAndReleaseTheComputerSnakes) {
     game.world.Frozen = true;
     game.flags.wallHitWait = true;
@@ -93,16 +72,6 @@ TEST_F(KeyHandlerTest, ArrowsInPlaySteerClearTheWallWaitAndReleaseTheComputerSna
     EXPECT_EQ(game.Player().nextDir, Dir::Left);
     Tap(pad::Right);
     EXPECT_EQ(game.Player().nextDir, Dir::Right);
-}
-
-TEST_F(KeyHandlerTest, KeysDoNotSteerWhilePausedOrOnTheInformationScreen) {
-    game.flags.Pause = true;
-    Tap(key::Right);
-    EXPECT_EQ(game.Player().nextDir, Dir::None);
-    game.flags.Pause = false;
-    game.flags.infoShown = true;
-    Tap(key::Right);
-    EXPECT_EQ(game.Player().nextDir, Dir::None);
 }
 
 TEST_F(KeyHandlerTest, OptionsPageKeysPostCommandWordsAndEditTheName) {
