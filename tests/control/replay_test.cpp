@@ -25,6 +25,10 @@ ReplayHeader SampleHeader() {
     h.finalScore = -3;
     h.finalLevel = 18;
     h.gamesBefore = 0xffffffffu;
+    h.startupRecords = 1;
+    h.startState = "\xa2\x00"s;
+    h.gameSettingsText = "[HiScore]\nName 1=Bo\n";
+    h.startDigest = Sha256Hex("start");
     return h;
 }
 
@@ -108,6 +112,10 @@ TEST(ReplayFile, RefusesEveryDamagedForeignOrOtherVersionFileWithItsReason) {
 
     Replay otherRules = small;
     otherRules.header.behaviourVersion = kBehaviourVersion + 1;
+    Replay longStartUp = small;  // a start-up longer than the records, and a cut without state
+    longStartUp.header.startupRecords = 4;
+    Replay noState = small;
+    noState.header.startState.clear();
     std::string flipped = bytes;
     flipped[bytes.size() / 2] ^= 0x10;
     const struct {
@@ -116,7 +124,10 @@ TEST(ReplayFile, RefusesEveryDamagedForeignOrOtherVersionFileWithItsReason) {
     } cases[] = {
         {"ZKREPLAX" + bytes.substr(8), kReplayForeignText},
         {"[Options]\r\n", kReplayForeignText},
-        {"ZKREPLAY\x02" + bytes.substr(9), kReplayNewerText},
+        {"ZKREPLAY\x03" + bytes.substr(9), kReplayNewerText},
+        {"ZKREPLAY\x01" + bytes.substr(9), kReplayOlderText},
+        {EncodeReplay(longStartUp), kReplayDamagedText},
+        {EncodeReplay(noState), kReplayDamagedText},
         {"ZKREPLAY\x80\x01", kReplayNewerText},
         {EncodeReplay(otherRules), kReplayRulesDifferText},
         {flipped, kReplayDamagedText},

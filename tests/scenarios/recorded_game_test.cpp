@@ -23,16 +23,16 @@ namespace fs = std::filesystem;
 
 using support::PlayerAtTheWindow;
 
-// Keeps the replay handed over and the state the game was in at that moment.
+// Keeps the replays handed over and the state the game was in at the last.
 class Keeper final : public ReplayKeeper {
 public:
     void GameRecorded(const Replay& replay) override {
-        kept = replay;
+        kept.push_back(replay);
         state = DumpState(*game, dir);
     }
     const Game* game = nullptr;
     fs::path dir;
-    Replay kept;
+    std::vector<Replay> kept;
     nlohmann::json state;
 };
 
@@ -45,6 +45,8 @@ std::map<std::string, std::string> FilesIn(const fs::path& dir) {
     return files;
 }
 
+// Three games in one run, the third begun from the menu after an option changed and time
+// spent there: its replay holds the run's start-up and its own game only.
 TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothing) {
     ::setenv("SDL_VIDEODRIVER", "dummy", 1);
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -58,19 +60,27 @@ TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothi
     std::mt19937 random(3);
     const SDL_Scancode steering[] = {SDL_SCANCODE_UP, SDL_SCANCODE_DOWN, SDL_SCANCODE_LEFT,
                                      SDL_SCANCODE_RIGHT};
-    for (std::int64_t t = 2200; t < 9000; t += 150 + random() % 500)
-        player.Key(t, steering[random() % 4]);
-    player.Window(3000, SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST);  // pauses the game
-    player.Window(3300, SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED);
-    player.Key(3600, SDL_SCANCODE_PAUSE);
-    player.Key(4000, SDL_SCANCODE_RETURN, KMOD_LALT);  // the window's, not the game's
-    // The options, then back to the game.
+    for (std::int64_t t = 2200; t < 18000; t += 150 + random() % 500)
+        if (t < 9000 || t > 13600) player.Key(t, steering[random() % 4]);
+    // The menu (the Down comes while it fades in): Enter starts a second game.
     player.Key(5000, SDL_SCANCODE_ESCAPE);
     player.Key(5400, SDL_SCANCODE_DOWN);
     player.Key(5800, SDL_SCANCODE_RETURN);
     player.Key(6200, SDL_SCANCODE_ESCAPE);
     player.Key(6600, SDL_SCANCODE_ESCAPE);
-    player.Window(10000, SDL_QUIT);
+    // The menu again: an option changed, time spent, and a third game, the one replayed.
+    player.Key(9000, SDL_SCANCODE_ESCAPE);
+    player.Key(9400, SDL_SCANCODE_RETURN);
+    player.Key(9800, SDL_SCANCODE_RIGHT);
+    player.Key(10200, SDL_SCANCODE_ESCAPE);
+    player.Key(10600, SDL_SCANCODE_UP);
+    player.Key(13000, SDL_SCANCODE_RETURN);
+    player.Key(13400, SDL_SCANCODE_F1);
+    player.Window(14000, SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_LOST);  // pauses the game
+    player.Window(14300, SDL_WINDOWEVENT, SDL_WINDOWEVENT_FOCUS_GAINED);
+    player.Key(14600, SDL_SCANCODE_PAUSE);
+    player.Key(15000, SDL_SCANCODE_RETURN, KMOD_LALT);  // the window's, not the game's
+    player.Window(18000, SDL_QUIT);
 
     Keeper keeper;
     {
@@ -90,8 +100,16 @@ TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothi
         keeper.dir = folder.dir();
         setup.Run("");
     }
-    const ReplayHeader& header = keeper.kept.header;
-    ASSERT_FALSE(keeper.kept.records.empty()) << "no game was handed over";
+    ASSERT_EQ(keeper.kept.size(), 3u) << "every game is handed over";
+    const Replay& third = keeper.kept[2];
+    const ReplayHeader& header = third.header;
+    EXPECT_EQ(header.gamesBefore, 0u);
+    EXPECT_GT(header.startupRecords, 0u);
+    // Its start-up and its own game only: the run before it held two more games.
+    std::size_t runRecords = header.startupRecords;
+    for (const Replay& game : keeper.kept)
+        runRecords += game.records.size() - game.header.startupRecords;
+    EXPECT_LT(third.records.size() * 2, runRecords);
     EXPECT_TRUE(header.windowWaits);
     EXPECT_EQ(header.start, ReplayStart::NewGame);
     ASSERT_FALSE(header.files.empty());
@@ -99,7 +117,7 @@ TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothi
     EXPECT_NE(header.settingsText.find("Player Name=Ada"), std::string::npos);
 
     const fs::path file = folder.dir() / "game.zkreplay";
-    ASSERT_TRUE(WriteReplayFile(file, keeper.kept));
+    ASSERT_TRUE(WriteReplayFile(file, third));
     const auto before = FilesIn(folder.dir());
     ProgramOptions o;
     o.gameDir = folder.dir();

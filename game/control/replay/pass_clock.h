@@ -17,6 +17,8 @@ public:
         : source_(std::move(source)), now_(source_()) {}
     std::int64_t NowMs() const override { return now_; }
     void Refresh() { now_ = source_(); }
+    // A played replay cut at its game's start goes on at the reading its game started at.
+    void Set(std::int64_t ms) { now_ = ms; }
 
 private:
     std::function<std::int64_t()> source_;

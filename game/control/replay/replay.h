@@ -42,9 +42,20 @@ struct ReplayHeader {
     bool windowWaits = false;
     std::int64_t finalScore = 0;
     std::int32_t finalLevel = 0;
-    // Games the run started before this one (a replay holds the run from its start): playing,
-    // the game started after that many is the replay's own.
+    // Games the played records start before this one: playing, the game started after that
+    // many is the replay's own (0 for a replay cut at its game's start).
     std::uint32_t gamesBefore = 0;
+    // A replay cut at its game's start holds the run's start-up (up to its first menu pass:
+    // the first `startupRecords` records) and then its own game's records. Between the two,
+    // playing sets the run's state as it was when the keys that started the game acted
+    // (`startState`, written by the game), seeds the settings with `gameSettingsText` (the
+    // values the game read, as it first read them) and then checks that the game started in
+    // the state whose SHA-256 is `startDigest`. All empty (and 0): the records hold the run
+    // from the program's start.
+    std::uint64_t startupRecords = 0;
+    std::string startState;
+    std::string gameSettingsText;
+    std::string startDigest;
     bool operator==(const ReplayHeader&) const = default;
 };
 

@@ -158,6 +158,10 @@ void WriteHeader(Writer& w, const ReplayHeader& h) {
     w.Number(ZigZag(h.finalScore));
     w.Number(ZigZag(h.finalLevel));
     w.Number(h.gamesBefore);
+    w.Number(h.startupRecords);
+    w.Text(h.startState);
+    w.Text(h.gameSettingsText);
+    w.Text(h.startDigest);
 }
 
 // Keys that went down or up between two snapshots, ascending.
@@ -230,6 +234,15 @@ bool ReadHeader(Reader& in, ReplayHeader& h) {
     if (level < INT32_MIN || level > INT32_MAX) in.Fail();
     h.finalLevel = static_cast<std::int32_t>(level);
     h.gamesBefore = static_cast<std::uint32_t>(in.NumberAtMost(UINT32_MAX));
+    h.startupRecords = in.Number();
+    h.startState = in.Text();
+    h.gameSettingsText = in.Text();
+    h.startDigest = in.Text();
+    // A cut replay has all of its cut's parts, an uncut one none.
+    const bool cut = h.startupRecords > 0;
+    if (cut != !h.startState.empty() || (cut && !IsHexDigest(h.startDigest)) ||
+        (!cut && !(h.startDigest.empty() && h.gameSettingsText.empty())))
+        in.Fail();
     return in.ok();
 }
 
@@ -297,6 +310,7 @@ ReplayRead DecodeReplay(std::string_view bytes) {
     const std::uint64_t format = in.Number();
     if (!in.ok() || format == 0) return refuse(kReplayDamagedText);
     if (format > kReplayFormatVersion) return refuse(kReplayNewerText);
+    if (format < kReplayFormatVersion) return refuse(kReplayOlderText);
 
     // Whatever follows is only trusted once the whole file is known to be as written.
     if (bytes.size() < kReplayMagic.size() + kDigestLength) return refuse(kReplayDamagedText);
@@ -318,6 +332,7 @@ ReplayRead DecodeReplay(std::string_view bytes) {
         ReplayRecord& r = replay.records.emplace_back();
         if (!ReadRecord(in, clock, held, r)) return refuse(kReplayDamagedText);
     }
+    if (replay.header.startupRecords > replay.records.size()) return refuse(kReplayDamagedText);
     return {std::move(replay), {}};
 }
 

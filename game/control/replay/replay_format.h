@@ -16,12 +16,14 @@ namespace zelkor {
 // small number in the other five, with what does not fit following it: a clock reading as
 // the change since the last one, a keyboard snapshot as the keys that changed since the last
 // one, then the presses: a pass of a loop with nothing pressed takes two bytes, ten minutes
-// of play about 75 KB.
-inline constexpr std::uint32_t kReplayFormatVersion = 1;
+// of play about 75 KB. Format 2 cut a replay at its game's start.
+inline constexpr std::uint32_t kReplayFormatVersion = 2;
 inline constexpr std::string_view kReplayMagic = "ZKREPLAY";
 
 inline constexpr const char* kReplayForeignText = "This file is not a Zelkor replay";
 inline constexpr const char* kReplayNewerText = "This replay was recorded by a newer Zelkor";
+inline constexpr const char* kReplayOlderText =
+    "This replay was recorded by an older Zelkor and cannot be played";
 inline constexpr const char* kReplayDamagedText = "This replay is damaged or incomplete";
 inline constexpr const char* kReplayRulesDifferText =
     "This replay was recorded by a Zelkor whose rules differ";

@@ -362,28 +362,32 @@ std::string KnownKey(std::string_view section, std::string_view key) {
 
 std::optional<std::string> RecordingSettings::Read(std::string_view section, std::string_view key) {
     std::optional<std::string> value = inner_.Read(section, key);
-    if (known_.insert(KnownKey(section, key)).second)
-        seen_.push_back({std::string(section), std::string(key), value});
+    for (Log* log : {&sinceStart_, &sinceMark_, &sinceGameStart_})
+        if (log->known.insert(KnownKey(section, key)).second)
+            log->seen.push_back({std::string(section), std::string(key), value});
     return value;
 }
 
 bool RecordingSettings::WriteBatch(std::span<const SettingsEntry> entries) {
     for (const SettingsEntry& e : entries)
-        known_.insert(KnownKey(e.section, e.key));
+        for (Log* log : {&sinceStart_, &sinceMark_, &sinceGameStart_})
+            log->known.insert(KnownKey(e.section, e.key));
     return inner_.WriteBatch(entries);
 }
 
-std::string RecordingSettings::Text() const {
+std::string RecordingSettings::Text(Since since) const {
+    const std::vector<Seen>& seen =
+        since == Since::GameStart ? sinceGameStart_.seen : sinceStart_.seen;
     // One heading per section, in the order first read, each with its keys in that order.
     std::vector<std::string> sections;
-    for (const Seen& s : seen_)
+    for (const Seen& s : seen)
         if (s.value &&
             std::find(sections.begin(), sections.end(), LowerAscii(s.section)) == sections.end())
             sections.push_back(LowerAscii(s.section));
     std::string text;
     for (const std::string& section : sections) {
         bool first = true;
-        for (const Seen& s : seen_) {
+        for (const Seen& s : seen) {
             if (!s.value || LowerAscii(s.section) != section) continue;
             if (std::exchange(first, false)) text += "[" + s.section + "]\n";
             text += s.key + "=" + *s.value + "\n";

@@ -55,6 +55,8 @@ public:
     // Every answer recorded so far, or (playing) whether each was taken.
     const std::vector<ReplayRecord>& records() const { return records_; }
     bool AllTaken() const { return next_ == records_.size(); }
+    // How many records were recorded, or (playing) taken, so far.
+    std::size_t position() const { return playing() ? next_ : records_.size(); }
     const std::string& divergence() const { return divergence_; }
     void OnStop(std::function<void()> stop) { stop_ = std::move(stop); }
 
@@ -118,20 +120,46 @@ public:
     void SetReporter(std::function<void(std::string_view)> report) override {
         inner_.SetReporter(std::move(report));
     }
-    // "[Section]" lines each followed by its "key=value" lines, in the order first read.
-    std::string Text() const;
+    // "[Section]" lines each followed by its "key=value" lines, in the order first read:
+    // since the run began, or since the mark the current game started at.
+    enum class Since { RunStart, GameStart };
+    std::string Text(Since since = Since::RunStart) const;
+    // From here on the values are noted again as first read, for a game that may start here;
+    // KeepMark: one did (the last mark is its).
+    void Mark() { sinceMark_ = {}; }
+    void KeepMark() { sinceGameStart_ = sinceMark_; }
 
 private:
     struct Seen {
         std::string section, key;
         std::optional<std::string> value;
     };
+    struct Log {
+        std::vector<Seen> seen;
+        std::set<std::string> known;  // by lower-case "section\nkey": read (or written) before
+    };
     SettingsStore& inner_;
-    std::vector<Seen> seen_;
-    std::set<std::string> known_;  // by lower-case "section\nkey": read (or written) before
+    Log sinceStart_, sinceMark_, sinceGameStart_;
 };
 
 // A memory store holding the values of RecordingSettings::Text.
 std::unique_ptr<SettingsStore> SettingsFromText(std::string_view text);
+
+// A played run's settings: a memory store seeded from a recorded text, seeded anew where a
+// replay cut at its game's start goes on with its game.
+class PlayedSettings final : public SettingsStore {
+public:
+    explicit PlayedSettings(std::string_view text) : inner_(SettingsFromText(text)) {}
+    std::optional<std::string> Read(std::string_view section, std::string_view key) override {
+        return inner_->Read(section, key);
+    }
+    bool WriteBatch(std::span<const SettingsEntry> entries) override {
+        return inner_->WriteBatch(entries);
+    }
+    void Reseed(std::string_view text) { inner_ = SettingsFromText(text); }
+
+private:
+    std::unique_ptr<SettingsStore> inner_;
+};
 
 }  // namespace zelkor

@@ -37,15 +37,58 @@ ReplayOutcome GameReplays::outcome() const {
     return outcome;
 }
 
+void GameReplays::MenuKeysAct() {
+    if (!std::exchange(startupOver_, true)) {
+        startupRecords_ = tape_.position();
+        startupGames_ = gamesStarted_;
+        if (settings_) startupSettings_ = settings_->Text();
+        if (state_.startupOver) state_.startupOver();
+        // Playing a replay cut at its game's start: the run goes on in the state its game
+        // started from, with the settings its game read.
+        if (tape_.playing() && played_->startupRecords > 0 &&
+            (startupRecords_ != played_->startupRecords ||
+             !state_.restore(played_->startState, played_->gameSettingsText)))
+            tape_.Diverge(kReplayWentAnotherWayText);
+    }
+    keysActing_ = true;
+    keysCut_.reset();
+    // Only keys can start a game: a pass with none held, pressed or repeating takes nothing.
+    const KeyState& keys = game_.keys;
+    const bool anyKey = !keys.presses.Empty() || keys.repeatKey != 0 ||
+                        std::any_of(keys.snapshot.begin(), keys.snapshot.end(),
+                                    [](std::uint8_t held) { return held != 0; });
+    if (!tape_.recording() || !anyKey || !state_.take) return;
+    keysCut_ = Cut{tape_.position(), state_.take(), {}};
+    if (settings_) settings_->Mark();
+}
+
+void GameReplays::MenuKeysActed() {
+    keysActing_ = false;
+    keysCut_.reset();
+}
+
 void GameReplays::GameStarted(ReplayStart how, std::string_view level) {
     GameEnded();  // a game given up for a new one ends there
     inGame_ = true;
     levels_ = 1;
     header_.start = how;
     header_.startLevel = level;
-    header_.gamesBefore = gamesStarted_++;
-    if (tape_.playing() && header_.gamesBefore == ownGamesBefore_ && ownGameStarted_)
-        ownGameStarted_();
+    cut_.reset();
+    if (keysActing_ && keysCut_) {
+        cut_ = std::move(keysCut_);
+        keysCut_.reset();
+    }
+    header_.gamesBefore = cut_ ? startupGames_ : gamesStarted_;
+    ++gamesStarted_;
+    if (tape_.recording() && cut_) {
+        if (settings_) settings_->KeepMark();
+        cut_->digest = state_.digest();
+    }
+    if (!tape_.playing() || gamesStarted_ - 1 != played_->gamesBefore) return;
+    // The replay's own game: where the recorded one began, it begins in the state recorded.
+    if (!played_->startDigest.empty() && state_.digest() != played_->startDigest)
+        tape_.Diverge(kReplayWentAnotherWayText);
+    if (ownGameStarted_) ownGameStarted_();
 }
 
 void GameReplays::LevelLoaded() {
@@ -56,10 +99,28 @@ bool GameReplays::GameEnded() {
     if (!std::exchange(inGame_, false)) return false;
     const std::int64_t score = game_.Snake(1).totalScore;
     if (tape_.recording()) {
-        Replay replay{header_, tape_.records()};
+        Replay replay{header_, {}};
         replay.header.finalScore = score;
         replay.header.finalLevel = levels_;
-        if (settings_) replay.header.settingsText = settings_->Text();
+        const std::vector<ReplayRecord>& records = tape_.records();
+        if (cut_) {
+            // The start-up, then the game from the pass whose keys started it.
+            replay.records.assign(records.begin(),
+                                  records.begin() + static_cast<std::ptrdiff_t>(startupRecords_));
+            replay.records.insert(replay.records.end(),
+                                  records.begin() + static_cast<std::ptrdiff_t>(cut_->at),
+                                  records.end());
+            replay.header.startupRecords = startupRecords_;
+            replay.header.startState = cut_->state;
+            replay.header.startDigest = cut_->digest;
+            replay.header.settingsText = startupSettings_;
+            if (settings_)
+                replay.header.gameSettingsText =
+                    settings_->Text(RecordingSettings::Since::GameStart);
+        } else {
+            replay.records = records;
+            if (settings_) replay.header.settingsText = settings_->Text();
+        }
         if (keeper_) keeper_->GameRecorded(replay);
         return false;
     }

@@ -1,11 +1,15 @@
 #include "game/control/run/game_setup.h"
 
 #include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "common/regular_file.h"
+#include "common/sha256.h"
 #include "common/text_encoding.h"
+#include "game/control/headless/state_dump.h"
 #include "game/control/options/settings.h"
 #include "game/control/run/quit.h"
+#include "game/control/run/run_snapshot.h"
 #include "game/rules/messages.h"
 
 namespace zelkor {
@@ -86,7 +90,9 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
              PlayedWindowWaits(replay)),
       recordingSettings_(tape_.recording() ? std::make_unique<RecordingSettings>(services.settings)
                                            : nullptr),
-      playedSettings_(replay.play ? SettingsFromText(replay.play->header.settingsText) : nullptr),
+      playedSettings_(replay.play
+                          ? std::make_unique<PlayedSettings>(replay.play->header.settingsText)
+                          : nullptr),
       game_(SeededGame(seams_.clock(), replay.play)),
       replays_(tape_, *game_, &shelf_),
       settings_(recordingSettings_ ? *recordingSettings_
@@ -117,9 +123,10 @@ GameSetup::GameSetup(const GameServices& services, const std::filesystem::path& 
 // Recording: the header holds what the run's start depends on and names every file it
 // reads; playing: the run stops where the replay ends or goes another way.
 void GameSetup::WatchReplay(const GameServices& services, const ReplaySession& replay) {
+    replays_.SetRunState(StartState());
     if (tape_.playing()) {
         shelf_.TurnOff();
-        replays_.OnOwnGameStarted(played_->header.gamesBefore, replay.ownGameStarted);
+        replays_.Play(played_->header, replay.ownGameStarted);
         tape_.OnStop(
             [&sink = static_cast<WindowEventSink&>(window_), playStopped = replay.playStopped] {
                 if (playStopped) playStopped();
@@ -141,6 +148,37 @@ void GameSetup::WatchReplay(const GameServices& services, const ReplaySession& r
         const FileBytes read = ReadRegularFile(archive, std::size_t{512} << 20);
         if (read.status == FileStatus::Ok) replays_.Consulted(files_.folder(), archive, read.bytes);
     });
+}
+
+GameReplays::RunState GameSetup::StartState() {
+    GameReplays::RunState state;
+    state.startupOver = [this] { startupState_ = RunSnapshot(*game_, window_.pictureStale()); };
+    state.take = [this] {
+        return SnapshotChanges(startupState_, RunSnapshot(*game_, window_.pictureStale()));
+    };
+    state.restore = [this](std::string_view changes, std::string_view settings) {
+        const std::optional<nlohmann::json> snapshot = ChangedSnapshot(startupState_, changes);
+        const std::optional<RestoredRun> restored =
+            snapshot ? RestoreRunSnapshot(*snapshot, *game_) : std::nullopt;
+        if (!restored) return false;
+        seams_.clock().Set(restored->now);
+        window_.TakeUpRun(restored->pictureStale);
+        if (playedSettings_) playedSettings_->Reseed(settings);
+        return true;
+    };
+    // The state dump and the snapshot, with the game folder's own path left out (a replay
+    // may be played in another folder than it was recorded in).
+    state.digest = [this] {
+        const std::vector<std::uint8_t> snapshot =
+            nlohmann::json::to_cbor(RunSnapshot(*game_, window_.pictureStale()));
+        std::string text = DumpState(*game_, files_.folder()).dump();
+        text.append(snapshot.begin(), snapshot.end());
+        const std::string folder = files_.folder().string();
+        for (std::size_t at = 0; !folder.empty() && (at = text.find(folder, at)) != text.npos;)
+            text.erase(at, folder.size());
+        return Sha256Hex(text);
+    };
+    return state;
 }
 
 int GameSetup::Run(std::string_view commandLine) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string_view>
 
 #include "common/archive_reader.h"
@@ -101,6 +102,9 @@ private:
     bool ContinueWithoutPicture(std::string_view title, std::string_view text) override;
     void GoOnWithoutArchive(std::string_view archive, std::string_view reason);
     void WatchReplay(const GameServices& services, const ReplaySession& replay);
+    // The run's state where a game starts, for a replay cut there.
+    GameReplays::RunState StartState();
+    nlohmann::json startupState_;  // the run's state as its start-up ended
     void ShowStartupWindow() override;
     void PictureOfWrongSize(std::string_view line, bool firstTime) override;
 
@@ -113,7 +117,7 @@ private:
     ReplayTape tape_;
     ReplaySeams seams_;
     std::unique_ptr<RecordingSettings> recordingSettings_;
-    std::unique_ptr<SettingsStore> playedSettings_;
+    std::unique_ptr<PlayedSettings> playedSettings_;
     std::unique_ptr<Game> game_;
     GameReplays replays_;
     SettingsStore& settings_;

@@ -17,6 +17,10 @@ public:
     // Called before the game's hall-of-fame entry or level record; true when the run must
     // stop here (a replay played to its end): the caller then does nothing more.
     virtual bool GameEnded() = 0;
+    // The keys of a pass of the menu loop are about to act, and have acted: a game they start
+    // starts from the run's state here (the first time, the run's start-up is over).
+    virtual void MenuKeysAct() {}
+    virtual void MenuKeysActed() {}
 };
 
 }  // namespace zelkor

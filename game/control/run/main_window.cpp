@@ -38,13 +38,17 @@ void MainWindow::DoEvents() {
 
 void MainWindow::FireTimers() {
     Timers& t = game_.timers;
-    const std::int64_t now = game_.Now();
-    auto fire = [now](Timer& timer) {
+    std::int64_t now = game_.Now();
+    auto fire = [&now](Timer& timer) {
         if (!timer.Due(now)) return false;
         timer.since = now;
         return true;
     };
-    if (fire(t.keybrd)) OnKeyboardTimer();
+    if (fire(t.keybrd)) {
+        OnKeyboardTimer();
+        // A replay cut at its game's start goes on at the game's reading.
+        if (std::exchange(takenUp_, false)) now = game_.Now();
+    }
     bool fired = false;
     for (Timer& step : t.iWait) {
         if (!fire(step)) continue;
@@ -76,7 +80,20 @@ void MainWindow::OnKeyboardTimer() {
     if (!keys.presses.Empty() || keys.repeatKey != 0 || keys.snapshot != keysBefore_)
         pictureStale_ = true;
     keysBefore_ = keys.snapshot;
+    // Only the menu pass's own keys: not keys a load they start lets act meanwhile.
+    if (!std::exchange(menuPass_, false) || !s_.watch) {
+        KeyHandler(game_, *this);
+        return;
+    }
+    s_.watch->MenuKeysAct();
     KeyHandler(game_, *this);
+    s_.watch->MenuKeysActed();
+}
+
+void MainWindow::TakeUpRun(bool pictureStale) {
+    pictureStale_ = pictureStale;
+    keysBefore_ = game_.keys.snapshot;
+    takenUp_ = true;
 }
 
 bool MainWindow::PictureStale() {

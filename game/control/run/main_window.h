@@ -148,6 +148,12 @@ public:
     void RunOver() override;
     void PictureLost() override { pictureStale_ = true; }
 
+    // Where a replay cut at its game's start takes the run up: the window's own part of the
+    // state (whether the still loops have something new to draw), and setting it again with
+    // the game's clock reading (the keys acting now are the game's).
+    bool pictureStale() const { return pictureStale_; }
+    void TakeUpRun(bool pictureStale);
+
 private:
     // Whether a still loop (menu, pause, information screen) draws this pass: always where
     // nobody watches; in a window only once a timer, a key or the window changed something.
@@ -177,6 +183,9 @@ private:
     Services s_;
     int exitCode_ = 0;
     bool pictureStale_ = true;
+    // The menu loop's own pass lets events run (the keys acting then may start a game).
+    bool menuPass_ = false;
+    bool takenUp_ = false;      // TakeUpRun set the run's state while the keys acted
     KeySnapshot keysBefore_{};  // the keys held at the keyboard timer's last poll
     std::filesystem::path picturesFolder_;
     NullReplayViewer noViewer_;

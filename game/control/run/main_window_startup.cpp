@@ -193,7 +193,9 @@ void MainWindow::RunMenu() {
         } else {
             WaitForChange();
         }
+        menuPass_ = true;
         DoEvents();
+        menuPass_ = false;
         if (!f.menuShown) {
             SaveSettings();
             Fade(FadeWay::Out);

@@ -18,7 +18,8 @@ namespace zelkor {
 // it reads the player's keys, which never reach the recorded game: Space pauses and resumes
 // (the last picture stays, marked "PAUSED"), Right plays at four times the speed and back,
 // Escape stops. Closing the window stops it too. What the recorded run showed before its own
-// game (its start-up, menu and earlier games) passes unseen and unpaced, only Escape heard.
+// game (its start-up; a replay not cut at its game's start also the menu and earlier games)
+// passes unseen and unpaced, only Escape heard.
 class ReplayWatch final : public Display, private WindowEventSink {
 public:
     // What the watcher sees and presses: the program's own window, keys and clock.
