@@ -17,16 +17,18 @@ cp -al "$dist"/. "$game"/
 
 sheet=()
 for lvl in $(ls content/lvl | sed -n 's/^lvl\([0-9]*\)\.dat$/\1/p' | sort -n); do
-  replay=tests/content/replays/lvl$lvl.keys
-  # "# seed S won-at T lives-lost L"
-  read -r _ _ seed _ won _ < "$replay"
-  middle=$((won / 2))
-  "$dist/Zelkor" --game-dir "$game" --headless --seed "$seed" --run-ms $((middle + 100)) \
-    --keys "$replay" \
+  # The kept win played headless, a picture each second; the run ends before the later
+  # ones come due, so it says not every screenshot could be written.
+  shots=$(mktemp -d)
+  every=()
+  for s in $(seq 1 300); do every+=(--screenshot-at $((s * 1000)) "$shots/$s.png"); done
+  "$dist/Zelkor" --game-dir "$game" --headless --replay "tests/content/replays/lvl$lvl.zkreplay" \
     --screenshot-at 32 "$out/lvl$lvl-first.png" \
-    --screenshot-at 600 "$out/lvl$lvl-start.png" \
-    --screenshot-at "$middle" "$out/lvl$lvl-middle.png" \
-    "/L=lvl$lvl.dat"
+    --screenshot-at 600 "$out/lvl$lvl-start.png" "${every[@]}" 2>/dev/null || true
+  # The replay goes on for a second after the win.
+  taken=$(ls "$shots" | wc -l)
+  mv "$shots/$(((taken - 1) / 2 + 1)).png" "$out/lvl$lvl-middle.png"
+  rm -rf "$shots"
   name=$(sed -n 's/^lvlName= //p' "content/lvl/lvl$lvl.dat" | tr -d '\r')
   sheet+=("$out/lvl$lvl-start.png" "$lvl  $name")
 done

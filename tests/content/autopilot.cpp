@@ -381,7 +381,6 @@ public:
     }
 
     AutopilotRun Result() {
-        result_.keys = keys_;
         result_.playedMs = clock_.NowMs() - seed_;
         return result_;
     }
@@ -398,12 +397,9 @@ private:
     void Tap(int code) {
         const std::int64_t now = clock_.NowMs();
         if (now < releaseAt_[static_cast<std::size_t>(code)]) return;
-        for (const auto& change : {ScriptedKeyboard::Change{now, code, true},
-                                   ScriptedKeyboard::Change{now + 16, code, false}}) {
-            keyboard_.Add(change);
-            keys_ += std::to_string(change.time - seed_) + " " + std::to_string(code) + " " +
-                     (change.pressed ? "1" : "0") + "\n";
-        }
+        keyboard_.Add({now, code, true});
+        keyboard_.Add({now + 16, code, false});
+        result_.presses.push_back({now - seed_, code, true});
         releaseAt_[static_cast<std::size_t>(code)] = now + 32;
     }
 
@@ -454,7 +450,6 @@ private:
     const Game& game_;
     std::int64_t seed_;
     AutopilotRun result_;
-    std::string keys_;
     std::array<std::int64_t, 256> releaseAt_{};
     bool inBox_ = false;
     bool seenPlay_ = false;

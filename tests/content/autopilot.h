@@ -2,10 +2,13 @@
 
 // A player for the shipped levels: it plays one level headless, steering around walls,
 // snakes and the level's dangers to the nearest item the level still asks for, and
-// records the keys it pressed, so that the win can be replayed with the headless runner.
+// keeps the keys it pressed, so that the win can be played again.
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include "game/control/input/keyboard.h"
 
 namespace zelkor {
 class SoundDevice;
@@ -16,9 +19,10 @@ namespace zelkor::content {
 
 struct AutopilotRun {
     bool won = false;
-    std::int64_t wonAtMs = 0;   // game time from the start of the run to the level-end box
-    int livesLost = 0;          // deaths and time-limit hits
-    std::string keys;           // the key file of the run ("TIME CODE STATE" lines)
+    std::int64_t wonAtMs = 0;  // game time from the start of the run to the level-end box
+    int livesLost = 0;         // deaths and time-limit hits
+    // The keys it pressed, timed from the run's start; each was let go a frame later.
+    std::vector<ScriptedKeyboard::Change> presses;
     std::string endReason;      // why a lost run ended
     std::int64_t playedMs = 0;  // game time the run took
 };

@@ -1,19 +1,26 @@
-// Every shipped level is won by the kept replay of its win (seed and key file), played
-// again with the headless runner. The autopilot that records those wins plays only when
-// asked to record them anew (after a change of the rules or of a level).
+// Every shipped level is won by the kept replay of its win (replays/lvlN.zkreplay), checked
+// as `Zelkor --verify-replay` checks a player's replay. The autopilot finds the wins headless;
+// it plays only when asked to record them anew (after a change of the rules, of a level or
+// of the replay format), and then each win is played again at the game's own window (SDL's
+// dummy drivers), its keys sent through SDL's queue when their time comes, and the replay
+// the game keeps of it replaces the file. One command records all eighteen, then checks them:
+//
+//   ZELKOR_RECORD_REPLAYS=1 build/tests/content_tests
 #include "tests/content/autopilot.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
-#include "game/control/headless/headless.h"
-#include "game/platform/sdl_pictures.h"
-#include "game/platform/sdl_text.h"
+#include "game/control/replay/replay_file.h"
+#include "game/platform/headless_platform.h"
+#include "game/platform/scancode_table.h"
+#include "game/platform/sdl_keyboard.h"
+#include "game/platform/sdl_window.h"
 #include "tests/content/game_folder.h"
+#include "tests/support/player_at_the_window.h"
+#include "tests/support/quiet_services.h"
 
 namespace zelkor::content {
 namespace {
@@ -22,71 +29,68 @@ namespace fs = std::filesystem;
 
 constexpr std::int64_t kFiveMinutes = 5 * 60 * 1000;
 
-// A kept win: "# seed S won-at T lives-lost L" on the first line, then the keys.
-struct KeptReplay {
-    std::int64_t seed = 1;
-    std::int64_t wonAtMs = 0;
-    int livesLost = 0;
-    std::string keys;
-};
-
 fs::path ReplayFile(int level) {
     return fs::path(ZELKOR_SOURCE_DIR) / "tests" / "content" / "replays" /
-           ("lvl" + std::to_string(level) + ".keys");
+           ("lvl" + std::to_string(level) + ".zkreplay");
 }
 
-std::optional<KeptReplay> ReadReplay(int level) {
-    const std::string text = ReadBytes(ReplayFile(level));
-    if (text.empty()) return std::nullopt;
-    KeptReplay replay;
-    std::istringstream header(text.substr(0, text.find('\n')));
-    std::string hash, word;
-    header >> hash >> word >> replay.seed >> word >> replay.wonAtMs >> word >> replay.livesLost;
-    replay.keys = text;
-    return replay;
-}
+class KeptGame final : public ReplayKeeper {
+public:
+    void GameRecorded(const Replay& replay) override { kept = replay; }
+    Replay kept;
+};
 
-std::string ReplayText(std::int64_t seed, const AutopilotRun& run) {
-    return "# seed " + std::to_string(seed) + " won-at " + std::to_string(run.wonAtMs) +
-           " lives-lost " + std::to_string(run.livesLost) + "\n" + run.keys;
+// The autopilot's win played at the window, its clock starting at the level's number (the
+// autopilot's seed) and stepping a frame a reading as the headless runner's does; the window
+// is closed a second after the win, while the level-end box waits, which ends the game.
+Replay RecordAtTheWindow(int level, const AutopilotRun& run) {
+    const std::int64_t seed = level;
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    support::PlayerAtTheWindow player(seed, 16);
+    for (const ScriptedKeyboard::Change& key : run.presses)
+        player.Key(seed + key.time, static_cast<SDL_Scancode>(SdlScancodeOf(key.code)));
+    player.Window(seed + run.wonAtMs + 1000, SDL_QUIT);
+    KeptGame game;
+    SdlWindow window(true);
+    SdlKeyboard keyboard;
+    support::QuietServices quiet;
+    NullArchiveReaders archives;
+    const GameServices services = quiet.Services(window, archives);
+    GameSetup setup(
+        {player, keyboard, window, window, services.pictureFiles, services.text, services.sound,
+         services.music, services.settings, services.messageBox, archives},
+        UnpackedGameFolder(), ReplaySession{true, &game, nullptr, {}, {}});
+    setup.Run("/L=" + LevelFileName(level));
+    return game.kept;
 }
 
 class EveryLevel : public ::testing::TestWithParam<int> {};
 
-// ZELKOR_RECORD_REPLAYS=1 keeps the autopilot's wins as the replays below.
 TEST_P(EveryLevel, TheAutopilotWinsItWithinFiveMinutes) {
     if (std::getenv("ZELKOR_RECORD_REPLAYS") == nullptr)
         GTEST_SKIP() << "the kept replays prove the wins; ZELKOR_RECORD_REPLAYS=1 records them";
     const int level = GetParam();
-    const auto kept = ReadReplay(level);
-    const std::int64_t seed = kept ? kept->seed : level;
     const AutopilotRun run =
-        PlayLevel(UnpackedGameFolder(), LevelFileName(level), seed, kFiveMinutes);
+        PlayLevel(UnpackedGameFolder(), LevelFileName(level), level, kFiveMinutes);
     EXPECT_TRUE(run.won) << run.endReason << " after losing " << run.livesLost << " lives";
     EXPECT_LE(run.livesLost, 3) << "more than the lives a game starts with";
     std::cout << "lvl" << level << ": won " << run.won << " at " << run.wonAtMs / 1000.0
               << " s, lives lost " << run.livesLost << "\n";
-    if (run.won) {
-        fs::create_directories(ReplayFile(level).parent_path());
-        std::ofstream(ReplayFile(level), std::ios::binary) << ReplayText(seed, run);
-    }
+    if (!run.won) return;
+    ASSERT_TRUE(WriteReplayFile(ReplayFile(level), RecordAtTheWindow(level, run)));
 }
 
-TEST_P(EveryLevel, ItsKeptWinReplaysWithTheHeadlessRunner) {
+// Played as a player's replay is checked, in the folder it was recorded in: it ends as
+// recorded, in the level-end box of its level.
+TEST_P(EveryLevel, ItsKeptWinVerifies) {
     const int level = GetParam();
-    const auto kept = ReadReplay(level);
-    ASSERT_TRUE(kept) << "no kept replay " << ReplayFile(level);
-    // The unpacked folder serves every replay; the game's rules do not look at whether a
-    // picture came from an archive just now.
     ProgramOptions o;
     o.gameDir = UnpackedGameFolder();
-    o.seed = kept->seed;
-    o.runMs = kept->wonAtMs + 100;
-    o.commandLine = "/L=" + LevelFileName(level);
+    o.replayFile = ReplayFile(level);
+    o.verifyReplay = true;
     const TempFolder notes;
-    o.keysFile = notes.path() / "keys.txt";
     o.dumpFile = notes.path() / "dump.json";
-    WriteBytes(*o.keysFile, kept->keys);
     NullArchiveReaders archives;
     SdlPictureFiles pictures;
     SdlTextRenderer text;
@@ -94,7 +98,6 @@ TEST_P(EveryLevel, ItsKeptWinReplaysWithTheHeadlessRunner) {
     const auto dump = nlohmann::json::parse(ReadBytes(*o.dumpFile));
     EXPECT_EQ(dump["level"]["LevelFile"], "lvl/" + LevelFileName(level));
     EXPECT_EQ(dump["centredLines"][0]["text"], "Next Level!!!");
-    EXPECT_EQ(dump["flags"]["cheatUsed"], false);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, EveryLevel, ::testing::Range(1, kShippedLevels + 1),

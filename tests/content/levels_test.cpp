@@ -93,7 +93,8 @@ TEST(ShippedLevels, EverySnakeStartsInsideThePlayfieldAndClearOfWalls) {
 // its background, its music, its required files and every user item's pictures, all
 // 45 frames of an animated one (a missing frame ends the program).
 // The runs start in a folder where start-up has unpacked its own archives already; the
-// level archives are unpacked by the level loads themselves.
+// level archives are unpacked by the level loads themselves. That each level loads and is
+// won, its kept win shows (autopilot_test.cpp).
 TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
     const fs::path& folder = StartedGameFolder();
     LevelArchivesOnly archives;
@@ -105,12 +106,7 @@ TEST(ShippedLevels, EverythingALevelNamesIsInTheGameFolderWhenItIsLoaded) {
         o.gameDir = folder;
         o.runMs = 300;
         o.commandLine = "/NoClean=True /L=" + file;
-        o.dumpFile = folder / "dump.json";
         ASSERT_EQ(RunHeadless(o, HeadlessPlatform{archives, pictures, text}), 0);
-        const Json dump = Json::parse(ReadBytes(*o.dumpFile));
-        EXPECT_EQ(dump["level"]["LevelFile"], "lvl/" + file);
-        EXPECT_FALSE(dump["flags"]["menuShown"]) << dump["level"]["InfoText"];
-
         const Json level = CheckLevel(file);
         const Json& keys = level["keys"];
         EXPECT_TRUE(PathExists(folder, "gfx/" + ToRelativePath(keys["BkgPic"].get<std::string>())))

@@ -3,7 +3,7 @@
 // A player at the game's real window (SDL's dummy drivers): the clock the game reads, which
 // sends what the player does through SDL's queue when its time comes, so the window and the
 // keyboard's latch hand it to the game as they would.
-#include <SDL.h>
+#include <SDL2/SDL.h>
 
 #include <cstdint>
 #include <functional>
