@@ -14,13 +14,11 @@
 namespace zelkor {
 namespace {
 
-// Records the drawing calls of a frame; can pause the game in the middle of one, or
-// miss a picture.
+// Records the drawing calls of a frame; can pause the game in the middle of one.
 class RecordingScreen final : public Screen {
 public:
     std::vector<std::string> calls;
     Game* pauseDuringOverlays = nullptr;
-    std::optional<std::string> missing;
 
     void BeginGameFrame(const Game&) override { calls.push_back("Begin"); }
     void DrawComputerSnakes(const Game&) override { calls.push_back("ComputerSnakes"); }
@@ -35,7 +33,6 @@ public:
     void DrawMessages(const Game&) override { calls.push_back("Messages"); }
     void DrawHud(const Game&) override { calls.push_back("Hud"); }
     void Flip() override { calls.push_back("Flip"); }
-    std::optional<std::string> TakeMissingPicture() override { return std::exchange(missing, {}); }
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -110,13 +107,6 @@ TEST_F(MainWindowTest, AnEffectThatCannotBeLoadedAtStartEndsTheProgramWithItsBox
     EXPECT_NE(boxes.str().find("unable to find \\Snd\\explode.wav"), std::string::npos);
     EXPECT_FALSE(other.flags.displayReady);
     EXPECT_EQ(other.level.LevelFile, "") << "no level is loaded after the failure";
-}
-
-TEST_F(MainWindowTest, APictureAFrameMissedEndsTheProgramOnlyOnceTheFrameIsDone) {
-    screen.missing = "\\gfx\\gone.bmp";
-    window.DoEvents();
-    EXPECT_NE(boxes.str().find("unable to find \\gfx\\gone.bmp"), std::string::npos);
-    EXPECT_TRUE(game.flags.ending);
 }
 
 class FrameTest : public MainWindowTest {
