@@ -223,16 +223,9 @@ TEST(Load, ThirtyThreeRequiredFilesFillThirtyTwoSlots) {
     EXPECT_EQ(entries.back(), "f32.zkr");
 }
 
+// A missing folder or file and its message are the window's tests (files_test.cpp).
 TEST(Files, FailuresNameTheSystemsErrorAndChangeNothing) {
     TempFolder folder;
-    const FileResult saved = ZkSaveLevel(folder.path() / "missing" / "a.dat", RichLevel());
-    EXPECT_EQ(saved.error, ENOENT);
-    EXPECT_EQ(SaveFailedMessage(saved), "Could not save! Err: 2 (No such file or directory)");
-
-    const auto loaded = ReadLevelFileBytes(folder.path() / "none.dat");
-    ASSERT_TRUE(std::holds_alternative<FileResult>(loaded));
-    EXPECT_EQ(LoadFailedMessage(std::get<FileResult>(loaded)),
-              "Could not load! Err: 2 (No such file or directory)");
     EXPECT_EQ(std::get<FileResult>(ReadLevelFileBytes(folder.path())).error, EISDIR);
     // A file that is not text, picked by mistake, is refused before it replaces a level.
     WriteBytes(folder.path() / "picture.dat", std::string("BM\r\n\x36\0\0\0", 8));
