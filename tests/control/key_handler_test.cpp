@@ -105,6 +105,10 @@ TEST_F(KeyHandlerTest, TypingGoesToTheTargetExceptShiftAndEnterAndTypedKeysComma
     Tap(58);
     EXPECT_EQ(actions.calls, (std::vector<std::string>{"Type 30", "Type 57", "SaveScreenshot"}));
     EXPECT_FALSE(game.flags.statistics);
+    Run({key::RightShift});
+    EXPECT_FALSE(game.keys.shift) << "only the left shift key makes capitals";
+    Run({key::LeftShift});
+    EXPECT_TRUE(game.keys.shift);
 }
 
 TEST_F(KeyHandlerTest, F1SwitchesTheInformationScreenOnlyInPlay) {
