@@ -16,6 +16,8 @@ TEST(ProgramOptions, OurOptionsComeFirstAndTheRestIsTheGamesCommandLine) {
                                "--frame-ms=16", "/L=EditTemp.dat", "/AIS=3", "/DM"});
     ASSERT_TRUE(parsed.ok()) << parsed.error;
     EXPECT_EQ(parsed.options.gameDir, "/games/z");
+    EXPECT_EQ(Parse({"--game-dir", "./"}).options.gameDir, std::filesystem::current_path())
+        << "one spelling of a folder, for the replays that name files in it";
     EXPECT_TRUE(parsed.options.window);
     EXPECT_EQ(parsed.options.settingsFile, "/tmp/s.ini");
     EXPECT_EQ(parsed.options.frameMs, 16);

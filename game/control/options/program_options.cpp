@@ -50,7 +50,11 @@ std::string SetValue(ProgramOptions& o, std::string_view name, std::string_view 
     const std::string bad = std::string(name) + " needs ";
     if (value.empty()) return bad + "a value";
     if (name == "--game-dir") {
-        o.gameDir = value;
+        // One spelling of the folder ("game", "./game/", its full path): a replay names its
+        // files below the folder and checks its start by the folder's own path.
+        std::error_code error;
+        const fs::path dir = fs::weakly_canonical(fs::absolute(fs::path(value)), error);
+        o.gameDir = error ? fs::path(value) : dir;
         o.gameDirGiven = true;
     } else if (name == "--settings") {
         o.settingsFile = fs::path(value);
