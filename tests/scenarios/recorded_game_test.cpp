@@ -101,6 +101,7 @@ TEST(RecordedGame, PlayedInTheWindowItReplaysHeadlessToTheSameStateTouchingNothi
         setup.Run("");
     }
     ASSERT_EQ(keeper.kept.size(), 3u) << "every game is handed over";
+    EXPECT_EQ(keeper.kept[0].header.finalLevel, 1) << "given up on its first level";
     const Replay& third = keeper.kept[2];
     const ReplayHeader& header = third.header;
     EXPECT_EQ(header.gamesBefore, 0u);

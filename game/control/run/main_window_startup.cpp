@@ -212,7 +212,8 @@ void MainWindow::MenuSelect() {
     switch (m.menuRow) {
         case 1:
             // A new game leaves a game given up from the menu behind, a level played
-            // from the Levels page too.
+            // from the Levels page too; the given-up game ends with its own score and level.
+            if (s_.watch && s_.watch->GameEnded()) return;
             EndLevelRun(game_);
             game_.cheats.godMode = game_.cheats.noClip = game_.cheats.noTimeCheck = false;
             // A first level that cannot be loaded leaves the menu up rather than
@@ -266,6 +267,7 @@ void MainWindow::PlayListedLevel() {
         HoldLevelsStatus(game_, line);
         return;
     }
+    if (s_.watch && s_.watch->GameEnded()) return;  // a game given up for this one
     PlaySound(kCollectSound, 1, 0);
     BeginLevelRun(game_, level.fileName, Sha256Hex(*bytes));
     if (LoadLevel(path) != 1) {
