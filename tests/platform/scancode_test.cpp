@@ -25,8 +25,6 @@ TEST(SetOneCode, TheGamesKeysAndEveryOtherKeyOfA105KeyKeyboardHaveTheirCode) {
                                                  {SDL_SCANCODE_F3, key::F3},
                                                  {SDL_SCANCODE_F4, key::F4},
                                                  {SDL_SCANCODE_PAUSE, key::Pause},
-                                                 {SDL_SCANCODE_UP, key::Up},
-                                                 {SDL_SCANCODE_LEFT, key::Left},
                                                  {SDL_SCANCODE_RIGHT, key::Right},
                                                  {SDL_SCANCODE_DOWN, key::Down},
                                                  {SDL_SCANCODE_KP_ENTER, 128 + 28},
