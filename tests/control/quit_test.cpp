@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "game/control/archives/unextract.h"
 #include "game/control/run/run_registration.h"
 #include "tests/control/archives_fake.h"
 
@@ -87,19 +86,6 @@ TEST_F(QuitTest, BinaryOrOversizedListsAreLeftUnread) {
                (game_ / "b.bmp").string() + "\r\n" + std::string(kMaxCleanUpListBytes, '#'));
     Quit();
     EXPECT_EQ(Tree(game_), (std::vector<std::string>{"a.bmp", "b.bmp"}));
-}
-
-TEST_F(QuitTest, FilesSkippedAsPresentAreStillDeletedAtQuit) {
-    testing::FakeArchives readers;
-    readers.archives[game_ / "snd.zkr"] = {{"snd", ArchiveEntry::Kind::Folder}, {"snd/x.wav"}};
-    ProgressCounters progress;
-    const UnextractHooks hooks;
-    const UnextractContext firstRun{readers, game_, true, false, progress, hooks};
-    ZkUnextractFile(firstRun, game_ / "snd.zkr", game_, "");
-    const UnextractContext laterRun{readers, game_, false, false, progress, hooks};
-    ZkUnextractFile(laterRun, game_ / "snd.zkr", game_, "");
-    Quit();
-    EXPECT_EQ(Tree(game_), std::vector<std::string>{"snd"});
 }
 
 // A folder that gives no lock (here: none at all) cannot tell copies apart: the
