@@ -150,14 +150,39 @@ void GameSetup::WatchReplay(const GameServices& services, const ReplaySession& r
     });
 }
 
+namespace {
+
+// Stands for the game folder's path in a replay's run state: a replay may be played in
+// another folder than it was recorded in.
+constexpr std::string_view kGameFolderMark = "<game folder>";
+
+void ReplaceInTexts(nlohmann::json& j, std::string_view from, std::string_view to) {
+    if (j.is_string()) {
+        std::string& text = j.get_ref<std::string&>();
+        for (std::size_t at = 0; !from.empty() && (at = text.find(from, at)) != text.npos;
+             at += to.size())
+            text.replace(at, from.size(), to);
+    }
+    if (j.is_structured())
+        for (nlohmann::json& item : j)
+            ReplaceInTexts(item, from, to);
+}
+
+}  // namespace
+
+nlohmann::json GameSetup::FolderFreeSnapshot() {
+    nlohmann::json snapshot = RunSnapshot(*game_, window_.pictureStale());
+    ReplaceInTexts(snapshot, files_.folder().string(), kGameFolderMark);
+    return snapshot;
+}
+
 GameReplays::RunState GameSetup::StartState() {
     GameReplays::RunState state;
-    state.startupOver = [this] { startupState_ = RunSnapshot(*game_, window_.pictureStale()); };
-    state.take = [this] {
-        return SnapshotChanges(startupState_, RunSnapshot(*game_, window_.pictureStale()));
-    };
+    state.startupOver = [this] { startupState_ = FolderFreeSnapshot(); };
+    state.take = [this] { return SnapshotChanges(startupState_, FolderFreeSnapshot()); };
     state.restore = [this](std::string_view changes, std::string_view settings) {
-        const std::optional<nlohmann::json> snapshot = ChangedSnapshot(startupState_, changes);
+        std::optional<nlohmann::json> snapshot = ChangedSnapshot(startupState_, changes);
+        if (snapshot) ReplaceInTexts(*snapshot, kGameFolderMark, files_.folder().string());
         const std::optional<RestoredRun> restored =
             snapshot ? RestoreRunSnapshot(*snapshot, *game_) : std::nullopt;
         if (!restored) return false;
@@ -169,13 +194,11 @@ GameReplays::RunState GameSetup::StartState() {
     // The state dump and the snapshot, with the game folder's own path left out (a replay
     // may be played in another folder than it was recorded in).
     state.digest = [this] {
-        const std::vector<std::uint8_t> snapshot =
-            nlohmann::json::to_cbor(RunSnapshot(*game_, window_.pictureStale()));
-        std::string text = DumpState(*game_, files_.folder()).dump();
+        nlohmann::json dump = DumpState(*game_, files_.folder());
+        ReplaceInTexts(dump, files_.folder().string(), kGameFolderMark);
+        std::string text = dump.dump();
+        const std::vector<std::uint8_t> snapshot = nlohmann::json::to_cbor(FolderFreeSnapshot());
         text.append(snapshot.begin(), snapshot.end());
-        const std::string folder = files_.folder().string();
-        for (std::size_t at = 0; !folder.empty() && (at = text.find(folder, at)) != text.npos;)
-            text.erase(at, folder.size());
         return Sha256Hex(text);
     };
     return state;

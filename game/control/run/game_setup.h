@@ -104,6 +104,8 @@ private:
     void WatchReplay(const GameServices& services, const ReplaySession& replay);
     // The run's state where a game starts, for a replay cut there.
     GameReplays::RunState StartState();
+    // The run's state with the game folder's path marked, as a replay keeps it.
+    nlohmann::json FolderFreeSnapshot();
     nlohmann::json startupState_;  // the run's state as its start-up ended
     void ShowStartupWindow() override;
     void PictureOfWrongSize(std::string_view line, bool firstTime) override;
