@@ -102,6 +102,18 @@ TEST_F(MusicPolicyTest, ATrackThatWillNotPlayIsTriedOncePerLevelStartOrSwitching
     EXPECT_FALSE(game.music.playing);
 }
 
+TEST_F(MusicPolicyTest, AWatchedGameTakesUpTheTrackItsRunWasPlayingWhereItWas) {
+    PlayLevelTrack("a.mid");
+    clock.Advance(3000);
+    player.calls.clear();
+    TakeUpMusic(game, player, Track("a.mid"));
+    EXPECT_EQ(player.calls, (Calls{"stop", "load a.mid", "play 3", "volume -1225"}));
+    game.music.playing = false;
+    player.calls.clear();
+    TakeUpMusic(game, player, Track("a.mid"));
+    EXPECT_EQ(player.calls, Calls{"stop"});
+}
+
 TEST_F(MusicPolicyTest, SwitchingMusicOffStopsItAndOnPlaysItFromTheStart) {
     PlayLevelTrack("a.mid");
     game.run.debug = true;

@@ -26,4 +26,12 @@ void MusicLevelStarted(Game& game) {
     game.music.unplayable.clear();
 }
 
+void TakeUpMusic(const Game& game, MusicPlayer& player, const std::filesystem::path& track) {
+    const MusicState& m = game.music;
+    player.Stop();
+    if (!m.playing || !game.options.musicEnabled || !game.sound.deviceReady) return;
+    if (player.Load(track) && player.Play(static_cast<double>(game.Now() - m.startedAt) / 1000))
+        player.SetVolume(m.volume);
+}
+
 }  // namespace zelkor

@@ -1,6 +1,8 @@
 #include "game/control/watch/played_replay.h"
 
+#include "common/game_files.h"
 #include "common/settings_store.h"
+#include "game/control/audio/music_policy.h"
 #include "game/control/run/game_setup.h"
 
 namespace zelkor {
@@ -35,10 +37,14 @@ ReplayOutcome PlayWatchedReplay(const Replay& replay, const std::filesystem::pat
     NullMessageBox messageBox;
     MemorySettingsStore settings;
     SoundOfTheGame sound(s.sound, watch);
-    GameSetup setup(
-        GameServices{s.clock, keyboard, events, watch, s.pictureFiles, s.text, sound, s.music,
-                     settings, messageBox, s.archiveReaders},
-        gameDir, ReplaySession{false, nullptr, &replay, {}, [&watch] { watch.OwnGameStarted(); }});
+    GameSetup setup(GameServices{s.clock, keyboard, events, watch, s.pictureFiles, s.text, sound,
+                                 s.music, settings, messageBox, s.archiveReaders},
+                    gameDir,
+                    ReplaySession{false, nullptr, &replay, {}, [&] {
+                                      watch.OwnGameStarted();
+                                      TakeUpMusic(setup.game(), s.music,
+                                                  GameFiles(gameDir).File(setup.game().music.file));
+                                  }});
     watch.Begin(setup.game(), setup.screen().pictures(), [&setup] { setup.window().RunOver(); });
     setup.Run("");
     return setup.replayOutcome();
