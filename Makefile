@@ -88,6 +88,7 @@ uninstall:
 check-style:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 	python3 scripts/check-layers
+	bash scripts/test-share
 
 clean:
 	rm -rf build build-asan build-fuzz
