@@ -52,12 +52,14 @@ void GameReplays::MenuKeysAct() {
     }
     keysActing_ = true;
     keysCut_.reset();
-    // Only keys can start a game: a pass with none held, pressed or repeating takes nothing.
+    // Only a key that goes down can start a game: a pass without a press or a held key not yet
+    // acted on takes nothing (a key held on in the menu or typing would otherwise take the
+    // run's state every pass; a repeating key only steps an option).
     const KeyState& keys = game_.keys;
-    const bool anyKey = !keys.presses.Empty() || keys.repeatKey != 0 ||
-                        std::any_of(keys.snapshot.begin(), keys.snapshot.end(),
-                                    [](std::uint8_t held) { return held != 0; });
-    if (!tape_.recording() || !anyKey || !state_.take) return;
+    bool keyMayAct = !keys.presses.Empty();
+    for (std::size_t k = 0; k < keys.snapshot.size() && !keyMayAct; ++k)
+        keyMayAct = keys.snapshot[k] != 0 && keys.ready[k];
+    if (!tape_.recording() || !keyMayAct || !state_.take) return;
     keysCut_ = Cut{tape_.position(), state_.take(), {}};
     if (settings_) settings_->Mark();
 }
