@@ -362,16 +362,19 @@ std::string KnownKey(std::string_view section, std::string_view key) {
 
 std::optional<std::string> RecordingSettings::Read(std::string_view section, std::string_view key) {
     std::optional<std::string> value = inner_.Read(section, key);
+    const std::string known = KnownKey(section, key);
     for (Log* log : {&sinceStart_, &sinceMark_, &sinceGameStart_})
-        if (log->known.insert(KnownKey(section, key)).second)
+        if (log->known.insert(known).second)
             log->seen.push_back({std::string(section), std::string(key), value});
     return value;
 }
 
 bool RecordingSettings::WriteBatch(std::span<const SettingsEntry> entries) {
-    for (const SettingsEntry& e : entries)
+    for (const SettingsEntry& e : entries) {
+        const std::string known = KnownKey(e.section, e.key);
         for (Log* log : {&sinceStart_, &sinceMark_, &sinceGameStart_})
-            log->known.insert(KnownKey(e.section, e.key));
+            log->known.insert(known);
+    }
     return inner_.WriteBatch(entries);
 }
 
